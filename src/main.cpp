@@ -1,0 +1,22 @@
+#include <QApplication>
+
+#include "modules.h"
+#include "shell/frmsplash.h"
+#include "shell/modvelmora.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(modVelmora::ProgramVersion());
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/velmora.svg")));
+    // The program ends through its exit routine, not when a window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    modVelmora::RegisterModuleWindows();
+    auto* splash = new modVelmora::frmSplash(&modVelmora::StartUp);
+    splash->show();
+    splash->activateWindow();
+    return QApplication::exec();
+}

@@ -1,0 +1,294 @@
+#include "rawscore/frmrawscoreconverter.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "rawscore/rawscore.h"
+#include "shell/controls.h"
+#include "shell/modvelmora.h"
+#include "shell/platform.h"
+#include "shell/settingsrecord.h"
+#include "shell/updown.h"
+#include "stats/numbers.h"
+#include "stats/smallsample.h"
+
+namespace modVelmora {
+
+namespace {
+
+constexpr int kClientWidth = 4425;
+// The caption, menu bar and borders that the outer height includes.
+constexpr int kNonClientHeight = 675;
+constexpr int kFrameExpanded = 1800;
+constexpr int kFrameCollapsed = 1170;
+
+// Design tops of the controls that move with the expansion.
+constexpr int kCopyTop = 3885;
+constexpr int kDecimalsTop = 3990;
+constexpr int kButtonsTop = 3780;
+
+const QString kCopyPercentile = QStringLiteral("Copy percentile to clipboard");
+const QString kCopyAdjusted = QStringLiteral("Copy adjusted percentile to clipboard");
+const QString kDecimalsPercentile = QStringLiteral("Set number of decimal places in percentile");
+const QString kDecimalsBoth =
+    QStringLiteral("Set number of decimal places in percentile and adjusted percentile");
+const QString kSampleNTip = QStringLiteral("Enter the size of the normative sample");
+
+QLineEdit* numberBox(QWidget* parent, int maxLength, const QFont& font) {
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(maxLength);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFont(font);
+    return box;
+}
+
+bool isNumberCharacter(int keyAscii) {
+    return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' || keyAscii == '.' || keyAscii == 8;
+}
+
+}  // namespace
+
+frmRawScoreConverter::frmRawScoreConverter()
+    : ModuleWindow(kModuleNumber, QSize(kClientWidth, kExpandedHeight - kNonClientHeight)) {}
+
+void frmRawScoreConverter::createControls(QWidget* client) {
+    outerHeight_ = kExpandedHeight;
+    Label2 = TitleBanner(client, QStringLiteral("Raw Scores Module"), 945, 105, 2745, 330, 14);
+
+    const QFont caption = Arial(9.75, true);
+    lblSubjectScore = Place(CaptionLabel(client, QStringLiteral("Raw Score"), caption), "lblSubjectScore", 105,
+                            735, 1275, 330);
+    txtRawScore = Place(numberBox(client, 8, Arial(12)), "txtRawScore", 105, 1050, 1275, 435);
+    lblSampleMean = Place(CaptionLabel(client, QStringLiteral("Sample Mean"), caption), "lblSampleMean", 1575,
+                          735, 1380, 330);
+    txtMean = Place(numberBox(client, 8, Arial(12)), "txtMean", 1575, 1050, 1275, 435);
+    lblSampleSD =
+        Place(CaptionLabel(client, QStringLiteral("Sample SD"), caption), "lblSampleSD", 3045, 735, 1275, 330);
+    txtSD = Place(numberBox(client, 8, Arial(12)), "txtSD", 3045, 1050, 1275, 435);
+
+    Label1 = Place(CaptionLabel(client, QStringLiteral("Z-Score"), caption), "Label1", 105, 1680, 750, 330);
+    lblZscore = Place(ResultLabel(client), "lblZscore", 105, 1995, 1275, 435);
+    Label5 = Place(CaptionLabel(client, QStringLiteral("Percentile"), caption), "Label5", 1575, 1680, 1170, 330);
+    lblAnswer = Place(ResultLabel(client), "lblAnswer", 1575, 1995, 1275, 435);
+    lblTScoreTitle =
+        Place(CaptionLabel(client, QStringLiteral("T-score"), caption), "lblTScoreTitle", 105, 2730, 1170, 330);
+    lblTScore = Place(ResultLabel(client), "lblTScore", 105, 3045, 1275, 435);
+    lblAdjustedPercentileTitle = Place(CaptionLabel(client, QStringLiteral("Adjusted %ile"), caption),
+                                       "lblAdjustedPercentileTitle", 1575, 2730, 1380, 330);
+    lblAdjustedPercentile = Place(ResultLabel(client), "lblAdjustedPercentile", 1575, 3045, 1275, 435);
+
+    frmOptions = Place(new QGroupBox(QStringLiteral("Options"), client), "frmOptions", 2940, 1680, 1380,
+                       kFrameExpanded);
+    frmOptions->setFont(caption);
+    SetBackground(frmOptions, Qt::white);
+    chkReverse = Place(new QCheckBox(QStringLiteral("Reverse"), frmOptions), "chkReverse", 105, 315, 1065, 330);
+    chkReverse->setToolTip(QStringLiteral("Check this box when scores below the mean indicate better performance "
+                                          "(e.g., errors; reaction times)"));
+    chkUseTtest =
+        Place(new QCheckBox(QStringLiteral("Use t-test"), frmOptions), "chkUseTtest", 105, 735, 1170, 330);
+    chkUseTtest->setToolTip(QStringLiteral("Check this box to achieve greater accuracy when norms are based on a "
+                                           "small normative sample (see Instructions)"));
+    for (QCheckBox* option : {chkReverse, chkUseTtest}) option->setFont(Arial(8.25));
+    lblSampleN = Place(CaptionLabel(frmOptions, QStringLiteral("Sample N"), Arial(8.25)), "lblSampleN", 315,
+                       1050, 960, 330);
+    lblSampleN->setToolTip(kSampleNTip);
+    txtSampleN = Place(numberBox(frmOptions, 4, QFont()), "txtSampleN", 315, 1260, 750, 360);
+    txtSampleN->setToolTip(kSampleNTip);
+
+    cmdCopy = Place(PictureButton(client, QStringLiteral("clipboard.svg"), QString()), "cmdCopy", 105, kCopyTop,
+                    645, 645);
+    lblNumberOfDecimals = Place(new QLabel(client), "lblNumberOfDecimals", 840, kDecimalsTop, 330, 330);
+    lblNumberOfDecimals->setAlignment(Qt::AlignCenter);
+    lblNumberOfDecimals->setFrameShape(QFrame::Box);
+    lblNumberOfDecimals->setFont(Arial(9.75));
+    SetBackground(lblNumberOfDecimals, Qt::white);
+    UpDown1 = Place(new UpDown(client), "UpDown1", 1155, kDecimalsTop, 255, 330);
+    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
+                         "cmdCalculate", 2940, kButtonsTop, 1380, 750);
+    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), QStringLiteral("C&lear")), "cmdClear",
+                     1575, kButtonsTop, 1170, 750);
+    setCancelButton(cmdClear);
+
+    for (QLineEdit* box : {txtRawScore, txtMean, txtSD, txtSampleN}) selectWholeTextOnFocus(box);
+    QWidget* tabOrder[] = {txtRawScore, txtMean,    txtSD,        cmdCopy,  chkReverse,
+                           chkUseTtest, txtSampleN, cmdCalculate, cmdClear, UpDown1};
+    for (size_t i = 1; i < std::size(tabOrder); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(cmdCalculate, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdCalculate_Click);
+    connect(cmdClear, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdClear_Click);
+    connect(cmdCopy, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdCopy_Click);
+    connect(chkUseTtest, &QCheckBox::toggled, this, &frmRawScoreConverter::chkUseTtest_Click);
+    connect(UpDown1, &UpDown::valueChanged, this, &frmRawScoreConverter::UpDown1_Change);
+}
+
+void frmRawScoreConverter::initialise() {
+    // The window is designed expanded; it opens collapsed unless the option was left on.
+    const std::uint8_t savedUseTTest = Settings().useTTest;
+    collapse();
+    Settings().useTTest = savedUseTTest;
+    chkUseTtest->setChecked(savedUseTTest == 1);
+    UpDown1->setValue(Settings().numberOfDecimals);
+    UpDown1_Change();
+}
+
+void frmRawScoreConverter::showMessage(const QString& text) {
+    platform().showMessage(form(), text, MessageIcon::Information);
+}
+
+float frmRawScoreConverter::readBox(const QLineEdit* box) const {
+    return static_cast<float>(ReadNumericPrefix(box->text().toStdString()));
+}
+
+void frmRawScoreConverter::cmdCalculate_Click() {
+    if (txtRawScore->text().isEmpty()) {
+        showMessage(QStringLiteral("Please enter a raw score."));
+        focusControl(txtRawScore);
+        return;
+    }
+    const float rawScore = readBox(txtRawScore);
+    if (txtMean->text().isEmpty()) {
+        lblAnswer->clear();
+        showMessage(QStringLiteral("Please enter the sample mean."));
+        focusControl(txtMean);
+        return;
+    }
+    const float mean = readBox(txtMean);
+    if (txtSD->text().isEmpty()) {
+        lblAnswer->clear();
+        showMessage(QStringLiteral("Please enter the sample standard deviation."));
+        focusControl(txtSD);
+        return;
+    }
+    const float sd = readBox(txtSD);
+    if (sd == 0) {
+        showMessage(QStringLiteral("The standard deviation cannot equal zero."));
+        txtSD->clear();
+        focusControl(txtSD);
+        return;
+    }
+    const unsigned decimals = Settings().numberOfDecimals;
+    const bool reverse = chkReverse->isChecked();
+    if (chkUseTtest->isChecked()) {
+        if (txtSampleN->text().isEmpty()) {
+            lblAnswer->clear();
+            showMessage(QStringLiteral("Please enter the size of the normative sample."));
+            focusControl(txtSampleN);
+            return;
+        }
+        const std::int16_t n = ReadSampleSize(txtSampleN->text().toStdString());
+        if (n < 2) {
+            showMessage(QStringLiteral("The normative sample size must be greater than 1."));
+            focusControl(txtSampleN);
+            return;
+        }
+        const SmallSampleResult small = SmallN(rawScore, mean, sd, n, reverse, decimals);
+        lblTScore->setText(FormatGeneralText(small.tScore, 7));
+        lblAdjustedPercentile->setText(FormatGeneralText(small.adjustedPercentile, 7));
+    }
+    const RawScoreResult result = ScoreRawScore(rawScore, mean, sd, reverse, decimals);
+    lblAnswer->setText(FormatPlacesText(result.percentile, decimals));
+    lblZscore->setText(FormatPlacesText(result.z, ZScorePlaces(decimals)));
+    focusControl(cmdClear);
+}
+
+void frmRawScoreConverter::cmdClear_Click() {
+    for (QLineEdit* box : {txtRawScore, txtMean, txtSD, txtSampleN}) box->clear();
+    for (QLabel* label : {lblZscore, lblAnswer, lblTScore, lblAdjustedPercentile}) label->clear();
+    focusControl(txtRawScore);
+}
+
+void frmRawScoreConverter::cmdCopy_Click() {
+    const QLabel* shown = chkUseTtest->isChecked() ? lblAdjustedPercentile : lblAnswer;
+    platform().setClipboardText(shown->text());
+}
+
+void frmRawScoreConverter::chkUseTtest_Click() {
+    if (chkUseTtest->isChecked()) {
+        expand();
+    } else {
+        collapse();
+    }
+}
+
+void frmRawScoreConverter::UpDown1_Change() {
+    Settings().numberOfDecimals = static_cast<std::uint8_t>(UpDown1->value());
+    lblNumberOfDecimals->setText(QStringLiteral(" %1").arg(UpDown1->value()));
+}
+
+void frmRawScoreConverter::expand() {
+    while (outerHeight_ < kExpandedHeight) outerHeight_ += kStep;
+    applyHeight();
+    frmOptions->resize(frmOptions->width(), TwipsToPixels(kFrameExpanded));
+    for (QWidget* control : std::initializer_list<QWidget*>{lblTScoreTitle, lblTScore, lblAdjustedPercentileTitle,
+                                                            lblAdjustedPercentile, lblSampleN, txtSampleN})
+        control->show();
+    txtSampleN->setEnabled(true);
+    focusControl(txtSampleN);
+    setTTestTooltips(true);
+    Settings().useTTest = 1;
+}
+
+void frmRawScoreConverter::collapse() {
+    frmOptions->resize(frmOptions->width(), TwipsToPixels(kFrameCollapsed));
+    for (QWidget* control : std::initializer_list<QWidget*>{lblTScoreTitle, lblTScore, lblAdjustedPercentileTitle,
+                                                            lblAdjustedPercentile, lblSampleN, txtSampleN})
+        control->hide();
+    txtSampleN->setEnabled(false);
+    txtSampleN->clear();
+    lblTScore->clear();
+    lblAdjustedPercentile->clear();
+    while (outerHeight_ > kCollapsedHeight) outerHeight_ -= kStep;
+    applyHeight();
+    focusControl(txtRawScore);
+    setTTestTooltips(false);
+    Settings().useTTest = 0;
+}
+
+void frmRawScoreConverter::applyHeight() {
+    const int offset = outerHeight_ - kExpandedHeight;
+    cmdCopy->move(cmdCopy->x(), TwipsToPixels(kCopyTop + offset));
+    lblNumberOfDecimals->move(lblNumberOfDecimals->x(), TwipsToPixels(kDecimalsTop + offset));
+    UpDown1->move(UpDown1->x(), TwipsToPixels(kDecimalsTop + offset));
+    cmdClear->move(cmdClear->x(), TwipsToPixels(kButtonsTop + offset));
+    cmdCalculate->move(cmdCalculate->x(), TwipsToPixels(kButtonsTop + offset));
+    setClientHeightTwips(outerHeight_ - kNonClientHeight);
+}
+
+void frmRawScoreConverter::setTTestTooltips(bool useTTest) {
+    cmdCopy->setToolTip(useTTest ? kCopyAdjusted : kCopyPercentile);
+    const QString decimals = useTTest ? kDecimalsBoth : kDecimalsPercentile;
+    lblNumberOfDecimals->setToolTip(decimals);
+    UpDown1->setToolTip(decimals);
+}
+
+void frmRawScoreConverter::numberBox_KeyPress(QLineEdit* box, int& keyAscii) {
+    if (keyAscii == 13) {
+        keyAscii = 0;
+        if (box == txtRawScore) {
+            focusControl(txtMean);
+        } else if (box == txtMean) {
+            focusControl(txtSD);
+        } else if (Settings().useTTest == 0) {
+            cmdCalculate_Click();
+        } else {
+            focusControl(txtSampleN);
+        }
+    } else if (!isNumberCharacter(keyAscii)) {
+        platform().beep();
+        keyAscii = 0;
+    }
+}
+
+void frmRawScoreConverter::keyPress(QObject* control, int& keyAscii) {
+    if (control == txtRawScore || control == txtMean || control == txtSD) {
+        numberBox_KeyPress(static_cast<QLineEdit*>(control), keyAscii);
+    } else if (control == txtSampleN && keyAscii == 13) {
+        keyAscii = 0;
+        cmdCalculate_Click();
+    }
+}
+
+}  // namespace modVelmora

@@ -1,0 +1,76 @@
+#include "shell/controls.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QToolButton>
+
+namespace modVelmora {
+
+QFont Arial(double points, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetForeground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* CaptionLabel(QWidget* parent, const QString& text, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* ResultLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setFont(Arial(12, true));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Box);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    SetBackground(label, kLightYellow);
+    return label;
+}
+
+QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, int captionTop, int captionWidth,
+                 int captionHeight, double points) {
+    auto* banner = Place(new QFrame(parent), "Shape1", 105, 105, 4215, 435);
+    SetBackground(banner, kBannerBlue);
+    auto* title = Place(CaptionLabel(parent, caption, Arial(points, true)), "Label2", captionLeft, captionTop,
+                        captionWidth, captionHeight);
+    title->setAlignment(Qt::AlignCenter);
+    SetForeground(title, Qt::white);
+    return title;
+}
+
+QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption) {
+    auto* button = new QToolButton(parent);
+    button->setIcon(QIcon(QStringLiteral(":/pictures/") + picture));
+    button->setFocusPolicy(Qt::StrongFocus);
+    if (caption.isEmpty()) {
+        button->setIconSize(QSize(32, 32));
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    } else {
+        button->setText(caption);
+        button->setIconSize(QSize(24, 24));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    }
+    return button;
+}
+
+}  // namespace modVelmora

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Small helpers that let a window lay out its controls as designed: each at
+// its twips position, with its name, font and colours.
+
+namespace modVelmora {
+
+inline const QColor kLightYellow(255, 255, 128);
+inline const QColor kYellow(255, 255, 0);
+inline const QColor kBannerBlue(0, 0, 255);
+
+// Names and places a control.
+template <class Control>
+Control* Place(Control* control, const char* name, int left, int top, int width, int height);
+
+QFont Arial(double points, bool bold = false);
+void SetBackground(QWidget* widget, const QColor& colour);
+void SetForeground(QWidget* widget, const QColor& colour);
+
+// A label without a background of its own.
+QLabel* CaptionLabel(QWidget* parent, const QString& text, const QFont& font);
+// A light yellow, bordered, centred result label in bold 12 pt.
+QLabel* ResultLabel(QWidget* parent);
+// The blue title banner (Shape1) with its white caption (Label2).
+QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, int captionTop, int captionWidth,
+                 int captionHeight, double points);
+// A button with a picture from the resources and an optional caption.
+QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption);
+
+}  // namespace modVelmora
+
+#include "shell/twips.h"
+
+template <class Control>
+Control* modVelmora::Place(Control* control, const char* name, int left, int top, int width, int height) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(TwipRect(left, top, width, height));
+    return control;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QTimer;
+
+namespace modVelmora {
+
+// The splash window shown at start: it hands over to the start-up routine
+// after 3.5 seconds, or at once on a click or a key.
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSplash(std::function<void()> startUp);
+
+    // Stops the timer, starts the program proper and closes the splash; runs once.
+    void EndSplash();
+
+    QLabel* imgSplash;
+    QLabel* lblVersion;
+    QTimer* tmrSplashTimer;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void()> startUp_;
+    bool ended_ = false;
+};
+
+// "5.4.0": major, minor and revision of this program.
+QString ProgramVersion();
+
+}  // namespace modVelmora

@@ -1,0 +1,241 @@
+#include "shell/moduleframe.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "shell/gradient.h"
+#include "shell/modvelmora.h"
+#include "shell/settingsrecord.h"
+#include "shell/twips.h"
+
+namespace modVelmora {
+
+namespace {
+
+const char* const kModuleCaptions[] = {"", "Raw to Percentile", "Score Converter", "-", "Age Calculator",
+                                       "Calculator"};
+const char* const kModuleShortcuts[] = {"", "Ctrl+R", "Ctrl+S", "", "Ctrl+A", "Ctrl+C"};
+
+bool isPushLike(const QObject* object) {
+    return qobject_cast<const QPushButton*>(object) || qobject_cast<const QToolButton*>(object);
+}
+
+}  // namespace
+
+int KeyAscii(const QKeyEvent* key) {
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Backspace: return 8;
+        default: break;
+    }
+    if (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return 0;
+    if (key->modifiers() & Qt::ControlModifier) {
+        return key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z ? key->key() - Qt::Key_A + 1 : 0;
+    }
+    const QString text = key->text();
+    if (text.isEmpty() || !text.at(0).isPrint()) return 0;
+    return text.at(0).unicode();
+}
+
+ModuleForm::ModuleForm(ModuleWindow& owner) : owner_(owner) {
+    setWindowTitle(QStringLiteral("Velmora"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/velmora.svg")));
+}
+
+void ModuleForm::closeEvent(QCloseEvent* event) {
+    // The close box and the system menu: the close step decides whether the program ends.
+    event->accept();
+    owner_.unload();
+}
+
+ModuleWindow::ModuleWindow(int moduleNumber, QSize clientSizeTwips)
+    : moduleNumber_(moduleNumber), clientSizeTwips_(clientSizeTwips) {}
+
+ModuleWindow::~ModuleWindow() { delete form_; }
+
+QWidget* ModuleWindow::client() const { return client_; }
+
+void ModuleWindow::show() {
+    if (form_) return;
+    form_ = new ModuleForm(*this);
+    client_ = new TwoToneGradientFill::GradientArea(form_);
+    client_->setObjectName(QStringLiteral("client"));
+    form_->setCentralWidget(client_);
+    client_->setFixedSize(TwipSize(clientSizeTwips_.width(), clientSizeTwips_.height()));
+    form_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    createMenus();
+    createControls(client_);
+
+    form_->installEventFilter(this);
+    for (QWidget* widget : client_->findChildren<QWidget*>()) widget->installEventFilter(this);
+    client_->installEventFilter(this);
+
+    runFrameSteps();
+    initialise();
+    form_->show();
+    form_->activateWindow();
+}
+
+void ModuleWindow::runFrameSteps() {
+    const SettingsRecord& settings = Settings();
+    placedTwips_ = QPoint(settings.leftCoordinates, settings.topCoordinates);
+    placedPixels_ = QPoint(TwipsToPixels(placedTwips_.x()), TwipsToPixels(placedTwips_.y()));
+    form_->move(placedPixels_);
+    Settings().view = static_cast<std::uint8_t>(moduleNumber_);
+    TwoToneGradientFill::PaintGradient(client_, TwoToneGradientFill::RGB(255, 255, 255),
+                                       TwoToneGradientFill::RGB(0, 128, 255), TwoToneGradientFill::kVertical);
+}
+
+void ModuleWindow::createMenus() {
+    QMenuBar* bar = form_->menuBar();
+    QMenu* mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuExit, &QAction::triggered, this, [this] { ExitProgram(*this); });
+
+    QMenu* mnuModuleTitle = bar->addMenu(QStringLiteral("&Module"));
+    mnuModuleTitle->setObjectName(QStringLiteral("mnuModuleTitle"));
+    for (int index = kFirstModule; index <= kLastModule; ++index) {
+        QAction* entry = index == 3 ? mnuModuleTitle->addSeparator()
+                                    : mnuModuleTitle->addAction(QString::fromLatin1(kModuleCaptions[index]));
+        entry->setObjectName(QStringLiteral("mnuModule%1").arg(index));
+        mnuModule_[static_cast<size_t>(index)] = entry;
+        if (index == 3) continue;
+        entry->setShortcut(QKeySequence(QString::fromLatin1(kModuleShortcuts[index])));
+        entry->setCheckable(true);
+        entry->setChecked(index == moduleNumber_);
+        entry->setEnabled(IsModuleAvailable(index));
+        connect(entry, &QAction::triggered, this, [this, index] {
+            // A checkable entry unchecks itself when chosen; the window's own stays checked.
+            mnuModule_[static_cast<size_t>(index)]->setChecked(index == moduleNumber_);
+            SwitchModule(*this, index);
+        });
+    }
+
+    QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* mnuInstructions = mnuHelp->addAction(QStringLiteral("&Instructions"));
+    mnuInstructions->setObjectName(QStringLiteral("mnuInstructions"));
+    mnuInstructions->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(mnuInstructions, &QAction::triggered, this, [] { OpenInstructions(); });
+    QAction* mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    mnuAbout->setEnabled(false);
+}
+
+void ModuleWindow::unload() {
+    if (!form_ || unloading_) return;
+    unloading_ = true;
+    closeStep();
+    beforeUnload();
+    ModuleForm* form = std::exchange(form_, nullptr);
+    client_ = nullptr;
+    selectOnFocus_.clear();
+    form->hide();
+    form->deleteLater();
+    unloading_ = false;
+}
+
+void ModuleWindow::closeStep() {
+    if (!Settings().switching) ExitProgram(*this);
+}
+
+void ModuleWindow::recordPosition() {
+    if (!form_) return;
+    const QPoint at = form_->pos();
+    const QPoint twips = at == placedPixels_ ? placedTwips_
+                                             : QPoint(PixelsToTwips(at.x()), PixelsToTwips(at.y()));
+    Settings().leftCoordinates = ClampToCoordinate(twips.x());
+    Settings().topCoordinates = ClampToCoordinate(twips.y());
+}
+
+void ModuleWindow::setClientHeightTwips(int height) {
+    clientSizeTwips_.setHeight(height);
+    if (!client_) return;
+    client_->setFixedSize(TwipSize(clientSizeTwips_.width(), height));
+    form_->layout()->activate();
+}
+
+void ModuleWindow::focusControl(QWidget* control) {
+    if (form_ && form_->isVisible() && control->isVisible() && control->isEnabled()) control->setFocus();
+}
+
+void ModuleWindow::selectWholeTextOnFocus(QLineEdit* box) { selectOnFocus_.append(box); }
+
+void ModuleWindow::keyPress(QObject*, int&) {}
+
+bool ModuleWindow::controlEvent(QObject*, QEvent*) { return false; }
+
+bool ModuleWindow::isMenuShortcut(const QKeyEvent* key) const {
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : form_->findChildren<QAction*>())
+        if (!action->shortcut().isEmpty() && action->shortcut() == pressed) return true;
+    return false;
+}
+
+bool ModuleWindow::routeKey(QKeyEvent* key) {
+    if (previewKey(key)) return true;
+    QWidget* focus = QApplication::focusWidget();
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && key->modifiers() == Qt::NoModifier) {
+        // Enter presses the focused button, or else the default button.
+        if (auto* button = qobject_cast<QAbstractButton*>(focus); button && isPushLike(button)) {
+            button->click();
+            return true;
+        }
+        if (defaultButton_ && defaultButton_->isVisible() && defaultButton_->isEnabled()) {
+            defaultButton_->click();
+            return true;
+        }
+    }
+    if (key->key() == Qt::Key_Escape && cancelButton_ && cancelButton_->isVisible() && cancelButton_->isEnabled()) {
+        cancelButton_->click();
+        return true;
+    }
+    int keyAscii = KeyAscii(key);
+    if (keyAscii == 0) return false;
+    keyPress(focus, keyAscii);
+    return keyAscii == 0;
+}
+
+bool ModuleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!form_) return false;
+    const bool typedHere = watched == QApplication::focusWidget() ||
+                           (QApplication::focusWidget() == nullptr && watched == form_);
+    if (event->type() == QEvent::ShortcutOverride && typedHere) {
+        // Menu shortcuts act whatever control has the focus, even over a text box's own Ctrl+C.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (isMenuShortcut(key)) {
+            key->ignore();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && typedHere) return routeKey(static_cast<QKeyEvent*>(event));
+    if (watched == form_ || watched == client_) return false;
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched); box && selectOnFocus_.contains(box)) {
+            box->selectAll();
+            // A click places the cursor after the focus arrives; select once it has.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+                QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        }
+    }
+    return controlEvent(watched, event);
+}
+
+}  // namespace modVelmora

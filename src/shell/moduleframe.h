@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QMainWindow>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QSize>
+#include <array>
+
+class QAction;
+class QKeyEvent;
+class QLineEdit;
+
+namespace TwoToneGradientFill {
+class GradientArea;
+}
+
+// The frame that the four module windows share: window style, menu bar,
+// position, backdrop, the default and cancel buttons, and the load and close
+// steps. A module window object lives for the whole run; its on-screen form
+// and controls are built when it is shown and destroyed when it is unloaded.
+
+namespace modVelmora {
+
+class ModuleWindow;
+
+// The on-screen form of a module window.
+class ModuleForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ModuleForm(ModuleWindow& owner);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ModuleWindow& owner_;
+};
+
+class ModuleWindow : public QObject {
+    Q_OBJECT
+public:
+    // Module numbers: 1 raw score, 2 score converter, 4 age calculator,
+    // 5 calculator; 3 is the separator of the Module menu.
+    static constexpr int kFirstModule = 1;
+    static constexpr int kLastModule = 5;
+
+    ModuleWindow(int moduleNumber, QSize clientSizeTwips);
+    ~ModuleWindow() override;
+
+    int moduleNumber() const { return moduleNumber_; }
+    bool isLoaded() const { return form_ != nullptr; }
+    ModuleForm* form() const { return form_; }
+
+    // Builds the form, runs the load step and shows the window.
+    void show();
+    // Destroys the form and its controls; the close step runs first.
+    void unload();
+    // Copies the window's outer position into the Settings record, in twips.
+    void recordPosition();
+
+    // The menu entry of a module in this window's menu bar (index 1 to 5).
+    QAction* moduleEntry(int index) const { return mnuModule_[static_cast<size_t>(index)]; }
+
+protected:
+    // The window's own part: its controls, and its initialisation after the frame's steps.
+    virtual void createControls(QWidget* client) = 0;
+    virtual void initialise() = 0;
+    // Runs before the controls are destroyed.
+    virtual void beforeUnload() {}
+    // Sees every key typed in the window before the default and cancel buttons do.
+    virtual bool previewKey(QKeyEvent*) { return false; }
+    // A character typed into a control; set keyAscii to 0 to discard it.
+    virtual void keyPress(QObject* control, int& keyAscii);
+    // Any other event of a control (focus, double-click); true consumes it.
+    virtual bool controlEvent(QObject* control, QEvent* event);
+
+    // The frame's part of the load step: position, View and backdrop.
+    void runFrameSteps();
+    void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    void setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+    void setClientHeightTwips(int height);
+    // Gives a control the focus; skipped while the window is not yet shown.
+    void focusControl(QWidget* control);
+    // The box selects its whole text whenever it gets the focus.
+    void selectWholeTextOnFocus(QLineEdit* box);
+    QWidget* client() const;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend class ModuleForm;
+    void createMenus();
+    void closeStep();
+    bool routeKey(QKeyEvent* key);
+    bool isMenuShortcut(const QKeyEvent* key) const;
+
+    const int moduleNumber_;
+    QSize clientSizeTwips_;
+    ModuleForm* form_ = nullptr;
+    TwoToneGradientFill::GradientArea* client_ = nullptr;
+    std::array<QAction*, kLastModule + 1> mnuModule_{};
+    QPointer<QAbstractButton> defaultButton_;
+    QPointer<QAbstractButton> cancelButton_;
+    QList<QLineEdit*> selectOnFocus_;
+    bool unloading_ = false;
+    // Where the window was placed, so a window that was not moved keeps its
+    // stored twips rather than drifting to the nearest pixel.
+    QPoint placedPixels_;
+    QPoint placedTwips_;
+};
+
+// The VB-style character code of a key press: 13 Enter, 27 Esc, 8 Backspace,
+// 1 to 26 for Ctrl with a letter, the character otherwise; 0 for keys that type nothing.
+int KeyAscii(const QKeyEvent* key);
+
+}  // namespace modVelmora

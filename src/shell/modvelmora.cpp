@@ -1,0 +1,92 @@
+#include "shell/modvelmora.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QUrl>
+#include <map>
+
+#include "shell/moduleframe.h"
+#include "shell/platform.h"
+#include "shell/settingsrecord.h"
+#include "shell/settingsstore.h"
+#include "stats/numbers.h"
+
+namespace modVelmora {
+
+namespace {
+
+struct Module {
+    ModuleFactory create;
+    std::unique_ptr<ModuleWindow> window;
+};
+
+std::map<int, Module>& modules() {
+    static std::map<int, Module> registry;
+    return registry;
+}
+
+constexpr int kRawScoreModule = 1;
+
+}  // namespace
+
+void RegisterModule(int number, ModuleFactory create) { modules()[number] = Module{std::move(create), nullptr}; }
+
+bool IsModuleAvailable(int number) { return modules().count(number) != 0; }
+
+ModuleWindow* ModuleWindowFor(int number) {
+    const auto found = modules().find(number);
+    if (found == modules().end()) return nullptr;
+    Module& module = found->second;
+    if (!module.window) module.window = module.create();
+    return module.window.get();
+}
+
+void ClearModules() { modules().clear(); }
+
+void StartUp() {
+    LoadSettings();
+    // A View that names no module opens the raw score window, so one bad
+    // stored value cannot keep the program from ever starting again.
+    ModuleWindow* window = ModuleWindowFor(Settings().view);
+    if (!window) window = ModuleWindowFor(kRawScoreModule);
+    if (window) window->show();
+}
+
+void SwitchModule(ModuleWindow& window, int index) {
+    Settings().switching = true;
+    window.recordPosition();
+    window.unload();
+    if (ModuleWindow* next = ModuleWindowFor(index)) next->show();
+    Settings().switching = false;
+}
+
+void ExitProgram(ModuleWindow& window) {
+    // Unloading a module window asks for the exit again; the sequence runs once.
+    static bool exiting = false;
+    if (exiting) return;
+    exiting = true;
+    window.recordPosition();
+    for (auto& [number, module] : modules())
+        if (module.window) module.window->unload();
+    SaveSettings();
+    exiting = false;
+    platform().endProgram();
+}
+
+void OpenInstructions() {
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora Help.pdf");
+    if (QFileInfo::exists(path)) platform().openUrl(QUrl::fromLocalFile(path));
+}
+
+std::string DecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
+
+QString FormatPlacesText(double value, unsigned places) {
+    return QString::fromStdString(FormatPlaces(value, places, DecimalSeparator()));
+}
+
+QString FormatGeneralText(double value, int significantDigits) {
+    return QString::fromStdString(FormatGeneral(value, significantDigits, DecimalSeparator()));
+}
+
+}  // namespace modVelmora

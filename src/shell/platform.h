@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+// The few services of the desktop that the windows use and that a test must
+// observe rather than block on: message boxes, the beep, the clipboard,
+// opening documents, sounds, today's date and ending the program.
+
+namespace modVelmora {
+
+enum class MessageIcon { Information, Exclamation };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal box titled "The Velmora" with one OK button.
+    virtual void showMessage(QWidget* owner, const QString& text, MessageIcon icon) = 0;
+    virtual void beep() = 0;
+    // Empties the clipboard, then puts the text on it.
+    virtual void setClipboardText(const QString& text) = 0;
+    // Opens a document or web page with the system's default program; failures are ignored.
+    virtual void openUrl(const QUrl& url) = 0;
+    // Plays one of the program's WAVE resources without waiting, stopping any sound still playing.
+    virtual void playWave(int id) = 0;
+    virtual QDate today() = 0;
+    // Ends the event loop once the exit routine has saved the settings.
+    virtual void endProgram() = 0;
+    // Ends the program at once: no window closes, nothing is saved.
+    virtual void endProgramImmediately() = 0;
+};
+
+Platform& platform();
+// Tests put a recording platform in place; nullptr restores the desktop.
+void setPlatform(Platform* replacement);
+
+}  // namespace modVelmora

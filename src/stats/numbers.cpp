@@ -1,0 +1,151 @@
+#include "stats/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace modVelmora {
+
+namespace {
+
+// A finite non-negative value as its first 15 significant decimal digits:
+// value = 0.digits x 10^pointPosition. Fifteen digits are all a double holds
+// reliably, so 1.005 is treated as the half it was typed as.
+struct Decimal {
+    std::string digits;
+    int pointPosition = 0;
+};
+
+Decimal toDecimal(double magnitude, int significantDigits) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, magnitude);
+    Decimal d;
+    const char* p = buffer;
+    for (; *p != 'e'; ++p)
+        if (*p != '.') d.digits += *p;
+    d.pointPosition = std::atoi(p + 1) + 1;
+    return d;
+}
+
+// Keeps the first keep digits, rounding the rest half away from zero.
+void roundDigits(Decimal& d, int keep) {
+    if (keep < 0) {
+        d.digits = "0";
+        d.pointPosition = 1;
+        return;
+    }
+    if (keep >= static_cast<int>(d.digits.size())) return;
+    const bool up = d.digits[static_cast<size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<size_t>(keep));
+    if (!up) return;
+    int i = keep - 1;
+    for (; i >= 0 && d.digits[static_cast<size_t>(i)] == '9'; --i)
+        d.digits[static_cast<size_t>(i)] = '0';
+    if (i >= 0) {
+        ++d.digits[static_cast<size_t>(i)];
+    } else {
+        d.digits.insert(d.digits.begin(), '1');
+        ++d.pointPosition;
+    }
+}
+
+char digitAt(const Decimal& d, int index) {
+    return index >= 0 && index < static_cast<int>(d.digits.size())
+               ? d.digits[static_cast<size_t>(index)]
+               : '0';
+}
+
+bool allZero(const std::string& s) { return s.find_first_not_of("0.") == std::string::npos; }
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+double ReadNumericPrefix(std::string_view text) {
+    std::string number;
+    bool seenPoint = false;
+    for (char c : text) {
+        if (isBlank(c)) continue;
+        if (isDigit(c)) {
+            number += c;
+        } else if (c == '-' && number.empty()) {
+            number += c;
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+            number += c;
+        } else {
+            break;
+        }
+    }
+    const bool negative = !number.empty() && number[0] == '-';
+    std::string_view digits(number);
+    if (negative) digits.remove_prefix(1);
+    if (digits.find_first_of("0123456789") == std::string_view::npos) return 0;
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        // Hundreds of digits: too large for a double, or a fraction too small.
+        const bool tiny = digits.find_first_not_of("0.") > digits.find('.');
+        value = tiny ? 0 : std::numeric_limits<double>::max();
+    }
+    return negative ? -value : value;
+}
+
+double RoundToPlaces(double v, int places) {
+    const double scale = std::pow(10.0, places);
+    const double rounded = std::nearbyint(v * scale) / scale;
+    return std::isfinite(rounded) ? rounded : v;
+}
+
+std::string FormatFixed(double v, int places, std::string_view separator) {
+    if (!std::isfinite(v)) return {};
+    Decimal d = toDecimal(std::fabs(v), 15);
+    roundDigits(d, d.pointPosition + places);
+
+    std::string integerPart;
+    for (int i = 0; i < d.pointPosition; ++i) integerPart += digitAt(d, i);
+    if (integerPart.empty()) integerPart = "0";
+    std::string fraction;
+    for (int i = 0; i < places; ++i) fraction += digitAt(d, d.pointPosition + i);
+
+    std::string text = integerPart;
+    if (places > 0) text.append(separator).append(fraction);
+    if (v < 0 && !allZero(integerPart + fraction)) text.insert(text.begin(), '-');
+    return text;
+}
+
+std::string FormatPlaces(double value, unsigned places, std::string_view separator) {
+    if (places > 4) return {};
+    return FormatFixed(value, static_cast<int>(places), separator);
+}
+
+std::string FormatGeneral(double v, int significantDigits, std::string_view separator) {
+    if (!std::isfinite(v)) return {};
+    if (v == 0) return "0";
+    Decimal d = toDecimal(std::fabs(v), significantDigits);
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    const int exponent = d.pointPosition - 1;
+    const int count = static_cast<int>(d.digits.size());
+
+    std::string text = v < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= significantDigits) {
+        text += d.digits[0];
+        if (count > 1) text.append(separator).append(d.digits, 1);
+        char power[16];
+        std::snprintf(power, sizeof power, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return text + power;
+    }
+    if (d.pointPosition <= 0) {
+        text.append("0").append(separator).append(static_cast<size_t>(-d.pointPosition), '0');
+        return text + d.digits;
+    }
+    for (int i = 0; i < d.pointPosition; ++i) text += digitAt(d, i);
+    if (count > d.pointPosition) text.append(separator).append(d.digits, static_cast<size_t>(d.pointPosition));
+    return text;
+}
+
+}  // namespace modVelmora

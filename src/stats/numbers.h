@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Reading typed numbers and writing shown ones. Typed numbers always use "."
+// as the decimal point; shown numbers take the separator they are given.
+
+namespace modVelmora {
+
+// The value of the longest leading part of text that reads as a decimal
+// number (optional minus, digits, optional point and digits). Blanks, tabs
+// and line feeds are skipped anywhere; text with no such part reads as 0.
+// "12abc" is 12, "1.2.3" is 1.2, ".5" is 0.5 and a lone "-" is 0. Always finite.
+double ReadNumericPrefix(std::string_view text);
+
+// v rounded to places decimals, halves to the even neighbour.
+double RoundToPlaces(double v, int places);
+
+// v with exactly places decimals, halves away from zero, at least one digit
+// before the separator. A value that rounds to zero shows no minus sign.
+// Non-finite values give the empty text.
+std::string FormatFixed(double v, int places, std::string_view separator = ".");
+
+// The fixed pattern "0", "0.0" ... "0.0000" for 0 to 4 places; any larger
+// count gives the empty text.
+std::string FormatPlaces(double value, unsigned places, std::string_view separator = ".");
+
+// The general number form: at most significantDigits digits, no trailing
+// zeros, exponent form ("1E+15", "1E-05") for magnitudes of
+// 10^significantDigits or more or below 10^-4. Non-finite values give "".
+std::string FormatGeneral(double v, int significantDigits, std::string_view separator = ".");
+
+}  // namespace modVelmora
