@@ -1,5 +1,6 @@
 #include "modules.h"
 
+#include "converter/frmscoreconverter.h"
 #include "rawscore/frmrawscoreconverter.h"
 #include "shell/modvelmora.h"
 
@@ -7,6 +8,7 @@ namespace modVelmora {
 
 void RegisterModuleWindows() {
     RegisterModule(frmRawScoreConverter::kModuleNumber, [] { return std::make_unique<frmRawScoreConverter>(); });
+    RegisterModule(frmScoreConverter::kModuleNumber, [] { return std::make_unique<frmScoreConverter>(); });
 }
 
 }  // namespace modVelmora

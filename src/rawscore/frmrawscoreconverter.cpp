@@ -100,11 +100,7 @@ void frmRawScoreConverter::createControls(QWidget* client) {
 
     cmdCopy = Place(PictureButton(client, QStringLiteral("clipboard.svg"), QString()), "cmdCopy", 105, kCopyTop,
                     645, 645);
-    lblNumberOfDecimals = Place(new QLabel(client), "lblNumberOfDecimals", 840, kDecimalsTop, 330, 330);
-    lblNumberOfDecimals->setAlignment(Qt::AlignCenter);
-    lblNumberOfDecimals->setFrameShape(QFrame::Box);
-    lblNumberOfDecimals->setFont(Arial(9.75));
-    SetBackground(lblNumberOfDecimals, Qt::white);
+    lblNumberOfDecimals = Place(DecimalsLabel(client), "lblNumberOfDecimals", 840, kDecimalsTop, 330, 330);
     UpDown1 = Place(new UpDown(client), "UpDown1", 1155, kDecimalsTop, 255, 330);
     cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
                          "cmdCalculate", 2940, kButtonsTop, 1380, 750);
@@ -213,10 +209,7 @@ void frmRawScoreConverter::chkUseTtest_Click() {
     }
 }
 
-void frmRawScoreConverter::UpDown1_Change() {
-    Settings().numberOfDecimals = static_cast<std::uint8_t>(UpDown1->value());
-    lblNumberOfDecimals->setText(QStringLiteral(" %1").arg(UpDown1->value()));
-}
+void frmRawScoreConverter::UpDown1_Change() { ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value()); }
 
 void frmRawScoreConverter::expand() {
     while (outerHeight_ < kExpandedHeight) outerHeight_ += kStep;

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "shell/settingsrecord.h"
+
 namespace modVelmora {
 
 QFont Arial(double points, bool bold) {
@@ -56,6 +58,20 @@ QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, in
     title->setAlignment(Qt::AlignCenter);
     SetForeground(title, Qt::white);
     return title;
+}
+
+QLabel* DecimalsLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Box);
+    label->setFont(Arial(9.75));
+    SetBackground(label, Qt::white);
+    return label;
+}
+
+void ShowNumberOfDecimals(QLabel* label, int decimals) {
+    Settings().numberOfDecimals = static_cast<std::uint8_t>(decimals);
+    label->setText(QStringLiteral(" %1").arg(decimals));
 }
 
 QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption) {

@@ -33,6 +33,10 @@ QLabel* ResultLabel(QWidget* parent);
 // The blue title banner (Shape1) with its white caption (Label2).
 QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, int captionTop, int captionWidth,
                  int captionHeight, double points);
+// The white, bordered label that shows the decimals spinner's count.
+QLabel* DecimalsLabel(QWidget* parent);
+// Keeps the shared Number of Decimals and shows it after one blank, the place of a sign.
+void ShowNumberOfDecimals(QLabel* label, int decimals);
 // A button with a picture from the resources and an optional caption.
 QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption);
 

@@ -1,0 +1,93 @@
+#include "converter/conversions.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "stats/normal.h"
+#include "stats/numbers.h"
+
+namespace modVelmora {
+
+namespace {
+
+struct ScaleNorms {
+    double mean;
+    double sd;
+};
+
+// Mean and SD of the scales that are linear in z.
+ScaleNorms normsOf(ScoreScale scale) {
+    switch (scale) {
+        case ScoreScale::ScaledScore: return {10, 3};
+        case ScoreScale::StandardScore: return {100, 15};
+        case ScoreScale::TScore: return {50, 10};
+        default: return {0, 1};
+    }
+}
+
+// Rounded half to even, shown without decimals or separators.
+std::string whole(float value) { return FormatFixed(std::nearbyint(value), 0); }
+
+// How a z (or a percentile entry, for percentile to percentile) is shown on the target scale.
+// On the percentile path the scaled score is held within 1 to 20; elsewhere only at or above 0.
+std::string showOnScale(ScoreScale to, float z, float percentile, bool fromPercentile,
+                        unsigned decimals, std::string_view separator) {
+    switch (to) {
+        case ScoreScale::Percentile:
+            return FormatPlaces(percentile, decimals, separator);
+        case ScoreScale::ZScore:
+            return FormatPlaces(z, std::max(decimals, 2u), separator);
+        case ScoreScale::ScaledScore: {
+            float scaled = static_cast<float>(3.0 * z + 10);
+            scaled = fromPercentile ? std::clamp(scaled, 1.0f, 20.0f) : std::max(scaled, 0.0f);
+            return whole(scaled);
+        }
+        default: {
+            const ScaleNorms norms = normsOf(to);
+            return whole(static_cast<float>(norms.sd * z + norms.mean));
+        }
+    }
+}
+
+}  // namespace
+
+const char* ScaleCaption(ScoreScale scale) {
+    switch (scale) {
+        case ScoreScale::Percentile: return "Percentile";
+        case ScoreScale::ScaledScore: return "Scaled Score";
+        case ScoreScale::StandardScore: return "Standard Score";
+        case ScoreScale::TScore: return "T-Score";
+        case ScoreScale::ZScore: return "Z-Score";
+    }
+    return "";
+}
+
+bool AcceptsDecimalPoint(ScoreScale scale) {
+    return scale == ScoreScale::Percentile || scale == ScoreScale::ZScore;
+}
+
+Conversion ConvertFromPercentile(ScoreScale to, float percentile, unsigned decimals, std::string_view separator) {
+    if (percentile <= 0 || percentile >= 100) return {Conversion::Outcome::PercentileOutOfRange, {}};
+    const float p = static_cast<float>(percentile / 100.0);
+    const float z = static_cast<float>(InverseNormal(p));
+    return {Conversion::Outcome::Converted,
+            showOnScale(to, z, static_cast<float>(p * 100.0), true, decimals, separator)};
+}
+
+Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals,
+                        std::string_view separator) {
+    using Outcome = Conversion::Outcome;
+    if (entry.empty()) return {Outcome::EmptyEntry, {}};
+    const float x = static_cast<float>(ReadNumericPrefix(entry));
+
+    if (from == ScoreScale::Percentile) return ConvertFromPercentile(to, x, decimals, separator);
+    if (from == ScoreScale::ScaledScore && (x < 1 || x > 20))
+        return {Outcome::ScaledScoreOutOfRange, {}};
+
+    const ScaleNorms norms = normsOf(from);
+    const float z = static_cast<float>((x - norms.mean) / norms.sd);
+    const float percentile = static_cast<float>(100.0 * NormalDist(z, true));
+    return {Outcome::Converted, showOnScale(to, z, percentile, false, decimals, separator)};
+}
+
+}  // namespace modVelmora

@@ -1,0 +1,200 @@
+#include "converter/frmscoreconverter.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "shell/controls.h"
+#include "shell/modvelmora.h"
+#include "shell/platform.h"
+#include "shell/settingsrecord.h"
+#include "shell/settingsstore.h"
+#include "shell/updown.h"
+
+namespace modVelmora {
+
+namespace {
+
+const QString kConvertFrom = QStringLiteral("Convert From");
+const QString kConvertTo = QStringLiteral("Convert To");
+constexpr int kOptionTops[kScaleCount] = {315, 735, 1155, 1575, 1995};
+
+QString captionOf(int index) { return QString::fromLatin1(ScaleCaption(static_cast<ScoreScale>(index))); }
+
+// A stored scale that is not "0" to "4" (a damaged store) opens with the default.
+ScoreScale storedScale(const QString& key, ScoreScale fallback) {
+    const auto text = ReadStoredValue(key);
+    const auto value = text ? ReadStoredWhole(text->toStdString(), 0, kScaleCount - 1) : std::nullopt;
+    return value ? static_cast<ScoreScale>(*value) : fallback;
+}
+
+}  // namespace
+
+frmScoreConverter::frmScoreConverter() : ModuleWindow(kModuleNumber, QSize(4425, 5160)) {}
+
+std::array<QRadioButton*, kScaleCount> frmScoreConverter::optionGroup(QGroupBox* frame, const char* name) {
+    std::array<QRadioButton*, kScaleCount> group{};
+    for (int index = 0; index < kScaleCount; ++index) {
+        auto* option = new QRadioButton(captionOf(index), frame);
+        option->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index));
+        option->setGeometry(TwipRect(210, kOptionTops[index], 1695, 330));
+        option->setFont(Arial(9.75));
+        SetBackground(option, index == 0 ? kYellow : QColor(Qt::white));
+        group[static_cast<size_t>(index)] = option;
+    }
+    return group;
+}
+
+void frmScoreConverter::createControls(QWidget* client) {
+    Label2 = TitleBanner(client, QStringLiteral("Score Converter"), 578, 157, 3375, 330, 14.25);
+    lblFrom = Place(CaptionLabel(client, QStringLiteral("Standard Score"), Arial(9.75, true)), "lblFrom", 420, 735,
+                    1485, 330);
+    lblTo = Place(CaptionLabel(client, QStringLiteral("Standard Score"), Arial(9.75, true)), "lblTo", 2625, 735,
+                  1590, 330);
+    txtFrom = Place(new QLineEdit(client), "txtFrom", 420, 1050, 1380, 435);
+    txtFrom->setMaxLength(8);
+    txtFrom->setAlignment(Qt::AlignCenter);
+    txtFrom->setFont(Arial(12));
+    Image1 = Place(new QLabel(client), "Image1", 1972, 1010, 480, 480);
+    Image1->setPixmap(QIcon(QStringLiteral(":/pictures/arrow.svg")).pixmap(Image1->size()));
+    lblAnswer = Place(ResultLabel(client), "lblAnswer", 2625, 1050, 1380, 435);
+
+    Frame1 = Place(new QGroupBox(QStringLiteral("From"), client), "Frame1", 105, 1680, 2010, 2430);
+    Frame2 = Place(new QGroupBox(QStringLiteral("To"), client), "Frame2", 2310, 1680, 2010, 2430);
+    for (QGroupBox* frame : {Frame1, Frame2}) {
+        frame->setFont(Arial(9.75, true));
+        SetBackground(frame, Qt::white);
+    }
+    optFrom = optionGroup(Frame1, "optFrom");
+    optTo = optionGroup(Frame2, "optTo");
+
+    cmdCopy = Place(PictureButton(client, QStringLiteral("clipboard.svg"), QString()), "cmdCopy", 105, 4365, 645,
+                    645);
+    cmdCopy->setToolTip(QStringLiteral("Copy percentile to clipboard"));
+    lblNumberOfDecimals = Place(DecimalsLabel(client), "lblNumberOfDecimals", 840, 4515, 330, 330);
+    lblNumberOfDecimals->setToolTip(
+        QStringLiteral("Set number of decimal places in percentile (see Instructions)"));
+    UpDown1 = Place(new UpDown(client), "UpDown1", 1155, 4515, 255, 330);
+    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), QStringLiteral("C&lear")), "cmdClear",
+                     1575, 4305, 1170, 750);
+    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
+                         "cmdCalculate", 2940, 4305, 1380, 750);
+    setDefaultButton(cmdCalculate);
+    setCancelButton(cmdClear);
+    selectWholeTextOnFocus(txtFrom);
+
+    QList<QWidget*> tabOrder{txtFrom};
+    for (QRadioButton* option : optFrom) tabOrder << option;
+    for (QRadioButton* option : optTo) tabOrder << option;
+    tabOrder << cmdCalculate << cmdClear << cmdCopy << UpDown1;
+    for (int i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    for (int index = 0; index < kScaleCount; ++index) {
+        connect(optFrom[static_cast<size_t>(index)], &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) optFrom_Click(index);
+        });
+        connect(optTo[static_cast<size_t>(index)], &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) optTo_Click(index);
+        });
+    }
+    connect(cmdCalculate, &QAbstractButton::clicked, this, &frmScoreConverter::cmdCalculate_Click);
+    connect(cmdClear, &QAbstractButton::clicked, this, &frmScoreConverter::cmdClear_Click);
+    connect(cmdCopy, &QAbstractButton::clicked, this, &frmScoreConverter::cmdCopy_Click);
+    connect(UpDown1, &UpDown::valueChanged, this, &frmScoreConverter::UpDown1_Change);
+}
+
+void frmScoreConverter::initialise() {
+    fromScale_ = storedScale(kConvertFrom, ScoreScale::ZScore);
+    optFrom[static_cast<size_t>(fromScale_)]->setChecked(true);
+    lblFrom->setText(captionOf(static_cast<int>(fromScale_)));
+    toScale_ = storedScale(kConvertTo, ScoreScale::Percentile);
+    optTo[static_cast<size_t>(toScale_)]->setChecked(true);
+    lblTo->setText(captionOf(static_cast<int>(toScale_)));
+    UpDown1->setValue(Settings().numberOfDecimals);
+    UpDown1_Change();
+}
+
+void frmScoreConverter::highlight(const std::array<QRadioButton*, kScaleCount>& group, int selected) {
+    for (int index = 0; index < kScaleCount; ++index)
+        SetBackground(group[static_cast<size_t>(index)], index == selected ? kYellow : QColor(Qt::white));
+}
+
+void frmScoreConverter::optFrom_Click(int index) {
+    highlight(optFrom, index);
+    lblFrom->setText(captionOf(index));
+    lblAnswer->clear();
+    fromScale_ = static_cast<ScoreScale>(index);
+    WriteStoredValue(kConvertFrom, QString::number(index));
+    focusControl(txtFrom);
+}
+
+void frmScoreConverter::optTo_Click(int index) {
+    const QString caption = captionOf(index);
+    lblTo->setText(caption);
+    highlight(optTo, index);
+    lblAnswer->clear();
+    const bool places = index == static_cast<int>(ScoreScale::Percentile) || index == static_cast<int>(ScoreScale::ZScore);
+    UpDown1->setVisible(places);
+    lblNumberOfDecimals->setVisible(places);
+    cmdCopy->setToolTip(QStringLiteral("Copy %1 to clipboard").arg(caption));
+    UpDown1->setToolTip(QStringLiteral("Set number of places in %1").arg(caption));
+    lblNumberOfDecimals->setToolTip(UpDown1->toolTip());
+    toScale_ = static_cast<ScoreScale>(index);
+    WriteStoredValue(kConvertTo, QString::number(index));
+    focusControl(txtFrom);
+}
+
+void frmScoreConverter::UpDown1_Change() { ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value()); }
+
+void frmScoreConverter::cmdCalculate_Click() {
+    if (txtFrom->text().isEmpty()) {
+        platform().beep();
+        focusControl(txtFrom);
+        return;
+    }
+    const Conversion result = ConvertScore(fromScale_, toScale_, txtFrom->text().toStdString(),
+                                           Settings().numberOfDecimals, DecimalSeparator());
+    switch (result.outcome) {
+        case Conversion::Outcome::PercentileOutOfRange:
+            platform().showMessage(
+                form(), QStringLiteral("Please enter a percentile that is greater than 0 and less than 100."),
+                MessageIcon::Information);
+            cmdClear_Click();
+            return;
+        case Conversion::Outcome::ScaledScoreOutOfRange:
+            // The answer on show stays.
+            platform().showMessage(form(), QStringLiteral("Scaled score values must be between 1 and 20"),
+                                   MessageIcon::Information);
+            txtFrom->clear();
+            focusControl(txtFrom);
+            return;
+        default:
+            lblAnswer->setText(QString::fromStdString(result.text));
+            focusControl(cmdClear);
+    }
+}
+
+void frmScoreConverter::cmdClear_Click() {
+    txtFrom->clear();
+    lblAnswer->clear();
+    focusControl(txtFrom);
+}
+
+void frmScoreConverter::cmdCopy_Click() { platform().setClipboardText(lblAnswer->text()); }
+
+void frmScoreConverter::keyPress(QObject* control, int& keyAscii) {
+    if (control != txtFrom) return;
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    if (!digit && keyAscii != '-' && keyAscii != '.' && keyAscii != 8) {
+        platform().beep();
+        keyAscii = 0;
+    } else if (keyAscii == '.' && !AcceptsDecimalPoint(fromScale_)) {
+        platform().beep();
+        keyAscii = 0;
+    }
+}
+
+}  // namespace modVelmora

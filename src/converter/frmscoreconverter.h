@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+
+#include "converter/conversions.h"
+#include "shell/moduleframe.h"
+
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace modVelmora {
+
+class UpDown;
+
+// Module 2: converts a score between percentile, scaled score, standard
+// score, T-score and z-score. The two chosen scales are stored at once.
+class frmScoreConverter : public ModuleWindow {
+    Q_OBJECT
+public:
+    static constexpr int kModuleNumber = 2;
+
+    frmScoreConverter();
+
+    void cmdCalculate_Click();
+    void cmdClear_Click();
+    void cmdCopy_Click();
+    void optFrom_Click(int index);
+    void optTo_Click(int index);
+    void UpDown1_Change();
+
+    ScoreScale fromScale() const { return fromScale_; }
+    ScoreScale toScale() const { return toScale_; }
+
+    QLabel* Label2 = nullptr;
+    QLabel* lblFrom = nullptr;
+    QLabel* lblTo = nullptr;
+    QLineEdit* txtFrom = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* lblAnswer = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    std::array<QRadioButton*, kScaleCount> optFrom{};
+    std::array<QRadioButton*, kScaleCount> optTo{};
+    QAbstractButton* cmdCopy = nullptr;
+    QLabel* lblNumberOfDecimals = nullptr;
+    UpDown* UpDown1 = nullptr;
+    QAbstractButton* cmdClear = nullptr;
+    QAbstractButton* cmdCalculate = nullptr;
+
+protected:
+    void createControls(QWidget* client) override;
+    void initialise() override;
+    void keyPress(QObject* control, int& keyAscii) override;
+
+private:
+    std::array<QRadioButton*, kScaleCount> optionGroup(QGroupBox* frame, const char* name);
+    void highlight(const std::array<QRadioButton*, kScaleCount>& group, int selected);
+
+    ScoreScale fromScale_ = ScoreScale::ZScore;
+    ScoreScale toScale_ = ScoreScale::Percentile;
+};
+
+}  // namespace modVelmora
