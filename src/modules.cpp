@@ -1,5 +1,6 @@
 #include "modules.h"
 
+#include "age/frmagecalculator.h"
 #include "converter/frmscoreconverter.h"
 #include "rawscore/frmrawscoreconverter.h"
 #include "shell/modvelmora.h"
@@ -9,6 +10,7 @@ namespace modVelmora {
 void RegisterModuleWindows() {
     RegisterModule(frmRawScoreConverter::kModuleNumber, [] { return std::make_unique<frmRawScoreConverter>(); });
     RegisterModule(frmScoreConverter::kModuleNumber, [] { return std::make_unique<frmScoreConverter>(); });
+    RegisterModule(frmAgeCalculator::kModuleNumber, [] { return std::make_unique<frmAgeCalculator>(); });
 }
 
 }  // namespace modVelmora

@@ -1,0 +1,177 @@
+#include "age/frmagecalculator.h"
+
+#include <QAbstractButton>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "age/agerule.h"
+#include "age/agestate.h"
+#include "age/datetext.h"
+#include "age/frmcalendar.h"
+#include "shell/controls.h"
+#include "shell/platform.h"
+
+namespace modVelmora {
+
+namespace {
+
+const QString kBirthDateTip =
+    QStringLiteral("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)");
+const QString kTestDateTip =
+    QStringLiteral("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). "
+                   "Double-click to enter today's date.");
+
+QLineEdit* dateBox(QWidget* parent, const QString& toolTip) {
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(18);
+    box->setFont(Arial(12));
+    box->setToolTip(toolTip);
+    return box;
+}
+
+// Focus that leaves a box within the window; not a menu, a pop-up or another application.
+bool leavesWithinWindow(const QFocusEvent* event) {
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+AgeCalculatorState& AgeState() {
+    static AgeCalculatorState state;
+    return state;
+}
+
+frmAgeCalculator::frmAgeCalculator() : ModuleWindow(kModuleNumber, QSize(4425, 4530)) {}
+
+frmAgeCalculator::~frmAgeCalculator() = default;
+
+void frmAgeCalculator::createControls(QWidget* client) {
+    Label2 = TitleBanner(client, QStringLiteral("Age Calculator"), 105, 157, 4215, 330, 14.25);
+    const QFont caption = Arial(9.75, true);
+    Label3 = Place(CaptionLabel(client, QStringLiteral("Birth Date"), caption), "Label3", 945, 735, 2220, 330);
+    txtBirthdate = Place(dateBox(client, kBirthDateTip), "txtBirthdate", 945, 1050, 2220, 435);
+    cmdShowBirthDateCalendar = Place(PictureButton(client, QStringLiteral("calendar.svg"), QString()),
+                                     "cmdShowBirthDateCalendar", 3255, 1050, 435, 435);
+    Label1 = Place(CaptionLabel(client, QStringLiteral("Test Date"), caption), "Label1", 945, 1680, 2220, 330);
+    txtTestDate = Place(dateBox(client, kTestDateTip),
+                        "txtTestDate", 945, 1995, 2220, 435);
+    cmdShowTestDateCalendar = Place(PictureButton(client, QStringLiteral("calendar.svg"), QString()),
+                                    "cmdShowTestDateCalendar", 3255, 1995, 435, 435);
+    for (QAbstractButton* button : {cmdShowBirthDateCalendar, cmdShowTestDateCalendar}) {
+        button->setToolTip(QStringLiteral("Show Calendar"));
+        button->setIconSize(QSize(22, 22));
+    }
+    Label4 = Place(CaptionLabel(client, QStringLiteral("Age (Years-Months-Days)"), caption), "Label4", 945, 2625,
+                   2640, 330);
+    lblAge = Place(ResultLabel(client), "lblAge", 945, 2940, 2640, 540);
+    lblAge->setFont(Arial(18, true));
+    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
+                         "cmdCalculate", 2205, 3675, 1380, 750);
+    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), QStringLiteral("C&lear")), "cmdClear", 945,
+                     3675, 1170, 750);
+    setDefaultButton(cmdCalculate);
+    setCancelButton(cmdClear);
+    selectWholeTextOnFocus(txtBirthdate);
+    selectWholeTextOnFocus(txtTestDate);
+
+    QWidget* tabOrder[] = {txtBirthdate, txtTestDate, cmdCalculate, cmdClear, cmdShowBirthDateCalendar,
+                           cmdShowTestDateCalendar};
+    for (size_t i = 1; i < std::size(tabOrder); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(cmdCalculate, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdCalculate_Click);
+    connect(cmdClear, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdClear_Click);
+    connect(cmdShowBirthDateCalendar, &QAbstractButton::clicked, this,
+            &frmAgeCalculator::cmdShowBirthDateCalendar_Click);
+    connect(cmdShowTestDateCalendar, &QAbstractButton::clicked, this,
+            &frmAgeCalculator::cmdShowTestDateCalendar_Click);
+}
+
+void frmAgeCalculator::initialise() { txtTestDate->setText(DateText(platform().today())); }
+
+void frmAgeCalculator::beforeUnload() {
+    if (calendar_ && calendar_->isVisible()) calendar_->close();
+}
+
+bool frmAgeCalculator::controlEvent(QObject* control, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (control == txtBirthdate || control == txtTestDate) &&
+        leavesWithinWindow(static_cast<QFocusEvent*>(event))) {
+        checkDateBox(static_cast<QLineEdit*>(control));
+    } else if (event->type() == QEvent::MouseButtonDblClick && control == txtTestDate) {
+        txtTestDate_DblClick();
+        return true;
+    }
+    return false;
+}
+
+void frmAgeCalculator::checkDateBox(QLineEdit* box) {
+    if (box->text().isEmpty()) return;
+    QDate& stored = box == txtBirthdate ? AgeState().birthDate : AgeState().testDate;
+    if (const auto date = ReadDate(box->text())) {
+        stored = *date;
+        box->setText(DateText(*date));
+        return;
+    }
+    platform().showMessage(form(), QStringLiteral("Invalid Date"), MessageIcon::Exclamation);
+    box->clear();
+    focusControl(box);
+    lblAge->clear();
+}
+
+void frmAgeCalculator::txtTestDate_DblClick() { txtTestDate->setText(DateText(platform().today())); }
+
+void frmAgeCalculator::cmdClear_Click() {
+    txtBirthdate->clear();
+    txtTestDate->clear();
+    lblAge->clear();
+    focusControl(txtBirthdate);
+}
+
+void frmAgeCalculator::cmdCalculate_Click() {
+    if (!txtBirthdate->text().isEmpty() && txtTestDate->text().isEmpty()) {
+        focusControl(txtTestDate);
+        return;
+    }
+    if (txtBirthdate->text().isEmpty()) {
+        platform().beep();
+        focusControl(txtBirthdate);
+        return;
+    }
+    // Enter does not move the focus, so the boxes are checked here as if they were left.
+    checkDateBox(txtBirthdate);
+    checkDateBox(txtTestDate);
+    if (txtBirthdate->text().isEmpty() || txtTestDate->text().isEmpty()) return;
+    if (AgeState().testDate < AgeState().birthDate) {
+        platform().showMessage(form(), QStringLiteral("The test date cannot be less than the birth date."),
+                               MessageIcon::Exclamation);
+        lblAge->clear();
+        focusControl(txtBirthdate);
+        return;
+    }
+    ComputeAge();
+}
+
+void frmAgeCalculator::ComputeAge() {
+    const Age age = modVelmora::ComputeAge(ToYearMonthDay(AgeState().birthDate), ToYearMonthDay(AgeState().testDate));
+    lblAge->setText(QString::fromStdString(AgeText(age)));
+}
+
+void frmAgeCalculator::cmdShowBirthDateCalendar_Click() { showCalendar(kBirthDateTarget); }
+
+void frmAgeCalculator::cmdShowTestDateCalendar_Click() { showCalendar(kTestDateTarget); }
+
+void frmAgeCalculator::showCalendar(std::uint8_t target) {
+    AgeCalculatorState& state = AgeState();
+    state.calendarTarget = target;
+    QLineEdit* box = target == kBirthDateTarget ? txtBirthdate : txtTestDate;
+    if (!box->text().isEmpty()) {
+        // A text that is no date leaves the last good reading in place.
+        if (const auto date = ReadDate(box->text()))
+            (target == kBirthDateTarget ? state.birthDate : state.testDate) = *date;
+    }
+    SetBackground(box, kYellow);
+    if (!calendar_) calendar_ = std::make_unique<frmCalendar>();
+    calendar_->open(form(), txtBirthdate, txtTestDate);
+}
+
+}  // namespace modVelmora

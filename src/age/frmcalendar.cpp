@@ -1,0 +1,102 @@
+#include "age/frmcalendar.h"
+
+#include <QCalendarWidget>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "age/agestate.h"
+#include "age/datetext.h"
+#include "shell/controls.h"
+#include "shell/platform.h"
+#include "shell/twips.h"
+
+namespace modVelmora {
+
+namespace {
+
+constexpr int kLeftOffset = 3300;       // twips right of the age window's left edge
+constexpr int kBirthTopOffset = 600;    // twips below its top, beside the birth date box
+constexpr int kTestTopOffset = 1600;    // beside the test date box
+
+}  // namespace
+
+frmCalendar::frmCalendar() : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("frmCalendar"));
+    MonthView1 = new QCalendarWidget(this);
+    MonthView1->setObjectName(QStringLiteral("MonthView1"));
+    MonthView1->setFont(Arial(8.25));
+    MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthView1->setToolTip(QStringLiteral("Press ESC to cancel or 'T' to return to today's date"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(MonthView1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (QWidget* child : MonthView1->findChildren<QWidget*>()) child->installEventFilter(this);
+    MonthView1->installEventFilter(this);
+    connect(MonthView1, &QCalendarWidget::clicked, this, &frmCalendar::MonthView1_DateClick);
+    connect(MonthView1, &QCalendarWidget::activated, this, &frmCalendar::MonthView1_DateClick);
+}
+
+void frmCalendar::open(QWidget* ageWindow, QLineEdit* birthBox, QLineEdit* testBox) {
+    birthBox_ = birthBox;
+    testBox_ = testBox;
+    AgeCalculatorState& state = AgeState();
+    state.pickedDate = QDate();
+
+    const QPoint corner = ageWindow->frameGeometry().topLeft();
+    if (state.calendarTarget == kBirthDateTarget || state.calendarTarget == kTestDateTarget) {
+        const int top = state.calendarTarget == kBirthDateTarget ? kBirthTopOffset : kTestTopOffset;
+        move(corner + QPoint(TwipsToPixels(kLeftOffset), TwipsToPixels(top)));
+    }
+    QDate start = platform().today();
+    if (state.calendarTarget == kBirthDateTarget && state.birthDate.isValid()) start = state.birthDate;
+    if (state.calendarTarget == kTestDateTarget && state.testDate.isValid()) start = state.testDate;
+    MonthView1->setSelectedDate(start);
+    MonthView1->setCurrentPage(start.year(), start.month());
+    show();
+    MonthView1->setFocus();
+}
+
+void frmCalendar::MonthView1_DateClick(const QDate& date) {
+    AgeState().pickedDate = date;
+    close();
+}
+
+void frmCalendar::showToday() {
+    const QDate today = platform().today();
+    MonthView1->setSelectedDate(today);
+    MonthView1->setCurrentPage(today.year(), today.month());
+}
+
+void frmCalendar::hideEvent(QHideEvent* event) {
+    // Closing, whatever the cause: the boxes turn white and the pick, if any, fills its box.
+    AgeCalculatorState& state = AgeState();
+    for (QLineEdit* box : {birthBox_.data(), testBox_.data()})
+        if (box) SetBackground(box, Qt::white);
+    QLineEdit* target = state.calendarTarget == kBirthDateTarget ? birthBox_.data()
+                        : state.calendarTarget == kTestDateTarget ? testBox_.data()
+                                                                   : nullptr;
+    if (state.pickedDate.isValid() && target) target->setText(DateText(state.pickedDate));
+    state.calendarTarget = 0;
+    QWidget::hideEvent(event);
+}
+
+bool frmCalendar::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Escape) {
+        AgeState().pickedDate = QDate();
+        close();
+        return true;
+    }
+    // Only a lower-case t: an upper-case T is left to the calendar.
+    if (key->text() == QLatin1String("t")) {
+        showToday();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace modVelmora
