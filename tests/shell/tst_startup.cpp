@@ -105,6 +105,7 @@ private slots:
             << QStringList{"Left Coordinates=-300", "Top Coordinates=-150"} << 1 << QPoint(-20, -10);
         QTest::newRow("view 2 opens the score converter") << QStringList{"View=2"} << 2 << QPoint(49, 49);
         QTest::newRow("view 4 opens the age calculator") << QStringList{"View=4"} << 4 << QPoint(49, 49);
+        QTest::newRow("view 5 opens the calculator") << QStringList{"View=5"} << 5 << QPoint(49, 49);
         QTest::newRow("view 3 opens the raw score window") << QStringList{"View=3"} << 1 << QPoint(49, 49);
         QTest::newRow("view 0 opens the raw score window") << QStringList{"View=0"} << 1 << QPoint(49, 49);
         QTest::newRow("damaged view opens the raw score window") << QStringList{"View=x"} << 1 << QPoint(49, 49);

@@ -1,0 +1,292 @@
+#include "calculator/calculatorengine.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "stats/numbers.h"
+
+namespace modVelmora {
+
+namespace {
+
+constexpr double kFixedFormLimit = 1e14;
+constexpr size_t kIntegerEntryLimit = 16;  // characters before a further digit is refused
+
+std::optional<double> numberOf(const CalculatorEngine::Operand& operand) {
+    if (const double* value = std::get_if<double>(&operand)) return *value;
+    return CalculatorNumber(std::get<std::string>(operand));
+}
+
+}  // namespace
+
+std::optional<double> CalculatorNumber(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("0123456789.E+-") != std::string_view::npos)
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (end != text.data() + text.size()) return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        // A typed fraction with hundreds of zeros is too small for a double.
+        if (text.find('E') != std::string_view::npos || text.find_first_not_of("-0.") < text.find('.'))
+            return std::nullopt;
+        return 0.0;
+    }
+    if (error != std::errc()) return std::nullopt;
+    return value;
+}
+
+std::string CalculatorText(double x) { return FormatGeneral(x, 15); }
+
+std::string NormalizeReadout(std::string_view display) {
+    const auto value = CalculatorNumber(display);
+    if (!value || *value >= kFixedFormLimit) return std::string(display);
+    std::string text = FormatFixed(*value, 16);
+    while (text.back() == '0') text.pop_back();
+    return text;
+}
+
+CalculatorEngine::CalculatorEngine() { load(); }
+
+void CalculatorEngine::load() {
+    decimalFlag_ = false;
+    operandCount_ = 0;
+    lastInput_ = "NONE";
+    pendingOp_ = " ";
+    display_ = "0.";
+}
+
+void CalculatorEngine::resetMemoryIndicator() {
+    memoryIndicator_.clear();
+    memoryTooltip_.clear();
+}
+
+CalculatorEngine::Response CalculatorEngine::press(CalculatorKey key) {
+    using K = CalculatorKey;
+    switch (key) {
+        case K::Point: return point();
+        case K::Divide: return operatorKey('/');
+        case K::Add: return operatorKey('+');
+        case K::Multiply: return operatorKey('X');
+        case K::Subtract: return operatorKey('-');
+        case K::Equals: return operatorKey('=');
+        case K::Percent: return percent();
+        case K::ChangeSign: return changeSign();
+        case K::SquareRoot: return squareRoot();
+        case K::Reciprocal: return reciprocal();
+        case K::Backspace: return backspace();
+        case K::ClearEntry: return clearEntry();
+        case K::ClearAll: return clearAll();
+        case K::MemoryClear: return memoryClear();
+        case K::MemoryRecall: return memoryRecall();
+        case K::MemoryStore: return memoryStore();
+        case K::MemoryAdd: return memoryAdd();
+        default: return digit(static_cast<int>(key) - static_cast<int>(K::Digit0));
+    }
+}
+
+// Typing goes on only in a number written with its point: not in an error
+// text, nor in a result of 10^14 or more, which has no point or an exponent.
+bool CalculatorEngine::continuesEntry() const {
+    return lastInput_ == "NUMS" && displayIsNumber() && display_.find('.') != std::string::npos &&
+           display_.find('E') == std::string::npos;
+}
+
+void CalculatorEngine::showResult(double value) {
+    display_ = std::isfinite(value) ? NormalizeReadout(CalculatorText(value)) : kErrorText;
+}
+
+CalculatorEngine::Response CalculatorEngine::digit(int value) {
+    if (!continuesEntry()) {
+        display_ = ".";
+        decimalFlag_ = false;
+    }
+    // A digit never drops digits on show: after a recalled or computed fraction it is appended.
+    if (!decimalFlag_ && display_.back() != '.') decimalFlag_ = true;
+    const char d = static_cast<char>('0' + value);
+    if (decimalFlag_) {
+        display_ += d;
+    } else {
+        if (display_.size() > kIntegerEntryLimit) return Response::Beep;
+        display_ = display_.substr(0, display_.find('.')) + d + ".";
+    }
+    if (lastInput_ == "NEG") display_ = "-" + display_;
+    lastInput_ = "NUMS";
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::point() {
+    if (lastInput_ == "NEG") {
+        display_ = "-0.";
+    } else if (!continuesEntry()) {
+        display_ = "0.";
+    }
+    decimalFlag_ = true;
+    lastInput_ = "NUMS";
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::operatorKey(char caption) {
+    // An operator takes the display as its operand: an error text is none.
+    if (display_ == kErrorText || display_ == kDivideByZeroText) return Response::Beep;
+
+    // Counts past 2 only ever do nothing, so they stop at 3.
+    const int count = std::min(operandCount_ + (lastInput_ == "NUMS" ? 1 : 0), 3);
+    std::optional<double> result;
+    if (count == 2) {
+        const auto entry = CalculatorNumber(display_);
+        if (!entry) return Response::Beep;
+        if (pendingOp_ == "/" && *entry == 0) {
+            entrySnapshot_ = display_;
+            operand2_ = entrySnapshot_;
+            operandCount_ = count;
+            display_ = kDivideByZeroText;
+            return Response::Done;
+        }
+        if (pendingOp_ == "=") {
+            result = *entry;
+        } else {
+            const auto left = numberOf(operand1_);
+            if (!left) return Response::Beep;
+            if (pendingOp_ == "+") result = *left + *entry;
+            else if (pendingOp_ == "-") result = *left - *entry;
+            else if (pendingOp_ == "X") result = *entry * *left;
+            else if (pendingOp_ == "/") result = *left / *entry;
+            else result = *left;
+        }
+    }
+
+    entrySnapshot_ = display_;
+    operandCount_ = count;
+    if (count == 0) {
+        if (caption == '-' && lastInput_ != "NEG") lastInput_ = "NEG";
+    } else if (count == 1) {
+        operand1_ = display_;
+        if (caption == '-' && lastInput_ != "NUMS" && pendingOp_ != "=") {
+            display_ = "-";
+            lastInput_ = "NEG";
+        }
+    } else if (result) {
+        operand2_ = entrySnapshot_;
+        // Past the range of a double there is nothing to go on with until C.
+        if (std::isfinite(*result)) operand1_ = *result;
+        else operand1_ = std::string(kErrorText);
+        showResult(*result);
+        operandCount_ = 1;
+    }
+    if (lastInput_ != "NEG") {
+        lastInput_ = "OPS";
+        pendingOp_ = std::string(1, caption);
+    }
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::percent() {
+    // Before any operator the first operand counts as 0.
+    const auto base = numberOf(operand1_);
+    const auto rate = CalculatorNumber(display_);
+    if (!base || !rate) return Response::Beep;
+    showResult(*base * (*rate / 100));
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::changeSign() {
+    const auto value = CalculatorNumber(display_);
+    if (!value) return Response::Beep;
+    showResult(-*value);
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::squareRoot() {
+    const auto value = CalculatorNumber(display_);
+    if (!value) return Response::Beep;
+    if (*value < 0) {
+        display_ = kErrorText;
+    } else {
+        showResult(std::sqrt(*value));
+    }
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::reciprocal() {
+    const auto value = CalculatorNumber(display_);
+    if (!value || *value == 0) {
+        display_ = kDivideByZeroText;
+    } else {
+        showResult(1 / *value);
+    }
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::backspace() {
+    if (lastInput_ == "OPS") return Response::Beep;
+    const auto value = CalculatorNumber(display_);
+    if (!value || *value == 0) return Response::Beep;
+
+    const std::string shortened = display_.substr(0, display_.size() >= 2 ? display_.size() - 2 : 0);
+    if (shortened.empty() || shortened == "-") {
+        lastInput_ = "NONE";
+        display_ = "0.";
+        return Response::Done;
+    }
+    // An exponent form cannot be shortened into a number ("1E+15" to "1E+").
+    if (!CalculatorNumber(shortened)) return Response::Beep;
+    display_ = NormalizeReadout(shortened);
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::clearEntry() {
+    display_ = "0.";
+    decimalFlag_ = false;
+    lastInput_ = "CE";
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::clearAll() {
+    display_ = "0.";
+    operand1_ = 0.0;
+    operand2_ = "0";
+    load();
+    return Response::Done;
+}
+
+void CalculatorEngine::setMemoryTooltip() {
+    memoryTooltip_ = "Memory Value: " + CalculatorText(memoryValue_);
+}
+
+CalculatorEngine::Response CalculatorEngine::memoryClear() {
+    memoryValue_ = 0;
+    memoryIndicator_.clear();
+    setMemoryTooltip();
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::memoryRecall() {
+    display_ = NormalizeReadout(CalculatorText(memoryValue_));
+    lastInput_ = "NUMS";
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::memoryStore() {
+    if (ReadNumericPrefix(display_) != 0) {
+        memoryValue_ = CalculatorNumber(display_).value_or(memoryValue_);
+        memoryIndicator_ = "M";
+        lastInput_ = "NONE";
+    }
+    setMemoryTooltip();
+    return Response::Done;
+}
+
+CalculatorEngine::Response CalculatorEngine::memoryAdd() {
+    if (ReadNumericPrefix(display_) != 0) {
+        const double sum = memoryValue_ + CalculatorNumber(display_).value_or(0);
+        if (!std::isfinite(sum)) return Response::Beep;
+        memoryValue_ = sum;
+        memoryIndicator_ = "M";
+        lastInput_ = "NONE";
+    }
+    setMemoryTooltip();
+    return Response::Done;
+}
+
+}  // namespace modVelmora

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+// The desk calculator without its window: strictly left-to-right evaluation
+// as operator keys are pressed, with the number being typed kept as text in
+// the display. The display always uses "." as its decimal point; the window
+// shows it with the user's separator.
+
+namespace modVelmora {
+
+enum class CalculatorKey {
+    Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
+    Point,
+    Divide, Add, Multiply, Subtract, Equals,
+    Percent, ChangeSign, SquareRoot, Reciprocal,
+    Backspace, ClearEntry, ClearAll,
+    MemoryClear, MemoryRecall, MemoryStore, MemoryAdd,
+};
+
+constexpr const char* kDivideByZeroText = "Cannot divide by 0.";
+constexpr const char* kErrorText = "Error.";
+
+// The number a display text stands for ("12." is 12, "1E+20" is 10^20);
+// none for "-", the two error texts or anything else.
+std::optional<double> CalculatorNumber(std::string_view text);
+
+// At most 15 significant digits, exponent form from 10^15 and below 10^-4.
+std::string CalculatorText(double x);
+
+// Below 10^14, and for every negative value, the fixed form with its point
+// ("15.", "0.25"); larger values keep their text.
+std::string NormalizeReadout(std::string_view display);
+
+class CalculatorEngine {
+public:
+    enum class Response { Done, Beep };
+
+    // The state that survives leaving the calculator: memory, operands, snapshot.
+    using Operand = std::variant<std::string, double>;
+
+    CalculatorEngine();
+
+    // The calculator's own part of loading its window: the display and the entry state.
+    void load();
+
+    Response press(CalculatorKey key);
+
+    const std::string& display() const { return display_; }
+    bool displayIsNumber() const { return CalculatorNumber(display_).has_value(); }
+    double memoryValue() const { return memoryValue_; }
+    // Set by the memory keys: the indicator's caption ("" or "M") and tooltip.
+    const std::string& memoryIndicator() const { return memoryIndicator_; }
+    const std::string& memoryTooltip() const { return memoryTooltip_; }
+    // A new window shows the indicator empty, whatever the memory holds.
+    void resetMemoryIndicator();
+
+    // Inspection for tests.
+    const Operand& operand1() const { return operand1_; }
+    const std::string& operand2() const { return operand2_; }
+    const std::string& entrySnapshot() const { return entrySnapshot_; }
+    const std::string& lastInput() const { return lastInput_; }
+    const std::string& pendingOperator() const { return pendingOp_; }
+    int operandCount() const { return operandCount_; }
+    bool decimalFlag() const { return decimalFlag_; }
+
+private:
+    Response digit(int value);
+    Response point();
+    Response operatorKey(char caption);
+    Response percent();
+    Response changeSign();
+    Response squareRoot();
+    Response reciprocal();
+    Response backspace();
+    Response clearEntry();
+    Response clearAll();
+    Response memoryClear();
+    Response memoryRecall();
+    Response memoryStore();
+    Response memoryAdd();
+
+    // Shows a computed value, or "Error." when it left the range of a double.
+    void showResult(double value);
+    bool continuesEntry() const;
+    void setMemoryTooltip();
+
+    Operand operand1_ = 0.0;
+    std::string operand2_;
+    bool decimalFlag_ = false;
+    int operandCount_ = 0;
+    std::string lastInput_ = "NONE";
+    std::string pendingOp_ = " ";
+    std::string entrySnapshot_;
+    double memoryValue_ = 0;
+    std::string display_ = "0.";
+    std::string memoryIndicator_;
+    std::string memoryTooltip_;
+};
+
+}  // namespace modVelmora

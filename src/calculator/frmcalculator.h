@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+
+#include "calculator/calculatorengine.h"
+#include "shell/moduleframe.h"
+
+class QLabel;
+class QPushButton;
+
+namespace modVelmora {
+
+// Module 5: a four-function desk calculator with one memory, worked with
+// the mouse or the keyboard. Its state outlives the window across module
+// switches; the display and the entry start afresh on each load.
+class frmCalculator : public ModuleWindow {
+    Q_OBJECT
+public:
+    static constexpr int kModuleNumber = 5;
+
+    frmCalculator();
+
+    // One key's action, as its button or the keyboard gives it.
+    void press(CalculatorKey key);
+
+    const CalculatorEngine& engine() const { return engine_; }
+
+    QLabel* Label2 = nullptr;
+    QLabel* Readout = nullptr;
+    QLabel* lblMemoryValue = nullptr;
+    QPushButton* cmdBackSpace = nullptr;
+    QPushButton* CancelEntry = nullptr;
+    QPushButton* Cancel = nullptr;
+    QPushButton* cmdMemClear = nullptr;
+    QPushButton* cmdMemRecall = nullptr;
+    QPushButton* cmdMemStore = nullptr;
+    QPushButton* cmdMemPlus = nullptr;
+    std::array<QPushButton*, 10> Number{};
+    QPushButton* cmdPlusMinus = nullptr;
+    QPushButton* Decimal = nullptr;
+    std::array<QPushButton*, 5> Operator{};  // "/", "+", "X", "-", "="
+    QPushButton* cmdSquareRoot = nullptr;
+    QPushButton* Percent = nullptr;
+    QPushButton* cmdOneOverX = nullptr;
+
+protected:
+    void createControls(QWidget* client) override;
+    void initialise() override;
+    bool previewKey(QKeyEvent* event) override;
+
+private:
+    QPushButton* key(QWidget* client, const char* name, const QString& caption, CalculatorKey action, int left,
+                     int top, const QColor& colour);
+    void showState();
+
+    CalculatorEngine engine_;
+};
+
+}  // namespace modVelmora
