@@ -18,5 +18,7 @@ int main(int argc, char* argv[]) {
     auto* splash = new modVelmora::frmSplash(&modVelmora::StartUp);
     splash->show();
     splash->activateWindow();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    modVelmora::ReleaseWindows();
+    return result;
 }

@@ -1,7 +1,9 @@
 #include "shell/controls.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QScreen>
 #include <QToolButton>
 
 #include "shell/settingsrecord.h"
@@ -72,6 +74,11 @@ QLabel* DecimalsLabel(QWidget* parent) {
 void ShowNumberOfDecimals(QLabel* label, int decimals) {
     Settings().numberOfDecimals = static_cast<std::uint8_t>(decimals);
     label->setText(QStringLiteral(" %1").arg(decimals));
+}
+
+void CentreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->geometry().center() - QRect(QPoint(), window->frameGeometry().size()).center());
 }
 
 QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption) {

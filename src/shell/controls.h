@@ -37,6 +37,8 @@ QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, in
 QLabel* DecimalsLabel(QWidget* parent);
 // Keeps the shared Number of Decimals and shows it after one blank, the place of a sign.
 void ShowNumberOfDecimals(QLabel* label, int decimals);
+// Places a window in the middle of the primary screen.
+void CentreOnScreen(QWidget* window);
 // A button with a picture from the resources and an optional caption.
 QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption);
 

@@ -1,10 +1,8 @@
 #include "shell/frmsplash.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 #include "shell/controls.h"
@@ -40,8 +38,7 @@ frmSplash::frmSplash(std::function<void()> startUp) : startUp_(std::move(startUp
     connect(tmrSplashTimer, &QTimer::timeout, this, &frmSplash::EndSplash);
     tmrSplashTimer->start();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 }
 
 void frmSplash::EndSplash() {

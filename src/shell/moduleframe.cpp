@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "shell/frmabout.h"
 #include "shell/gradient.h"
 #include "shell/modvelmora.h"
 #include "shell/settingsrecord.h"
@@ -134,7 +135,7 @@ void ModuleWindow::createMenus() {
     connect(mnuInstructions, &QAction::triggered, this, [] { OpenInstructions(); });
     QAction* mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    mnuAbout->setEnabled(false);
+    connect(mnuAbout, &QAction::triggered, this, [] { ShowAbout(); });
 }
 
 void ModuleWindow::unload() {

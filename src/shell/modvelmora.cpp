@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <map>
 
+#include "shell/frmabout.h"
 #include "shell/moduleframe.h"
 #include "shell/platform.h"
 #include "shell/settingsrecord.h"
@@ -44,6 +45,11 @@ ModuleWindow* ModuleWindowFor(int number) {
 
 void ClearModules() { modules().clear(); }
 
+void ReleaseWindows() {
+    ClearModules();
+    ReleaseAboutBox();
+}
+
 void StartUp() {
     LoadSettings();
     // A View that names no module opens the raw score window, so one bad
@@ -78,6 +84,8 @@ void OpenInstructions() {
     const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora Help.pdf");
     if (QFileInfo::exists(path)) platform().openUrl(QUrl::fromLocalFile(path));
 }
+
+void PlayWaveResource(int id) { platform().playWave(id); }
 
 std::string DecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
 

@@ -21,6 +21,8 @@ bool IsModuleAvailable(int number);
 ModuleWindow* ModuleWindowFor(int number);
 // Drops every registered module and its window object (tests start afresh).
 void ClearModules();
+// Destroys every window object of the run while the application still lives.
+void ReleaseWindows();
 
 // Reads the shared settings and shows the window named by View, or the raw
 // score window when View names no available module.
@@ -33,6 +35,9 @@ void ExitProgram(ModuleWindow& window);
 
 // Opens "Velmora Help.pdf" from the program's folder; a missing document changes nothing.
 void OpenInstructions();
+
+// Plays one of the program's two WAVE resources (1 closing, 2 opening) without waiting.
+void PlayWaveResource(int id);
 
 // Shown numbers use the user's decimal separator.
 std::string DecimalSeparator();

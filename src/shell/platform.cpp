@@ -41,6 +41,12 @@ public:
 
     QDate today() override { return QDate::currentDate(); }
 
+    bool supportsWindowOpacity() override {
+        const QString system = QGuiApplication::platformName();
+        return system == QLatin1String("xcb") || system == QLatin1String("windows") ||
+               system == QLatin1String("cocoa");
+    }
+
     void endProgram() override { QCoreApplication::exit(0); }
 
     void endProgramImmediately() override { std::_Exit(0); }

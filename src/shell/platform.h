@@ -28,6 +28,8 @@ public:
     // Plays one of the program's WAVE resources without waiting, stopping any sound still playing.
     virtual void playWave(int id) = 0;
     virtual QDate today() = 0;
+    // Whether the windowing system can make a whole window translucent.
+    virtual bool supportsWindowOpacity() = 0;
     // Ends the event loop once the exit routine has saved the settings.
     virtual void endProgram() = 0;
     // Ends the program at once: no window closes, nothing is saved.

@@ -25,6 +25,7 @@ public:
     void openUrl(const QUrl& url) override { openedUrls.append(url.toString()); }
     void playWave(int id) override { sounds.append(id); }
     QDate today() override { return todayDate; }
+    bool supportsWindowOpacity() override { return windowOpacity; }
     void endProgram() override { ++programEnds; }
     void endProgramImmediately() override { ++immediateEnds; }
 
@@ -38,6 +39,7 @@ public:
     QStringList openedUrls;
     QList<int> sounds;
     QDate todayDate{2018, 1, 14};
+    bool windowOpacity = false;
     int programEnds = 0;
     int immediateEnds = 0;
 };
