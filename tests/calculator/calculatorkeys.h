@@ -10,34 +10,16 @@
 // m MC, r MR, s MS, p M+. Blanks are ignored.
 inline QList<modVelmora::CalculatorKey> CalculatorKeys(const QString& sequence) {
     using K = modVelmora::CalculatorKey;
-    QList<K> keys;
-    for (const QChar c : sequence) {
-        if (c.isDigit()) {
-            keys << static_cast<K>(static_cast<int>(K::Digit0) + c.digitValue());
-            continue;
-        }
-        switch (c.toLatin1()) {
-            case '.': keys << K::Point; break;
-            case '+': keys << K::Add; break;
-            case '-': keys << K::Subtract; break;
-            case 'X': keys << K::Multiply; break;
-            case '/': keys << K::Divide; break;
-            case '=': keys << K::Equals; break;
-            case '%': keys << K::Percent; break;
-            case 'B': keys << K::Backspace; break;
-            case 'E': keys << K::ClearEntry; break;
-            case 'C': keys << K::ClearAll; break;
-            case '~': keys << K::ChangeSign; break;
-            case 'S': keys << K::SquareRoot; break;
-            case 'R': keys << K::Reciprocal; break;
-            case 'm': keys << K::MemoryClear; break;
-            case 'r': keys << K::MemoryRecall; break;
-            case 's': keys << K::MemoryStore; break;
-            case 'p': keys << K::MemoryAdd; break;
-            default: break;
-        }
-    }
-    return keys;
+    static const QString codes = "0123456789./+X-=%~SRBECmrsp";
+    static const K keys[] = {K::Digit0, K::Digit1, K::Digit2, K::Digit3, K::Digit4, K::Digit5, K::Digit6,
+                             K::Digit7, K::Digit8, K::Digit9, K::Point, K::Divide, K::Add, K::Multiply,
+                             K::Subtract, K::Equals, K::Percent, K::ChangeSign, K::SquareRoot, K::Reciprocal,
+                             K::Backspace, K::ClearEntry, K::ClearAll, K::MemoryClear, K::MemoryRecall,
+                             K::MemoryStore, K::MemoryAdd};
+    QList<K> pressed;
+    for (const QChar c : sequence)
+        if (const auto at = codes.indexOf(c); at >= 0) pressed << keys[at];
+    return pressed;
 }
 
 // The manual's table of key sequences and the exact display after each.

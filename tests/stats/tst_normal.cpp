@@ -2,10 +2,28 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "rows.h"
 #include "stats/normal.h"
 
 using modVelmora::InverseNormal;
 using modVelmora::NormalDist;
+
+struct DistRow { const char* name; float z; bool cumulative; float p; };
+struct InverseRow { const char* name; double p; double z; };
+Q_DECLARE_METATYPE(DistRow)
+Q_DECLARE_METATYPE(InverseRow)
+
+const DistRow kDistRows[] = {
+    {"the middle is exactly one half", 0, true, 0.5f}, {"density at 0", 0, false, 0.3989423f},
+    {"z 1.96", 1.96f, true, 0.97500217f}, {"z -1.96 takes the lower tail directly", -1.96f, true, 0.024997823f},
+    {"z 40 underflows to exactly 1", 40, true, 1}, {"z -40 underflows to exactly 0", -40, true, 0},
+    {"density far out underflows to 0", 40, false, 0}, {"z 1 gives the 84th percentile", 1, true, 0.8413447f},
+};
+const InverseRow kInverseRows[] = {
+    {"p one half is exactly 0", 0.5, 0}, {"p 0.975", 0.975, 1.95996398611898}, {"p 0.025", 0.025, -1.95996398611898},
+    {"lower bound belongs to the central region", 0.02425, -1.97296104908317},
+    {"upper bound belongs to the central region", 0.97575, 1.97296104908317},
+};
 
 namespace {
 
@@ -14,36 +32,20 @@ double exactPhi(double z) { return 0.5 * std::erfc(-z / std::sqrt(2.0)); }
 // The exact lower-tail quantile (p <= 0.5) by Newton steps on erfc.
 double exactLowerQuantile(double p) {
     double x = InverseNormal(p);
-    for (int i = 0; i < 6; ++i) {
-        const double density = std::exp(-x * x / 2) / std::sqrt(2 * M_PI);
-        x -= (exactPhi(x) - p) / density;
-    }
+    for (int i = 0; i < 6; ++i) x -= (exactPhi(x) - p) / (std::exp(-x * x / 2) / std::sqrt(2 * M_PI));
     return x;
 }
 
 }  // namespace
 
+// The normal distribution and its inverse: the published figures and sweeps against exact values.
 class TestNormal : public QObject {
     Q_OBJECT
 private slots:
-    void publishedFigures_data() {
-        QTest::addColumn<float>("z");
-        QTest::addColumn<bool>("cumulative");
-        QTest::addColumn<float>("expected");
-        QTest::newRow("the middle is exactly one half") << 0.0f << true << 0.5f;
-        QTest::newRow("density at 0") << 0.0f << false << 0.3989423f;
-        QTest::newRow("z 1.96") << 1.96f << true << 0.97500217f;
-        QTest::newRow("z -1.96 takes the lower tail directly") << -1.96f << true << 0.024997823f;
-        QTest::newRow("z 40 underflows to exactly 1") << 40.0f << true << 1.0f;
-        QTest::newRow("z -40 underflows to exactly 0") << -40.0f << true << 0.0f;
-        QTest::newRow("density far out underflows to 0") << 40.0f << false << 0.0f;
-        QTest::newRow("z 1 gives the 84th percentile") << 1.0f << true << 0.8413447f;
-    }
+    void publishedFigures_data() { AddRows(kDistRows); }
     void publishedFigures() {
-        QFETCH(float, z);
-        QFETCH(bool, cumulative);
-        QFETCH(float, expected);
-        QCOMPARE(NormalDist(z, cumulative), expected);
+        QFETCH(DistRow, row);
+        QCOMPARE(NormalDist(row.z, row.cumulative), row.p);
     }
 
     void cumulativeStaysWithinTheApproximationError() {
@@ -55,19 +57,10 @@ private slots:
         QVERIFY2(worst < 2e-7, qPrintable(QString::number(worst)));
     }
 
-    void inverseFigures_data() {
-        QTest::addColumn<double>("p");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("p one half is exactly 0") << 0.5 << 0.0;
-        QTest::newRow("p 0.975") << 0.975 << 1.95996398611898;
-        QTest::newRow("p 0.025") << 0.025 << -1.95996398611898;
-        QTest::newRow("lower bound belongs to the central region") << 0.02425 << -1.97296104908317;
-        QTest::newRow("upper bound belongs to the central region") << 0.97575 << 1.97296104908317;
-    }
+    void inverseFigures_data() { AddRows(kInverseRows); }
     void inverseFigures() {
-        QFETCH(double, p);
-        QFETCH(double, expected);
-        QCOMPARE(InverseNormal(p), expected);
+        QFETCH(InverseRow, row);
+        QCOMPARE(InverseNormal(row.p), row.z);
     }
 
     void inverseStaysWithinItsRelativeError() {
@@ -76,26 +69,15 @@ private slots:
             const double p = std::pow(10.0, exponent);
             const double exact = exactLowerQuantile(p);
             worst = std::max(worst, std::fabs((InverseNormal(p) - exact) / exact));
-            // The upper half mirrors the lower, with 1 - p exact for these p.
-            if (p > 1e-15) {
-                const double q = 1 - p;
-                worst = std::max(worst, std::fabs((InverseNormal(q) + exactLowerQuantile(1 - q)) / exact));
-            }
+            // The upper half mirrors the lower; 1 - q is exact for these q.
+            const double q = 1 - p;
+            if (p > 1e-15) worst = std::max(worst, std::fabs((InverseNormal(q) + exactLowerQuantile(1 - q)) / exact));
         }
         QVERIFY2(worst < 1.15e-9, qPrintable(QString::number(worst)));
     }
 
-    void inverseRefusesProbabilitiesOutsideTheOpenInterval_data() {
-        QTest::addColumn<double>("p");
-        QTest::newRow("zero") << 0.0;
-        QTest::newRow("one") << 1.0;
-        QTest::newRow("negative") << -0.3;
-        QTest::newRow("above one") << 1.7;
-        QTest::newRow("not a number") << std::nan("");
-    }
     void inverseRefusesProbabilitiesOutsideTheOpenInterval() {
-        QFETCH(double, p);
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, InverseNormal(p));
+        for (double p : {0.0, 1.0, -0.3, 1.7, std::nan("")}) QVERIFY_THROWS_EXCEPTION(std::invalid_argument, InverseNormal(p));
     }
 };
 
