@@ -6,9 +6,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-tools-dev \
 	qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev fonts-liberation2 fonts-crosextra-carlito \
-	xvfb xauth
+	xvfb xauth xdotool
 
-.PHONY: run test build packages
+.PHONY: run test package build packages
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/src/velmora; \
@@ -16,6 +16,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD) && cpack
 
 build: packages
 	cmake -S . -B $(BUILD) -G Ninja

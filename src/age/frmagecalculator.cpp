@@ -62,10 +62,15 @@ void frmAgeCalculator::createControls(QWidget* client) {
         button->setToolTip(QStringLiteral("Show Calendar"));
         button->setIconSize(QSize(22, 22));
     }
+    cmdShowBirthDateCalendar->setAccessibleName(QStringLiteral("Show calendar for the birth date"));
+    cmdShowTestDateCalendar->setAccessibleName(QStringLiteral("Show calendar for the test date"));
+    NameBox(txtBirthdate, Label3->text());
+    NameBox(txtTestDate, Label1->text());
     Label4 = Place(CaptionLabel(client, QStringLiteral("Age (Years-Months-Days)"), caption), "Label4", 945, 2625,
                    2640, 330);
     lblAge = Place(ResultLabel(client), "lblAge", 945, 2940, 2640, 540);
     lblAge->setFont(Arial(18, true));
+    DescribeResult(lblAge, Label4->text());
     cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
                          "cmdCalculate", 2205, 3675, 1380, 750);
     cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), QStringLiteral("C&lear")), "cmdClear", 945,

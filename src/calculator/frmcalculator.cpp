@@ -67,6 +67,8 @@ void frmCalculator::createControls(QWidget* client) {
     lblMemoryValue->setAlignment(Qt::AlignCenter);
     lblMemoryValue->setFrameShape(QFrame::Box);
     SetForeground(lblMemoryValue, Qt::red);
+    DescribeResult(Readout, QStringLiteral("Display"));
+    DescribeResult(lblMemoryValue, QStringLiteral("Memory"));
 
     using K = CalculatorKey;
     cmdBackSpace = key(client, "cmdBackSpace", QStringLiteral("Backspace"), K::Backspace, 945, 1470, kRed);

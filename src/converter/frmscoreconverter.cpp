@@ -73,11 +73,14 @@ void frmScoreConverter::createControls(QWidget* client) {
 
     cmdCopy = Place(PictureButton(client, QStringLiteral("clipboard.svg"), QString()), "cmdCopy", 105, 4365, 645,
                     645);
-    cmdCopy->setToolTip(QStringLiteral("Copy percentile to clipboard"));
+    SetPictureText(cmdCopy, QStringLiteral("Copy percentile to clipboard"));
     lblNumberOfDecimals = Place(DecimalsLabel(client), "lblNumberOfDecimals", 840, 4515, 330, 330);
     lblNumberOfDecimals->setToolTip(
         QStringLiteral("Set number of decimal places in percentile (see Instructions)"));
     UpDown1 = Place(new UpDown(client), "UpDown1", 1155, 4515, 255, 330);
+    NameBox(UpDown1, QStringLiteral("Number of decimal places"));
+    DescribeResult(lblNumberOfDecimals, QStringLiteral("Number of decimal places"));
+    Image1->setAccessibleName(QStringLiteral("converts to"));
     cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), QStringLiteral("C&lear")), "cmdClear",
                      1575, 4305, 1170, 750);
     cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
@@ -125,6 +128,7 @@ void frmScoreConverter::highlight(const std::array<QRadioButton*, kScaleCount>& 
 void frmScoreConverter::optFrom_Click(int index) {
     highlight(optFrom, index);
     lblFrom->setText(captionOf(index));
+    NameBox(txtFrom, captionOf(index));
     lblAnswer->clear();
     fromScale_ = static_cast<ScoreScale>(index);
     WriteStoredValue(kConvertFrom, QString::number(index));
@@ -134,12 +138,13 @@ void frmScoreConverter::optFrom_Click(int index) {
 void frmScoreConverter::optTo_Click(int index) {
     const QString caption = captionOf(index);
     lblTo->setText(caption);
+    DescribeResult(lblAnswer, caption);
     highlight(optTo, index);
     lblAnswer->clear();
     const bool places = index == static_cast<int>(ScoreScale::Percentile) || index == static_cast<int>(ScoreScale::ZScore);
     UpDown1->setVisible(places);
     lblNumberOfDecimals->setVisible(places);
-    cmdCopy->setToolTip(QStringLiteral("Copy %1 to clipboard").arg(caption));
+    SetPictureText(cmdCopy, QStringLiteral("Copy %1 to clipboard").arg(caption));
     UpDown1->setToolTip(QStringLiteral("Set number of places in %1").arg(caption));
     lblNumberOfDecimals->setToolTip(UpDown1->toolTip());
     toScale_ = static_cast<ScoreScale>(index);

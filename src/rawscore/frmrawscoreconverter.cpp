@@ -102,6 +102,16 @@ void frmRawScoreConverter::createControls(QWidget* client) {
                     645, 645);
     lblNumberOfDecimals = Place(DecimalsLabel(client), "lblNumberOfDecimals", 840, kDecimalsTop, 330, 330);
     UpDown1 = Place(new UpDown(client), "UpDown1", 1155, kDecimalsTop, 255, 330);
+    NameBox(UpDown1, QStringLiteral("Number of decimal places"));
+    NameBox(txtRawScore, lblSubjectScore->text());
+    NameBox(txtMean, lblSampleMean->text());
+    NameBox(txtSD, lblSampleSD->text());
+    NameBox(txtSampleN, lblSampleN->text());
+    DescribeResult(lblZscore, Label1->text());
+    DescribeResult(lblAnswer, Label5->text());
+    DescribeResult(lblTScore, lblTScoreTitle->text());
+    DescribeResult(lblAdjustedPercentile, lblAdjustedPercentileTitle->text());
+    DescribeResult(lblNumberOfDecimals, QStringLiteral("Number of decimal places"));
     cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
                          "cmdCalculate", 2940, kButtonsTop, 1380, 750);
     cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), QStringLiteral("C&lear")), "cmdClear",
@@ -251,7 +261,7 @@ void frmRawScoreConverter::applyHeight() {
 }
 
 void frmRawScoreConverter::setTTestTooltips(bool useTTest) {
-    cmdCopy->setToolTip(useTTest ? kCopyAdjusted : kCopyPercentile);
+    SetPictureText(cmdCopy, useTTest ? kCopyAdjusted : kCopyPercentile);
     const QString decimals = useTTest ? kDecimalsBoth : kDecimalsPercentile;
     lblNumberOfDecimals->setToolTip(decimals);
     UpDown1->setToolTip(decimals);

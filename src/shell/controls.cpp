@@ -76,6 +76,15 @@ void ShowNumberOfDecimals(QLabel* label, int decimals) {
     label->setText(QStringLiteral(" %1").arg(decimals));
 }
 
+void SetPictureText(QWidget* picture, const QString& text) {
+    picture->setToolTip(text);
+    picture->setAccessibleName(text);
+}
+
+void NameBox(QWidget* box, const QString& caption) { box->setAccessibleName(caption); }
+
+void DescribeResult(QWidget* label, const QString& meaning) { label->setAccessibleDescription(meaning); }
+
 void CentreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->geometry().center() - QRect(QPoint(), window->frameGeometry().size()).center());

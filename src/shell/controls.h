@@ -39,6 +39,12 @@ QLabel* DecimalsLabel(QWidget* parent);
 void ShowNumberOfDecimals(QLabel* label, int decimals);
 // Places a window in the middle of the primary screen.
 void CentreOnScreen(QWidget* window);
+// The tooltip of a picture, which is also what a screen reader says for it.
+void SetPictureText(QWidget* picture, const QString& text);
+// Names a box for screen readers by the caption shown above it.
+void NameBox(QWidget* box, const QString& caption);
+// What a result label shows ("Percentile"), for screen readers; they speak the value as its name.
+void DescribeResult(QWidget* label, const QString& meaning);
 // A button with a picture from the resources and an optional caption.
 QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption);
 

@@ -1,6 +1,7 @@
 #include "shell/modvelmora.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QUrl>
@@ -81,8 +82,16 @@ void ExitProgram(ModuleWindow& window) {
 }
 
 void OpenInstructions() {
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora Help.pdf");
-    if (QFileInfo::exists(path)) platform().openUrl(QUrl::fromLocalFile(path));
+    // Beside the program in its build folder and on Windows; in share/velmora when installed
+    // on Linux; in the bundle's resources on macOS.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const char* place : {"Velmora Help.pdf", "../share/velmora/Velmora Help.pdf", "../Resources/Velmora Help.pdf"}) {
+        const QString path = QDir::cleanPath(programFolder.filePath(QString::fromLatin1(place)));
+        if (QFileInfo::exists(path)) {
+            platform().openUrl(QUrl::fromLocalFile(path));
+            return;
+        }
+    }
 }
 
 void PlayWaveResource(int id) { platform().playWave(id); }

@@ -33,7 +33,8 @@ void SwitchModule(ModuleWindow& window, int index);
 // and ends the program.
 void ExitProgram(ModuleWindow& window);
 
-// Opens "Velmora Help.pdf" from the program's folder; a missing document changes nothing.
+// Opens "Velmora Help.pdf" from the program's folder (or where an installation puts it);
+// a missing document changes nothing.
 void OpenInstructions();
 
 // Plays one of the program's two WAVE resources (1 closing, 2 opening) without waiting.

@@ -1,5 +1,6 @@
 #include <QtTest>
 #include <cmath>
+#include <numbers>
 #include <stdexcept>
 
 #include "rows.h"
@@ -32,7 +33,7 @@ double exactPhi(double z) { return 0.5 * std::erfc(-z / std::sqrt(2.0)); }
 // The exact lower-tail quantile (p <= 0.5) by Newton steps on erfc.
 double exactLowerQuantile(double p) {
     double x = InverseNormal(p);
-    for (int i = 0; i < 6; ++i) x -= (exactPhi(x) - p) / (std::exp(-x * x / 2) / std::sqrt(2 * M_PI));
+    for (int i = 0; i < 6; ++i) x -= (exactPhi(x) - p) / (std::exp(-x * x / 2) / std::sqrt(2 * std::numbers::pi));
     return x;
 }
 

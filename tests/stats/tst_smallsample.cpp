@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <numbers>
 
 #include "rows.h"
 #include "stats/numbers.h"
@@ -26,7 +27,7 @@ namespace {
 // Two-sided tail of Student's t by Simpson's rule over the density.
 double studentTwoSidedTail(double t, int df) {
     const double nu = df;
-    const double c = std::exp(std::lgamma((nu + 1) / 2) - std::lgamma(nu / 2)) / std::sqrt(nu * M_PI);
+    const double c = std::exp(std::lgamma((nu + 1) / 2) - std::lgamma(nu / 2)) / std::sqrt(nu * std::numbers::pi);
     const auto density = [&](double x) { return c * std::pow(1 + x * x / nu, -(nu + 1) / 2); };
     const int steps = 20000;
     const double h = t / steps;

@@ -1,0 +1,62 @@
+#include <QAccessible>
+#include <QLabel>
+#include <QtTest>
+
+#include "modules.h"
+#include "recordingplatform.h"
+#include "shell/moduleframe.h"
+#include "shell/modvelmora.h"
+#include "shell/settingsrecord.h"
+#include "teststore.h"
+
+using namespace modVelmora;
+
+// What a screen reader finds in each module window: every control it can
+// reach has a name, and every result speaks its value with what it means.
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    RecordingPlatform platform;
+
+    static QString accessible(QObject* object, QAccessible::Text text) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+        return face ? face->text(text) : QString();
+    }
+
+private slots:
+    void everyControlHasAName_data() {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<QStringList>("results");
+        QTest::newRow("raw score") << 1 << QStringList{"lblZscore", "lblAnswer", "lblTScore", "lblAdjustedPercentile"};
+        QTest::newRow("score converter") << 2 << QStringList{"lblAnswer"};
+        QTest::newRow("age calculator") << 4 << QStringList{"lblAge"};
+        QTest::newRow("calculator") << 5 << QStringList{"Readout", "lblMemoryValue"};
+    }
+    void everyControlHasAName() {
+        QFETCH(int, module);
+        QFETCH(QStringList, results);
+        ClearStore();
+        ClearModules();
+        RegisterModuleWindows();
+        Settings() = SettingsRecord{};
+        Settings().useTTest = 1;  // the t-test controls shown too
+        ModuleWindow* window = ModuleWindowFor(module);
+        window->show();
+        for (QWidget* control : window->form()->centralWidget()->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || !control->isVisible()) continue;
+            QVERIFY2(!accessible(control, QAccessible::Name).trimmed().isEmpty(), qPrintable(control->objectName()));
+        }
+        for (const QString& name : results) {
+            auto* label = window->form()->findChild<QLabel*>(name);
+            label->setText("42");
+            QCOMPARE(accessible(label, QAccessible::Name), QString("42"));
+            QVERIFY2(!accessible(label, QAccessible::Description).isEmpty(), qPrintable(name));
+        }
+        Settings().switching = true;
+        ClearModules();
+        Settings().switching = false;
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The manual's worked examples are written as placeholders that the
+// program's own routines fill in when the manual is built:
+//   {{z RAW MEAN SD DECIMALS [reverse]}}          z-score as the raw score window shows it
+//   {{percentile RAW MEAN SD DECIMALS [reverse]}} percentile as it shows it
+//   {{tscore RAW MEAN SD N}}                      t value of the t-test option
+//   {{adjusted RAW MEAN SD N DECIMALS}}           adjusted percentile
+//   {{convert FROM TO ENTRY DECIMALS}}            the score converter (percentile, scaled, standard, T, z)
+//   {{age BIRTH TEST}}                            the age calculator (ISO dates)
+//   {{calc KEYS}}                                 the calculator's display after the keys
+//   {{version}}                                   the program's version
+
+namespace helpdoc {
+
+struct UnknownPlaceholder : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Replaces every placeholder; throws UnknownPlaceholder for one it cannot fill.
+std::string FillWorkedExamples(const std::string& text, const std::string& version);
+
+}  // namespace helpdoc
