@@ -8,7 +8,11 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt
 	qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev fonts-liberation2 fonts-crosextra-carlito \
 	xvfb xauth xdotool
 
-.PHONY: run test package build packages
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := numbers dates calculator conversions settings
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
+.PHONY: run test test-sanitize fuzz package build packages
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/src/velmora; \
@@ -16,6 +20,26 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails it.
+test-sanitize: packages
+	cmake -S . -B build-sanitize -G Ninja -DVELMORA_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS, then its corpus in tests/fuzz/corpus merged down to
+# the inputs that add coverage; the normal suite replays that corpus.
+fuzz:
+	@$(MAKE) --no-print-directory packages PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVELMORA_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	for t in $(FUZZ_TARGETS); do \
+	  ./build-fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 tests/fuzz/corpus/$$t || exit 1; \
+	  rm -rf build-fuzz/merged && mkdir -p build-fuzz/merged; \
+	  ./build-fuzz/tests/fuzz/fuzz_$$t -merge=1 build-fuzz/merged tests/fuzz/corpus/$$t 2>/dev/null && \
+	  rm -rf tests/fuzz/corpus/$$t && mv build-fuzz/merged tests/fuzz/corpus/$$t; \
+	done
 
 package: build
 	cd $(BUILD) && cpack

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "stats/normal.h"
 #include "stats/numbers.h"
@@ -25,12 +26,15 @@ ScaleNorms normsOf(ScoreScale scale) {
     }
 }
 
-// Rounded half to even, shown without decimals or separators.
-std::string whole(float value) { return FormatFixed(std::nearbyint(value), 0); }
+// Rounded half to even, shown without decimals or separators; none past the single range.
+std::optional<std::string> whole(float value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    return FormatFixed(std::nearbyint(value), 0);
+}
 
 // How a z (or a percentile entry, for percentile to percentile) is shown on the target scale.
 // On the percentile path the scaled score is held within 1 to 20; elsewhere only at or above 0.
-std::string showOnScale(ScoreScale to, float z, float percentile, bool fromPercentile,
+std::optional<std::string> showOnScale(ScoreScale to, float z, float percentile, bool fromPercentile,
                         unsigned decimals, std::string_view separator) {
     switch (to) {
         case ScoreScale::Percentile:
@@ -47,6 +51,11 @@ std::string showOnScale(ScoreScale to, float z, float percentile, bool fromPerce
             return whole(static_cast<float>(norms.sd * z + norms.mean));
         }
     }
+}
+
+Conversion converted(const std::optional<std::string>& text) {
+    if (!text) return {Conversion::Outcome::BeyondSinglePrecision, {}};
+    return {Conversion::Outcome::Converted, *text};
 }
 
 }  // namespace
@@ -67,11 +76,11 @@ bool AcceptsDecimalPoint(ScoreScale scale) {
 }
 
 Conversion ConvertFromPercentile(ScoreScale to, float percentile, unsigned decimals, std::string_view separator) {
-    if (percentile <= 0 || percentile >= 100) return {Conversion::Outcome::PercentileOutOfRange, {}};
     const float p = static_cast<float>(percentile / 100.0);
+    // A percentile so small that its probability is 0 in single precision is as good as 0.
+    if (percentile <= 0 || percentile >= 100 || p <= 0) return {Conversion::Outcome::PercentileOutOfRange, {}};
     const float z = static_cast<float>(InverseNormal(p));
-    return {Conversion::Outcome::Converted,
-            showOnScale(to, z, static_cast<float>(p * 100.0), true, decimals, separator)};
+    return converted(showOnScale(to, z, static_cast<float>(p * 100.0), true, decimals, separator));
 }
 
 Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals,
@@ -79,6 +88,7 @@ Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, 
     using Outcome = Conversion::Outcome;
     if (entry.empty()) return {Outcome::EmptyEntry, {}};
     const float x = static_cast<float>(ReadNumericPrefix(entry));
+    if (!std::isfinite(x)) return {Outcome::BeyondSinglePrecision, {}};
 
     if (from == ScoreScale::Percentile) return ConvertFromPercentile(to, x, decimals, separator);
     if (from == ScoreScale::ScaledScore && (x < 1 || x > 20))
@@ -87,7 +97,7 @@ Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, 
     const ScaleNorms norms = normsOf(from);
     const float z = static_cast<float>((x - norms.mean) / norms.sd);
     const float percentile = static_cast<float>(100.0 * NormalDist(z, true));
-    return {Outcome::Converted, showOnScale(to, z, percentile, false, decimals, separator)};
+    return converted(showOnScale(to, z, percentile, false, decimals, separator));
 }
 
 }  // namespace modVelmora

@@ -31,6 +31,7 @@ struct Conversion {
         EmptyEntry,
         PercentileOutOfRange,  // a percentile must lie strictly between 0 and 100
         ScaledScoreOutOfRange, // a scaled score must lie between 1 and 20
+        BeyondSinglePrecision, // an entry or result too large for a single (only pasted text that long)
     };
     Outcome outcome = Outcome::Converted;
     std::string text;  // the answer, when converted

@@ -155,14 +155,14 @@ void frmScoreConverter::optTo_Click(int index) {
 void frmScoreConverter::UpDown1_Change() { ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value()); }
 
 void frmScoreConverter::cmdCalculate_Click() {
-    if (txtFrom->text().isEmpty()) {
-        platform().beep();
-        focusControl(txtFrom);
-        return;
-    }
     const Conversion result = ConvertScore(fromScale_, toScale_, txtFrom->text().toStdString(),
                                            Settings().numberOfDecimals, DecimalSeparator());
     switch (result.outcome) {
+        case Conversion::Outcome::EmptyEntry:
+        case Conversion::Outcome::BeyondSinglePrecision:
+            platform().beep();
+            focusControl(txtFrom);
+            return;
         case Conversion::Outcome::PercentileOutOfRange:
             platform().showMessage(
                 form(), QStringLiteral("Please enter a percentile that is greater than 0 and less than 100."),
@@ -176,7 +176,7 @@ void frmScoreConverter::cmdCalculate_Click() {
             txtFrom->clear();
             focusControl(txtFrom);
             return;
-        default:
+        case Conversion::Outcome::Converted:
             lblAnswer->setText(QString::fromStdString(result.text));
             focusControl(cmdClear);
     }

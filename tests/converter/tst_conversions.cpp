@@ -49,11 +49,17 @@ const ConversionRow kRows[] = {
     {"percentile 0", S::Percentile, S::ZScore, "0", 1, "", Outcome::PercentileOutOfRange},
     {"percentile 100", S::Percentile, S::ZScore, "100", 1, "", Outcome::PercentileOutOfRange},
     {"percentile -5", S::Percentile, S::TScore, "-5", 1, "", Outcome::PercentileOutOfRange},
+    {"a pasted percentile too small for single precision", S::Percentile, S::TScore, ".000000000000000000000000000000000000000000004", 1, "",
+     Outcome::PercentileOutOfRange},
     {"a lone point reads as percentile 0", S::Percentile, S::TScore, ".", 1, "", Outcome::PercentileOutOfRange},
     {"scaled 21", S::ScaledScore, S::TScore, "21", 1, "", Outcome::ScaledScoreOutOfRange},
     {"scaled 0", S::ScaledScore, S::TScore, "0", 1, "", Outcome::ScaledScoreOutOfRange},
     {"a lone minus reads as scaled 0", S::ScaledScore, S::TScore, "-", 1, "", Outcome::ScaledScoreOutOfRange},
     {"empty entry", S::ZScore, S::TScore, "", 1, "", Outcome::EmptyEntry},
+    {"a pasted entry past the single range", S::StandardScore, S::ScaledScore, "66666666666664666666666466666666666666666", 4, "",
+     Outcome::BeyondSinglePrecision},
+    {"a result past the single range", S::ZScore, S::StandardScore, "300000000000000000000000000000000000000", 1, "",
+     Outcome::BeyondSinglePrecision},
 };
 
 class TestConversions : public QObject {

@@ -1,6 +1,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTimer>
 #include <map>
 #include <QtTest>
@@ -114,6 +118,36 @@ private slots:
         QCOMPARE(platform.programEnds, 1);
         QVERIFY(!shownWindow());
         for (const QString& line : row.saved) QCOMPARE(Stored(line.section('=', 0, 0)), line.section('=', 1));
+    }
+
+    void aDamagedOrUnwritableStoreFile_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("binary junk") << QByteArray("\x00\xff\xfe[Para\x01meters]\nView=\xff\xff", 20);
+        QTest::newRow("cut off in the middle") << QByteArray("[Parameters]\nView=4\nNumber%20of%20Dec");
+        QTest::newRow("a folder where the file belongs") << QByteArray();
+    }
+    void aDamagedOrUnwritableStoreFile() {
+        QFETCH(QByteArray, content);
+        const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velmora", "Velmora").fileName();
+        QFile::remove(path);
+        QDir().mkpath(QFileInfo(path).path());
+        if (content.isEmpty()) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        StartUp();
+        QVERIFY(shownWindow());
+        QCOMPARE(Settings().numberOfDecimals, 1);
+        shownWindow()->form()->close();
+        QCOMPARE(platform.programEnds, 1);
+        if (content.isEmpty()) {
+            QVERIFY(QDir().rmdir(path));
+        } else {
+            QCOMPARE(Stored("Number of Decimals"), QString("1"));  // saved clean
+        }
     }
 
     void optionsChangedInTheWindowAreSavedAtExit() {

@@ -1,0 +1,25 @@
+// The calculator driven by a stream of keys: the display is always a number
+// text or one of its two error texts, and typing never makes an integer entry
+// longer than its sixteen digits allow.
+#include <cstdint>
+#include <cstdlib>
+
+#include "calculator/calculatorengine.h"
+
+using modVelmora::CalculatorEngine;
+using modVelmora::CalculatorKey;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    constexpr int keyCount = static_cast<int>(CalculatorKey::MemoryAdd) + 1;
+    CalculatorEngine engine;
+    for (std::size_t i = 0; i < size; ++i) {
+        const auto key = static_cast<CalculatorKey>(data[i] % keyCount);
+        const auto response = engine.press(key);
+        const std::string& display = engine.display();
+        const bool errorText = display == modVelmora::kErrorText || display == modVelmora::kDivideByZeroText;
+        if (!errorText && display != "-" && !modVelmora::CalculatorNumber(display)) std::abort();
+        const bool typedDigit = key <= CalculatorKey::Digit9 && response == CalculatorEngine::Response::Done;
+        if (typedDigit && !engine.decimalFlag() && display.size() > 17) std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,21 @@
+// Any text read as a date: a reading is always a real calendar date.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "age/dateparse.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const modVelmora::DateConventions monthFirst = modVelmora::DateConventions::English();
+    static const modVelmora::DateConventions dayFirst = [] {
+        auto conventions = modVelmora::DateConventions::English();
+        conventions.dayBeforeMonth = true;
+        return conventions;
+    }();
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    for (const auto* conventions : {&monthFirst, &dayFirst}) {
+        const auto date = modVelmora::ParseDate(text, *conventions);
+        if (date && (!date->ok() || int(date->year()) < 1000 || int(date->year()) > 9999)) std::abort();
+    }
+    return 0;
+}

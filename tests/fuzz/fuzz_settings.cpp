@@ -1,0 +1,44 @@
+// A settings store full of arbitrary values: the record read is always in
+// range, and saving it and reading it back gives the same record.
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "shell/settingsrecord.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace modVelmora;
+    static const char* const keys[] = {kKeyView, kKeyUseTTest, kKeyNumberOfDecimals, kKeyTopCoordinates,
+                                       kKeyLeftCoordinates};
+    // The input is split at zero bytes into one text per key; a missing text is a missing key.
+    std::map<std::string, std::string> store;
+    std::string text;
+    std::size_t key = 0;
+    for (std::size_t i = 0; i <= size && key < 5; ++i) {
+        if (i == size || data[i] == 0) {
+            if (!text.empty() || i < size) store[keys[key]] = text;
+            text.clear();
+            ++key;
+        } else {
+            text += static_cast<char>(data[i]);
+        }
+    }
+    const auto reader = [](const std::map<std::string, std::string>& values) {
+        return [&values](const char* name) -> std::optional<std::string> {
+            const auto found = values.find(name);
+            return found == values.end() ? std::nullopt : std::optional(found->second);
+        };
+    };
+    const SettingsRecord record = ReadSettings(reader(store));
+    if (record.numberOfDecimals > kMaxDecimals || record.useTTest > 1) std::abort();
+
+    std::map<std::string, std::string> saved;
+    for (const auto& [name, value] : SettingsToSave(record)) saved[name] = value;
+    const SettingsRecord again = ReadSettings(reader(saved));
+    if (again.view != record.view || again.useTTest != record.useTTest ||
+        again.numberOfDecimals != record.numberOfDecimals || again.topCoordinates != record.topCoordinates ||
+        again.leftCoordinates != record.leftCoordinates)
+        std::abort();
+    return 0;
+}
