@@ -12,7 +12,9 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := numbers dates calculator conversions settings
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-.PHONY: run test test-sanitize fuzz package build packages
+BENCH_PACKAGES := libx11-dev libxtst-dev
+
+.PHONY: run test test-sanitize fuzz bench package build packages
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/src/velmora; \
@@ -40,6 +42,15 @@ fuzz:
 	  ./build-fuzz/tests/fuzz/fuzz_$$t -merge=1 build-fuzz/merged tests/fuzz/corpus/$$t 2>/dev/null && \
 	  rm -rf tests/fuzz/corpus/$$t && mv build-fuzz/merged tests/fuzz/corpus/$$t; \
 	done
+
+# Start-up, switching, the t-test expansion and memory, timed from outside on a virtual
+# display against a bare Qt window built in the same tree with the same flags.
+bench:
+	@$(MAKE) --no-print-directory packages PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
+	cmake -S . -B $(BUILD) -G Ninja -DVELMORA_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	@echo "Measured on: $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $$(nproc) cores, $$(date -u +%Y-%m-%d)"
+	xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/bench/velmora_bench ./$(BUILD)/src/velmora ./$(BUILD)/bench/bare_window 2>/dev/null
 
 package: build
 	cd $(BUILD) && cpack

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "modules.h"
+#include "shell/controls.h"
 #include "shell/frmsplash.h"
 #include "shell/modvelmora.h"
 
@@ -10,7 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(modVelmora::ProgramVersion());
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/velmora.svg")));
+    // One font family throughout, as the windows were designed in Arial.
+    QApplication::setFont(modVelmora::Arial(8.25));
     // The program ends through its exit routine, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

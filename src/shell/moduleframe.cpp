@@ -53,7 +53,6 @@ ModuleForm::ModuleForm(ModuleWindow& owner) : owner_(owner) {
     setWindowTitle(QStringLiteral("Velmora"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/velmora.svg")));
 }
 
 void ModuleForm::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,8 @@
 #include "shell/modvelmora.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -52,6 +54,8 @@ void ReleaseWindows() {
 }
 
 void StartUp() {
+    // The program's icon is drawn from SVG; the splash has no caption to show it in.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/velmora.svg")));
     LoadSettings();
     // A View that names no module opens the raw score window, so one bad
     // stored value cannot keep the program from ever starting again.

@@ -4,7 +4,8 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QSoundEffect>
+#include <QDir>
+#include <QLibrary>
 #include <cstdlib>
 
 namespace modVelmora {
@@ -32,11 +33,10 @@ public:
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
 
     void playWave(int id) override {
-        // The sound stack is loaded only when the first sound is wanted.
-        if (!sound_) sound_ = new QSoundEffect(qApp);
-        sound_->stop();
-        sound_->setSource(QUrl(QStringLiteral("qrc:/sounds/wave%1.wav").arg(id)));
-        sound_->play();
+        // The sound module, and with it the multimedia stack, is loaded with the first sound.
+        using Player = void (*)(const char*);
+        static const auto play = reinterpret_cast<Player>(soundModule().resolve("VelmoraPlayWave"));
+        if (play) play(QStringLiteral("qrc:/sounds/wave%1.wav").arg(id).toUtf8().constData());
     }
 
     QDate today() override { return QDate::currentDate(); }
@@ -52,7 +52,18 @@ public:
     void endProgramImmediately() override { std::_Exit(0); }
 
 private:
-    QSoundEffect* sound_ = nullptr;
+    // Beside the program, or in lib/velmora when installed.
+    static QLibrary& soundModule() {
+        static QLibrary module;
+        if (module.fileName().isEmpty()) {
+            const QDir folder(QCoreApplication::applicationDirPath());
+            for (const char* place : {"velmora_sound", "../lib/velmora/velmora_sound"}) {
+                module.setFileName(folder.filePath(QString::fromLatin1(place)));
+                if (module.load()) break;
+            }
+        }
+        return module;
+    }
 };
 
 Platform* current = nullptr;

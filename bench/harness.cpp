@@ -1,0 +1,255 @@
+// Times Velmora as a user meets it, from outside the program, on an X
+// display: it starts the program, presses keys through XTest, and watches
+// the X server's map and configure events. Each figure is the median of
+// several runs, set beside a bare Qt window measured in the same run.
+//   velmora_bench VELMORA BARE_WINDOW [RUNS]
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <signal.h>
+#include <sys/select.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+Display* display = nullptr;
+
+double nowMs() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+std::string titleOf(Window window) {
+    char* name = nullptr;
+    std::string title;
+    if (XFetchName(display, window, &name) && name) title = name;
+    if (name) XFree(name);
+    return title;
+}
+
+// The next top-level window mapped (with the given title, when one is given); none on timeout.
+std::optional<Window> waitMapped(const char* title = nullptr, int timeoutMs = 10000) {
+    const double deadline = nowMs() + timeoutMs;
+    while (nowMs() < deadline) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type != MapNotify) continue;
+            if (!title || titleOf(event.xmap.window) == title) return event.xmap.window;
+        }
+        fd_set fds;
+        FD_ZERO(&fds);
+        FD_SET(ConnectionNumber(display), &fds);
+        timeval wait{0, 2000};
+        select(ConnectionNumber(display) + 1, &fds, nullptr, nullptr, &wait);
+    }
+    return std::nullopt;
+}
+
+// Waits until the window is resized to a height that satisfies done.
+template <class Done>
+bool waitResized(Window window, Done done, int timeoutMs = 5000) {
+    const double deadline = nowMs() + timeoutMs;
+    while (nowMs() < deadline) {
+        XEvent event;
+        while (XCheckTypedEvent(display, ConfigureNotify, &event))
+            if (event.xconfigure.window == window && done(event.xconfigure.height)) return true;
+        pause(1);
+    }
+    return false;
+}
+
+int heightOf(Window window) {
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    return attributes.height;
+}
+
+void key(KeySym symbol, std::vector<KeySym> modifiers = {}) {
+    for (KeySym modifier : modifiers) XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), True, 0);
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), True, 0);
+    XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), False, 0);
+    for (KeySym modifier : modifiers) XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), False, 0);
+    XFlush(display);
+}
+
+pid_t launch(const std::string& program, const std::string& home) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+        setenv("HOME", home.c_str(), 1);
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return pid;
+}
+
+void stop(pid_t pid) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    // Forget the events of the windows that went with it.
+    XSync(display, True);
+}
+
+// Peak resident memory in kilobytes.
+long peakKb(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+    return 0;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return -1;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Row {
+    std::string measure;
+    double velmora;
+    double bare;  // negative when there is no bare figure
+    std::string unit;
+    std::string target;
+    bool met;
+};
+
+const KeySym kModuleKeys[] = {0, XK_r, XK_s, 0, XK_a, XK_c};
+const char* const kModuleNames[] = {"", "raw score", "converter", "", "age", "calculator"};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: velmora_bench VELMORA BARE_WINDOW [RUNS]\n");
+        return 2;
+    }
+    const std::string velmora = argv[1], bare = argv[2];
+    const int runs = argc > 3 ? std::max(10, std::atoi(argv[3])) : 10;
+    display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "velmora_bench: no X display\n");
+        return 2;
+    }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    char homeTemplate[] = "/tmp/velmora-bench-XXXXXX";
+    const std::string home = mkdtemp(homeTemplate);
+    const auto freshHome = [&] { std::system(("rm -rf '" + home + "/config'").c_str()); };
+
+    std::vector<double> bareStart, bareMemory, start, keyToWindow, expand, collapse, memory;
+    std::vector<std::vector<double>> switches(6 * 6);
+    for (int run = 0; run < runs; ++run) {
+        // The floor: start to window on screen, and its memory.
+        double t0 = nowMs();
+        pid_t pid = launch(bare, home);
+        if (waitMapped()) bareStart.push_back(nowMs() - t0);
+        pause(300);
+        bareMemory.push_back(peakKb(pid) / 1024.0);
+        stop(pid);
+
+        // Start to splash, then a key to the module window.
+        freshHome();
+        t0 = nowMs();
+        pid = launch(velmora, home);
+        if (waitMapped()) start.push_back(nowMs() - t0);
+        pause(200);
+        t0 = nowMs();
+        key(XK_Return);
+        const auto window = waitMapped("Velmora");
+        if (window) keyToWindow.push_back(nowMs() - t0);
+        pause(200);
+
+        // Use t-test: Tab five times to it from the raw score box, Space to tick and untick it.
+        if (window) {
+            const int collapsed = heightOf(*window);
+            for (int i = 0; i < 5; ++i) key(XK_Tab);
+            pause(100);
+            t0 = nowMs();
+            key(XK_space);
+            if (waitResized(*window, [&](int height) { return height > collapsed; })) expand.push_back(nowMs() - t0);
+            pause(100);
+            key(XK_Tab, {XK_Shift_L});
+            pause(100);
+            t0 = nowMs();
+            key(XK_space);
+            if (waitResized(*window, [&](int height) { return height == collapsed; })) collapse.push_back(nowMs() - t0);
+            pause(100);
+        }
+
+        // Every switch between two windows: to the first without timing, then to the second.
+        int shown = 1;
+        for (int from : {1, 2, 4, 5}) {
+            for (int to : {1, 2, 4, 5}) {
+                if (from == to) continue;
+                if (shown != from) {
+                    key(kModuleKeys[from], {XK_Control_L});
+                    waitMapped("Velmora");
+                    pause(50);
+                }
+                t0 = nowMs();
+                key(kModuleKeys[to], {XK_Control_L});
+                if (waitMapped("Velmora")) switches[from * 6 + to].push_back(nowMs() - t0);
+                shown = to;
+                pause(50);
+            }
+        }
+
+        // All four windows have been open; now the About box, then the peak memory.
+        key(XK_h, {XK_Alt_L});
+        pause(100);
+        key(XK_a);
+        waitMapped("About The Velmora...");
+        pause(500);
+        memory.push_back(peakKb(pid) / 1024.0);
+        stop(pid);
+    }
+
+    std::vector<Row> rows;
+    const double bareStartMedian = median(bareStart), bareMemoryMedian = median(bareMemory);
+    rows.push_back({"start to splash on screen", median(start), bareStartMedian, "ms", "<= 1.2 x bare",
+                    median(start) <= 1.2 * bareStartMedian});
+    rows.push_back({"key on splash to module window", median(keyToWindow), -1, "ms", "< 50 ms", median(keyToWindow) < 50});
+    for (int from : {1, 2, 4, 5})
+        for (int to : {1, 2, 4, 5})
+            if (from != to) {
+                const double value = median(switches[from * 6 + to]);
+                rows.push_back({std::string("switch ") + kModuleNames[from] + " to " + kModuleNames[to], value, -1, "ms",
+                                "< 50 ms", value >= 0 && value < 50});
+            }
+    rows.push_back({"Use t-test checked, window expanded", median(expand), -1, "ms", "< 100 ms", median(expand) >= 0 && median(expand) < 100});
+    rows.push_back({"Use t-test cleared, window collapsed", median(collapse), -1, "ms", "< 100 ms", median(collapse) >= 0 && median(collapse) < 100});
+    rows.push_back({"peak memory, four windows and About", median(memory), bareMemoryMedian, "MB", "<= 1.3 x bare",
+                    median(memory) <= 1.3 * bareMemoryMedian});
+
+    std::printf("| Measure (median of %d runs) | Velmora | Bare window | Ratio | Target | Met |\n", runs);
+    std::printf("|---|---:|---:|---:|---|---|\n");
+    bool allMet = true;
+    for (const Row& row : rows) {
+        char bareText[32] = "", ratio[32] = "";
+        if (row.bare > 0) {
+            std::snprintf(bareText, sizeof bareText, "%.1f %s", row.bare, row.unit.c_str());
+            std::snprintf(ratio, sizeof ratio, "%.2f", row.velmora / row.bare);
+        }
+        std::printf("| %s | %.1f %s | %s | %s | %s | %s |\n", row.measure.c_str(), row.velmora, row.unit.c_str(), bareText,
+                    ratio, row.target.c_str(), row.met ? "yes" : "NO");
+        allMet = allMet && row.met;
+    }
+    std::system(("rm -rf '" + home + "'").c_str());
+    XCloseDisplay(display);
+    return allMet ? 0 : 1;
+}
