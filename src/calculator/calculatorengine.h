@@ -39,7 +39,7 @@ class CalculatorEngine {
 public:
     enum class Response { Done, Beep };
 
-    // The state that survives leaving the calculator: memory, operands, snapshot.
+    // An operand is the display's text or a computed value.
     using Operand = std::variant<std::string, double>;
 
     CalculatorEngine();
@@ -58,13 +58,9 @@ public:
     // A new window shows the indicator empty, whatever the memory holds.
     void resetMemoryIndicator();
 
-    // Inspection for tests.
+    // The state behind the display, for the checks that no error text is calculated with.
     const Operand& operand1() const { return operand1_; }
-    const std::string& operand2() const { return operand2_; }
-    const std::string& entrySnapshot() const { return entrySnapshot_; }
     const std::string& lastInput() const { return lastInput_; }
-    const std::string& pendingOperator() const { return pendingOp_; }
-    int operandCount() const { return operandCount_; }
     bool decimalFlag() const { return decimalFlag_; }
 
 private:

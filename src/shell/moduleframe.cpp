@@ -116,14 +116,11 @@ void ModuleWindow::createMenus() {
         mnuModule_[static_cast<size_t>(index)] = entry;
         if (index == 3) continue;
         entry->setShortcut(QKeySequence(QString::fromLatin1(kModuleShortcuts[index])));
-        entry->setCheckable(true);
+        // Only the window's own entry carries a check mark; it can still be chosen.
+        entry->setCheckable(index == moduleNumber_);
         entry->setChecked(index == moduleNumber_);
         entry->setEnabled(IsModuleAvailable(index));
-        connect(entry, &QAction::triggered, this, [this, index] {
-            // A checkable entry unchecks itself when chosen; the window's own stays checked.
-            mnuModule_[static_cast<size_t>(index)]->setChecked(index == moduleNumber_);
-            SwitchModule(*this, index);
-        });
+        connect(entry, &QAction::triggered, this, [this, index] { SwitchModule(*this, index); });
     }
 
     QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
