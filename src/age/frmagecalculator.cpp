@@ -80,9 +80,7 @@ void frmAgeCalculator::createControls(QWidget* client) {
     selectWholeTextOnFocus(txtBirthdate);
     selectWholeTextOnFocus(txtTestDate);
 
-    QWidget* tabOrder[] = {txtBirthdate, txtTestDate, cmdCalculate, cmdClear, cmdShowBirthDateCalendar,
-                           cmdShowTestDateCalendar};
-    for (size_t i = 1; i < std::size(tabOrder); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    SetTabOrder({txtBirthdate, txtTestDate, cmdCalculate, cmdClear, cmdShowBirthDateCalendar, cmdShowTestDateCalendar});
 
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdClear_Click);

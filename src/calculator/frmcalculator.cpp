@@ -117,7 +117,7 @@ void frmCalculator::createControls(QWidget* client) {
     tabOrder << cmdPlusMinus << Decimal << Operator[1] << Operator[3] << Operator[2] << Operator[0] << Operator[4]
              << cmdOneOverX << Percent << cmdSquareRoot << cmdBackSpace << CancelEntry << Cancel << cmdMemClear
              << cmdMemRecall << cmdMemStore << cmdMemPlus;
-    for (int i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    SetTabOrder(tabOrder);
 }
 
 void frmCalculator::initialise() {

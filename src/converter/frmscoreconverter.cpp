@@ -93,7 +93,7 @@ void frmScoreConverter::createControls(QWidget* client) {
     for (QRadioButton* option : optFrom) tabOrder << option;
     for (QRadioButton* option : optTo) tabOrder << option;
     tabOrder << cmdCalculate << cmdClear << cmdCopy << UpDown1;
-    for (int i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    SetTabOrder(tabOrder);
 
     for (int index = 0; index < kScaleCount; ++index) {
         connect(optFrom[static_cast<size_t>(index)], &QRadioButton::toggled, this, [this, index](bool on) {
@@ -121,8 +121,12 @@ void frmScoreConverter::initialise() {
 }
 
 void frmScoreConverter::highlight(const std::array<QRadioButton*, kScaleCount>& group, int selected) {
-    for (int index = 0; index < kScaleCount; ++index)
-        SetBackground(group[static_cast<size_t>(index)], index == selected ? kYellow : QColor(Qt::white));
+    for (int index = 0; index < kScaleCount; ++index) {
+        QRadioButton* option = group[static_cast<size_t>(index)];
+        SetBackground(option, index == selected ? kYellow : QColor(Qt::white));
+        // Tab reaches a group at its selected option; the arrow keys move within it.
+        option->setFocusPolicy(index == selected ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void frmScoreConverter::optFrom_Click(int index) {

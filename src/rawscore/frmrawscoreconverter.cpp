@@ -119,9 +119,7 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     setCancelButton(cmdClear);
 
     for (QLineEdit* box : {txtRawScore, txtMean, txtSD, txtSampleN}) selectWholeTextOnFocus(box);
-    QWidget* tabOrder[] = {txtRawScore, txtMean,    txtSD,        cmdCopy,  chkReverse,
-                           chkUseTtest, txtSampleN, cmdCalculate, cmdClear, UpDown1};
-    for (size_t i = 1; i < std::size(tabOrder); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    SetTabOrder({txtRawScore, txtMean, txtSD, cmdCopy, chkReverse, chkUseTtest, txtSampleN, cmdCalculate, cmdClear, UpDown1});
 
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdClear_Click);

@@ -85,6 +85,10 @@ void NameBox(QWidget* box, const QString& caption) { box->setAccessibleName(capt
 
 void DescribeResult(QWidget* label, const QString& meaning) { label->setAccessibleDescription(meaning); }
 
+void SetTabOrder(const QList<QWidget*>& controls) {
+    for (qsizetype i = 1; i < controls.size(); ++i) QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
 void CentreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->geometry().center() - QRect(QPoint(), window->frameGeometry().size()).center());

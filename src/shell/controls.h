@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QString>
 
 class QAbstractButton;
@@ -37,6 +38,8 @@ QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, in
 QLabel* DecimalsLabel(QWidget* parent);
 // Keeps the shared Number of Decimals and shows it after one blank, the place of a sign.
 void ShowNumberOfDecimals(QLabel* label, int decimals);
+// Tab moves through the controls in this order.
+void SetTabOrder(const QList<QWidget*>& controls);
 // Places a window in the middle of the primary screen.
 void CentreOnScreen(QWidget* window);
 // The tooltip of a picture, which is also what a screen reader says for it.

@@ -34,8 +34,7 @@ frmLicense::frmLicense(QWidget* parent) : QDialog(parent) {
     if (terms.open(QIODevice::ReadOnly)) txtLicense->setHtml(QString::fromUtf8(terms.readAll()));
     cmdIDoNotAgree = answerButton(this, "cmdIDoNotAgree", QStringLiteral("I do NOT agree to these terms and conditions"), 315);
     cmdIAgree = answerButton(this, "cmdIAgree", QStringLiteral("I AGREE to these terms and conditions"), 3255);
-    QWidget::setTabOrder(cmdIDoNotAgree, cmdIAgree);
-    QWidget::setTabOrder(cmdIAgree, txtLicense);
+    SetTabOrder({cmdIDoNotAgree, cmdIAgree, txtLicense});
     cmdIDoNotAgree->setFocus();
 
     connect(cmdIAgree, &QPushButton::clicked, this, &frmLicense::cmdIAgree_Click);

@@ -66,8 +66,6 @@ ModuleWindow::ModuleWindow(int moduleNumber, QSize clientSizeTwips)
 
 ModuleWindow::~ModuleWindow() { delete form_; }
 
-QWidget* ModuleWindow::client() const { return client_; }
-
 void ModuleWindow::show() {
     if (form_) return;
     form_ = new ModuleForm(*this);
@@ -188,7 +186,7 @@ bool ModuleWindow::routeKey(QKeyEvent* key) {
     if (previewKey(key)) return true;
     QWidget* focus = QApplication::focusWidget();
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter && key->modifiers() == Qt::NoModifier) {
+    if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         // Enter presses the focused button, or else the default button.
         if (auto* button = qobject_cast<QAbstractButton*>(focus); button && isPushLike(button)) {
             button->click();

@@ -85,7 +85,6 @@ protected:
     void focusControl(QWidget* control);
     // The box selects its whole text whenever it gets the focus.
     void selectWholeTextOnFocus(QLineEdit* box);
-    QWidget* client() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

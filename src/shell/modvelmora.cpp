@@ -1,10 +1,9 @@
 #include "shell/modvelmora.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QIcon>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLocale>
 #include <QUrl>
 #include <map>

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -62,7 +63,8 @@ private slots:
         TypeKeys("1\r");
         QCOMPARE(window->lblAnswer->text(), QString("84.1"));
         QCOMPARE(FocusName(), QString("cmdClear"));
-        TypeKeys("\r");  // a second Enter clears the window and returns to the input
+        // A second Enter, here the keypad's, presses the focused Clear and returns to the input.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(window->lblAnswer->text().isEmpty() && window->txtFrom->text().isEmpty());
         QCOMPARE(FocusName(), QString("txtFrom"));
     }
@@ -99,6 +101,15 @@ private slots:
         open();  // read back on the next load, without passing through Exit
         QVERIFY(window->optFrom[3]->isChecked() && window->optTo[2]->isChecked());
         QCOMPARE(window->lblFrom->text() + " " + window->lblTo->text(), QString("T-Score Standard Score"));
+    }
+
+    void arrowKeysMoveWithinAGroup() {
+        open();
+        window->optFrom[4]->setFocus();
+        QTest::keyClick(window->optFrom[4], Qt::Key_Up);
+        QVERIFY(window->optFrom[3]->isChecked());
+        QCOMPARE(window->lblFrom->text(), QString("T-Score"));
+        QCOMPARE(Stored("Convert From"), QString("3"));
     }
 
     void aDamagedChoiceOpensWithTheDefault() {

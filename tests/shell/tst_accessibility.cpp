@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QtTest>
 
@@ -52,6 +53,41 @@ private slots:
             QCOMPARE(accessible(label, QAccessible::Name), QString("42"));
             QVERIFY2(!accessible(label, QAccessible::Description).isEmpty(), qPrintable(name));
         }
+        Settings().switching = true;
+        ClearModules();
+        Settings().switching = false;
+    }
+
+    void tabVisitsTheControlsInTheirOrder_data() {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("raw score") << 1 << QStringList{"txtRawScore", "txtMean", "txtSD", "cmdCopy", "chkReverse", "chkUseTtest",
+                                                       "txtSampleN", "cmdCalculate", "cmdClear", "UpDown1"};
+        QTest::newRow("score converter") << 2 << QStringList{"txtFrom", "optFrom4", "optTo0", "cmdCalculate", "cmdClear", "cmdCopy", "UpDown1"};
+        QTest::newRow("age calculator") << 4 << QStringList{"txtBirthdate", "txtTestDate", "cmdCalculate", "cmdClear",
+                                                            "cmdShowBirthDateCalendar", "cmdShowTestDateCalendar"};
+        QTest::newRow("calculator") << 5 << QStringList{"Number0", "Number1", "Number2", "Number3", "Number4", "Number5", "Number6",
+                                                        "Number7", "Number8", "Number9", "cmdPlusMinus", "Decimal", "Operator1",
+                                                        "Operator3", "Operator2", "Operator0", "Operator4", "cmdOneOverX"};
+    }
+    void tabVisitsTheControlsInTheirOrder() {
+        QFETCH(int, module);
+        QFETCH(QStringList, order);
+        ClearStore();
+        ClearModules();
+        RegisterModuleWindows();
+        Settings() = SettingsRecord{};
+        Settings().useTTest = 1;
+        ModuleWindow* window = ModuleWindowFor(module);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window->form()));
+        window->form()->findChild<QWidget*>(order.first())->setFocus();
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, order);
         Settings().switching = true;
         ClearModules();
         Settings().switching = false;
