@@ -22,14 +22,6 @@ const QString kTestDateTip =
     QStringLiteral("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). "
                    "Double-click to enter today's date.");
 
-QLineEdit* dateBox(QWidget* parent, const QString& toolTip) {
-    auto* box = new QLineEdit(parent);
-    box->setMaxLength(18);
-    box->setFont(Arial(12));
-    box->setToolTip(toolTip);
-    return box;
-}
-
 // Focus that leaves a box within the window; not a menu, a pop-up or another application.
 bool leavesWithinWindow(const QFocusEvent* event) {
     return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
@@ -50,12 +42,13 @@ void frmAgeCalculator::createControls(QWidget* client) {
     Label2 = TitleBanner(client, QStringLiteral("Age Calculator"), 105, 157, 4215, 330, 14.25);
     const QFont caption = Arial(9.75, true);
     Label3 = Place(CaptionLabel(client, QStringLiteral("Birth Date"), caption), "Label3", 945, 735, 2220, 330);
-    txtBirthdate = Place(dateBox(client, kBirthDateTip), "txtBirthdate", 945, 1050, 2220, 435);
+    txtBirthdate = Place(EntryBox(client, 18, Arial(12)), "txtBirthdate", 945, 1050, 2220, 435);
+    txtBirthdate->setToolTip(kBirthDateTip);
     cmdShowBirthDateCalendar = Place(PictureButton(client, QStringLiteral("calendar.svg"), QString()),
                                      "cmdShowBirthDateCalendar", 3255, 1050, 435, 435);
     Label1 = Place(CaptionLabel(client, QStringLiteral("Test Date"), caption), "Label1", 945, 1680, 2220, 330);
-    txtTestDate = Place(dateBox(client, kTestDateTip),
-                        "txtTestDate", 945, 1995, 2220, 435);
+    txtTestDate = Place(EntryBox(client, 18, Arial(12)), "txtTestDate", 945, 1995, 2220, 435);
+    txtTestDate->setToolTip(kTestDateTip);
     cmdShowTestDateCalendar = Place(PictureButton(client, QStringLiteral("calendar.svg"), QString()),
                                     "cmdShowTestDateCalendar", 3255, 1995, 435, 435);
     for (QAbstractButton* button : {cmdShowBirthDateCalendar, cmdShowTestDateCalendar}) {

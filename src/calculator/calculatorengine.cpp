@@ -20,6 +20,21 @@ std::optional<double> numberOf(const CalculatorEngine::Operand& operand) {
 
 }  // namespace
 
+std::optional<CalculatorKey> KeyWithCaption(char c) {
+    using K = CalculatorKey;
+    if (c >= '0' && c <= '9') return static_cast<K>(static_cast<int>(K::Digit0) + (c - '0'));
+    switch (c) {
+        case '.': return K::Point;
+        case '/': return K::Divide;
+        case '+': return K::Add;
+        case 'X': return K::Multiply;
+        case '-': return K::Subtract;
+        case '=': return K::Equals;
+        case '%': return K::Percent;
+        default: return std::nullopt;
+    }
+}
+
 std::optional<double> CalculatorNumber(std::string_view text) {
     if (text.empty() || text.find_first_not_of("0123456789.E+-") != std::string_view::npos)
         return std::nullopt;

@@ -21,6 +21,9 @@ enum class CalculatorKey {
     MemoryClear, MemoryRecall, MemoryStore, MemoryAdd,
 };
 
+// The key captioned c: a digit, ".", "/", "+", "X", "-", "=" or "%"; none for anything else.
+std::optional<CalculatorKey> KeyWithCaption(char c);
+
 constexpr const char* kDivideByZeroText = "Cannot divide by 0.";
 constexpr const char* kErrorText = "Error.";
 

@@ -153,13 +153,9 @@ bool frmCalculator::previewKey(QKeyEvent* event) {
     } else if (event->key() == Qt::Key_Backspace) {
         action = K::Backspace;
     } else if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const QChar c = text.at(0);
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) action = static_cast<K>(static_cast<int>(K::Digit0) + c.digitValue());
-        else if (c == QLatin1Char('.')) action = K::Point;
-        else if (c == QLatin1Char('+')) action = K::Add;
-        else if (c == QLatin1Char('-')) action = K::Subtract;
-        else if (c == QLatin1Char('*')) action = K::Multiply;
-        else if (c == QLatin1Char('/')) action = K::Divide;
+        // The keyboard has * for X, and no key of its own for = or %.
+        const char c = text.at(0) == QLatin1Char('*') ? 'X' : text.at(0).toLatin1();
+        if (c != '=' && c != '%') action = KeyWithCaption(c);
     }
     if (!action) {
         // Keys that type nothing (Tab, arrows, shortcuts) keep their usual meaning.

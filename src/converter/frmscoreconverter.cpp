@@ -54,10 +54,7 @@ void frmScoreConverter::createControls(QWidget* client) {
                     1485, 330);
     lblTo = Place(CaptionLabel(client, QStringLiteral("Standard Score"), Arial(9.75, true)), "lblTo", 2625, 735,
                   1590, 330);
-    txtFrom = Place(new QLineEdit(client), "txtFrom", 420, 1050, 1380, 435);
-    txtFrom->setMaxLength(8);
-    txtFrom->setAlignment(Qt::AlignCenter);
-    txtFrom->setFont(Arial(12));
+    txtFrom = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtFrom", 420, 1050, 1380, 435);
     Image1 = Place(new QLabel(client), "Image1", 1972, 1010, 480, 480);
     Image1->setPixmap(QIcon(QStringLiteral(":/pictures/arrow.svg")).pixmap(Image1->size()));
     lblAnswer = Place(ResultLabel(client), "lblAnswer", 2625, 1050, 1380, 435);
@@ -112,10 +109,8 @@ void frmScoreConverter::createControls(QWidget* client) {
 void frmScoreConverter::initialise() {
     fromScale_ = storedScale(kConvertFrom, ScoreScale::ZScore);
     optFrom[static_cast<size_t>(fromScale_)]->setChecked(true);
-    lblFrom->setText(captionOf(static_cast<int>(fromScale_)));
     toScale_ = storedScale(kConvertTo, ScoreScale::Percentile);
     optTo[static_cast<size_t>(toScale_)]->setChecked(true);
-    lblTo->setText(captionOf(static_cast<int>(toScale_)));
     UpDown1->setValue(Settings().numberOfDecimals);
     UpDown1_Change();
 }

@@ -37,14 +37,6 @@ const QString kDecimalsBoth =
     QStringLiteral("Set number of decimal places in percentile and adjusted percentile");
 const QString kSampleNTip = QStringLiteral("Enter the size of the normative sample");
 
-QLineEdit* numberBox(QWidget* parent, int maxLength, const QFont& font) {
-    auto* box = new QLineEdit(parent);
-    box->setMaxLength(maxLength);
-    box->setAlignment(Qt::AlignCenter);
-    box->setFont(font);
-    return box;
-}
-
 bool isNumberCharacter(int keyAscii) {
     return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' || keyAscii == '.' || keyAscii == 8;
 }
@@ -61,13 +53,13 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     const QFont caption = Arial(9.75, true);
     lblSubjectScore = Place(CaptionLabel(client, QStringLiteral("Raw Score"), caption), "lblSubjectScore", 105,
                             735, 1275, 330);
-    txtRawScore = Place(numberBox(client, 8, Arial(12)), "txtRawScore", 105, 1050, 1275, 435);
+    txtRawScore = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtRawScore", 105, 1050, 1275, 435);
     lblSampleMean = Place(CaptionLabel(client, QStringLiteral("Sample Mean"), caption), "lblSampleMean", 1575,
                           735, 1380, 330);
-    txtMean = Place(numberBox(client, 8, Arial(12)), "txtMean", 1575, 1050, 1275, 435);
+    txtMean = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtMean", 1575, 1050, 1275, 435);
     lblSampleSD =
         Place(CaptionLabel(client, QStringLiteral("Sample SD"), caption), "lblSampleSD", 3045, 735, 1275, 330);
-    txtSD = Place(numberBox(client, 8, Arial(12)), "txtSD", 3045, 1050, 1275, 435);
+    txtSD = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtSD", 3045, 1050, 1275, 435);
 
     Label1 = Place(CaptionLabel(client, QStringLiteral("Z-Score"), caption), "Label1", 105, 1680, 750, 330);
     lblZscore = Place(ResultLabel(client), "lblZscore", 105, 1995, 1275, 435);
@@ -95,7 +87,7 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     lblSampleN = Place(CaptionLabel(frmOptions, QStringLiteral("Sample N"), Arial(8.25)), "lblSampleN", 315,
                        1050, 960, 330);
     lblSampleN->setToolTip(kSampleNTip);
-    txtSampleN = Place(numberBox(frmOptions, 4, QFont()), "txtSampleN", 315, 1260, 750, 360);
+    txtSampleN = Place(EntryBox(frmOptions, 4, QFont(), Qt::AlignCenter), "txtSampleN", 315, 1260, 750, 360);
     txtSampleN->setToolTip(kSampleNTip);
 
     cmdCopy = Place(PictureButton(client, QStringLiteral("clipboard.svg"), QString()), "cmdCopy", 105, kCopyTop,

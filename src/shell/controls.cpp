@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QToolButton>
 
@@ -39,6 +40,14 @@ QLabel* CaptionLabel(QWidget* parent, const QString& text, const QFont& font) {
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+QLineEdit* EntryBox(QWidget* parent, int maxLength, const QFont& font, Qt::Alignment alignment) {
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(maxLength);
+    box->setFont(font);
+    box->setAlignment(alignment | Qt::AlignVCenter);
+    return box;
 }
 
 QLabel* ResultLabel(QWidget* parent) {

@@ -29,6 +29,8 @@ void SetForeground(QWidget* widget, const QColor& colour);
 
 // A label without a background of its own.
 QLabel* CaptionLabel(QWidget* parent, const QString& text, const QFont& font);
+// A text box holding at most maxLength characters.
+QLineEdit* EntryBox(QWidget* parent, int maxLength, const QFont& font, Qt::Alignment alignment = Qt::AlignLeft);
 // A light yellow, bordered, centred result label in bold 12 pt.
 QLabel* ResultLabel(QWidget* parent);
 // The blue title banner (Shape1) with its white caption (Label2).

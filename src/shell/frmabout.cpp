@@ -22,8 +22,6 @@ namespace {
 constexpr int kLoadSound = 2;
 constexpr int kCloseSound = 1;
 
-QSize inTwips(const QSize& pixels) { return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())}; }
-
 QFrame* separatorLine(QWidget* parent, const char* name, int top, const QColor& colour) {
     auto* line = new QFrame(parent);
     line->setObjectName(QString::fromLatin1(name));
@@ -106,8 +104,8 @@ void frmAbout::WindowsVersionCheck() { canFade_ = platform().supportsWindowOpaci
 
 void frmAbout::tmrExit_Timer() {
     const QScreen* screen = this->screen();
-    const QSize screenSize = inTwips(screen ? screen->geometry().size() : QSize());
-    const QSize windowSize = inTwips(frameGeometry().size());
+    const QSize screenSize = PixelsToTwips(screen ? screen->geometry().size() : QSize());
+    const QSize windowSize = PixelsToTwips(frameGeometry().size());
     const AboutAnimation::Step step =
         animation_.tick(screenSize.width(), screenSize.height(), windowSize.width(), windowSize.height());
     if (step.close) {

@@ -10,15 +10,14 @@
 // m MC, r MR, s MS, p M+. Blanks are ignored.
 inline QList<modVelmora::CalculatorKey> CalculatorKeys(const QString& sequence) {
     using K = modVelmora::CalculatorKey;
-    static const QString codes = "0123456789./+X-=%~SRBECmrsp";
-    static const K keys[] = {K::Digit0, K::Digit1, K::Digit2, K::Digit3, K::Digit4, K::Digit5, K::Digit6,
-                             K::Digit7, K::Digit8, K::Digit9, K::Point, K::Divide, K::Add, K::Multiply,
-                             K::Subtract, K::Equals, K::Percent, K::ChangeSign, K::SquareRoot, K::Reciprocal,
-                             K::Backspace, K::ClearEntry, K::ClearAll, K::MemoryClear, K::MemoryRecall,
-                             K::MemoryStore, K::MemoryAdd};
+    static const QString codes = "~SRBECmrsp";
+    static const K keys[] = {K::ChangeSign,  K::SquareRoot, K::Reciprocal,   K::Backspace,   K::ClearEntry,
+                             K::ClearAll,    K::MemoryClear, K::MemoryRecall, K::MemoryStore, K::MemoryAdd};
     QList<K> pressed;
-    for (const QChar c : sequence)
+    for (const QChar c : sequence) {
         if (const auto at = codes.indexOf(c); at >= 0) pressed << keys[at];
+        else if (const auto key = modVelmora::KeyWithCaption(c.toLatin1())) pressed << *key;
+    }
     return pressed;
 }
 

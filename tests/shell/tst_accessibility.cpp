@@ -8,7 +8,7 @@
 #include "shell/moduleframe.h"
 #include "shell/modvelmora.h"
 #include "shell/settingsrecord.h"
-#include "teststore.h"
+#include "program.h"
 
 using namespace modVelmora;
 
@@ -36,10 +36,8 @@ private slots:
     void everyControlHasAName() {
         QFETCH(int, module);
         QFETCH(QStringList, results);
-        ClearStore();
-        ClearModules();
+        ResetProgram();
         RegisterModuleWindows();
-        Settings() = SettingsRecord{};
         Settings().useTTest = 1;  // the t-test controls shown too
         ModuleWindow* window = ModuleWindowFor(module);
         window->show();
@@ -53,9 +51,7 @@ private slots:
             QCOMPARE(accessible(label, QAccessible::Name), QString("42"));
             QVERIFY2(!accessible(label, QAccessible::Description).isEmpty(), qPrintable(name));
         }
-        Settings().switching = true;
-        ClearModules();
-        Settings().switching = false;
+        ReleaseProgram();
     }
 
     void tabVisitsTheControlsInTheirOrder_data() {
@@ -73,10 +69,8 @@ private slots:
     void tabVisitsTheControlsInTheirOrder() {
         QFETCH(int, module);
         QFETCH(QStringList, order);
-        ClearStore();
-        ClearModules();
+        ResetProgram();
         RegisterModuleWindows();
-        Settings() = SettingsRecord{};
         Settings().useTTest = 1;
         ModuleWindow* window = ModuleWindowFor(module);
         window->show();
@@ -88,9 +82,7 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, order);
-        Settings().switching = true;
-        ClearModules();
-        Settings().switching = false;
+        ReleaseProgram();
     }
 };
 

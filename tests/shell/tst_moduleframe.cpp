@@ -12,7 +12,7 @@
 #include "shell/moduleframe.h"
 #include "shell/modvelmora.h"
 #include "shell/settingsrecord.h"
-#include "teststore.h"
+#include "program.h"
 #include "typing.h"
 
 using namespace modVelmora;
@@ -44,19 +44,13 @@ class TestModuleFrame : public QObject {
     RecordingPlatform platform;
 
     FakeModule* module(int number) { return static_cast<FakeModule*>(ModuleWindowFor(number)); }
-    FakeModule* shown() {
-        for (int number : {1, 2, 4, 5})
-            if (module(number)->isLoaded()) return module(number);
-        return nullptr;
-    }
+    FakeModule* shown() { return static_cast<FakeModule*>(ShownModules().value(0)); }
     QAction* entry(int index) { return shown()->moduleEntry(index); }
 
 private slots:
     void init() {
-        ClearStore();
-        ClearModules();
+        ResetProgram();
         for (int number : {1, 2, 4, 5}) RegisterModule(number, [number] { return std::make_unique<FakeModule>(number); });
-        Settings() = SettingsRecord{};
         Settings().leftCoordinates = 1500;
         Settings().topCoordinates = 750;
         module(1)->show();
@@ -64,9 +58,7 @@ private slots:
         platform.reset();
     }
     void cleanup() {
-        Settings().switching = true;
-        ClearModules();
-        Settings().switching = false;
+        ReleaseProgram();
     }
 
     void switchingKeepsThePlaceAndStoresNothing() {

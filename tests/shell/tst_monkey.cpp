@@ -16,7 +16,7 @@
 #include "shell/moduleframe.h"
 #include "shell/modvelmora.h"
 #include "shell/settingsrecord.h"
-#include "teststore.h"
+#include "program.h"
 
 using namespace modVelmora;
 
@@ -29,12 +29,6 @@ class TestMonkey : public QObject {
     RecordingPlatform platform;
     QRandomGenerator random{20261206};
 
-    QList<ModuleWindow*> shownWindows() {
-        QList<ModuleWindow*> shown;
-        for (int number : {1, 2, 4, 5})
-            if (ModuleWindowFor(number)->isLoaded() && ModuleWindowFor(number)->form()->isVisible()) shown << ModuleWindowFor(number);
-        return shown;
-    }
     template <class T>
     T pick(const QList<T>& items) { return items.at(random.bounded(int(items.size()))); }
     QString randomText() {
@@ -70,14 +64,12 @@ class TestMonkey : public QObject {
 
 private slots:
     void randomUseLeavesOneSaneWindow() {
-        ClearStore();
-        ClearModules();
+        ResetProgram();
         RegisterModuleWindows();
-        Settings() = SettingsRecord{};
         StartUp();
         const QRegularExpression notANumber("\\b(nan|inf)", QRegularExpression::CaseInsensitiveOption);
         for (int step = 0; step < 3000; ++step) {
-            ModuleWindow* window = shownWindows().value(0);
+            ModuleWindow* window = ShownModules().value(0);
             QVERIFY2(window, qPrintable(QString("no window at step %1").arg(step)));
             auto* popUp = qobject_cast<frmCalendar*>(QApplication::activePopupWidget());
             QList<QWidget*> controls;
@@ -103,9 +95,9 @@ private slots:
             }
             if (step % 25 == 0) QTest::qWait(0);  // lets unloaded forms go
 
-            QCOMPARE(shownWindows().size(), 1);
-            QCOMPARE(int(Settings().view), shownWindows().first()->moduleNumber());
-            for (QWidget* shown : shownWindows().first()->form()->findChildren<QWidget*>()) {
+            QCOMPARE(ShownModules().size(), 1);
+            QCOMPARE(int(Settings().view), ShownModules().first()->moduleNumber());
+            for (QWidget* shown : ShownModules().first()->form()->findChildren<QWidget*>()) {
                 QString text;
                 if (auto* label = qobject_cast<QLabel*>(shown)) text = label->text();
                 if (auto* box = qobject_cast<QLineEdit*>(shown)) text = box->text();
@@ -113,9 +105,7 @@ private slots:
             }
         }
         QCOMPARE(platform.programEnds + platform.immediateEnds, 0);
-        Settings().switching = true;
-        ReleaseWindows();
-        Settings().switching = false;
+        ReleaseProgram();
     }
 };
 

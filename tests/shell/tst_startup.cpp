@@ -18,7 +18,7 @@
 #include "shell/twips.h"
 #include "shell/updown.h"
 #include "rows.h"
-#include "teststore.h"
+#include "program.h"
 
 using namespace modVelmora;
 
@@ -52,24 +52,16 @@ class TestStartUp : public QObject {
 
     RecordingPlatform platform;
 
-    ModuleWindow* shownWindow() const {
-        for (int number = ModuleWindow::kFirstModule; number <= ModuleWindow::kLastModule; ++number)
-            if (IsModuleAvailable(number) && ModuleWindowFor(number)->isLoaded()) return ModuleWindowFor(number);
-        return nullptr;
-    }
+    ModuleWindow* shownWindow() const { return ShownModules().value(0); }
 
 private slots:
     void init() {
-        ClearStore();
-        ClearModules();
+        ResetProgram();
         RegisterModuleWindows();
-        Settings() = SettingsRecord{};
         platform.reset();
     }
     void cleanup() {
-        Settings().switching = true;
-        ClearModules();
-        Settings().switching = false;
+        ReleaseProgram();
     }
 
     void splashEndsOnceOnItsFirstTrigger_data() {

@@ -50,18 +50,11 @@ std::chrono::year_month_day isoDate(const std::string& text) {
 }
 
 std::string calculatorDisplay(const std::string& keys) {
-    static const std::string codes = "0123456789./+X-=%";
     CalculatorEngine engine;
     for (char c : keys) {
-        const auto at = codes.find(c);
-        if (at == std::string::npos) throw UnknownPlaceholder(std::string("no calculator key ") + c);
-        static const CalculatorKey keyOf[] = {
-            CalculatorKey::Digit0, CalculatorKey::Digit1, CalculatorKey::Digit2, CalculatorKey::Digit3,
-            CalculatorKey::Digit4, CalculatorKey::Digit5, CalculatorKey::Digit6, CalculatorKey::Digit7,
-            CalculatorKey::Digit8, CalculatorKey::Digit9, CalculatorKey::Point,  CalculatorKey::Divide,
-            CalculatorKey::Add,    CalculatorKey::Multiply, CalculatorKey::Subtract, CalculatorKey::Equals,
-            CalculatorKey::Percent};
-        engine.press(keyOf[at]);
+        const auto key = KeyWithCaption(c);
+        if (!key) throw UnknownPlaceholder(std::string("no calculator key ") + c);
+        engine.press(*key);
     }
     return engine.display();
 }
