@@ -92,18 +92,14 @@ std::optional<int> yearOf(const Token& t) {
     return std::nullopt;
 }
 
-std::optional<year_month_day> makeDate(std::optional<int> year, const Token& month, const Token& day) {
-    if (!year || !isNumber(month, 2) || !isNumber(day, 2)) return std::nullopt;
-    return year_month_day(std::chrono::year(*year),
-                          std::chrono::month(static_cast<unsigned>(numberOf(month))),
-                          std::chrono::day(static_cast<unsigned>(numberOf(day))));
-}
-
 std::optional<year_month_day> makeDate(std::optional<int> year, int month, const Token& day) {
-    if (!year || !isNumber(day, 2)) return std::nullopt;
+    if (!year || month == 0 || !isNumber(day, 2)) return std::nullopt;
     return year_month_day(std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(month)),
                           std::chrono::day(static_cast<unsigned>(numberOf(day))));
 }
+
+// A month written as a number, 0 when it is none.
+int monthNumbered(const Token& month) { return isNumber(month, 2) ? numberOf(month) : 0; }
 
 int monthNamed(const std::string& word, const DateConventions& conventions) {
     for (int m = 0; m < 12; ++m) {
@@ -123,18 +119,15 @@ std::optional<year_month_day> readDate(const std::vector<Token>& t, const DateCo
         if ((separator != '/' && separator != '-' && separator != '.') ||
             t[2].separatorBefore != separator)
             return std::nullopt;
-        if (t[0].text.size() == 4) return makeDate(yearOf(t[0]), t[1], t[2]);
-        return conventions.dayBeforeMonth ? makeDate(yearOf(t[2]), t[1], t[0])
-                                          : makeDate(yearOf(t[2]), t[0], t[1]);
+        if (t[0].text.size() == 4) return makeDate(yearOf(t[0]), monthNumbered(t[1]), t[2]);
+        return conventions.dayBeforeMonth ? makeDate(yearOf(t[2]), monthNumbered(t[1]), t[0])
+                                          : makeDate(yearOf(t[2]), monthNumbered(t[0]), t[1]);
     }
     if (kind(0) == K::Word && kind(1) == K::Number && kind(2) == K::Number) {
-        const int month = monthNamed(t[0].text, conventions);
-        if (month == 0) return std::nullopt;
-        return makeDate(yearOf(t[2]), month, t[1]);
+        return makeDate(yearOf(t[2]), monthNamed(t[0].text, conventions), t[1]);
     }
     if (kind(0) == K::Number && kind(1) == K::Word && kind(2) == K::Number) {
         const int month = monthNamed(t[1].text, conventions);
-        if (month == 0) return std::nullopt;
         if (t[0].text.size() == 4) return makeDate(yearOf(t[0]), month, t[2]);
         return makeDate(yearOf(t[2]), month, t[0]);
     }
