@@ -3,6 +3,7 @@
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "age/agestate.h"
@@ -27,6 +28,9 @@ frmCalendar::frmCalendar() : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHin
     MonthView1->setObjectName(QStringLiteral("MonthView1"));
     MonthView1->setFont(Arial(8.25));
     MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The designed size in every locale, whatever its day and month names ask for.
+    MonthView1->setFixedSize(TwipSize(2880, 2610));
+    if (auto* days = MonthView1->findChild<QTableView*>()) days->setTextElideMode(Qt::ElideNone);
     MonthView1->setToolTip(QStringLiteral("Press ESC to cancel or 'T' to return to today's date"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

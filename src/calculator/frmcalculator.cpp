@@ -135,11 +135,10 @@ void frmCalculator::press(CalculatorKey key) {
 
 void frmCalculator::showState() {
     // Numbers show the user's decimal separator; the error texts keep their full stop.
-    QString display = QString::fromStdString(engine_.display());
-    if (engine_.displayIsNumber()) display.replace(QLatin1Char('.'), QString::fromStdString(DecimalSeparator()));
-    Readout->setText(display);
+    const std::string& display = engine_.display();
+    Readout->setText(engine_.displayIsNumber() ? ShownNumber(display) : QString::fromStdString(display));
     lblMemoryValue->setText(QString::fromStdString(engine_.memoryIndicator()));
-    lblMemoryValue->setToolTip(QString::fromStdString(engine_.memoryTooltip()));
+    lblMemoryValue->setToolTip(ShownNumber(engine_.memoryTooltip()));
 }
 
 bool frmCalculator::previewKey(QKeyEvent* event) {
@@ -153,8 +152,10 @@ bool frmCalculator::previewKey(QKeyEvent* event) {
     } else if (event->key() == Qt::Key_Backspace) {
         action = K::Backspace;
     } else if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        // The keyboard has * for X, and no key of its own for = or %.
-        const char c = text.at(0) == QLatin1Char('*') ? 'X' : text.at(0).toLatin1();
+        // The keyboard has * for X, and no key of its own for = or %. The key that types the
+        // locale's decimal separator (the keypad's on a German keyboard types ",") is the point too.
+        const bool separator = text == DecimalSeparator();
+        const char c = text.at(0) == QLatin1Char('*') ? 'X' : separator ? '.' : text.at(0).toLatin1();
         if (c != '=' && c != '%') action = KeyWithCaption(c);
     }
     if (!action) {

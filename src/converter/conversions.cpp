@@ -35,12 +35,12 @@ std::optional<std::string> whole(float value) {
 // How a z (or a percentile entry, for percentile to percentile) is shown on the target scale.
 // On the percentile path the scaled score is held within 1 to 20; elsewhere only at or above 0.
 std::optional<std::string> showOnScale(ScoreScale to, float z, float percentile, bool fromPercentile,
-                        unsigned decimals, std::string_view separator) {
+                                       unsigned decimals) {
     switch (to) {
         case ScoreScale::Percentile:
-            return FormatPlaces(percentile, decimals, separator);
+            return FormatPlaces(percentile, decimals);
         case ScoreScale::ZScore:
-            return FormatPlaces(z, std::max(decimals, 2u), separator);
+            return FormatPlaces(z, std::max(decimals, 2u));
         case ScoreScale::ScaledScore: {
             float scaled = static_cast<float>(3.0 * z + 10);
             scaled = fromPercentile ? std::clamp(scaled, 1.0f, 20.0f) : std::max(scaled, 0.0f);
@@ -75,29 +75,28 @@ bool AcceptsDecimalPoint(ScoreScale scale) {
     return scale == ScoreScale::Percentile || scale == ScoreScale::ZScore;
 }
 
-Conversion ConvertFromPercentile(ScoreScale to, float percentile, unsigned decimals, std::string_view separator) {
+Conversion ConvertFromPercentile(ScoreScale to, float percentile, unsigned decimals) {
     const float p = static_cast<float>(percentile / 100.0);
     // A percentile so small that its probability is 0 in single precision is as good as 0.
     if (percentile <= 0 || percentile >= 100 || p <= 0) return {Conversion::Outcome::PercentileOutOfRange, {}};
     const float z = static_cast<float>(InverseNormal(p));
-    return converted(showOnScale(to, z, static_cast<float>(p * 100.0), true, decimals, separator));
+    return converted(showOnScale(to, z, static_cast<float>(p * 100.0), true, decimals));
 }
 
-Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals,
-                        std::string_view separator) {
+Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals) {
     using Outcome = Conversion::Outcome;
     if (entry.empty()) return {Outcome::EmptyEntry, {}};
     const float x = static_cast<float>(ReadNumericPrefix(entry));
     if (!std::isfinite(x)) return {Outcome::BeyondSinglePrecision, {}};
 
-    if (from == ScoreScale::Percentile) return ConvertFromPercentile(to, x, decimals, separator);
+    if (from == ScoreScale::Percentile) return ConvertFromPercentile(to, x, decimals);
     if (from == ScoreScale::ScaledScore && (x < 1 || x > 20))
         return {Outcome::ScaledScoreOutOfRange, {}};
 
     const ScaleNorms norms = normsOf(from);
     const float z = static_cast<float>((x - norms.mean) / norms.sd);
     const float percentile = static_cast<float>(100.0 * NormalDist(z, true));
-    return converted(showOnScale(to, z, percentile, false, decimals, separator));
+    return converted(showOnScale(to, z, percentile, false, decimals));
 }
 
 }  // namespace modVelmora

@@ -40,10 +40,9 @@ struct Conversion {
 // Converts the typed entry (read by its numeric prefix) from one scale to
 // another; decimals is the shared number of decimal places. An empty entry
 // converts to nothing.
-Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals,
-                        std::string_view separator = ".");
+Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals);
 
 // The percentile path: z from the inverse normal, scaled scores held within 1 to 20.
-Conversion ConvertFromPercentile(ScoreScale to, float percentile, unsigned decimals, std::string_view separator);
+Conversion ConvertFromPercentile(ScoreScale to, float percentile, unsigned decimals);
 
 }  // namespace modVelmora

@@ -154,8 +154,8 @@ void frmScoreConverter::optTo_Click(int index) {
 void frmScoreConverter::UpDown1_Change() { ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value()); }
 
 void frmScoreConverter::cmdCalculate_Click() {
-    const Conversion result = ConvertScore(fromScale_, toScale_, txtFrom->text().toStdString(),
-                                           Settings().numberOfDecimals, DecimalSeparator());
+    const Conversion result =
+        ConvertScore(fromScale_, toScale_, txtFrom->text().toStdString(), Settings().numberOfDecimals);
     switch (result.outcome) {
         case Conversion::Outcome::EmptyEntry:
         case Conversion::Outcome::BeyondSinglePrecision:
@@ -176,7 +176,7 @@ void frmScoreConverter::cmdCalculate_Click() {
             focusControl(txtFrom);
             return;
         case Conversion::Outcome::Converted:
-            lblAnswer->setText(QString::fromStdString(result.text));
+            lblAnswer->setText(ShownNumber(result.text));
             focusControl(cmdClear);
     }
 }

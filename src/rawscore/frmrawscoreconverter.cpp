@@ -181,12 +181,12 @@ void frmRawScoreConverter::cmdCalculate_Click() {
             return;
         }
         const SmallSampleResult small = SmallN(rawScore, mean, sd, n, reverse, decimals);
-        lblTScore->setText(FormatGeneralText(small.tScore, 7));
-        lblAdjustedPercentile->setText(FormatGeneralText(small.adjustedPercentile, 7));
+        lblTScore->setText(ShownNumber(FormatGeneral(small.tScore, 7)));
+        lblAdjustedPercentile->setText(ShownNumber(FormatGeneral(small.adjustedPercentile, 7)));
     }
     const RawScoreResult result = ScoreRawScore(rawScore, mean, sd, reverse, decimals);
-    lblAnswer->setText(FormatPlacesText(result.percentile, decimals));
-    lblZscore->setText(FormatPlacesText(result.z, ZScorePlaces(decimals)));
+    lblAnswer->setText(ShownNumber(FormatPlaces(result.percentile, decimals)));
+    lblZscore->setText(ShownNumber(FormatPlaces(result.z, ZScorePlaces(decimals))));
     focusControl(cmdClear);
 }
 

@@ -13,7 +13,6 @@
 #include "shell/platform.h"
 #include "shell/settingsrecord.h"
 #include "shell/settingsstore.h"
-#include "stats/numbers.h"
 
 namespace modVelmora {
 
@@ -99,14 +98,10 @@ void OpenInstructions() {
 
 void PlayWaveResource(int id) { platform().playWave(id); }
 
-std::string DecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
+QString DecimalSeparator() { return QLocale::system().decimalPoint(); }
 
-QString FormatPlacesText(double value, unsigned places) {
-    return QString::fromStdString(FormatPlaces(value, places, DecimalSeparator()));
-}
-
-QString FormatGeneralText(double value, int significantDigits) {
-    return QString::fromStdString(FormatGeneral(value, significantDigits, DecimalSeparator()));
+QString ShownNumber(const std::string& text) {
+    return QString::fromStdString(text).replace(QLatin1Char('.'), DecimalSeparator());
 }
 
 }  // namespace modVelmora

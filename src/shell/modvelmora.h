@@ -40,9 +40,9 @@ void OpenInstructions();
 // Plays one of the program's two WAVE resources (1 closing, 2 opening) without waiting.
 void PlayWaveResource(int id);
 
-// Shown numbers use the user's decimal separator.
-std::string DecimalSeparator();
-QString FormatPlacesText(double value, unsigned places);
-QString FormatGeneralText(double value, int significantDigits);
+// The decimal separator of the user's regional settings.
+QString DecimalSeparator();
+// A number text written with "." as the user reads it: with their decimal separator.
+QString ShownNumber(const std::string& text);
 
 }  // namespace modVelmora

@@ -2,7 +2,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace modVelmora {
@@ -18,13 +18,17 @@ struct Decimal {
 };
 
 Decimal toDecimal(double magnitude, int significantDigits) {
+    // to_chars never consults the process locale, which Qt sets from the environment.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, magnitude);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, significantDigits - 1);
     Decimal d;
     const char* p = buffer;
     for (; *p != 'e'; ++p)
         if (*p != '.') d.digits += *p;
-    d.pointPosition = std::atoi(p + 1) + 1;
+    int exponent = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), written.ptr, exponent);
+    d.pointPosition = exponent + 1;
     return d;
 }
 
@@ -101,7 +105,7 @@ double RoundToPlaces(double v, int places) {
     return std::isfinite(rounded) ? rounded : v;
 }
 
-std::string FormatFixed(double v, int places, std::string_view separator) {
+std::string FormatFixed(double v, int places) {
     if (!std::isfinite(v)) return {};
     Decimal d = toDecimal(std::fabs(v), 15);
     roundDigits(d, d.pointPosition + places);
@@ -113,17 +117,17 @@ std::string FormatFixed(double v, int places, std::string_view separator) {
     for (int i = 0; i < places; ++i) fraction += digitAt(d, d.pointPosition + i);
 
     std::string text = integerPart;
-    if (places > 0) text.append(separator).append(fraction);
+    if (places > 0) text.append(".").append(fraction);
     if (v < 0 && !allZero(integerPart + fraction)) text.insert(text.begin(), '-');
     return text;
 }
 
-std::string FormatPlaces(double value, unsigned places, std::string_view separator) {
+std::string FormatPlaces(double value, unsigned places) {
     if (places > 4) return {};
-    return FormatFixed(value, static_cast<int>(places), separator);
+    return FormatFixed(value, static_cast<int>(places));
 }
 
-std::string FormatGeneral(double v, int significantDigits, std::string_view separator) {
+std::string FormatGeneral(double v, int significantDigits) {
     if (!std::isfinite(v)) return {};
     if (v == 0) return "0";
     Decimal d = toDecimal(std::fabs(v), significantDigits);
@@ -134,17 +138,16 @@ std::string FormatGeneral(double v, int significantDigits, std::string_view sepa
     std::string text = v < 0 ? "-" : "";
     if (exponent < -4 || exponent >= significantDigits) {
         text += d.digits[0];
-        if (count > 1) text.append(separator).append(d.digits, 1);
-        char power[16];
-        std::snprintf(power, sizeof power, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return text + power;
+        if (count > 1) text.append(".").append(d.digits, 1);
+        const std::string power = std::to_string(std::abs(exponent));
+        return text + (exponent < 0 ? "E-" : "E+") + (power.size() < 2 ? "0" : "") + power;
     }
     if (d.pointPosition <= 0) {
-        text.append("0").append(separator).append(static_cast<size_t>(-d.pointPosition), '0');
+        text.append("0.").append(static_cast<size_t>(-d.pointPosition), '0');
         return text + d.digits;
     }
     for (int i = 0; i < d.pointPosition; ++i) text += digitAt(d, i);
-    if (count > d.pointPosition) text.append(separator).append(d.digits, static_cast<size_t>(d.pointPosition));
+    if (count > d.pointPosition) text.append(".").append(d.digits, static_cast<size_t>(d.pointPosition));
     return text;
 }
 

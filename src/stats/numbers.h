@@ -3,8 +3,9 @@
 #include <string>
 #include <string_view>
 
-// Reading typed numbers and writing shown ones. Typed numbers always use "."
-// as the decimal point; shown numbers take the separator they are given.
+// Reading typed numbers and writing shown ones. Both use "." as the decimal
+// point whatever the process locale; a window swaps in the user's separator
+// when it shows the text.
 
 namespace modVelmora {
 
@@ -20,15 +21,15 @@ double RoundToPlaces(double v, int places);
 // v with exactly places decimals, halves away from zero, at least one digit
 // before the separator. A value that rounds to zero shows no minus sign.
 // Non-finite values give the empty text.
-std::string FormatFixed(double v, int places, std::string_view separator = ".");
+std::string FormatFixed(double v, int places);
 
 // The fixed pattern "0", "0.0" ... "0.0000" for 0 to 4 places; any larger
 // count gives the empty text.
-std::string FormatPlaces(double value, unsigned places, std::string_view separator = ".");
+std::string FormatPlaces(double value, unsigned places);
 
 // The general number form: at most significantDigits digits, no trailing
 // zeros, exponent form ("1E+15", "1E-05") for magnitudes of
 // 10^significantDigits or more or below 10^-4. Non-finite values give "".
-std::string FormatGeneral(double v, int significantDigits, std::string_view separator = ".");
+std::string FormatGeneral(double v, int significantDigits);
 
 }  // namespace modVelmora

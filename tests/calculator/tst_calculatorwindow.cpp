@@ -57,18 +57,18 @@ private slots:
         QFETCH(bool, keyboard);
         window->Number[7]->setFocus();  // whichever button has the focus
         enter(keys, keyboard);
-        QCOMPARE(window->Readout->text(), display);
+        QCOMPARE(window->Readout->text(), Shown(display));
     }
 
     void otherKeysDoNothingAndTheSeventeenthDigitBeeps() {
         TypeKeys("5a +x3 \r");
-        QCOMPARE(window->Readout->text(), QString("8."));
+        QCOMPARE(window->Readout->text(), Shown("8."));
         QCOMPARE(FocusName(), QString("Operator4"));  // after every typed key
         TypeKeys("\x1b" "9999999999999999");
         QCOMPARE(platform.beeps, 0);
         TypeKeys("9");
         QCOMPARE(platform.beeps, 1);
-        QCOMPARE(window->Readout->text(), QString("9999999999999999."));
+        QCOMPARE(window->Readout->text(), Shown("9999999999999999."));
     }
 
     void memoryIndicatorShowsTheMemory() {
@@ -85,10 +85,10 @@ private slots:
         enter("42 s 5 + 3", false);
         leave();
         window->show();
-        QCOMPARE(window->Readout->text(), QString("0."));
+        QCOMPARE(window->Readout->text(), Shown("0."));
         QVERIFY(window->lblMemoryValue->text().isEmpty() && window->lblMemoryValue->toolTip().isEmpty());
         enter("r + 1 =", false);  // the pending addition went with the load step; the memory did not
-        QCOMPARE(window->Readout->text(), QString("43."));
+        QCOMPARE(window->Readout->text(), Shown("43."));
     }
 
     void escapeMovesTheWindowBack() {
@@ -97,7 +97,7 @@ private slots:
         window->form()->move(300, 300);
         TypeKeys("7\x1b");
         QCOMPARE(window->form()->pos(), QPoint(100, 50));
-        QCOMPARE(window->Readout->text(), QString("0."));
+        QCOMPARE(window->Readout->text(), Shown("0."));
         QCOMPARE(Settings().view, 5);
     }
 };

@@ -72,10 +72,6 @@ private slots:
         QCOMPARE(result.outcome, row.outcome);
         QCOMPARE(result.text, std::string(row.text));
     }
-
-    void resultsUseTheSeparatorGiven() {
-        QCOMPARE(ConvertScore(S::ZScore, S::Percentile, "1", 2, ",").text, std::string("84,13"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestConversions)

@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(window->lblFrom->text() + " " + window->lblTo->text(), QString("Z-Score Percentile"));
         QVERIFY(window->UpDown1->isVisible());
         TypeKeys("1\r");
-        QCOMPARE(window->lblAnswer->text(), QString("84.1"));
+        QCOMPARE(window->lblAnswer->text(), Shown("84.1"));
         QCOMPARE(FocusName(), QString("cmdClear"));
         // A second Enter, here the keypad's, presses the focused Clear and returns to the input.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
@@ -154,11 +154,11 @@ private slots:
         TypeKeys("1\r");
         window->UpDown1->setValue(3);
         QCOMPARE(Settings().numberOfDecimals, 3);
-        QCOMPARE(window->lblAnswer->text(), QString("84.1"));  // not recomputed until Calculate
+        QCOMPARE(window->lblAnswer->text(), Shown("84.1"));  // not recomputed until Calculate
         window->cmdCalculate->click();
-        QCOMPARE(window->lblAnswer->text(), QString("84.134"));
+        QCOMPARE(window->lblAnswer->text(), Shown("84.134"));
         window->cmdCopy->click();
-        QCOMPARE(platform.clipboard, QString("84.134"));
+        QCOMPARE(platform.clipboard, Shown("84.134"));
         TypeKeys("\x1b");
         QVERIFY(window->lblAnswer->text().isEmpty() && window->txtFrom->text().isEmpty());
         window->cmdCopy->click();

@@ -9,7 +9,7 @@ using namespace modVelmora;
 
 struct ReadRow { const char* name; const char* text; double value; };
 struct RoundRow { const char* name; double value; int places; double rounded; };
-struct FormatRow { const char* name; double value; int places; const char* separator; const char* text; };
+struct FormatRow { const char* name; double value; int places; const char* text; };
 struct GeneralRow { const char* name; double value; int digits; const char* text; };
 Q_DECLARE_METATYPE(ReadRow)
 Q_DECLARE_METATYPE(RoundRow)
@@ -29,12 +29,12 @@ const RoundRow kRoundRows[] = {
     {"84.13447 to one place", 84.13447, 1, 84.1}, {"negative half", -2.5, 0, -2}, {"four places", 0.95346259, 4, 0.9535},
 };
 const FormatRow kFormatRows[] = {
-    {"97.5 with no places", 97.5, 0, ".", "98"}, {"3 with two places", 3, 2, ".", "3.00"},
-    {"0.25 with one place", 0.25, 1, ".", "0.3"}, {"negative half", -0.25, 1, ".", "-0.3"},
-    {"a typed 1.005 is a half", 1.005, 2, ".", "1.01"}, {"single precision percentile", double(84.1f), 1, ".", "84.1"},
-    {"carry into a new digit", 99.96, 1, ".", "100.0"}, {"negative that rounds to zero has no sign", -0.001, 2, ".", "0.00"},
-    {"tiny value", 1e-20, 4, ".", "0.0000"}, {"locale separator", 84.13447, 2, ",", "84,13"},
-    {"large value", 123456789, 1, ".", "123456789.0"}, {"five places give nothing", 1.5, 5, ".", ""},
+    {"97.5 with no places", 97.5, 0, "98"}, {"3 with two places", 3, 2, "3.00"},
+    {"0.25 with one place", 0.25, 1, "0.3"}, {"negative half", -0.25, 1, "-0.3"},
+    {"a typed 1.005 is a half", 1.005, 2, "1.01"}, {"single precision percentile", double(84.1f), 1, "84.1"},
+    {"carry into a new digit", 99.96, 1, "100.0"}, {"negative that rounds to zero has no sign", -0.001, 2, "0.00"},
+    {"tiny value", 1e-20, 4, "0.0000"},
+    {"large value", 123456789, 1, "123456789.0"}, {"five places give nothing", 1.5, 5, ""},
 };
 const GeneralRow kGeneralRows[] = {
     {"no trailing zeros", double(81.7f), 7, "81.7"}, {"t value", 0.9535, 7, "0.9535"}, {"negative", -0.9535, 7, "-0.9535"},
@@ -71,7 +71,7 @@ private slots:
     void formatPlacesRoundsHalvesAwayFromZero_data() { AddRows(kFormatRows); }
     void formatPlacesRoundsHalvesAwayFromZero() {
         QFETCH(FormatRow, row);
-        QCOMPARE(FormatPlaces(row.value, unsigned(row.places), row.separator), std::string(row.text));
+        QCOMPARE(FormatPlaces(row.value, unsigned(row.places)), std::string(row.text));
     }
 
     void generalFormat_data() { AddRows(kGeneralRows); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 #include <memory>
 
@@ -8,6 +10,13 @@
 #include "shell/settingsrecord.h"
 #include "teststore.h"
 #include "typing.h"
+
+// A number as the window shows it: written here with ".", shown with the
+// user's decimal separator. Texts with letters ("Error.") are left alone.
+inline QString Shown(QString text) {
+    if (!text.contains(QRegularExpression("[A-Za-z]"))) text.replace('.', QLocale::system().decimalPoint());
+    return text;
+}
 
 // A module window under test: a fresh Settings record, the window shown and
 // active, and the recording platform emptied. Each case starts with ClearStore().
