@@ -22,9 +22,12 @@ const QString kTestDateTip =
     QStringLiteral("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). "
                    "Double-click to enter today's date.");
 
-// Focus that leaves a box within the window; not a menu, a pop-up or another application.
+// Focus that leaves a box within the window; not for the menu bar (Alt, F10), a menu,
+// a pop-up or another application, from which the user comes back to the box as it was.
 bool leavesWithinWindow(const QFocusEvent* event) {
-    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    const Qt::FocusReason reason = event->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 
 }  // namespace

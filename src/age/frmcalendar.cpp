@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 #include "age/agestate.h"
 #include "age/datetext.h"
@@ -22,12 +24,16 @@ constexpr int kTestTopOffset = 1600;    // beside the test date box
 
 }  // namespace
 
-frmCalendar::frmCalendar() : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHint) {
+// A frameless tool window rather than a Qt::Popup: a popup swallows the click that
+// closes it, so the first click back in the age window would be lost.
+frmCalendar::frmCalendar() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmCalendar"));
     MonthView1 = new QCalendarWidget(this);
     MonthView1->setObjectName(QStringLiteral("MonthView1"));
     MonthView1->setFont(Arial(8.25));
     MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Only the described keys act: typed digits or letters never open the built-in date editor.
+    MonthView1->setDateEditEnabled(false);
     // The designed size in every locale, whatever its day and month names ask for.
     MonthView1->setFixedSize(TwipSize(2880, 2610));
     if (auto* days = MonthView1->findChild<QTableView*>()) days->setTextElideMode(Qt::ElideNone);
@@ -41,9 +47,19 @@ frmCalendar::frmCalendar() : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHin
     MonthView1->installEventFilter(this);
     connect(MonthView1, &QCalendarWidget::clicked, this, &frmCalendar::MonthView1_DateClick);
     connect(MonthView1, &QCalendarWidget::activated, this, &frmCalendar::MonthView1_DateClick);
+    connect(MonthView1, &QCalendarWidget::currentPageChanged, this, &frmCalendar::keepDayOnPage);
+}
+
+void frmCalendar::keepDayOnPage(int year, int month) {
+    // The framed day moves with the month shown, so Enter picks what is on screen.
+    const QDate selected = MonthView1->selectedDate();
+    if (selected.year() == year && selected.month() == month) return;
+    const QDate first(year, month, 1);
+    MonthView1->setSelectedDate(first.addDays(std::min(selected.day(), first.daysInMonth()) - 1));
 }
 
 void frmCalendar::open(QWidget* ageWindow, QLineEdit* birthBox, QLineEdit* testBox) {
+    ageWindow_ = ageWindow;
     birthBox_ = birthBox;
     testBox_ = testBox;
     AgeCalculatorState& state = AgeState();
@@ -60,7 +76,17 @@ void frmCalendar::open(QWidget* ageWindow, QLineEdit* birthBox, QLineEdit* testB
     MonthView1->setSelectedDate(start);
     MonthView1->setCurrentPage(start.year(), start.month());
     show();
+    if (QWindow* handle = windowHandle()) handle->setTransientParent(ageWindow->windowHandle());
+    raise();
+    activateWindow();
     MonthView1->setFocus();
+}
+
+void frmCalendar::changeEvent(QEvent* event) {
+    // Going back to the age window, or to any other, closes the pop-up without a pick; that
+    // click then acts on what it was aimed at.
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
+    QWidget::changeEvent(event);
 }
 
 void frmCalendar::MonthView1_DateClick(const QDate& date) {
@@ -84,6 +110,7 @@ void frmCalendar::hideEvent(QHideEvent* event) {
                                                                    : nullptr;
     if (state.pickedDate.isValid() && target) target->setText(DateText(state.pickedDate));
     state.calendarTarget = 0;
+    if (ageWindow_ && ageWindow_->isVisible()) ageWindow_->activateWindow();
     QWidget::hideEvent(event);
 }
 
@@ -95,7 +122,7 @@ bool frmCalendar::eventFilter(QObject*, QEvent* event) {
         close();
         return true;
     }
-    // Only a lower-case t: an upper-case T is left to the calendar.
+    // Only a lower-case t; an upper-case T, like every key not described here, does nothing.
     if (key->text() == QLatin1String("t")) {
         showToday();
         return true;

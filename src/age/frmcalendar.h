@@ -9,8 +9,8 @@ class QLineEdit;
 namespace modVelmora {
 
 // The borderless month calendar that pops up beside a date box of the age
-// calculator: one click picks a day, Esc cancels, "t" goes to today, and
-// going back to the age window closes it without a pick.
+// calculator: one click (or Enter) picks the framed day, Esc cancels, "t"
+// goes to today, and going back to the age window closes it without a pick.
 class frmCalendar : public QWidget {
     Q_OBJECT
 public:
@@ -22,13 +22,16 @@ public:
     QCalendarWidget* MonthView1;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void MonthView1_DateClick(const QDate& date);
     void showToday();
+    void keepDayOnPage(int year, int month);
 
+    QPointer<QWidget> ageWindow_;
     QPointer<QLineEdit> birthBox_;
     QPointer<QLineEdit> testBox_;
 };

@@ -56,9 +56,7 @@ std::string CalculatorText(double x) { return FormatGeneral(x, 15); }
 std::string NormalizeReadout(std::string_view display) {
     const auto value = CalculatorNumber(display);
     if (!value || *value >= kFixedFormLimit) return std::string(display);
-    std::string text = FormatFixed(*value, 16);
-    while (text.back() == '0') text.pop_back();
-    return text;
+    return FormatWithPoint(*value, 16);
 }
 
 CalculatorEngine::CalculatorEngine() { load(); }

@@ -124,6 +124,8 @@ void frmCalculator::initialise() {
     engine_.load();
     engine_.resetMemoryIndicator();
     showState();
+    // The key of tab index 0 has the focus when the window opens.
+    Number[0]->setFocus();
 }
 
 void frmCalculator::press(CalculatorKey key) {
@@ -152,11 +154,15 @@ bool frmCalculator::previewKey(QKeyEvent* event) {
     } else if (event->key() == Qt::Key_Backspace) {
         action = K::Backspace;
     } else if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        // The keyboard has * for X, and no key of its own for = or %. The key that types the
-        // locale's decimal separator (the keypad's on a German keyboard types ",") is the point too.
-        const bool separator = text == DecimalSeparator();
-        const char c = text.at(0) == QLatin1Char('*') ? 'X' : separator ? '.' : text.at(0).toLatin1();
-        if (c != '=' && c != '%') action = KeyWithCaption(c);
+        // The keyboard has * for X and no key of its own for = or %; a letter X is no key. The key
+        // that types the locale's separator (the keypad's on a German keyboard types ",") is the point too.
+        if (text == DecimalSeparator() || text == QLatin1String(".")) {
+            action = K::Point;
+        } else if (text == QLatin1String("*")) {
+            action = K::Multiply;
+        } else if (QStringLiteral("0123456789+-/").contains(text)) {
+            action = KeyWithCaption(text.at(0).toLatin1());
+        }
     }
     if (!action) {
         // Keys that type nothing (Tab, arrows, shortcuts) keep their usual meaning.

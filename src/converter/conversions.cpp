@@ -75,10 +75,11 @@ bool AcceptsDecimalPoint(ScoreScale scale) {
     return scale == ScoreScale::Percentile || scale == ScoreScale::ZScore;
 }
 
-Conversion ConvertFromPercentile(ScoreScale to, float percentile, unsigned decimals) {
-    const float p = static_cast<float>(percentile / 100.0);
-    // A percentile so small that its probability is 0 in single precision is as good as 0.
-    if (percentile <= 0 || percentile >= 100 || p <= 0) return {Conversion::Outcome::PercentileOutOfRange, {}};
+Conversion ConvertFromPercentile(ScoreScale to, double percentile, unsigned decimals) {
+    const float p = static_cast<float>(percentile / 100);
+    // A percentile so near 0 or 100 that its probability is 0 or 1 in single precision is as good as either.
+    if (percentile <= 0 || percentile >= 100 || p <= 0 || p >= 1)
+        return {Conversion::Outcome::PercentileOutOfRange, {}};
     const float z = static_cast<float>(InverseNormal(p));
     return converted(showOnScale(to, z, static_cast<float>(p * 100.0), true, decimals));
 }
@@ -86,10 +87,11 @@ Conversion ConvertFromPercentile(ScoreScale to, float percentile, unsigned decim
 Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals) {
     using Outcome = Conversion::Outcome;
     if (entry.empty()) return {Outcome::EmptyEntry, {}};
-    const float x = static_cast<float>(ReadNumericPrefix(entry));
+    const double typed = ReadNumericPrefix(entry);
+    if (from == ScoreScale::Percentile) return ConvertFromPercentile(to, typed, decimals);
+    const float x = static_cast<float>(typed);
     if (!std::isfinite(x)) return {Outcome::BeyondSinglePrecision, {}};
 
-    if (from == ScoreScale::Percentile) return ConvertFromPercentile(to, x, decimals);
     if (from == ScoreScale::ScaledScore && (x < 1 || x > 20))
         return {Outcome::ScaledScoreOutOfRange, {}};
 

@@ -43,6 +43,7 @@ struct Conversion {
 Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals);
 
 // The percentile path: z from the inverse normal, scaled scores held within 1 to 20.
-Conversion ConvertFromPercentile(ScoreScale to, float percentile, unsigned decimals);
+// The entry is divided by 100 before it is held in single precision.
+Conversion ConvertFromPercentile(ScoreScale to, double percentile, unsigned decimals);
 
 }  // namespace modVelmora

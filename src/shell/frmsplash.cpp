@@ -62,6 +62,12 @@ void frmSplash::keyPressEvent(QKeyEvent* event) {
     if (KeyAscii(event) != 0) EndSplash();
 }
 
+void frmSplash::closeEvent(QCloseEvent* event) {
+    // Alt+F4 or the window system closing the splash still hands over, or no window would remain.
+    if (!ended_) EndSplash();
+    QWidget::closeEvent(event);
+}
+
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) return false;
     // The picture ends the splash; the version label takes the click and does nothing.

@@ -183,6 +183,11 @@ bool ModuleWindow::isMenuShortcut(const QKeyEvent* key) const {
 }
 
 bool ModuleWindow::routeKey(QKeyEvent* key) {
+    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
+        // F10 opens the menu bar's first menu, as on the desktops Velmora runs on.
+        form_->menuBar()->setActiveAction(form_->menuBar()->actions().value(0));
+        return true;
+    }
     if (previewKey(key)) return true;
     QWidget* focus = QApplication::focusWidget();
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

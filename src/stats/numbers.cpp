@@ -9,19 +9,22 @@ namespace modVelmora {
 
 namespace {
 
-// A finite non-negative value as its first 15 significant decimal digits:
-// value = 0.digits x 10^pointPosition. Fifteen digits are all a double holds
-// reliably, so 1.005 is treated as the half it was typed as.
+// A finite non-negative value as decimal digits: value = 0.digits x 10^pointPosition.
+// Fixed patterns take 15 significant digits, all a double holds reliably, so
+// 1.005 is treated as the half it was typed as.
 struct Decimal {
     std::string digits;
     int pointPosition = 0;
 };
 
+// significantDigits 0 gives the shortest digits that read back as the value.
 Decimal toDecimal(double magnitude, int significantDigits) {
     // to_chars never consults the process locale, which Qt sets from the environment.
     char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, significantDigits - 1);
+    char* const end = buffer + sizeof buffer;
+    const auto written = significantDigits > 0
+                             ? std::to_chars(buffer, end, magnitude, std::chars_format::scientific, significantDigits - 1)
+                             : std::to_chars(buffer, end, magnitude, std::chars_format::scientific);
     Decimal d;
     const char* p = buffer;
     for (; *p != 'e'; ++p)
@@ -105,11 +108,12 @@ double RoundToPlaces(double v, int places) {
     return std::isfinite(rounded) ? rounded : v;
 }
 
-std::string FormatFixed(double v, int places) {
-    if (!std::isfinite(v)) return {};
-    Decimal d = toDecimal(std::fabs(v), 15);
-    roundDigits(d, d.pointPosition + places);
+namespace {
 
+// The digits of d rounded to places decimals (halves away from zero), with
+// its sign unless it rounds to zero.
+std::string fixedText(Decimal d, bool negative, int places) {
+    roundDigits(d, d.pointPosition + places);
     std::string integerPart;
     for (int i = 0; i < d.pointPosition; ++i) integerPart += digitAt(d, i);
     if (integerPart.empty()) integerPart = "0";
@@ -118,7 +122,23 @@ std::string FormatFixed(double v, int places) {
 
     std::string text = integerPart;
     if (places > 0) text.append(".").append(fraction);
-    if (v < 0 && !allZero(integerPart + fraction)) text.insert(text.begin(), '-');
+    if (negative && !allZero(integerPart + fraction)) text.insert(text.begin(), '-');
+    return text;
+}
+
+}  // namespace
+
+std::string FormatFixed(double v, int places) {
+    if (!std::isfinite(v)) return {};
+    return fixedText(toDecimal(std::fabs(v), 15), v < 0, places);
+}
+
+std::string FormatWithPoint(double v, int maxPlaces) {
+    if (!std::isfinite(v)) return {};
+    // The shortest digits that read back as v, so binary noise never shows.
+    std::string text = fixedText(toDecimal(std::fabs(v), 0), v < 0, maxPlaces);
+    if (text.find('.') == std::string::npos) return text + ".";
+    while (text.back() == '0') text.pop_back();
     return text;
 }
 

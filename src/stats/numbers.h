@@ -23,6 +23,11 @@ double RoundToPlaces(double v, int places);
 // Non-finite values give the empty text.
 std::string FormatFixed(double v, int places);
 
+// The pattern "0.####...": at least one integer digit, always the point, at
+// most maxPlaces decimals (rounded half away from zero), no trailing zeros;
+// 15 gives "15.", 0.25 "0.25". Non-finite values give the empty text.
+std::string FormatWithPoint(double v, int maxPlaces);
+
 // The fixed pattern "0", "0.0" ... "0.0000" for 0 to 4 places; any larger
 // count gives the empty text.
 std::string FormatPlaces(double value, unsigned places);

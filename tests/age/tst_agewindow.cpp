@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,24 +135,101 @@ private slots:
 
     void escapeFocusLossAndLeavingCloseWithoutAPick_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("Esc") << "escape";
-        QTest::newRow("a click back in the age window") << "click";
-        QTest::newRow("a module switch") << "switch";
+        QTest::addColumn<QString>("age");
+        QTest::newRow("Esc") << "escape" << "";
+        QTest::newRow("one click on Calculate closes it and calculates") << "click" << "19 - 3 - 27";
+        QTest::newRow("a module switch") << "switch" << "";
     }
     void escapeFocusLossAndLeavingCloseWithoutAPick() {
         QFETCH(QString, how);
-        open("Sep 17, 1998");
+        QFETCH(QString, age);
+        open(DateText(QDate(1998, 9, 17)));
         window->cmdShowBirthDateCalendar->click();
         QVERIFY(window->calendar()->isVisible());
         if (how == "escape") QTest::keyClick(monthView()->findChild<QTableView*>(), Qt::Key_Escape);
-        if (how == "click")
+        if (how == "click") {
+            // As the window system does for a click on another window: activate it, then deliver the click.
+            QVERIFY(Activate(window->form()));
             QTest::mouseClick(window->form()->windowHandle(), Qt::LeftButton, {},
-                              window->lblAge->mapTo(window->form(), QPoint(5, 5)));
+                              window->cmdCalculate->mapTo(window->form(), QPoint(20, 20)));
+        }
         if (how == "switch") leave();
         QTRY_VERIFY(!window->calendar()->isVisible());
         if (how != "switch") QCOMPARE(window->txtBirthdate->text(), DateText(QDate(1998, 9, 17)));
+        QCOMPARE(window->lblAge->text(), age);
         QCOMPARE(AgeState().calendarTarget, 0);
         QVERIFY(!AgeState().pickedDate.isValid());
+    }
+
+    void openingAMenuIsNotLeavingTheBox_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifier");
+        for (const char* typed : {"abc", "17 sep 98"}) {
+            QTest::newRow(qPrintable(QString("Alt with %1").arg(typed))) << typed << int(Qt::Key_Alt) << int(Qt::NoModifier);
+            QTest::newRow(qPrintable(QString("F10 with %1").arg(typed))) << typed << int(Qt::Key_F10) << int(Qt::NoModifier);
+            for (const Qt::Key menu : {Qt::Key_F, Qt::Key_M, Qt::Key_H})
+                QTest::newRow(qPrintable(QString("Alt+%1 with %2").arg(QChar(menu)).arg(typed))) << typed << int(menu) << int(Qt::AltModifier);
+        }
+    }
+    void openingAMenuIsNotLeavingTheBox() {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(int, modifier);
+        open();
+        TypeKeys(typed);
+        QTest::keyClick(window->txtBirthdate, Qt::Key(key), Qt::KeyboardModifiers(modifier));
+        // Esc until the menu and the menu bar have let go; one more would clear the window.
+        for (int back = 0; back < 2 && QApplication::focusWidget() != window->txtBirthdate; ++back)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(window->txtBirthdate->text(), typed);
+        QCOMPARE(FocusName(), QString("txtBirthdate"));
+    }
+
+    void fileExitFromTheKeyboardWithABadDate() {
+        open();
+        TypeKeys("abc");
+        QTest::keyClick(window->txtBirthdate, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
+        QCOMPARE(platform.programEnds, 1);
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void enterPicksTheDayFramedOnScreen_data() {
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QDate>("picked");
+        QTest::newRow("two months on keeps the day") << QDate(2018, 1, 14) << ">>" << QDate(2018, 3, 14);
+        QTest::newRow("a shorter month takes its last day") << QDate(2018, 1, 31) << ">" << QDate(2018, 2, 28);
+        QTest::newRow("a shortened day carries on month by month") << QDate(2018, 3, 31) << "<<<<" << QDate(2017, 11, 28);
+        QTest::newRow("an upper-case T and digits do nothing") << QDate(2018, 1, 14) << "T3" << QDate(2018, 1, 14);
+        QTest::newRow("arrow keys still move the day") << QDate(2018, 1, 31) << "v" << QDate(2018, 2, 7);
+    }
+    void enterPicksTheDayFramedOnScreen() {
+        QFETCH(QDate, start);
+        QFETCH(QString, keys);
+        QFETCH(QDate, picked);
+        open("", DateText(start));
+        window->cmdShowTestDateCalendar->click();
+        auto* days = monthView()->findChild<QTableView*>();
+        const QList<QWidget*> shownBefore = window->calendar()->findChildren<QWidget*>();
+        for (const QChar key : keys) {
+            if (key == '>' || key == '<')
+                QTest::mouseClick(monthView()->findChild<QWidget*>(key == '>' ? "qt_calendar_nextmonth" : "qt_calendar_prevmonth"),
+                                  Qt::LeftButton);
+            else if (key == 'v')
+                QTest::keyClick(days, Qt::Key_Down);
+            else
+                QTest::keyClick(days, key.toLatin1(), key.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        // No editor of the calendar's own has opened over the days.
+        for (QWidget* child : window->calendar()->findChildren<QWidget*>())
+            QVERIFY2(shownBefore.contains(child) || !child->isVisible(), qPrintable(child->metaObject()->className()));
+        QTest::keyClick(days, Qt::Key_Return);
+        QVERIFY(!window->calendar()->isVisible());
+        QCOMPARE(window->txtTestDate->text(), DateText(picked));
     }
 
     void lowerCaseTGoesBackToToday() {

@@ -61,7 +61,8 @@ private slots:
     }
 
     void otherKeysDoNothingAndTheSeventeenthDigitBeeps() {
-        TypeKeys("5a +x3 \r");
+        QCOMPARE(FocusName(), QString("Number0"));  // tab index 0 when the window opens
+        TypeKeys("5a +X3 \r");  // a letter X is no multiplication key
         QCOMPARE(window->Readout->text(), Shown("8."));
         QCOMPARE(FocusName(), QString("Operator4"));  // after every typed key
         TypeKeys("\x1b" "9999999999999999");

@@ -67,7 +67,7 @@ private slots:
     void splashEndsOnceOnItsFirstTrigger_data() {
         QTest::addColumn<QString>("trigger");
         QTest::addColumn<int>("startUps");
-        for (const char* trigger : {"timer", "window", "picture", "Enter", "Escape", "Backspace", "letter"})
+        for (const char* trigger : {"timer", "window", "picture", "Enter", "Escape", "Backspace", "letter", "close request"})
             QTest::newRow(trigger) << trigger << 1;
         QTest::newRow("a click on the version does nothing") << "version" << 0;
         QTest::newRow("a key that types nothing") << "Shift" << 0;
@@ -88,6 +88,7 @@ private slots:
         if (trigger == "window") QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3));
         if (trigger == "picture") QTest::mouseClick(splash->imgSplash, Qt::LeftButton);
         if (trigger == "version") QTest::mouseClick(splash->lblVersion, Qt::LeftButton);
+        if (trigger == "close request") splash->close();  // Alt+F4 or the window system's close
         QCOMPARE(count, startUps);
         QCOMPARE(splash->tmrSplashTimer->isActive(), startUps == 0);
         splash->EndSplash();  // a later trigger does nothing more
