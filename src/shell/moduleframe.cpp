@@ -69,6 +69,7 @@ ModuleWindow::~ModuleWindow() { delete form_; }
 void ModuleWindow::show() {
     if (form_) return;
     form_ = new ModuleForm(*this);
+    form_->setObjectName(QString::fromLatin1(metaObject()->className()).section(QStringLiteral("::"), -1));
     client_ = new TwoToneGradientFill::GradientArea(form_);
     client_->setObjectName(QStringLiteral("client"));
     form_->setCentralWidget(client_);

@@ -16,6 +16,8 @@ UpDown::UpDown(QWidget* parent, int minimum, int maximum)
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
+    up_->setObjectName(QStringLiteral("up"));
+    down_->setObjectName(QStringLiteral("down"));
     up_->setAccessibleName(QStringLiteral("Up"));
     down_->setAccessibleName(QStringLiteral("Down"));
     connect(up_, &QToolButton::clicked, this, [this] { setValue(value_ + 1); });

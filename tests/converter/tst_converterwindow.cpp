@@ -1,169 +1,67 @@
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QtTest>
 
-#include "converter/frmscoreconverter.h"
-#include "shell/updown.h"
 #include "rows.h"
-#include "windowfixture.h"
+#include "scenario.h"
 
-using namespace modVelmora;
+const QString kYellow = "#ffff00", kWhite = "#ffffff";
+const QString kPercentileMessage = "messages=Please enter a percentile that is greater than 0 and less than 100.";
+const QString kScaledMessage = "messages=Scaled score values must be between 1 and 20";
+const QString kFromT = "Convert From=3";
 
-struct RefusedRow { const char* name; int from; const char* entry; const char* message; const char* answerAfter; };
-struct KeyRow { const char* name; int from; const char* keys; const char* text; int beeps; };
-Q_DECLARE_METATYPE(RefusedRow)
-Q_DECLARE_METATYPE(KeyRow)
-
-const char* const kPercentileMessage = "Please enter a percentile that is greater than 0 and less than 100.";
-const char* const kScaledMessage = "Scaled score values must be between 1 and 20";
-const RefusedRow kRefusedRows[] = {
-    {"empty input only beeps", 4, "", "", "previous"},
-    {"percentile 0 empties the answer", 0, "0", kPercentileMessage, ""},
-    {"percentile 100", 0, "100", kPercentileMessage, ""},
-    {"a lone point", 0, ".", kPercentileMessage, ""},
-    {"scaled 21 keeps the answer", 1, "21", kScaledMessage, "previous"},
-    {"a lone minus reads as scaled 0", 1, "-", kScaledMessage, "previous"},
+// The score converter as a user works it: option clicks, typed keys, Enter and Esc.
+const Scenario kRows[] = {
+    {"a first run converts z to percentile", 2, {}, "1\r",
+     {"colour:optFrom4=" + kYellow, "colour:optFrom0=" + kWhite, "colour:optTo0=" + kYellow, "lblFrom=Z-Score",
+      "lblTo=Percentile", "shown:UpDown1=1", "tip:cmdCopy=Copy Percentile to clipboard", "lblAnswer=84.1", "focus=cmdClear"}},
+    {"a second Enter, the keypad's, clears", 2, {}, "1\r{Enter}", {"lblAnswer=", "txtFrom=", "focus=txtFrom"}},
+    {"to scaled score hides the decimals", 2, {}, "1\r[optTo1]",
+     {"shown:UpDown1=0", "shown:lblNumberOfDecimals=0", "tip:cmdCopy=Copy Scaled Score to clipboard",
+      "tip:UpDown1=Set number of places in Scaled Score", "lblTo=Scaled Score", "lblAnswer=", "focus=txtFrom",
+      "colour:optTo1=" + kYellow, "colour:optTo0=" + kWhite}},
+    {"to standard and T-score hide them too", 2, {}, "[optTo2]", {"shown:UpDown1=0", "tip:lblNumberOfDecimals=Set number of places in Standard Score"}},
+    {"to z-score shows them", 2, {"Convert To=3"}, "[optTo4]", {"shown:UpDown1=1", "shown:lblNumberOfDecimals=1"}},
+    {"a source choice empties the answer and takes the focus", 2, {}, "1\r[optFrom2]",
+     {"lblFrom=Standard Score", "lblAnswer=", "focus=txtFrom", "colour:optFrom2=" + kYellow, "colour:optFrom4=" + kWhite}},
+    {"choices are stored at once", 2, {}, "[optFrom3][optTo2]", {"stored:Convert From=3", "stored:Convert To=2"}},
+    {"and read back on the next load", 2, {kFromT, "Convert To=2"}, "", {"checked:optFrom3=1", "checked:optTo2=1", "lblTo=Standard Score"}},
+    {"arrow keys move within a group", 2, {}, "[optFrom4]{Up}", {"checked:optFrom3=1", "lblFrom=T-Score", "stored:Convert From=3"}},
+    {"a damaged choice opens with the default", 2, {"Convert From=5", "Convert To=abc"}, "",
+     {"checked:optFrom4=1", "checked:optTo0=1", "stored:Convert From=4", "stored:Convert To=0"}},
+    {"percentile to itself", 2, {"Convert From=0", "Convert To=0"}, "22.05\r", {"lblAnswer=22.1"}},
+    {"T 45 to standard rounds half to even", 2, {kFromT, "Convert To=2"}, "45\r", {"lblAnswer=92"}},
+    // Refused entries.
+    {"empty input only beeps", 2, {}, "1\r[txtFrom=][cmdCalculate]", {"beeps=1", "messages=", "lblAnswer=84.1", "focus=txtFrom"}},
+    {"percentile 0 empties the answer", 2, {"Convert From=0", "Convert To=3"}, "50\r[txtFrom=0][cmdCalculate]",
+     {kPercentileMessage, "lblAnswer=", "txtFrom=", "focus=txtFrom"}},
+    {"percentile 100", 2, {"Convert From=0"}, "100\r", {kPercentileMessage, "lblAnswer="}},
+    {"a lone point is percentile 0", 2, {"Convert From=0"}, ".\r", {kPercentileMessage}},
+    {"scaled 21 keeps the answer", 2, {"Convert From=1", "Convert To=3"}, "13\r[txtFrom=21][cmdCalculate]",
+     {kScaledMessage, "lblAnswer=60", "txtFrom=", "focus=txtFrom"}},
+    {"a lone minus reads as scaled 0", 2, {"Convert From=1"}, "-\r", {kScaledMessage}},
+    // Keys as they are typed, filtered by the source scale.
+    {"percentile takes a point", 2, {"Convert From=0"}, "12.5", {"txtFrom=12.5", "beeps=0"}},
+    {"z-score takes a point and minus", 2, {}, "-1.5", {"txtFrom=-1.5", "beeps=0"}},
+    {"scaled score refuses a point", 2, {"Convert From=1"}, "1.5", {"txtFrom=15", "beeps=1"}},
+    {"standard score refuses a point", 2, {"Convert From=2"}, "1.5", {"txtFrom=15", "beeps=1"}},
+    {"T-score refuses a point", 2, {kFromT}, "1.5", {"txtFrom=15", "beeps=1"}},
+    {"letters and blanks beep", 2, {}, "1a b", {"txtFrom=1", "beeps=3"}},
+    {"minus anywhere, backspace", 2, {"Convert From=2"}, "5-3\b", {"txtFrom=5-", "beeps=0"}},
+    // The decimals, the copy button and Esc.
+    {"the spinner waits for the next Calculate", 2, {}, "1\r[up][up]", {"lblNumberOfDecimals= 3", "lblAnswer=84.1"}},
+    {"then Calculate and copy use it", 2, {}, "1\r[up][up][cmdCalculate][cmdCopy]", {"lblAnswer=84.134", "clipboard=84.134"}},
+    {"Esc clears and copy then copies nothing", 2, {}, "1\r\x1b[cmdCopy]", {"lblAnswer=", "txtFrom=", "clipboard="}},
 };
-const KeyRow kKeyRows[] = {
-    {"percentile takes a point", 0, "12.5", "12.5", 0}, {"z-score takes a point and minus", 4, "-1.5", "-1.5", 0},
-    {"scaled score refuses a point", 1, "1.5", "15", 1}, {"standard score refuses a point", 2, "1.5", "15", 1},
-    {"T-score refuses a point", 3, "1.5", "15", 1}, {"letters and blanks beep", 4, "1a b", "1", 3},
-    {"minus anywhere, backspace", 2, "5-3\b", "5-", 0},
-};
 
-// The score converter window driven like a user: option clicks, typed keys, Enter and Esc.
-class TestConverterWindow : public QObject, WindowFixture<frmScoreConverter> {
+class TestConverterWindow : public QObject {
     Q_OBJECT
 
-    // Clicks a source and a target; an option clicked when already selected keeps the focus.
-    void choose(int from, int to) {
-        QTest::mouseClick(window->optFrom[size_t(from)], Qt::LeftButton);
-        QTest::mouseClick(window->optTo[size_t(to)], Qt::LeftButton);
-        window->txtFrom->setFocus();
-    }
-    int highlighted(const std::array<QRadioButton*, 5>& group) const {
-        QList<bool> yellow;
-        for (const QRadioButton* option : group) yellow << (option->palette().color(QPalette::Window) == QColor(255, 255, 0));
-        return yellow.count(true) == 1 ? int(yellow.indexOf(true)) : -1;
-    }
+    RecordingPlatform platform;
 
 private slots:
-    void init() { ClearStore(); }
-    void cleanup() { close(); }
-
-    void firstRunConvertsZToPercentile() {
-        open();
-        QCOMPARE(highlighted(window->optFrom), 4);
-        QCOMPARE(highlighted(window->optTo), 0);
-        QCOMPARE(window->lblFrom->text() + " " + window->lblTo->text(), QString("Z-Score Percentile"));
-        QVERIFY(window->UpDown1->isVisible());
-        TypeKeys("1\r");
-        QCOMPARE(window->lblAnswer->text(), Shown("84.1"));
-        QCOMPARE(FocusName(), QString("cmdClear"));
-        // A second Enter, here the keypad's, presses the focused Clear and returns to the input.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-        QVERIFY(window->lblAnswer->text().isEmpty() && window->txtFrom->text().isEmpty());
-        QCOMPARE(FocusName(), QString("txtFrom"));
-    }
-
-    void targetsShowOrHideTheDecimals_data() {
-        QTest::addColumn<int>("to");
-        QTest::addColumn<bool>("decimalsShown");
-        const char* const names[] = {"percentile", "scaled score", "standard score", "T-score", "z-score"};
-        for (int to = 0; to < 5; ++to) QTest::newRow(names[to]) << to << (to == 0 || to == 4);
-    }
-    void targetsShowOrHideTheDecimals() {
-        QFETCH(int, to);
-        QFETCH(bool, decimalsShown);
-        open();
-        choose(2, to == 1 ? 2 : 1);
-        window->lblAnswer->setText("previous");
-        QTest::mouseClick(window->optTo[size_t(to)], Qt::LeftButton);
-        const QString caption = window->optTo[size_t(to)]->text();
-        QCOMPARE(window->UpDown1->isVisible(), decimalsShown);
-        QCOMPARE(window->lblNumberOfDecimals->isVisible(), decimalsShown);
-        QCOMPARE(window->cmdCopy->toolTip(), "Copy " + caption + " to clipboard");
-        QCOMPARE(window->UpDown1->toolTip(), "Set number of places in " + caption);
-        QCOMPARE(window->lblTo->text(), caption);
-        QVERIFY(window->lblAnswer->text().isEmpty());
-        QCOMPARE(FocusName(), QString("txtFrom"));
-        QCOMPARE(highlighted(window->optTo), to);
-    }
-
-    void choicesAreStoredAtOnceAndReadBack() {
-        open();
-        StoreWriteLog log;
-        choose(3, 2);
-        QCOMPARE(log.writes, QStringList({"Convert From=3", "Convert To=2"}));
-        open();  // read back on the next load, without passing through Exit
-        QVERIFY(window->optFrom[3]->isChecked() && window->optTo[2]->isChecked());
-        QCOMPARE(window->lblFrom->text() + " " + window->lblTo->text(), QString("T-Score Standard Score"));
-    }
-
-    void arrowKeysMoveWithinAGroup() {
-        open();
-        window->optFrom[4]->setFocus();
-        QTest::keyClick(window->optFrom[4], Qt::Key_Up);
-        QVERIFY(window->optFrom[3]->isChecked());
-        QCOMPARE(window->lblFrom->text(), QString("T-Score"));
-        QCOMPARE(Stored("Convert From"), QString("3"));
-    }
-
-    void aDamagedChoiceOpensWithTheDefault() {
-        Store("Convert From", "5");
-        Store("Convert To", "abc");
-        open();
-        QVERIFY(window->optFrom[4]->isChecked() && window->optTo[0]->isChecked());
-        QCOMPARE(Stored("Convert From"), QString("4"));
-        QCOMPARE(Stored("Convert To"), QString("0"));
-    }
-
-    void refusedEntries_data() { AddRows(kRefusedRows); }
-    void refusedEntries() {
-        QFETCH(RefusedRow, row);
-        open();
-        choose(row.from, 3);
-        window->lblAnswer->setText("previous");
-        window->txtFrom->setText(row.entry);
-        TypeKeys("\r");
-        const bool beep = !*row.message;
-        QCOMPARE(platform.messageTexts(), beep ? QStringList() : QStringList{row.message});
-        QCOMPARE(platform.beeps, beep ? 1 : 0);
-        QVERIFY(beep || platform.messages.first().icon == MessageIcon::Information);
-        QCOMPARE(window->lblAnswer->text(), QString(row.answerAfter));
-        QVERIFY(window->txtFrom->text().isEmpty());
-        QCOMPARE(FocusName(), QString("txtFrom"));
-    }
-
-    void keysAreFilteredBySource_data() { AddRows(kKeyRows); }
-    void keysAreFilteredBySource() {
-        QFETCH(KeyRow, row);
-        open();
-        choose(row.from, 0);
-        platform.reset();
-        TypeKeys(row.keys);
-        QCOMPARE(window->txtFrom->text(), QString(row.text));
-        QCOMPARE(platform.beeps, row.beeps);
-    }
-
-    void decimalsCopyAndEscape() {
-        open();
-        TypeKeys("1\r");
-        window->UpDown1->setValue(3);
-        QCOMPARE(Settings().numberOfDecimals, 3);
-        QCOMPARE(window->lblAnswer->text(), Shown("84.1"));  // not recomputed until Calculate
-        window->cmdCalculate->click();
-        QCOMPARE(window->lblAnswer->text(), Shown("84.134"));
-        window->cmdCopy->click();
-        QCOMPARE(platform.clipboard, Shown("84.134"));
-        TypeKeys("\x1b");
-        QVERIFY(window->lblAnswer->text().isEmpty() && window->txtFrom->text().isEmpty());
-        window->cmdCopy->click();
-        QCOMPARE(platform.clipboard, QString());
-        QCOMPARE(platform.clipboardWrites, 2);
+    void scenarios_data() { AddRows(kRows); }
+    void scenarios() {
+        QFETCH(Scenario, row);
+        Run(row, platform);
     }
 };
 

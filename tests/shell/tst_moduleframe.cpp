@@ -1,107 +1,70 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 
-#include "recordingplatform.h"
+#include "rows.h"
+#include "scenario.h"
 #include "shell/gradient.h"
 #include "shell/moduleframe.h"
 #include "shell/modvelmora.h"
 #include "shell/settingsrecord.h"
-#include "program.h"
-#include "typing.h"
 
 using namespace modVelmora;
 
-namespace {
-
-// A module window with a text box and a button, counting its loads.
-class FakeModule : public ModuleWindow {
-public:
-    explicit FakeModule(int number) : ModuleWindow(number, QSize(4425, 3000)) {}
-    int loads = 0;
-    QLineEdit* txtBox = nullptr;
-
-protected:
-    void createControls(QWidget* client) override {
-        txtBox = new QLineEdit(client);
-        txtBox->setObjectName("txtBox");
-        (new QPushButton("Button", client))->setObjectName("Button");
-    }
-    void initialise() override { ++loads; }
+// Module switching from the menu and its shortcuts, whatever control has the focus; a switch stores nothing.
+const Scenario kRows[] = {
+    {"Ctrl+A from a text box", 1, {}, "[txtMean]{Ctrl+A}", {"window=frmAgeCalculator", "stored:View=1", "stored:Left Coordinates=<none>"}},
+    {"Ctrl+C over a text box's own copy", 4, {}, "{Ctrl+C}", {"window=frmCalculator", "ends=0"}},
+    {"Ctrl+S from a key", 5, {}, "[Number7]{Ctrl+S}", {"window=frmScoreConverter"}},
+    {"Ctrl+R from an option", 2, {}, "[optTo1]{Ctrl+R}", {"window=frmRawScoreConverter"}},
+    {"the window's own entry rebuilds it", 5, {}, "12[mnuModule5]", {"window=frmCalculator", "Readout=0."}},
+    {"Help > Instructions with no document changes nothing", 1, {}, "12[mnuInstructions]", {"window=frmRawScoreConverter", "txtRawScore=12", "messages="}},
 };
 
-}  // namespace
-
-// The frame every module window shares: menus, switching, exit, help, backdrop.
+// The frame every module window shares: menus, switching, exit, help, backdrop; and each
+// window as a keyboard or screen-reader user meets it, laid out as designed.
 class TestModuleFrame : public QObject {
     Q_OBJECT
 
     RecordingPlatform platform;
 
-    FakeModule* module(int number) { return static_cast<FakeModule*>(ModuleWindowFor(number)); }
-    FakeModule* shown() { return static_cast<FakeModule*>(ShownModules().value(0)); }
-    QAction* entry(int index) { return shown()->moduleEntry(index); }
+    // Where a control draws: a label only where its text is.
+    static QRect drawn(const QWidget* control) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (!label || label->text().isEmpty() || label->frameShape() != QFrame::NoFrame) return control->geometry();
+        const QSize text = label->fontMetrics().size(0, label->text());
+        return QStyle::alignedRect(label->layoutDirection(), label->alignment(), text, label->geometry());
+    }
+
+    static QString accessible(QObject* object, QAccessible::Text text) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+        return face ? face->text(text) : QString();
+    }
 
 private slots:
-    void init() {
-        ResetProgram();
-        for (int number : {1, 2, 4, 5}) RegisterModule(number, [number] { return std::make_unique<FakeModule>(number); });
-        Settings().leftCoordinates = 1500;
-        Settings().topCoordinates = 750;
-        module(1)->show();
-        QVERIFY(Activate(module(1)->form()));
-        platform.reset();
-    }
-    void cleanup() {
-        ReleaseProgram();
+    void scenarios_data() { AddRows(kRows); }
+    void scenarios() {
+        QFETCH(Scenario, row);
+        QFile::remove(QCoreApplication::applicationDirPath() + "/Velmora Help.pdf");
+        Run(row, platform);
     }
 
-    void switchingKeepsThePlaceAndStoresNothing() {
-        StoreWriteLog log;
-        QCOMPARE(module(1)->form()->minimumSize(), module(1)->form()->maximumSize());
-        QVERIFY(entry(1)->isChecked() && !entry(2)->isChecked() && entry(3)->isSeparator());
-        module(1)->form()->move(300, 200);
-        entry(4)->trigger();
-        QCOMPARE(shown(), module(4));
-        QCOMPARE(module(4)->form()->pos(), QPoint(300, 200));
+    void aSwitchKeepsThePlaceAndTheCheckMarkMoves() {
+        StartProgram(1)->move(300, 200);
+        Play("[mnuModule4]");
+        QWidget* form = ModuleWindowFor(4)->form();
+        QCOMPARE(form->pos(), QPoint(300, 200));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
         QCOMPARE(Settings().view, 4);
-        QVERIFY(entry(4)->isChecked() && !entry(1)->isChecked());
-        QVERIFY(log.writes.isEmpty());
-        QCOMPARE(platform.programEnds, 0);
-        QVERIFY(!Settings().switching);
-    }
-
-    void theWindowsOwnEntryRebuildsIt() {
-        QPointer<QLineEdit> old(module(1)->txtBox);
-        module(1)->txtBox->setText("typed");
-        entry(1)->trigger();
-        QCOMPARE(shown(), module(1));
-        QCOMPARE(module(1)->loads, 2);
-        QCOMPARE(module(1)->txtBox->text(), QString());
-        QTRY_VERIFY(old.isNull());
-    }
-
-    void shortcutsActWhateverHasTheFocus_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("chosen");
-        for (const char* focus : {"txtBox", "Button"})
-            for (const auto& [key, chosen] : {std::pair{Qt::Key_A, 4}, {Qt::Key_C, 5}, {Qt::Key_S, 2}, {Qt::Key_R, 1}})
-                QTest::newRow(qPrintable(QString("Ctrl+%1 in %2").arg(QChar(key)).arg(focus))) << QString(focus) << int(key) << chosen;
-    }
-    void shortcutsActWhateverHasTheFocus() {
-        QFETCH(QString, focus);
-        QFETCH(int, key);
-        QFETCH(int, chosen);
-        auto* control = module(1)->form()->findChild<QWidget*>(focus);
-        control->setFocus();
-        QTest::keyClick(control, Qt::Key(key), Qt::ControlModifier);
-        QCOMPARE(shown(), module(chosen));
+        QVERIFY(form->findChild<QAction*>("mnuModule4")->isChecked() && !form->findChild<QAction*>("mnuModule1")->isChecked());
+        QVERIFY(form->findChild<QAction*>("mnuModule3")->isSeparator());
+        StopProgram();
     }
 
     void exitSavesOnceWithTheWindowShown_data() {
@@ -111,48 +74,50 @@ private slots:
     }
     void exitSavesOnceWithTheWindowShown() {
         QFETCH(bool, closeBox);
-        entry(5)->trigger();
-        module(5)->form()->move(20, 10);
+        StartProgram(1);
+        platform.reset();
+        Play("[mnuModule5]");
+        ModuleWindowFor(5)->form()->move(20, 10);
         StoreWriteLog log;
-        if (closeBox) module(5)->form()->close();
-        else module(5)->form()->findChild<QAction*>("mnuExit")->trigger();
+        if (closeBox) ModuleWindowFor(5)->form()->close();
+        else Play("[mnuExit]");
         QCOMPARE(log.writes, QStringList({"View=5", "Number of Decimals=1", "Left Coordinates=300", "Top Coordinates=150", "UseTTest=0"}));
         QCOMPARE(platform.programEnds, 1);
-        QVERIFY(!shown());
+        QVERIFY(!ModuleWindowFor(5)->isLoaded());
+        StopProgram();
     }
 
     void helpAboutShowsTheAboutBoxModally() {
+        StartProgram(2);
         QString shown;
         QTimer::singleShot(0, [&] {
-            if (QWidget* box = QApplication::activeModalWidget()) {
-                shown = box->objectName();
-                box->close();
-            }
+            shown = QApplication::activeModalWidget()->objectName();
+            QApplication::activeModalWidget()->close();
         });
-        module(1)->form()->findChild<QAction*>("mnuAbout")->trigger();
+        Play("[mnuAbout]");
         QCOMPARE(shown, QString("frmAbout"));
-        ReleaseWindows();
+        StopProgram();
     }
 
     void aPositionBeyondSixteenBitsIsKeptInRange() {
-        module(1)->form()->move(2200, -2200);
-        module(1)->recordPosition();
+        StartProgram(1)->move(2200, -2200);
+        ModuleWindowFor(1)->recordPosition();
         QCOMPARE(Settings().leftCoordinates, 32767);
         QCOMPARE(Settings().topCoordinates, -32768);
+        StopProgram();
     }
 
-    void instructionsOpenTheHelpDocumentBesideTheProgram() {
+    void f1OpensTheHelpDocumentBesideTheProgram() {
         const QString path = QCoreApplication::applicationDirPath() + "/Velmora Help.pdf";
-        QFile::remove(path);
-        module(1)->form()->findChild<QAction*>("mnuInstructions")->trigger();
-        QVERIFY(platform.openedUrls.isEmpty() && platform.messages.isEmpty());
-        QCOMPARE(shown(), module(1));
         QFile document(path);
         QVERIFY(document.open(QIODevice::WriteOnly));
         document.close();
-        QTest::keyClick(module(1)->txtBox, Qt::Key_F1);
+        StartProgram(4);
+        platform.reset();
+        Play("{F1}");
         QFile::remove(path);
         QCOMPARE(platform.openedUrls, QStringList{QUrl::fromLocalFile(path).toString()});
+        StopProgram();
     }
 
     void backdropRunsFromWhiteToBlueAtAnySize() {
@@ -167,6 +132,69 @@ private slots:
             }
             for (int y = 1; y < size.height(); ++y) QVERIFY(image.pixelColor(0, y).red() <= image.pixelColor(0, y - 1).red());
         }
+    }
+    void controlsHaveNamesAndPlacesOfTheirOwn_data() {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<QStringList>("results");
+        QTest::newRow("raw score") << 1 << QStringList{"lblZscore", "lblAnswer", "lblTScore", "lblAdjustedPercentile"};
+        QTest::newRow("score converter") << 2 << QStringList{"lblAnswer"};
+        QTest::newRow("age calculator") << 4 << QStringList{"lblAge"};
+        QTest::newRow("calculator") << 5 << QStringList{"Readout", "lblMemoryValue"};
+    }
+    void controlsHaveNamesAndPlacesOfTheirOwn() {
+        QFETCH(int, module);
+        QFETCH(QStringList, results);
+        auto* form = static_cast<QMainWindow*>(StartProgram(module, {"UseTTest=1"}));  // the t-test controls shown too
+        QWidget* client = form->centralWidget();
+        for (QWidget* control : client->findChildren<QWidget*>()) {
+            if (!control->isVisible()) continue;
+            if (control->focusPolicy() != Qt::NoFocus)
+                QVERIFY2(!accessible(control, QAccessible::Name).trimmed().isEmpty(), qPrintable(control->objectName()));
+            // Every control inside its container, and none drawn over another (but the title over its
+            // banner); a caption's designed bottom edge may touch its box by a pixel.
+            QWidget* parent = control->parentWidget();
+            if (parent != client && !parent->inherits("QGroupBox")) continue;
+            QVERIFY2(parent->rect().contains(control->geometry()), qPrintable(control->objectName()));
+            for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const bool banner = control->objectName() == "Shape1" || other->objectName() == "Shape1";
+                const QRect shared = drawn(control) & drawn(other);
+                QVERIFY2(other == control || !other->isVisible() || banner || shared.height() <= 1 || shared.width() <= 1,
+                         qPrintable(control->objectName() + " over " + other->objectName()));
+            }
+        }
+        for (const QString& name : results) {
+            auto* label = form->findChild<QLabel*>(name);
+            label->setText("42");
+            QCOMPARE(accessible(label, QAccessible::Name), QString("42"));
+            QVERIFY2(!accessible(label, QAccessible::Description).isEmpty(), qPrintable(name));
+        }
+        StopProgram();
+    }
+
+    void tabVisitsTheControlsInTheirOrder_data() {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("raw score") << 1 << QStringList{"txtRawScore", "txtMean", "txtSD", "cmdCopy", "chkReverse", "chkUseTtest",
+                                                       "txtSampleN", "cmdCalculate", "cmdClear", "UpDown1"};
+        QTest::newRow("score converter") << 2 << QStringList{"txtFrom", "optFrom4", "optTo0", "cmdCalculate", "cmdClear", "cmdCopy", "UpDown1"};
+        QTest::newRow("age calculator") << 4 << QStringList{"txtBirthdate", "txtTestDate", "cmdCalculate", "cmdClear",
+                                                            "cmdShowBirthDateCalendar", "cmdShowTestDateCalendar"};
+        QTest::newRow("calculator") << 5 << QStringList{"Number0", "Number1", "Number2", "Number3", "Number4", "Number5", "Number6",
+                                                        "Number7", "Number8", "Number9", "cmdPlusMinus", "Decimal", "Operator1",
+                                                        "Operator3", "Operator2", "Operator0", "Operator4", "cmdOneOverX"};
+    }
+    void tabVisitsTheControlsInTheirOrder() {
+        QFETCH(int, module);
+        QFETCH(QStringList, order);
+        StartProgram(module, {"UseTTest=1"});
+        QApplication::activeWindow()->findChild<QWidget*>(order.first())->setFocus();
+        QStringList visited{FocusName()};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << FocusName();
+        }
+        QCOMPARE(visited, order);
+        StopProgram();
     }
 };
 

@@ -1,35 +1,23 @@
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRegularExpression>
 #include <QtTest>
 #include <clocale>
 
-#include "modules.h"
-#include "program.h"
-#include "recordingplatform.h"
 #include "rows.h"
-#include "typing.h"
+#include "scenario.h"
 
-using namespace modVelmora;
-
-struct RegionalRow { const char* name; int module; QStringList stored; const char* steps; QStringList shown; };
-Q_DECLARE_METATYPE(RegionalRow)
-
-// Steps are typed keys, with "@name" clicking the control of that name; each shown
-// entry is "control=text", "tip:control=tooltip" or "clipboard=text". Typed numbers keep ".".
-const RegionalRow kRows[] = {
+// Written with the comma they are shown with; typed numbers keep ".".
+const Scenario kRows[] = {
     {"raw score", 1, {}, "115\r100\r15\r", {"lblZscore=1,00", "lblAnswer=84,1"}},
-    {"raw score, three decimals", 1, {"Number of Decimals=3"}, "115\r100\r15\r@cmdCopy", {"lblAnswer=84,134", "clipboard=84,134"}},
-    {"t-test", 1, {"UseTTest=1"}, "115\r100\r15\r10\r@cmdCopy",
+    {"raw score, three decimals", 1, {"Number of Decimals=3"}, "115\r100\r15\r[cmdCopy]", {"lblAnswer=84,134", "clipboard=84,134"}},
+    {"t-test", 1, {"UseTTest=1"}, "115\r100\r15\r10\r[cmdCopy]",
      {"lblZscore=1,00", "lblTScore=0,9535", "lblAdjustedPercentile=81,7", "clipboard=81,7"}},
-    {"z 1 to percentile", 2, {}, "1\r@cmdCopy", {"lblAnswer=84,1", "clipboard=84,1"}},
+    {"z 1 to percentile", 2, {}, "1\r[cmdCopy]", {"lblAnswer=84,1", "clipboard=84,1"}},
     {"percentile 97.5 to z", 2, {"Convert From=0", "Convert To=4"}, "97.5\r", {"lblAnswer=1,96"}},
     {"calculator 1.5 + 2", 5, {}, "1.5+2\r", {"Readout=3,5"}},
-    {"calculator 10 / 4, then an operator", 5, {}, "10/4\r+1\r", {"Readout=3,5"}},
+    {"calculator 10 / 4, then an operator", 5, {}, "10/4\r+1\r", {"Readout=3,5", "beeps=0"}},
     {"the comma key is the decimal point", 5, {}, "1,25*2\r", {"Readout=2,5"}},
-    {"memory of a display below 1", 5, {}, ".5@cmdMemStore\x1b@cmdMemRecall", {"Readout=0,5", "lblMemoryValue=M", "tip:lblMemoryValue=Memory Value: 0,5"}},
-    {"memory plus of 0,5", 5, {}, ".5@cmdMemPlus@cmdMemPlus@cmdMemRecall", {"Readout=1,"}},
+    {"memory of a display below 1", 5, {}, ".5[cmdMemStore]\x1b[cmdMemRecall]",
+     {"Readout=0,5", "lblMemoryValue=M", "tip:lblMemoryValue=Memory Value: 0,5"}},
+    {"memory plus of 0,5", 5, {}, ".5[cmdMemPlus][cmdMemPlus][cmdMemRecall]", {"Readout=1,"}},
 };
 
 // Every window in a comma-decimal locale: the same digits as with a point,
@@ -48,35 +36,8 @@ private slots:
 
     void shownWithTheLocalesSeparator_data() { AddRows(kRows); }
     void shownWithTheLocalesSeparator() {
-        QFETCH(RegionalRow, row);
-        ResetProgram();
-        RegisterModuleWindows();
-        for (const QString& line : row.stored) Store(line.section('=', 0, 0), line.section('=', 1));
-        Store("View", QString::number(row.module));
-        StartUp();
-        QWidget* form = ShownModules().value(0)->form();
-        QVERIFY(Activate(form));
-        for (const QString& step : QString(row.steps).split('@')) {
-            const QString name = step.section(QRegularExpression("[^A-Za-z]"), 0, 0);
-            if (auto* button = form->findChild<QAbstractButton*>(name); button && !name.isEmpty()) {
-                button->click();
-                TypeKeys(step.mid(name.size()));
-            } else {
-                TypeKeys(step);
-            }
-        }
-        for (const QString& entry : row.shown) {
-            const QString control = entry.section('=', 0, 0), text = entry.section('=', 1);
-            if (control == "clipboard") {
-                QCOMPARE(platform.clipboard, text);
-            } else {
-                auto* label = form->findChild<QLabel*>(QString(control).remove("tip:"));
-                QVERIFY2(label, qPrintable(control));
-                QCOMPARE(control.startsWith("tip:") ? label->toolTip() : label->text(), text);
-            }
-        }
-        QCOMPARE(platform.beeps, 0);
-        ReleaseProgram();
+        QFETCH(Scenario, row);
+        Run(row, platform);
     }
 };
 

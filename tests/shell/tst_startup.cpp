@@ -1,48 +1,43 @@
 #include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSettings>
-#include <QTimer>
-#include <map>
 #include <QtTest>
 
 #include "modules.h"
-#include "rawscore/frmrawscoreconverter.h"
-#include "recordingplatform.h"
+#include "rows.h"
+#include "scenario.h"
 #include "shell/frmsplash.h"
+#include "shell/moduleframe.h"
 #include "shell/modvelmora.h"
 #include "shell/settingsrecord.h"
-#include "shell/twips.h"
-#include "shell/updown.h"
-#include "rows.h"
-#include "program.h"
+#include "shell/settingsstore.h"
 
 using namespace modVelmora;
 
-struct StartRow { const char* name; QStringList stored; int module; QPoint position; QStringList saved; };
-Q_DECLARE_METATYPE(StartRow)
+const QString kDefaultsSaved = "stored:Number of Decimals=1|stored:Left Coordinates=729|stored:Top Coordinates=729|stored:UseTTest=0";
 
-QStringList saved(int view, const char* decimals, const char* left, const char* top, const char* useTTest) {
-    return {QString("View=%1").arg(view), QString("Number of Decimals=") + decimals, QString("Left Coordinates=") + left,
-            QString("Top Coordinates=") + top, QString("UseTTest=") + useTTest};
-}
-
-// What the store holds at start, the window opened and where, and what closing it saves.
-const StartRow kStartRows[] = {
-    {"first run", {}, 1, {49, 49}, saved(1, "1", "729", "729", "0")},
-    {"saved position and options", {"Left Coordinates=1500", "Top Coordinates=3000", "Number of Decimals=3", "UseTTest=1"}, 1,
-     {100, 200}, saved(1, "3", "1500", "3000", "1")},
-    {"negative position", {"Left Coordinates=-300", "Top Coordinates=-150"}, 1, {-20, -10}, saved(1, "1", "-300", "-150", "0")},
-    {"view 2", {"View=2"}, 2, {49, 49}, saved(2, "1", "729", "729", "0")},
-    {"view 4", {"View=4"}, 4, {49, 49}, saved(4, "1", "729", "729", "0")},
-    {"view 5", {"View=5"}, 5, {49, 49}, saved(5, "1", "729", "729", "0")},
-    {"view 3 opens the raw score window", {"View=3"}, 1, {49, 49}, saved(1, "1", "729", "729", "0")},
-    {"view 0 opens the raw score window", {"View=0"}, 1, {49, 49}, saved(1, "1", "729", "729", "0")},
-    {"a damaged store is saved clean", {"View=x", "Number of Decimals=x", "UseTTest=5", "Top Coordinates=1e9"}, 1, {49, 49},
-     saved(1, "1", "729", "729", "1")},
+// What the store holds at start, the window shown and where; then what File > Exit saves.
+const Scenario kStartRows[] = {
+    {"first run", 1, {}, "", ("window=frmRawScoreConverter|position=49,49|stored:View=1|" + kDefaultsSaved).split('|')},
+    {"saved position and options", 1, {"Left Coordinates=1500", "Top Coordinates=3000", "Number of Decimals=3", "UseTTest=1"}, "",
+     {"position=100,200", "checked:chkUseTtest=1", "stored:Number of Decimals=3", "stored:Left Coordinates=1500", "stored:UseTTest=1"}},
+    {"negative position", 1, {"Left Coordinates=-300", "Top Coordinates=-150"}, "",
+     {"position=-20,-10", "stored:Left Coordinates=-300", "stored:Top Coordinates=-150"}},
+    {"view 2", 2, {}, "", {"window=frmScoreConverter", "stored:View=2"}},
+    {"view 4", 4, {}, "", {"window=frmAgeCalculator", "stored:View=4"}},
+    {"view 5", 5, {}, "", {"window=frmCalculator", "position=49,49", "stored:View=5"}},
+    {"view 3 opens the raw score window", 3, {}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
+    {"view 0 opens the raw score window", 0, {}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
+    {"a damaged store is saved clean", 1, {"View=x", "Number of Decimals=1.5", "UseTTest=yes", "Top Coordinates=1e9", "Left Coordinates= 12"},
+     "", {"window=frmRawScoreConverter", "checked:chkUseTtest=0", "position=49,49", "stored:View=1", "stored:Number of Decimals=1"}},
+    {"out of range values take their defaults", 1, {"View=256", "UseTTest=-1", "Number of Decimals=-2", "Top Coordinates=32768",
+     "Left Coordinates=-99999999999999999999"}, "", {"window=frmRawScoreConverter", "lblNumberOfDecimals= 1", "position=49,49"}},
+    {"decimals above 4 are 4, a t-test value but 0 is 1", 1, {"Number of Decimals=200", "UseTTest=7", "View=+2"}, "",
+     {"window=frmRawScoreConverter", "lblNumberOfDecimals= 4", "checked:chkUseTtest=1", "stored:Number of Decimals=4", "stored:UseTTest=1"}},
 };
 
 // The program from its start: splash, settings read from the store, the
@@ -52,65 +47,45 @@ class TestStartUp : public QObject {
 
     RecordingPlatform platform;
 
-    ModuleWindow* shownWindow() const { return ShownModules().value(0); }
-
 private slots:
-    void init() {
-        ResetProgram();
-        RegisterModuleWindows();
-        platform.reset();
-    }
-    void cleanup() {
-        ReleaseProgram();
-    }
-
     void splashEndsOnceOnItsFirstTrigger_data() {
         QTest::addColumn<QString>("trigger");
         QTest::addColumn<int>("startUps");
-        for (const char* trigger : {"timer", "window", "picture", "Enter", "Escape", "Backspace", "letter", "close request"})
-            QTest::newRow(trigger) << trigger << 1;
-        QTest::newRow("a click on the version does nothing") << "version" << 0;
-        QTest::newRow("a key that types nothing") << "Shift" << 0;
+        const std::pair<const char*, const char*> ending[] = {{"timer", "timer"}, {"window", "corner"}, {"picture", "[imgSplash]"},
+            {"Enter", "\r"}, {"Esc", "\x1b"}, {"Backspace", "\b"}, {"a letter", "x"}, {"Alt+F4 or the window system", "close"}};
+        for (const auto& [name, trigger] : ending) QTest::newRow(name) << trigger << 1;
+        QTest::newRow("a click on the version does nothing") << "[lblVersion]" << 0;
+        QTest::newRow("a key that types nothing") << "{Shift}" << 0;
     }
     void splashEndsOnceOnItsFirstTrigger() {
         QFETCH(QString, trigger);
         QFETCH(int, startUps);
         int count = 0;
-        auto* splash = new frmSplash([&] { ++count; });
-        QPointer<frmSplash> alive(splash);
+        QPointer<frmSplash> splash = new frmSplash([&] { ++count; });
         splash->show();
+        Activate(splash);
         QCOMPARE(splash->lblVersion->text(), QString("Version 5.4.0"));
-        const std::map<QString, Qt::Key> keys{{"Enter", Qt::Key_Return}, {"Escape", Qt::Key_Escape},
-                                              {"Backspace", Qt::Key_Backspace}, {"letter", Qt::Key_X},
-                                              {"Shift", Qt::Key_Shift}};
-        if (keys.count(trigger)) QTest::keyClick(splash, keys.at(trigger));
         if (trigger == "timer") emit splash->tmrSplashTimer->timeout({});
-        if (trigger == "window") QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3));
-        if (trigger == "picture") QTest::mouseClick(splash->imgSplash, Qt::LeftButton);
-        if (trigger == "version") QTest::mouseClick(splash->lblVersion, Qt::LeftButton);
-        if (trigger == "close request") splash->close();  // Alt+F4 or the window system's close
+        else if (trigger == "corner") QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3));
+        else if (trigger == "close") splash->close();
+        else Play(trigger);
         QCOMPARE(count, startUps);
-        QCOMPARE(splash->tmrSplashTimer->isActive(), startUps == 0);
-        splash->EndSplash();  // a later trigger does nothing more
+        QCOMPARE(splash && splash->tmrSplashTimer->isActive(), startUps == 0);
+        if (splash) splash->EndSplash();  // a later trigger does nothing more
         QCOMPARE(count, 1);
-        QTRY_VERIFY(alive.isNull());
+        QTRY_VERIFY(splash.isNull());
     }
 
-    void startUpOpensTheSavedWindowAndClosingSavesOnce_data() { AddRows(kStartRows); }
-    void startUpOpensTheSavedWindowAndClosingSavesOnce() {
-        QFETCH(StartRow, row);
-        for (const QString& line : row.stored) Store(line.section('=', 0, 0), line.section('=', 1));
-        StartUp();
-        ModuleWindow* window = shownWindow();
-        QVERIFY(window);
-        QCOMPARE(window->moduleNumber(), row.module);
-        QCOMPARE(window->form()->pos(), row.position);
-        StoreWriteLog log;
-        window->form()->close();
-        QCOMPARE(log.writes, row.saved);
+    void startUpOpensTheSavedWindowAndExitSavesIt_data() { AddRows(kStartRows); }
+    void startUpOpensTheSavedWindowAndExitSavesIt() {
+        QFETCH(Scenario, row);
+        StartProgram(row.module, row.stored);
+        platform.reset();
+        Check(row.seen.filter(QRegularExpression("^(?!stored:)")), platform);
+        Play("[mnuExit]");
         QCOMPARE(platform.programEnds, 1);
-        QVERIFY(!shownWindow());
-        for (const QString& line : row.saved) QCOMPARE(Stored(line.section('=', 0, 0)), line.section('=', 1));
+        Check(row.seen.filter("stored:"), platform);
+        StopProgram();
     }
 
     void aDamagedOrUnwritableStoreFile_data() {
@@ -131,35 +106,30 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
         }
+        RegisterModuleWindows();
         StartUp();
-        QVERIFY(shownWindow());
+        QVERIFY(ModuleWindowFor(Settings().view)->isLoaded());
         QCOMPARE(Settings().numberOfDecimals, 1);
-        shownWindow()->form()->close();
+        platform.reset();
+        Play("[mnuExit]");
         QCOMPARE(platform.programEnds, 1);
-        if (content.isEmpty()) {
-            QVERIFY(QDir().rmdir(path));
-        } else {
-            QCOMPARE(Stored("Number of Decimals"), QString("1"));  // saved clean
-        }
+        if (content.isEmpty()) QVERIFY(QDir().rmdir(path));
+        else QCOMPARE(ReadStoredValue("Number of Decimals"), QString("1"));  // saved clean
+        StopProgram();
     }
 
-    void optionsChangedInTheWindowAreSavedAtExit() {
-        StartUp();
-        auto* window = static_cast<frmRawScoreConverter*>(shownWindow());
-        window->chkUseTtest->click();
-        window->UpDown1->setValue(2);
-        QVERIFY(!Stored("UseTTest"));
-        window->form()->close();
-        QCOMPARE(Stored("UseTTest"), QString("1"));
-        QCOMPARE(Stored("Number of Decimals"), QString("2"));
-
-        // The next run opens expanded with two decimals.
+    void optionsChangedInTheWindowAreSavedAtExitAndComeBack() {
+        StartProgram(1);
+        Play("[chkUseTtest][up]");
+        QVERIFY(!ReadStoredValue("UseTTest"));
+        Play("[mnuExit]");
+        QCOMPARE(ReadStoredValue("UseTTest"), QString("1"));
+        QCOMPARE(ReadStoredValue("Number of Decimals"), QString("2"));
         ClearModules();
         RegisterModuleWindows();
         StartUp();
-        window = static_cast<frmRawScoreConverter*>(shownWindow());
-        QVERIFY(window->chkUseTtest->isChecked());
-        QCOMPARE(window->lblNumberOfDecimals->text(), QString(" 2"));
+        Check({"checked:chkUseTtest=1", "lblNumberOfDecimals= 2"}, platform);
+        StopProgram();
     }
 };
 

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QDate>
-#include <QList>
-#include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include "shell/platform.h"
 
@@ -11,31 +10,34 @@
 // instead of blocking on a message box or playing a sound.
 class RecordingPlatform : public modVelmora::Platform {
 public:
-    struct Message {
-        QString text;
-        modVelmora::MessageIcon icon;
-    };
+    RecordingPlatform() { modVelmora::setPlatform(this); }
+    ~RecordingPlatform() override { modVelmora::setPlatform(nullptr); }
 
-    RecordingPlatform();
-    ~RecordingPlatform() override;
-
-    void showMessage(QWidget* owner, const QString& text, modVelmora::MessageIcon icon) override;
+    // "!" goes before a message with the exclamation icon.
+    void showMessage(QWidget*, const QString& text, modVelmora::MessageIcon icon) override {
+        messages << (icon == modVelmora::MessageIcon::Exclamation ? "!" : "") + text;
+    }
     void beep() override { ++beeps; }
-    void setClipboardText(const QString& text) override;
-    void openUrl(const QUrl& url) override { openedUrls.append(url.toString()); }
-    void playWave(int id) override { sounds.append(id); }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    void openUrl(const QUrl& url) override { openedUrls << url.toString(); }
+    void playWave(int id) override { sounds << id; }
     QDate today() override { return todayDate; }
     bool supportsWindowOpacity() override { return windowOpacity; }
     void endProgram() override { ++programEnds; }
     void endProgramImmediately() override { ++immediateEnds; }
 
-    QStringList messageTexts() const;
-    void reset();
+    void reset() {
+        messages.clear();
+        openedUrls.clear();
+        sounds.clear();
+        clipboard = kUntouched;
+        beeps = programEnds = immediateEnds = 0;
+    }
 
-    QList<Message> messages;
+    static constexpr const char* kUntouched = "(clipboard untouched)";
+    QStringList messages;
     int beeps = 0;
-    QString clipboard;
-    int clipboardWrites = 0;
+    QString clipboard = kUntouched;
     QStringList openedUrls;
     QList<int> sounds;
     QDate todayDate{2018, 1, 14};

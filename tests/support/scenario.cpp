@@ -1,0 +1,171 @@
+#include "scenario.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QWindow>
+
+#include "age/agestate.h"
+#include "age/datetext.h"
+#include "modules.h"
+#include "shell/moduleframe.h"
+#include "shell/modvelmora.h"
+#include "shell/settingsrecord.h"
+#include "shell/settingsstore.h"
+
+namespace {
+
+// Visible windows first, so a window just unloaded is never the one found.
+template <class T>
+T* find(const QString& name) {
+    for (const bool visibleOnly : {true, false}) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (visibleOnly && !window->isVisible()) continue;
+            if (window->objectName() == name) return qobject_cast<T*>(window);
+            if (T* found = window->findChild<T*>(name)) return found;
+        }
+    }
+    return nullptr;
+}
+
+QString withDates(QString text) {
+    static const QRegularExpression date("\\{date:([0-9-]+)\\}");
+    for (auto match = date.match(text); match.hasMatch(); match = date.match(text))
+        text.replace(match.captured(0), modVelmora::DateText(QDate::fromString(match.captured(1), Qt::ISODate)));
+    return text;
+}
+
+QString textOf(const QString& what) {
+    const QString name = what.section(':', -1);
+    auto* widget = find<QWidget>(name);
+    if (!widget) return "<no " + name + ">";
+    if (what.startsWith("tip:")) return widget->toolTip();
+    if (what.startsWith("shown:")) return widget->isVisible() ? "1" : "0";
+    if (what.startsWith("checked:")) return qobject_cast<QAbstractButton*>(widget)->isChecked() ? "1" : "0";
+    if (what.startsWith("colour:")) return widget->palette().color(widget->backgroundRole()).name();
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+    return qobject_cast<QAbstractButton*>(widget)->text();
+}
+
+QWidget* shownModuleWindow() {
+    for (int number : {1, 2, 4, 5})
+        if (modVelmora::ModuleWindowFor(number)->isLoaded()) return modVelmora::ModuleWindowFor(number)->form();
+    return nullptr;
+}
+
+}  // namespace
+
+QString Shown(QString text) {
+    if (!text.contains(QRegularExpression("[A-Za-z]"))) text.replace('.', QLocale::system().decimalPoint());
+    return text;
+}
+
+QWidget* StartProgram(int module, const QStringList& stored) {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velmora", "Velmora").clear();
+    modVelmora::ClearModules();
+    modVelmora::Settings() = modVelmora::SettingsRecord{};
+    modVelmora::AgeState() = modVelmora::AgeCalculatorState{};
+    modVelmora::RegisterModuleWindows();
+    modVelmora::WriteStoredValue("View", QString::number(module));
+    for (const QString& line : stored) modVelmora::WriteStoredValue(line.section('=', 0, 0), line.section('=', 1));
+    modVelmora::StartUp();
+    QWidget* form = modVelmora::ModuleWindowFor(modVelmora::Settings().view)->form();
+    Activate(form);
+    return form;
+}
+
+void StopProgram() {
+    modVelmora::Settings().switching = true;
+    modVelmora::ReleaseWindows();
+    modVelmora::Settings().switching = false;
+}
+
+void Play(const QString& steps) {
+    static const QRegularExpression step("\\[(2:)?([A-Za-z0-9_]+)(=[^\\]]*)?\\]|\\{([^}]+)\\}|(.)",
+                                         QRegularExpression::DotMatchesEverythingOption);
+    for (auto it = step.globalMatch(steps); it.hasNext();) {
+        const auto match = it.next();
+        QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                          : QApplication::focusWidget()   ? QApplication::focusWidget()
+                                                          : QApplication::activeWindow();
+        if (!match.captured(3).isEmpty()) {
+            // Text put in a box past its key filter, as a paste would.
+            find<QLineEdit>(match.captured(2))->setText(withDates(match.captured(3).mid(1)));
+        } else if (!match.captured(2).isEmpty()) {
+            const QString name = match.captured(2);
+            if (auto* action = find<QAction>(name)) {
+                action->trigger();
+            } else if (auto* control = find<QWidget>(name)) {
+                // A click on another window activates it first, as the window system does.
+                if (!control->isActiveWindow()) Activate(control->window());
+                // Through the window, as a real click arrives, so pop-ups and grabs take part.
+                QWindow* window = control->window()->windowHandle();
+                const QPoint at = control->mapTo(control->window(), control->rect().center());
+                if (match.captured(1).isEmpty()) QTest::mouseClick(window, Qt::LeftButton, {}, at);
+                else QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+                QCoreApplication::processEvents();
+            } else {
+                QFAIL(qPrintable("no control " + name));
+            }
+        } else if (!target) {
+            return;
+        } else if (!match.captured(4).isEmpty()) {
+            const QKeyCombination key = QKeySequence::fromString(match.captured(4))[0];
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        } else {
+            const QChar c = match.captured(5).at(0);
+            const int special = QString("\r\x1b\b\t").indexOf(c);
+            const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Tab};
+            if (special >= 0) QTest::keyClick(target, keys[special]);
+            else QTest::keyClick(target, c.toLatin1());
+        }
+    }
+}
+
+void Check(const QStringList& seen, const RecordingPlatform& platform) {
+    for (const QString& entry : seen) {
+        const QString what = entry.section('=', 0, 0);
+        QString expected = withDates(entry.section('=', 1));
+        QString actual;
+        if (what == "focus") actual = FocusName();
+        else if (what == "window") actual = shownModuleWindow() ? shownModuleWindow()->objectName() : "";
+        else if (what == "position") actual = QString("%1,%2").arg(shownModuleWindow()->x()).arg(shownModuleWindow()->y());
+        else if (what == "clipboard") actual = platform.clipboard, expected = Shown(expected);
+        else if (what == "messages") actual = platform.messages.join('|');
+        else if (what == "beeps") actual = QString::number(platform.beeps);
+        else if (what == "ends") actual = QString::number(platform.programEnds);
+        else if (what.startsWith("stored:")) actual = modVelmora::ReadStoredValue(what.mid(7)).value_or("<none>");
+        else actual = textOf(what);
+        if (!what.contains(':') && qobject_cast<QLabel*>(find<QWidget>(what))) expected = Shown(expected);
+        QVERIFY2(actual == expected, qPrintable(QString("%1: \"%2\", expected \"%3\"").arg(what, actual, expected)));
+    }
+}
+
+StoreWriteLog::StoreWriteLog() {
+    modVelmora::ObserveStoreWrites([this](const QString& key, const QString& text) { writes << key + "=" + text; });
+}
+
+StoreWriteLog::~StoreWriteLog() { modVelmora::ObserveStoreWrites(nullptr); }
+
+void Run(const Scenario& row, RecordingPlatform& platform) {
+    StartProgram(row.module, row.stored);
+    platform.reset();
+    Play(row.steps);
+    Check(row.seen, platform);
+    StopProgram();
+}
+
+bool Activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+QString FocusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QStringList>
+#include <QTest>
+
+#include "recordingplatform.h"
+
+class QWidget;
+
+// One user's session as a table row: the program started with some stored
+// settings and one module window, the user's keys and clicks, and what the
+// user then sees.
+struct Scenario {
+    const char* name;
+    int module;          // the window shown at start (the stored View)
+    QStringList stored;  // "key=text" in the settings store before the start
+    QString steps;       // see Play
+    QStringList seen;    // see Check
+};
+Q_DECLARE_METATYPE(Scenario)
+
+// Starts the program afresh: an empty store but for View = module and then
+// `stored`, and the window that start-up opens shown and active. Returns it.
+QWidget* StartProgram(int module, const QStringList& stored = {});
+// Lets every window go without ending the program or saving anything.
+void StopProgram();
+
+// Characters are typed into the focused control ("\r" Enter, "\x1b" Esc, "\b"
+// Backspace, "\t" Tab); "{Alt+F}" types a key combination; "[name]" clicks the
+// control or menu entry of that object name, "[2:name]" double-clicks it, and
+// "[name=text]" puts the text in a box past its key filter, as a paste would.
+void Play(const QString& steps);
+
+// Each entry is "what=expected": a control's name for its text (numbers in
+// labels are written with "." and read with the locale's separator),
+// "tip:name", "shown:name" and "checked:name" (1 or 0), "colour:name" (its
+// background, "#ffff00"), "focus", "window" (the module window shown) and "position" ("x,y" in
+// pixels), "clipboard",
+// "messages" (joined by "|", "!" before one with the exclamation icon),
+// "beeps", "ends" (how often the program ended) and "stored:key".
+// "{date:YYYY-MM-DD}" stands for that date as the program writes it.
+void Check(const QStringList& seen, const RecordingPlatform& platform);
+
+// StartProgram, Play, Check and StopProgram for one row.
+void Run(const Scenario& row, RecordingPlatform& platform);
+
+// Records every write to the settings store as "key=text" while it lives.
+struct StoreWriteLog {
+    StoreWriteLog();
+    ~StoreWriteLog();
+    QStringList writes;
+};
+
+// A number as the user reads it: "." becomes the locale's decimal separator,
+// in any text without letters.
+QString Shown(QString text);
+
+// Makes the window active so that keys reach its focused control.
+bool Activate(QWidget* window);
+// The object name of the control with the focus ("" when none).
+QString FocusName();
