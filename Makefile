@@ -30,17 +30,16 @@ test-sanitize: packages
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-# Each libFuzzer target for FUZZ_SECONDS, then its corpus in tests/fuzz/corpus merged down to
-# the inputs that add coverage; the normal suite replays that corpus.
+# Each libFuzzer target for FUZZ_SECONDS, starting from the small seed corpus kept in
+# tests/fuzz/corpus (which the normal suite replays) and growing its own corpus in build-fuzz.
 fuzz:
 	@$(MAKE) --no-print-directory packages PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVELMORA_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	for t in $(FUZZ_TARGETS); do \
-	  ./build-fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 tests/fuzz/corpus/$$t || exit 1; \
-	  rm -rf build-fuzz/merged && mkdir -p build-fuzz/merged; \
-	  ./build-fuzz/tests/fuzz/fuzz_$$t -merge=1 build-fuzz/merged tests/fuzz/corpus/$$t 2>/dev/null && \
-	  rm -rf tests/fuzz/corpus/$$t && mv build-fuzz/merged tests/fuzz/corpus/$$t; \
+	  mkdir -p build-fuzz/corpus/$$t; \
+	  ./build-fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    build-fuzz/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
 	done
 
 # Start-up, switching, the t-test expansion and memory, timed from outside on a virtual
