@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-tools-dev \
 	qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev fonts-liberation2 fonts-crosextra-carlito \
-	xvfb xauth xdotool locales-all
+	libboost-math-dev xvfb xauth xdotool locales-all
 
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := numbers dates calculator conversions settings

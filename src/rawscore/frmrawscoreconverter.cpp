@@ -12,6 +12,7 @@
 #include "shell/platform.h"
 #include "shell/settingsrecord.h"
 #include "shell/updown.h"
+#include "stats/intervals.h"
 #include "stats/numbers.h"
 #include "stats/smallsample.h"
 
@@ -71,6 +72,9 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     lblAdjustedPercentileTitle = Place(CaptionLabel(client, QStringLiteral("Adjusted %ile"), caption),
                                        "lblAdjustedPercentileTitle", 1575, 2730, 1380, 330);
     lblAdjustedPercentile = Place(ResultLabel(client), "lblAdjustedPercentile", 1575, 3045, 1275, 435);
+    // The interval estimate takes the free strip above the buttons of the expanded window.
+    lblInterval = Place(CaptionLabel(client, QString(), Arial(8.25, true)), "lblInterval", 105, 3480, 4215, 300);
+    lblInterval->setAlignment(Qt::AlignCenter);
 
     frmOptions = Place(new QGroupBox(QStringLiteral("Options"), client), "frmOptions", 2940, 1680, 1380,
                        kFrameExpanded);
@@ -183,6 +187,7 @@ void frmRawScoreConverter::cmdCalculate_Click() {
         const SmallSampleResult small = SmallN(rawScore, mean, sd, n, reverse, decimals);
         lblTScore->setText(ShownNumber(FormatGeneral(small.tScore, 7)));
         lblAdjustedPercentile->setText(ShownNumber(FormatGeneral(small.adjustedPercentile, 7)));
+        showInterval(rawScore, mean, sd, n, reverse, decimals);
     }
     const RawScoreResult result = ScoreRawScore(rawScore, mean, sd, reverse, decimals);
     lblAnswer->setText(ShownNumber(FormatPlaces(result.percentile, decimals)));
@@ -192,7 +197,7 @@ void frmRawScoreConverter::cmdCalculate_Click() {
 
 void frmRawScoreConverter::cmdClear_Click() {
     for (QLineEdit* box : {txtRawScore, txtMean, txtSD, txtSampleN}) box->clear();
-    for (QLabel* label : {lblZscore, lblAnswer, lblTScore, lblAdjustedPercentile}) label->clear();
+    for (QLabel* label : {lblZscore, lblAnswer, lblTScore, lblAdjustedPercentile, lblInterval}) label->clear();
     focusControl(txtRawScore);
 }
 
@@ -216,7 +221,7 @@ void frmRawScoreConverter::expand() {
     applyHeight();
     frmOptions->resize(frmOptions->width(), TwipsToPixels(kFrameExpanded));
     for (QWidget* control : std::initializer_list<QWidget*>{lblTScoreTitle, lblTScore, lblAdjustedPercentileTitle,
-                                                            lblAdjustedPercentile, lblSampleN, txtSampleN})
+                                                            lblAdjustedPercentile, lblInterval, lblSampleN, txtSampleN})
         control->show();
     txtSampleN->setEnabled(true);
     focusControl(txtSampleN);
@@ -227,12 +232,13 @@ void frmRawScoreConverter::expand() {
 void frmRawScoreConverter::collapse() {
     frmOptions->resize(frmOptions->width(), TwipsToPixels(kFrameCollapsed));
     for (QWidget* control : std::initializer_list<QWidget*>{lblTScoreTitle, lblTScore, lblAdjustedPercentileTitle,
-                                                            lblAdjustedPercentile, lblSampleN, txtSampleN})
+                                                            lblAdjustedPercentile, lblInterval, lblSampleN, txtSampleN})
         control->hide();
     txtSampleN->setEnabled(false);
     txtSampleN->clear();
     lblTScore->clear();
     lblAdjustedPercentile->clear();
+    lblInterval->clear();
     while (outerHeight_ > kCollapsedHeight) outerHeight_ -= kStep;
     applyHeight();
     focusControl(txtRawScore);
@@ -248,6 +254,20 @@ void frmRawScoreConverter::applyHeight() {
     cmdClear->move(cmdClear->x(), TwipsToPixels(kButtonsTop + offset));
     cmdCalculate->move(cmdCalculate->x(), TwipsToPixels(kButtonsTop + offset));
     setClientHeightTwips(outerHeight_ - kNonClientHeight);
+}
+
+void frmRawScoreConverter::showInterval(float rawScore, float mean, float sd, std::int16_t n, bool reverse,
+                                        unsigned decimals) {
+    const IntervalEstimate estimate = SmallSampleInterval(rawScore, mean, sd, n, reverse);
+    const auto percentile = [&](const Bound& bound) { return ShownNumber(PercentileBoundText(bound, decimals)); };
+    const auto zcc = [&](const Bound& bound) { return ShownNumber(ZccBoundText(bound, ZScorePlaces(decimals))); };
+    lblInterval->setText(QStringLiteral("95% CI %1 to %2").arg(percentile(estimate.percentileLow), percentile(estimate.percentileHigh)));
+    const QString meaning =
+        QStringLiteral("95% interval estimate of the percentage of the population below this score (Crawford and "
+                       "Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.")
+            .arg(zcc({estimate.zcc, false}), zcc(estimate.zccLow), zcc(estimate.zccHigh));
+    lblInterval->setToolTip(meaning);
+    DescribeResult(lblInterval, meaning);
 }
 
 void frmRawScoreConverter::setTTestTooltips(bool useTTest) {

@@ -50,6 +50,7 @@ public:
     QLabel* lblTScore = nullptr;
     QLabel* lblAdjustedPercentileTitle = nullptr;
     QLabel* lblAdjustedPercentile = nullptr;
+    QLabel* lblInterval = nullptr;
     QGroupBox* frmOptions = nullptr;
     QCheckBox* chkReverse = nullptr;
     QCheckBox* chkUseTtest = nullptr;
@@ -72,6 +73,7 @@ private:
     // Moves the controls below the options by the steps taken and sizes the window.
     void applyHeight();
     void setTTestTooltips(bool useTTest);
+    void showInterval(float rawScore, float mean, float sd, std::int16_t n, bool reverse, unsigned decimals);
     void showMessage(const QString& text);
     float readBox(const QLineEdit* box) const;
     void numberBox_KeyPress(QLineEdit* box, int& keyAscii);

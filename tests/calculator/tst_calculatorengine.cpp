@@ -22,6 +22,7 @@ private slots:
         QTest::newRow("a second point is ignored") << "1 . 2 . 3" << "1.23" << 0;
         QTest::newRow("a readout keeps sixteen decimals") << "1.23456789012345678 B" << "1.234567890123456" << 0;
         QTest::newRow("a readout is rounded at sixteen decimals") << "0.1234567890123456789 B" << "0.1234567890123457" << 0;
+        QTest::newRow("a half at the sixteenth decimal rounds away from zero") << ".00000001 X .000000005 =" << "0.0000000000000001" << 0;
         QTest::newRow("equals again changes nothing") << "5 + 3 = =" << "8." << 0;
         QTest::newRow("a number after equals starts anew") << "5 + 3 = 2 X 3 =" << "6." << 0;
         QTest::newRow("left to right, no precedence") << "2 + 3 X 4 =" << "20." << 0;

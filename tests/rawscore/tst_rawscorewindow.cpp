@@ -33,7 +33,9 @@ const Scenario kRows[] = {
     {"the percentile in single precision", 1, {kDecimals4}, "[chkReverse][txtRawScore]71\r100\r15\r", {"lblAnswer=97.3402"}},
     {"the percentile rounded half to even", 1, {kDecimals4}, "[chkReverse][txtRawScore]76.95\r100\r15\r", {"lblAnswer=93.7812"}},
     {"t-test with n 10", 1, {kTTest}, kCalculated + "10\r",
-     {"lblZscore=1.00", "lblAnswer=84.1", "lblTScore=0.9535", "lblAdjustedPercentile=81.7", "focus=cmdClear"}},
+     {"lblZscore=1.00", "lblAnswer=84.1", "lblTScore=0.9535", "lblAdjustedPercentile=81.7", "lblInterval=95% CI 58.5 to 96.0",
+      "tip:lblInterval=95% interval estimate of the percentage of the population below this score (Crawford and Garthwaite, "
+      "2002). z-CC 1.00, 95% CI 0.21 to 1.75.", "focus=cmdClear"}},
     {"sample size 1.5 reads as 2", 1, {kTTest}, kCalculated + "1.5\r", {"lblTScore=0.8165", "lblAdjustedPercentile=71.8"}},
     {"sample size 2.5 reads as 2", 1, {kTTest}, kCalculated + "2.5\r", {"lblTScore=0.8165"}},
     // Refused entries: the message, the focus, and whether the previous percentile stays.
@@ -63,7 +65,7 @@ const Scenario kRows[] = {
     {"copy takes the percentile", 1, {}, kCalculated + "[cmdCopy]", {"clipboard=84.1"}},
     {"with the t-test copy takes the adjusted percentile", 1, {kTTest}, kCalculated + "10\r[cmdCopy]", {"clipboard=81.7"}},
     {"Esc clears but keeps the options", 1, {kTTest, "Number of Decimals=2"}, "[chkReverse][txtRawScore]" + kCalculated + "10\r\x1b",
-     {"lblZscore=", "lblAnswer=", "lblTScore=", "lblAdjustedPercentile=", "txtRawScore=", "txtSampleN=", "checked:chkReverse=1",
+     {"lblZscore=", "lblAnswer=", "lblTScore=", "lblAdjustedPercentile=", "lblInterval=", "txtRawScore=", "txtSampleN=", "checked:chkReverse=1",
       "checked:chkUseTtest=1", "lblNumberOfDecimals= 2", "focus=txtRawScore"}},
     {"the spinner sets the decimals for the next calculation", 1, {}, kCalculated + "[up][up][up][up][up]",
      {"lblNumberOfDecimals= 4", "lblAnswer=84.1"}},
@@ -72,7 +74,7 @@ const Scenario kRows[] = {
      {"shown:txtSampleN=1", "focus=txtSampleN", "tip:cmdCopy=Copy adjusted percentile to clipboard",
       "tip:UpDown1=Set number of decimal places in percentile and adjusted percentile"}},
     {"and collapses it, emptying the t-test results", 1, {kTTest}, kCalculated + "10\r[chkUseTtest]",
-     {"shown:txtSampleN=0", "txtSampleN=", "lblTScore=", "focus=txtRawScore", "tip:cmdCopy=Copy percentile to clipboard"}},
+     {"shown:txtSampleN=0", "txtSampleN=", "lblTScore=", "lblInterval=", "focus=txtRawScore", "tip:cmdCopy=Copy percentile to clipboard"}},
 };
 
 class TestRawScoreWindow : public QObject {

@@ -9,7 +9,7 @@ const Scenario kRows[] = {
     {"raw score", 1, {}, "115\r100\r15\r", {"lblZscore=1,00", "lblAnswer=84,1"}},
     {"raw score, three decimals", 1, {"Number of Decimals=3"}, "115\r100\r15\r[cmdCopy]", {"lblAnswer=84,134", "clipboard=84,134"}},
     {"t-test", 1, {"UseTTest=1"}, "115\r100\r15\r10\r[cmdCopy]",
-     {"lblZscore=1,00", "lblTScore=0,9535", "lblAdjustedPercentile=81,7", "clipboard=81,7"}},
+     {"lblZscore=1,00", "lblTScore=0,9535", "lblAdjustedPercentile=81,7", "lblInterval=95% CI 58,5 to 96,0", "clipboard=81,7"}},
     {"z 1 to percentile", 2, {}, "1\r[cmdCopy]", {"lblAnswer=84,1", "clipboard=84,1"}},
     {"percentile 97.5 to z", 2, {"Convert From=0", "Convert To=4"}, "97.5\r", {"lblAnswer=1,96"}},
     {"calculator 1.5 + 2", 5, {}, "1.5+2\r", {"Readout=3,5"}},

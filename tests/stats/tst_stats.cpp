@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "rows.h"
+#include "stats/intervals.h"
 #include "stats/normal.h"
 #include "stats/numbers.h"
 #include "stats/smallsample.h"
@@ -16,6 +17,7 @@ struct InverseRow { const char* name; double p; double z; };
 struct ReadRow { const char* name; const char* text; double value; };
 struct RoundRow { const char* name; double value; int places; double rounded; };
 struct FormatRow { const char* name; double value; int places; const char* text; };
+struct IntervalRow { const char* name; double raw, mean, sd; int n; bool reverse; unsigned places; const char* percentages; const char* zcc; };
 struct SampleRow { const char* name; float raw, mean, sd; int n; bool reverse; int decimals; const char* t; const char* adjusted; };
 Q_DECLARE_METATYPE(DistRow)
 Q_DECLARE_METATYPE(InverseRow)
@@ -23,6 +25,7 @@ Q_DECLARE_METATYPE(ReadRow)
 Q_DECLARE_METATYPE(RoundRow)
 Q_DECLARE_METATYPE(FormatRow)
 Q_DECLARE_METATYPE(SampleRow)
+Q_DECLARE_METATYPE(IntervalRow)
 
 const DistRow kDistRows[] = {
     {"the middle is exactly one half", 0, true, 0.5f}, {"density at 0", 0, false, 0.3989423f},
@@ -79,6 +82,18 @@ const SampleRow kSampleRows[] = {
     {"the log-gamma sum rounded at each step", 99, 100, 15, 65, false, 4, "-0.0662", "47.3729"},
     {"each term of the series in single precision", 93, 100, 15, 19, false, 4, "-0.4549", "32.7327"},
     {"1 / z squared of log-gamma in single precision", 28.80401f, 50, 15, 3, false, 3, "-1.2238", "17.283"},
+};
+
+const IntervalRow kIntervalRows[] = {
+    {"115/100/15 with n 10", 115, 100, 15, 10, false, 4, "58.4557 to 96.0051", "0.2136 to 1.7513"},
+    {"130/100/15 with n 5", 130, 100, 15, 5, false, 4, "64.8471 to 99.9820", "0.3812 to 3.5675"},
+    {"70/100/15 with n 20", 70, 100, 15, 20, false, 4, "0.2895 to 11.0675", "-2.7595 to -1.2229"},
+    {"at the mean", 100, 100, 15, 10, false, 4, "26.7696 to 73.2304", "-0.6198 to 0.6198"},
+    {"reversed: the percentage above, z-CC turned round", 115, 100, 15, 10, true, 1, "4.0 to 41.5", "-1.75 to -0.21"},
+    {"a bound that shows as 100", 130, 100, 15, 5, false, 1, "64.8 to > 99.9", "0.38 to 3.57"},
+    {"no decimals", 130, 100, 15, 5, false, 0, "65 to > 99", "0.38 to 3.57"},
+    {"bounds beyond reach", 1e6, 0, 1, 9999, false, 2, "> 99.99 to > 99.99", "> 500.03 to > 500.03"},
+    {"far below with the smallest sample", -1e6, 0, 1, 2, false, 1, "< 0.1 to < 0.1", "< -35355.34 to -31337.98"},
 };
 
 namespace {
@@ -173,6 +188,30 @@ private slots:
         const auto result = SmallN(row.raw, row.mean, row.sd, std::int16_t(row.n), row.reverse, unsigned(row.decimals));
         QCOMPARE(FormatGeneral(result.tScore, 7), std::string(row.t));
         QCOMPARE(FormatGeneral(result.adjustedPercentile, 7), std::string(row.adjusted));
+    }
+
+    void intervalEstimates_data() { AddRows(kIntervalRows); }
+    void intervalEstimates() {
+        QFETCH(IntervalRow, row);
+        const IntervalEstimate e = SmallSampleInterval(row.raw, row.mean, row.sd, row.n, row.reverse);
+        QCOMPARE(PercentileBoundText(e.percentileLow, row.places) + " to " + PercentileBoundText(e.percentileHigh, row.places),
+                 std::string(row.percentages));
+        QCOMPARE(ZccBoundText(e.zccLow, std::max(row.places, 2u)) + " to " + ZccBoundText(e.zccHigh, std::max(row.places, 2u)),
+                 std::string(row.zcc));
+    }
+
+    void intervalsAgreeWithAnIndependentComputation() {
+        QFile fixture(VELMORA_TESTS_DIR "/stats/fixtures/intervals.csv");
+        QVERIFY(fixture.open(QIODevice::ReadOnly | QIODevice::Text));
+        fixture.readLine();
+        int rows = 0;
+        for (QList<QByteArray> v; !(v = fixture.readLine().trimmed().split(',')).first().isEmpty(); ++rows) {
+            const IntervalEstimate e = SmallSampleInterval(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(), v[3].toInt(), false);
+            const double got[] = {e.percentileLow.value, e.percentileHigh.value, e.zccLow.value, e.zccHigh.value};
+            for (int i = 0; i < 4; ++i)
+                QVERIFY2(std::fabs(got[i] - v[4 + i].toDouble()) < 1e-6, qPrintable(QString("row %1: %2 against %3").arg(rows).arg(got[i]).arg(v[4 + i])));
+        }
+        QCOMPARE(rows, 300);
     }
 
     void logGammaMatchesTheLibrary() {

@@ -61,8 +61,10 @@ QWidget* shownModuleWindow() {
 }  // namespace
 
 QString Shown(QString text) {
-    if (!text.contains(QRegularExpression("[A-Za-z]"))) text.replace('.', QLocale::system().decimalPoint());
-    return text;
+    // In a text with words only a point between digits is a decimal point ("Cannot divide by 0." keeps its own).
+    static const QRegularExpression words("[A-Za-z]"), decimalPoint("(?<=\\d)\\.(?=\\d)");
+    if (text.contains(words)) return text.replace(decimalPoint, QLocale::system().decimalPoint());
+    return text.replace('.', QLocale::system().decimalPoint());
 }
 
 QWidget* StartProgram(int module, const QStringList& stored) {
@@ -141,7 +143,7 @@ void Check(const QStringList& seen, const RecordingPlatform& platform) {
         else if (what == "ends") actual = QString::number(platform.programEnds);
         else if (what.startsWith("stored:")) actual = modVelmora::ReadStoredValue(what.mid(7)).value_or("<none>");
         else actual = textOf(what);
-        if (!what.contains(':') && qobject_cast<QLabel*>(find<QWidget>(what))) expected = Shown(expected);
+        if (what.startsWith("tip:") || (!what.contains(':') && qobject_cast<QLabel*>(find<QWidget>(what)))) expected = Shown(expected);
         QVERIFY2(actual == expected, qPrintable(QString("%1: \"%2\", expected \"%3\"").arg(what, actual, expected)));
     }
 }

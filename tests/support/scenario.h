@@ -32,7 +32,7 @@ void StopProgram();
 void Play(const QString& steps);
 
 // Each entry is "what=expected": a control's name for its text (numbers in
-// labels are written with "." and read with the locale's separator),
+// labels and tooltips are written with "." and read with the locale's separator),
 // "tip:name", "shown:name" and "checked:name" (1 or 0), "colour:name" (its
 // background, "#ffff00"), "focus", "window" (the module window shown) and "position" ("x,y" in
 // pixels), "clipboard",
@@ -51,8 +51,8 @@ struct StoreWriteLog {
     QStringList writes;
 };
 
-// A number as the user reads it: "." becomes the locale's decimal separator,
-// in any text without letters.
+// Numbers as the user reads them: "." becomes the locale's decimal separator
+// (in a text with words, only a point between digits).
 QString Shown(QString text);
 
 // Makes the window active so that keys reach its focused control.

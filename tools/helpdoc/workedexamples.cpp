@@ -8,6 +8,7 @@
 #include "calculator/calculatorengine.h"
 #include "converter/conversions.h"
 #include "rawscore/rawscore.h"
+#include "stats/intervals.h"
 #include "stats/numbers.h"
 #include "stats/smallsample.h"
 
@@ -78,6 +79,16 @@ std::string fill(const std::vector<std::string>& w, const std::string& version) 
         const SmallSampleResult result = SmallN(number(w[1]), number(w[2]), number(w[3]),
                                                 ReadSampleSize(w[4]), false, decimals);
         return FormatGeneral(what == "tscore" ? result.tScore : result.adjustedPercentile, 7);
+    }
+    if (what.starts_with("interval") || what == "zcc") {
+        needs(4);
+        const unsigned decimals = w.size() > 5 ? count(w[5]) : 2;
+        const IntervalEstimate e = SmallSampleInterval(number(w[1]), number(w[2]), number(w[3]), ReadSampleSize(w[4]), false);
+        const std::string low = PercentileBoundText(e.percentileLow, decimals), high = PercentileBoundText(e.percentileHigh, decimals);
+        if (what == "interval-low") return low;
+        if (what == "interval-high") return high;
+        if (what == "interval") return low + " to " + high;
+        return FormatPlaces(e.zcc, 2) + " (95% CI " + ZccBoundText(e.zccLow, 2) + " to " + ZccBoundText(e.zccHigh, 2) + ")";
     }
     if (what == "convert") {
         needs(4);

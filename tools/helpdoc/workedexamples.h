@@ -9,6 +9,8 @@
 //   {{percentile RAW MEAN SD DECIMALS [reverse]}} percentile as it shows it
 //   {{tscore RAW MEAN SD N}}                      t value of the t-test option
 //   {{adjusted RAW MEAN SD N DECIMALS}}           adjusted percentile
+//   {{interval RAW MEAN SD N DECIMALS}}           its 95% interval ("58.5 to 96.0"); interval-low, interval-high one end
+//   {{zcc RAW MEAN SD N}}                         z-CC with its 95% interval
 //   {{convert FROM TO ENTRY DECIMALS}}            the score converter (percentile, scaled, standard, T, z)
 //   {{age BIRTH TEST}}                            the age calculator (ISO dates)
 //   {{calc KEYS}}                                 the calculator's display after the keys
