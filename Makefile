@@ -6,13 +6,13 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-tools-dev \
 	qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev fonts-liberation2 fonts-crosextra-carlito \
-	libboost-math-dev xvfb xauth xdotool locales-all
+	libboost-math-dev libcli11-dev libcsv-dev xvfb xauth xdotool locales-all
 
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := numbers dates calculator conversions settings
+FUZZ_TARGETS := numbers dates calculator conversions settings csv
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-BENCH_PACKAGES := libx11-dev libxtst-dev
+BENCH_PACKAGES := libx11-dev libxtst-dev time
 
 .PHONY: run test test-sanitize fuzz bench package build packages
 
@@ -50,6 +50,7 @@ bench:
 	cmake --build $(BUILD) -j $(JOBS)
 	@echo "Measured on: $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $$(nproc) cores, $$(date -u +%Y-%m-%d)"
 	xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/bench/velmora_bench ./$(BUILD)/src/velmora ./$(BUILD)/bench/bare_window 2>/dev/null
+	sh bench/cli.sh ./$(BUILD)/src/velmora-cli
 
 package: build
 	cd $(BUILD) && cpack

@@ -1,5 +1,6 @@
 #include "stats/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -13,7 +14,8 @@ namespace {
 // Fixed patterns take 15 significant digits, all a double holds reliably, so
 // 1.005 is treated as the half it was typed as.
 struct Decimal {
-    std::string digits;
+    char digits[24];  // up to 17 significant digits and a carry
+    int count = 0;
     int pointPosition = 0;
 };
 
@@ -25,10 +27,11 @@ Decimal toDecimal(double magnitude, int significantDigits) {
     const auto written = significantDigits > 0
                              ? std::to_chars(buffer, end, magnitude, std::chars_format::scientific, significantDigits - 1)
                              : std::to_chars(buffer, end, magnitude, std::chars_format::scientific);
+    // "d.ddde+XX", or "de+XX" for a single digit.
+    const char* p = std::find(buffer, written.ptr, 'e');
     Decimal d;
-    const char* p = buffer;
-    for (; *p != 'e'; ++p)
-        if (*p != '.') d.digits += *p;
+    d.digits[d.count++] = buffer[0];
+    for (const char* digit = buffer + 2; buffer[1] == '.' && digit < p; ++digit) d.digits[d.count++] = *digit;
     int exponent = 0;
     std::from_chars(p + (p[1] == '+' ? 2 : 1), written.ptr, exponent);
     d.pointPosition = exponent + 1;
@@ -38,30 +41,27 @@ Decimal toDecimal(double magnitude, int significantDigits) {
 // Keeps the first keep digits, rounding the rest half away from zero.
 void roundDigits(Decimal& d, int keep) {
     if (keep < 0) {
-        d.digits = "0";
-        d.pointPosition = 1;
+        d.digits[0] = '0';
+        d.count = d.pointPosition = 1;
         return;
     }
-    if (keep >= static_cast<int>(d.digits.size())) return;
-    const bool up = d.digits[static_cast<size_t>(keep)] >= '5';
-    d.digits.resize(static_cast<size_t>(keep));
+    if (keep >= d.count) return;
+    const bool up = d.digits[keep] >= '5';
+    d.count = keep;
     if (!up) return;
     int i = keep - 1;
-    for (; i >= 0 && d.digits[static_cast<size_t>(i)] == '9'; --i)
-        d.digits[static_cast<size_t>(i)] = '0';
+    for (; i >= 0 && d.digits[i] == '9'; --i) d.digits[i] = '0';
     if (i >= 0) {
-        ++d.digits[static_cast<size_t>(i)];
+        ++d.digits[i];
     } else {
-        d.digits.insert(d.digits.begin(), '1');
+        std::copy_backward(d.digits, d.digits + d.count, d.digits + d.count + 1);
+        d.digits[0] = '1';
+        ++d.count;
         ++d.pointPosition;
     }
 }
 
-char digitAt(const Decimal& d, int index) {
-    return index >= 0 && index < static_cast<int>(d.digits.size())
-               ? d.digits[static_cast<size_t>(index)]
-               : '0';
-}
+char digitAt(const Decimal& d, int index) { return index >= 0 && index < d.count ? d.digits[index] : '0'; }
 
 bool allZero(const std::string& s) { return s.find_first_not_of("0.") == std::string::npos; }
 
@@ -103,7 +103,8 @@ double ReadNumericPrefix(std::string_view text) {
 }
 
 double RoundToPlaces(double v, int places) {
-    const double scale = std::pow(10.0, places);
+    static constexpr double kPowersOfTen[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    const double scale = places >= 0 && places <= 8 ? kPowersOfTen[places] : std::pow(10.0, places);
     const double rounded = std::nearbyint(v * scale) / scale;
     return std::isfinite(rounded) ? rounded : v;
 }
@@ -114,15 +115,13 @@ namespace {
 // its sign unless it rounds to zero.
 std::string fixedText(Decimal d, bool negative, int places) {
     roundDigits(d, d.pointPosition + places);
-    std::string integerPart;
-    for (int i = 0; i < d.pointPosition; ++i) integerPart += digitAt(d, i);
-    if (integerPart.empty()) integerPart = "0";
-    std::string fraction;
-    for (int i = 0; i < places; ++i) fraction += digitAt(d, d.pointPosition + i);
-
-    std::string text = integerPart;
-    if (places > 0) text.append(".").append(fraction);
-    if (negative && !allZero(integerPart + fraction)) text.insert(text.begin(), '-');
+    std::string text;
+    text.reserve(static_cast<size_t>(std::max(d.pointPosition, 1) + places + 2));
+    if (d.pointPosition <= 0) text += '0';
+    for (int i = 0; i < d.pointPosition; ++i) text += digitAt(d, i);
+    if (places > 0) text += '.';
+    for (int i = 0; i < places; ++i) text += digitAt(d, d.pointPosition + i);
+    if (negative && !allZero(text)) text.insert(text.begin(), '-');
     return text;
 }
 
@@ -151,23 +150,24 @@ std::string FormatGeneral(double v, int significantDigits) {
     if (!std::isfinite(v)) return {};
     if (v == 0) return "0";
     Decimal d = toDecimal(std::fabs(v), significantDigits);
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
     const int exponent = d.pointPosition - 1;
-    const int count = static_cast<int>(d.digits.size());
+    const int count = d.count;
+    const std::string_view digits(d.digits, static_cast<size_t>(count));
 
     std::string text = v < 0 ? "-" : "";
     if (exponent < -4 || exponent >= significantDigits) {
         text += d.digits[0];
-        if (count > 1) text.append(".").append(d.digits, 1);
+        if (count > 1) text.append(".").append(digits.substr(1));
         const std::string power = std::to_string(std::abs(exponent));
         return text + (exponent < 0 ? "E-" : "E+") + (power.size() < 2 ? "0" : "") + power;
     }
     if (d.pointPosition <= 0) {
         text.append("0.").append(static_cast<size_t>(-d.pointPosition), '0');
-        return text + d.digits;
+        return text.append(digits);
     }
     for (int i = 0; i < d.pointPosition; ++i) text += digitAt(d, i);
-    if (count > d.pointPosition) text.append(".").append(d.digits, static_cast<size_t>(d.pointPosition));
+    if (count > d.pointPosition) text.append(".").append(digits.substr(static_cast<size_t>(d.pointPosition)));
     return text;
 }
 

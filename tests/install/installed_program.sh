@@ -2,7 +2,8 @@
 # Unpacks the Debian package into a scratch root, starts the installed
 # program on a virtual display, ends the splash with a key, checks that the
 # raw score window appears and that F1 hands the installed help document to
-# the desktop, then leaves by File > Exit and checks the saved settings.
+# the desktop, then leaves by File > Exit and checks the saved settings; and
+# that velmora-cli and its manual page are installed and work.
 #   installed_program.sh PACKAGE_DIR SCRATCH_DIR
 set -eu
 package=$(ls "$1"/velmora_*.deb | head -n 1)
@@ -44,5 +45,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
 ' "$scratch"
 
 grep -q "/usr/share/velmora/Velmora%20Help.pdf" "$scratch/opened" 2>/dev/null || fail "F1 did not open the installed help document"
+[ "$("$scratch/root/usr/bin/velmora-cli" convert 1.96 --from z --to percentile)" = "97.5" ] || fail "velmora-cli does not convert"
+[ -f "$scratch/root/usr/share/man/man1/velmora-cli.1" ] || fail "no velmora-cli manual page"
 grep -q "^View=1" "$XDG_CONFIG_HOME/Velmora/Velmora.conf" || fail "the settings were not saved at exit"
 echo "installed program: splash, raw score window, help document and saved settings as expected"

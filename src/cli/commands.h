@@ -1,0 +1,50 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The three commands of velmora-cli, computed from text fields exactly as the
+// windows compute them. The same code serves one value from the command line
+// and each row of a CSV file.
+
+namespace modVelmora::cli {
+
+enum class Command { Score, Convert, Age };
+
+// A row's fields by column (option) name; a column not listed is absent.
+struct Fields {
+    std::vector<std::pair<std::string_view, std::string_view>> byColumn;
+
+    std::optional<std::string_view> operator()(std::string_view column) const {
+        for (const auto& [name, text] : byColumn)
+            if (name == column) return text;
+        return std::nullopt;
+    }
+};
+
+struct Outcome {
+    std::vector<std::string> results;  // as ResultColumns; all empty when the row failed
+    std::string error;                 // empty, or the reason
+};
+
+// The columns a file must have, and the optional ones the command reads.
+std::vector<std::string> RequiredColumns(Command command);
+std::vector<std::string> OptionalColumns(Command command);
+// The columns the command adds; score adds the t-test's only with a sample size column.
+std::vector<std::string> ResultColumns(Command command, bool withSampleSize);
+
+// What a row is read with besides its fields: dates as the age window reads
+// them, and today, which stands in for an age's missing test date.
+struct Context {
+    std::function<std::optional<std::chrono::year_month_day>(std::string_view text)> readDate;
+    std::chrono::year_month_day today;
+};
+
+// Fills outcome, whose storage is reused from row to row.
+void Compute(Command command, const Fields& fields, bool withSampleSize, const Context& context, Outcome& outcome);
+
+}  // namespace modVelmora::cli

@@ -1,0 +1,179 @@
+#include "cli/csvtable.h"
+
+#include <algorithm>
+#include <csv.h>
+#include <optional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace modVelmora::cli {
+
+namespace {
+
+constexpr int kRowNotBegun = 0;  // libcsv's parser state between records
+
+void appendField(std::string& out, std::string_view field) {
+    if (std::none_of(field.begin(), field.end(), [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; })) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+std::string columnName(std::string_view field) {
+    std::string name(field.substr(0, field.find_last_not_of(" \t") + 1));
+    name.erase(0, name.find_first_not_of(" \t"));
+    std::transform(name.begin(), name.end(), name.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    return name;
+}
+
+// The parse in progress: libcsv hands over fields and row ends; this turns them into output rows.
+class Table {
+public:
+    Table(Command command, const Context& context, const CsvStreams& streams)
+        : command_(command), context_(context), streams_(streams) {}
+
+    // The record's fields are kept end to end in one buffer, reused from row to row.
+    void field(std::string_view text) {
+        spans_.emplace_back(arena_.size(), text.size());
+        arena_ += text;
+    }
+    void rowEnd() {
+        if (!hasHeader()) takeHeader();
+        else takeRecord();
+        arena_.clear();
+        spans_.clear();
+        if (out_.size() > (1 << 20)) flush();
+    }
+    void flush() {
+        streams_.write(out_);
+        out_.clear();
+    }
+
+    bool hasHeader() const { return !header_.empty(); }
+
+    long recordLine = 1;
+    std::string usageProblem;
+    CsvCounts counts;
+
+private:
+    std::string_view fieldAt(size_t index) const { return std::string_view(arena_).substr(spans_[index].first, spans_[index].second); }
+
+    void takeHeader() {
+        for (size_t i = 0; i < spans_.size(); ++i) header_.emplace_back(fieldAt(i));
+        // Where each column the command reads stands; the first of two like-named columns counts.
+        std::vector<std::string> read = RequiredColumns(command_), optional = OptionalColumns(command_);
+        read.insert(read.end(), optional.begin(), optional.end());
+        for (const std::string& column : read) {
+            for (size_t i = 0; i < header_.size(); ++i) {
+                if (columnName(header_[i]) != column) continue;
+                columns_.emplace_back(column, int(i));
+                break;
+            }
+        }
+        for (const std::string& required : RequiredColumns(command_))
+            if (!indexOf(required) && usageProblem.empty()) usageProblem = "the file has no column \"" + required + "\"";
+        withSampleSize_ = command_ == Command::Score && indexOf("n");
+        std::vector<std::string> names = header_;
+        for (std::string& column : ResultColumns(command_, withSampleSize_)) names.push_back(std::move(column));
+        names.emplace_back("error");
+        writeRow(std::vector<std::string_view>(names.begin(), names.end()));
+    }
+
+    void takeRecord() {
+        ++counts.rows;
+        fields_.byColumn.clear();
+        for (const auto& [name, index] : columns_)
+            fields_.byColumn.emplace_back(name, size_t(index) < spans_.size() ? fieldAt(size_t(index)) : std::string_view());
+        Outcome& outcome = outcome_;
+        Compute(command_, fields_, withSampleSize_, context_, outcome);
+        if (spans_.size() > header_.size() && outcome.error.empty()) {
+            outcome.results.assign(outcome.results.size(), {});
+            outcome.error = "the row has more fields than the header";
+        }
+        row_.clear();
+        for (size_t i = 0; i < header_.size(); ++i) row_.push_back(i < spans_.size() ? fieldAt(i) : std::string_view());
+        row_.insert(row_.end(), outcome.results.begin(), outcome.results.end());
+        row_.push_back(outcome.error);
+        writeRow(row_);
+        if (outcome.error.empty()) return;
+        ++counts.failed;
+        streams_.report("line " + std::to_string(recordLine) + ": " + outcome.error);
+    }
+
+    std::optional<int> indexOf(std::string_view column) const {
+        for (const auto& [name, index] : columns_)
+            if (name == column) return index;
+        return std::nullopt;
+    }
+
+    void writeRow(const std::vector<std::string_view>& fields) {
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0) out_ += ',';
+            appendField(out_, fields[i]);
+        }
+        out_ += '\n';
+    }
+
+    const Command command_;
+    const Context& context_;
+    const CsvStreams& streams_;
+    std::vector<std::string> header_;
+    std::vector<std::pair<std::string, int>> columns_;  // the command's columns in the file
+    bool withSampleSize_ = false;
+    std::string arena_;
+    std::vector<std::pair<size_t, size_t>> spans_;
+    std::vector<std::string_view> row_;
+    Fields fields_;
+    Outcome outcome_;
+    std::string out_;
+};
+
+void onField(void* text, size_t size, void* table) {
+    static_cast<Table*>(table)->field(std::string_view(static_cast<const char*>(text), text ? size : 0));
+}
+void onRowEnd(int, void* table) { static_cast<Table*>(table)->rowEnd(); }
+// Fields are passed on exactly as written: no blanks trimmed.
+int noBlanks(unsigned char) { return 0; }
+
+}  // namespace
+
+CsvCounts RunCsv(Command command, const Context& context, const CsvStreams& streams) {
+    Table table(command, context, streams);
+    csv_parser parser;
+    csv_init(&parser, 0);
+    const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv_free);
+    csv_set_space_func(&parser, noBlanks);
+
+    // Fed a line at a time, so that each record's first line is known for its report.
+    std::vector<char> buffer(1 << 16);
+    long line = 1;
+    bool atLineStart = true, first = true;
+    for (std::size_t got; (got = streams.read(buffer.data(), buffer.size())) > 0; first = false) {
+        std::string_view chunk(buffer.data(), got);
+        if (first && chunk.starts_with("\xEF\xBB\xBF")) chunk.remove_prefix(3);  // a spreadsheet's byte order mark
+        while (!chunk.empty()) {
+            const size_t end = chunk.find('\n');
+            const size_t take = end == std::string_view::npos ? chunk.size() : end + 1;
+            if (atLineStart && parser.pstate == kRowNotBegun) table.recordLine = line;
+            csv_parse(&parser, chunk.data(), take, onField, onRowEnd, &table);
+            if (!table.usageProblem.empty()) throw UsageError(table.usageProblem);
+            atLineStart = end != std::string_view::npos;
+            line += atLineStart;
+            chunk.remove_prefix(take);
+        }
+    }
+    csv_fini(&parser, onField, onRowEnd, &table);
+    if (!table.usageProblem.empty()) throw UsageError(table.usageProblem);
+    if (!table.hasHeader()) throw UsageError("the file is empty: it needs a header line");
+    table.flush();
+    return table.counts;
+}
+
+}  // namespace modVelmora::cli

@@ -1,0 +1,146 @@
+// velmora-cli: Velmora's numbers for one value on the command line, or for
+// every row of a CSV file. Exit status 0 when everything was computed, 1 when
+// a value or row failed, 2 for a usage error.
+#include <CLI/CLI.hpp>
+#include <QDate>
+#include <QString>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <algorithm>
+#include <map>
+
+#include "age/datetext.h"
+#include "cli/commands.h"
+#include "cli/csvtable.h"
+
+using namespace modVelmora::cli;
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+struct Options {
+    std::map<std::string, std::string> named;  // by column name; positional values too
+    bool reverse = false;
+    std::string csv;
+};
+
+Context desktopContext() {
+    return {[](std::string_view text) -> std::optional<std::chrono::year_month_day> {
+                const auto date = modVelmora::ReadDate(QString::fromUtf8(text.data(), qsizetype(text.size())));
+                if (!date) return std::nullopt;
+                return modVelmora::ToYearMonthDay(*date);
+            },
+            modVelmora::ToYearMonthDay(QDate::currentDate())};
+}
+
+int usage(const std::string& problem) {
+    std::fprintf(stderr, "velmora-cli: %s (velmora-cli --help tells more)\n", problem.c_str());
+    return kUsage;
+}
+
+int runCsv(Command command, const std::string& path) {
+    std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+    if (!in) return usage("cannot read " + path + ": " + std::strerror(errno));
+    const CsvStreams streams{[in](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, in); },
+                             [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); },
+                             [](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); }};
+    try {
+        const CsvCounts counts = RunCsv(command, desktopContext(), streams);
+        if (in != stdin) std::fclose(in);
+        return counts.failed ? kFailed : 0;
+    } catch (const UsageError& error) {
+        return usage(error.what());
+    }
+}
+
+// One value: a line for each result, its name aligned before it.
+int runOne(Command command, const Options& options) {
+    std::map<std::string, std::string> fields = options.named;
+    if (options.reverse) fields["reverse"] = "1";
+    const std::vector<std::string> required = RequiredColumns(command);
+    for (const std::string& column : required)
+        if (!fields.count(column)) return usage("missing " + std::string(column == required[0] ? "" : "--") + column);
+    const bool withSampleSize = fields.count("n") != 0;
+    Fields given;
+    for (const auto& [column, text] : fields) given.byColumn.emplace_back(column, text);
+    Outcome outcome;
+    Compute(command, given, withSampleSize, desktopContext(), outcome);
+    if (!outcome.error.empty()) {
+        std::fprintf(stderr, "velmora-cli: %s\n", outcome.error.c_str());
+        return kFailed;
+    }
+    const auto& r = outcome.results;
+    std::vector<std::pair<const char*, std::string>> lines;
+    if (command == Command::Convert) lines = {{"", r[0]}};
+    if (command == Command::Age) lines = {{"years", r[0]}, {"months", r[1]}, {"days", r[2]}, {"age", r[3]}};
+    if (command == Command::Score) lines = {{"z-score", r[0]}, {"percentile", r[1]}};
+    if (command == Command::Score && withSampleSize)
+        lines.insert(lines.end(), {{"t", r[2]}, {"adjusted percentile", r[3]}, {"95% CI", r[4] + " to " + r[5]},
+                                   {"z-CC", r[6] + " (95% CI " + r[7] + " to " + r[8] + ")"}});
+    for (const auto& [name, value] : lines) std::printf(*name ? "%-21s%s\n" : "%s%s\n", name, value.c_str());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    CLI::App app{"Velmora's percentiles, score conversions and ages, for one value or a CSV file.", "velmora-cli"};
+    app.require_subcommand(1);
+    app.set_version_flag("--version", VELMORA_VERSION);
+    Options options;
+    std::map<Command, CLI::App*> commands;
+    const auto csvOption = [&](CLI::App* command, const char* columns) {
+        command->add_option("--csv", options.csv, std::string("read rows from a CSV FILE with a header (- or nothing for standard input); columns ") + columns)
+            ->expected(0, 1)
+            ->type_name("FILE");
+    };
+    const auto named = [&](CLI::App* command, const char* name, const char* type, const char* help) {
+        command->add_option(std::string("--") + name, options.named[name], help)->type_name(type);
+    };
+
+    CLI::App* score = commands[Command::Score] = app.add_subcommand("score", "A raw score against the norms: z-score and percentile; with --n also t, the adjusted percentile, its 95% interval and z-CC.");
+    score->add_option("RAW", options.named["raw"], "the raw score")->type_name("NUMBER");
+    named(score, "mean", "M", "mean of the normative sample");
+    named(score, "sd", "S", "standard deviation of the normative sample");
+    named(score, "n", "N", "size of the normative sample, for the t-test of a small sample");
+    score->add_flag("--reverse", options.reverse, "low scores are good (errors, reaction times)");
+    named(score, "decimals", "D", "decimal places of the percentile, 0 to 4 (default 1)");
+    csvOption(score, "raw,mean,sd and optional n,reverse,decimals");
+
+    CLI::App* convert = commands[Command::Convert] = app.add_subcommand("convert", "A score from one scale to another: percentile, scaled, standard, t or z.");
+    convert->add_option("VALUE", options.named["value"], "the score to convert")->type_name("NUMBER");
+    named(convert, "from", "SCALE", "the scale of VALUE: percentile, scaled, standard, t or z");
+    named(convert, "to", "SCALE", "the scale wanted: percentile, scaled, standard, t or z");
+    named(convert, "decimals", "D", "decimal places of a percentile or z-score, 0 to 4 (default 1; a z-score shows at least 2)");
+    csvOption(convert, "value,from,to and optional decimals");
+
+    CLI::App* age = commands[Command::Age] = app.add_subcommand("age", "The age in years, months and days at the test date (today when left out).");
+    age->add_option("BIRTH", options.named["birth"], "the birth date, in a form the age window reads or ISO 8601")->type_name("DATE");
+    age->add_option("TEST", options.named["test"], "the test date (default today)")->type_name("DATE");
+    csvOption(age, "birth and optional test");
+
+    if (argc > 1 && argv[1][0] != '-' && std::none_of(commands.begin(), commands.end(), [&](const auto& command) { return command.second->get_name() == argv[1]; }))
+        return usage(std::string("unknown command ") + argv[1]);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::CallForVersion& version) {
+        return app.exit(version);
+    } catch (const CLI::ParseError& error) {
+        return usage(error.what());
+    }
+    // Options left out are not fields at all.
+    std::erase_if(options.named, [](const auto& field) { return field.second.empty(); });
+    for (const auto& [command, subcommand] : commands) {
+        if (!subcommand->parsed()) continue;
+        if (subcommand->count("--csv") == 0) return runOne(command, options);
+        if (!options.named.empty() || options.reverse)
+            return usage("--csv takes every value from the file");
+        return runCsv(command, options.csv.empty() ? "-" : options.csv);
+    }
+    return kUsage;
+}

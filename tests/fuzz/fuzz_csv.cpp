@@ -1,0 +1,57 @@
+// Any bytes read as a CSV file by each command: never a crash, and the output
+// is CSV again whose every row has as many fields as its header.
+#include <csv.h>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "age/dateparse.h"
+#include "cli/csvtable.h"
+
+namespace {
+
+struct Widths {
+    std::size_t fields = 0, header = 0;
+    bool first = true;
+};
+
+void onField(void*, std::size_t, void* widths) { ++static_cast<Widths*>(widths)->fields; }
+void onRowEnd(int, void* data) {
+    auto& widths = *static_cast<Widths*>(data);
+    if (widths.first) widths.header = widths.fields;
+    else if (widths.fields != widths.header) std::abort();
+    widths.first = false;
+    widths.fields = 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace modVelmora::cli;
+    static const auto english = modVelmora::DateConventions::English();
+    const Context context{[](std::string_view text) { return modVelmora::ParseDate(text, english); },
+                          std::chrono::year_month_day(std::chrono::year(2018), std::chrono::January, std::chrono::day(14))};
+    for (const Command command : {Command::Score, Command::Convert, Command::Age}) {
+        std::size_t offset = 0;
+        std::string out;
+        const CsvStreams streams{[&](char* buffer, std::size_t wanted) {
+                                     const std::size_t n = std::min(wanted, size - offset);
+                                     std::memcpy(buffer, data + offset, n);
+                                     offset += n;
+                                     return n;
+                                 },
+                                 [&](std::string_view text) { out += text; }, [](std::string_view) {}};
+        try {
+            RunCsv(command, context, streams);
+        } catch (const UsageError&) {
+            continue;
+        }
+        csv_parser parser;
+        csv_init(&parser, 0);
+        Widths widths;
+        csv_parse(&parser, out.data(), out.size(), onField, onRowEnd, &widths);
+        csv_fini(&parser, onField, onRowEnd, &widths);
+        csv_free(&parser);
+    }
+    return 0;
+}
