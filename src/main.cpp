@@ -10,7 +10,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(modVelmora::ProgramVersion());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.velmora"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QTranslator programTexts, qtTexts;
+    modVelmora::InstallTranslations(QLocale::system(), programTexts, qtTexts);
     // One font family throughout, as the windows were designed in Arial.
     QApplication::setFont(modVelmora::Arial(8.25));
     // The program ends through its exit routine, not when a window closes.

@@ -16,11 +16,7 @@ namespace modVelmora {
 
 namespace {
 
-const QString kBirthDateTip =
-    QStringLiteral("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)");
-const QString kTestDateTip =
-    QStringLiteral("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). "
-                   "Double-click to enter today's date.");
+
 
 // Focus that leaves a box within the window; not for the menu bar (Alt, F10), a menu,
 // a pop-up or another application, from which the user comes back to the box as it was.
@@ -42,34 +38,36 @@ frmAgeCalculator::frmAgeCalculator() : ModuleWindow(kModuleNumber, QSize(4425, 4
 frmAgeCalculator::~frmAgeCalculator() = default;
 
 void frmAgeCalculator::createControls(QWidget* client) {
-    Label2 = TitleBanner(client, QStringLiteral("Age Calculator"), 105, 157, 4215, 330, 14.25);
+    Label2 = TitleBanner(client, tr("Age Calculator"), 105, 157, 4215, 330, 14.25);
     const QFont caption = Arial(9.75, true);
-    Label3 = Place(CaptionLabel(client, QStringLiteral("Birth Date"), caption), "Label3", 945, 735, 2220, 330);
+    Label3 = Place(CaptionLabel(client, tr("Birth Date"), caption), "Label3", 945, 735, 2220, 330);
     txtBirthdate = Place(EntryBox(client, 18, Arial(12)), "txtBirthdate", 945, 1050, 2220, 435);
-    txtBirthdate->setToolTip(kBirthDateTip);
+    txtBirthdate->setToolTip(
+        tr("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)"));
     cmdShowBirthDateCalendar = Place(PictureButton(client, QStringLiteral("calendar.svg"), QString()),
                                      "cmdShowBirthDateCalendar", 3255, 1050, 435, 435);
-    Label1 = Place(CaptionLabel(client, QStringLiteral("Test Date"), caption), "Label1", 945, 1680, 2220, 330);
+    Label1 = Place(CaptionLabel(client, tr("Test Date"), caption), "Label1", 945, 1680, 2220, 330);
     txtTestDate = Place(EntryBox(client, 18, Arial(12)), "txtTestDate", 945, 1995, 2220, 435);
-    txtTestDate->setToolTip(kTestDateTip);
+    txtTestDate->setToolTip(tr("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; "
+                               "etc). Double-click to enter today's date."));
     cmdShowTestDateCalendar = Place(PictureButton(client, QStringLiteral("calendar.svg"), QString()),
                                     "cmdShowTestDateCalendar", 3255, 1995, 435, 435);
     for (QAbstractButton* button : {cmdShowBirthDateCalendar, cmdShowTestDateCalendar}) {
-        button->setToolTip(QStringLiteral("Show Calendar"));
+        button->setToolTip(tr("Show Calendar"));
         button->setIconSize(QSize(22, 22));
     }
-    cmdShowBirthDateCalendar->setAccessibleName(QStringLiteral("Show calendar for the birth date"));
-    cmdShowTestDateCalendar->setAccessibleName(QStringLiteral("Show calendar for the test date"));
+    cmdShowBirthDateCalendar->setAccessibleName(tr("Show calendar for the birth date"));
+    cmdShowTestDateCalendar->setAccessibleName(tr("Show calendar for the test date"));
     NameBox(txtBirthdate, Label3->text());
     NameBox(txtTestDate, Label1->text());
-    Label4 = Place(CaptionLabel(client, QStringLiteral("Age (Years-Months-Days)"), caption), "Label4", 945, 2625,
+    Label4 = Place(CaptionLabel(client, tr("Age (Years-Months-Days)"), caption), "Label4", 945, 2625,
                    2640, 330);
     lblAge = Place(ResultLabel(client), "lblAge", 945, 2940, 2640, 540);
     lblAge->setFont(Arial(18, true));
     DescribeResult(lblAge, Label4->text());
-    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
+    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate")),
                          "cmdCalculate", 2205, 3675, 1380, 750);
-    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), QStringLiteral("C&lear")), "cmdClear", 945,
+    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear")), "cmdClear", 945,
                      3675, 1170, 750);
     setDefaultButton(cmdCalculate);
     setCancelButton(cmdClear);
@@ -111,7 +109,7 @@ void frmAgeCalculator::checkDateBox(QLineEdit* box) {
         box->setText(DateText(*date));
         return;
     }
-    platform().showMessage(form(), QStringLiteral("Invalid Date"), MessageIcon::Exclamation);
+    platform().showMessage(form(), tr("Invalid Date"), MessageIcon::Exclamation);
     box->clear();
     focusControl(box);
     lblAge->clear();
@@ -141,7 +139,7 @@ void frmAgeCalculator::cmdCalculate_Click() {
     checkDateBox(txtTestDate);
     if (txtBirthdate->text().isEmpty() || txtTestDate->text().isEmpty()) return;
     if (AgeState().testDate < AgeState().birthDate) {
-        platform().showMessage(form(), QStringLiteral("The test date cannot be less than the birth date."),
+        platform().showMessage(form(), tr("The test date cannot be less than the birth date."),
                                MessageIcon::Exclamation);
         lblAge->clear();
         focusControl(txtBirthdate);

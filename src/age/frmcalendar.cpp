@@ -37,7 +37,7 @@ frmCalendar::frmCalendar() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint
     // The designed size in every locale, whatever its day and month names ask for.
     MonthView1->setFixedSize(TwipSize(2880, 2610));
     if (auto* days = MonthView1->findChild<QTableView*>()) days->setTextElideMode(Qt::ElideNone);
-    MonthView1->setToolTip(QStringLiteral("Press ESC to cancel or 'T' to return to today's date"));
+    MonthView1->setToolTip(tr("Press ESC to cancel or 'T' to return to today's date"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(MonthView1);

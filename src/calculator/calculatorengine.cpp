@@ -69,10 +69,7 @@ void CalculatorEngine::load() {
     display_ = "0.";
 }
 
-void CalculatorEngine::resetMemoryIndicator() {
-    memoryIndicator_.clear();
-    memoryTooltip_.clear();
-}
+void CalculatorEngine::resetMemoryIndicator() { memoryMarked_ = memoryDescribed_ = false; }
 
 CalculatorEngine::Response CalculatorEngine::press(CalculatorKey key) {
     using K = CalculatorKey;
@@ -263,14 +260,10 @@ CalculatorEngine::Response CalculatorEngine::clearAll() {
     return Response::Done;
 }
 
-void CalculatorEngine::setMemoryTooltip() {
-    memoryTooltip_ = "Memory Value: " + CalculatorText(memoryValue_);
-}
-
 CalculatorEngine::Response CalculatorEngine::memoryClear() {
     memoryValue_ = 0;
-    memoryIndicator_.clear();
-    setMemoryTooltip();
+    memoryMarked_ = false;
+    memoryDescribed_ = true;
     return Response::Done;
 }
 
@@ -283,10 +276,10 @@ CalculatorEngine::Response CalculatorEngine::memoryRecall() {
 CalculatorEngine::Response CalculatorEngine::memoryStore() {
     if (ReadNumericPrefix(display_) != 0) {
         memoryValue_ = CalculatorNumber(display_).value_or(memoryValue_);
-        memoryIndicator_ = "M";
+        memoryMarked_ = true;
         lastInput_ = "NONE";
     }
-    setMemoryTooltip();
+    memoryDescribed_ = true;
     return Response::Done;
 }
 
@@ -295,10 +288,10 @@ CalculatorEngine::Response CalculatorEngine::memoryAdd() {
         const double sum = memoryValue_ + CalculatorNumber(display_).value_or(0);
         if (!std::isfinite(sum)) return Response::Beep;
         memoryValue_ = sum;
-        memoryIndicator_ = "M";
+        memoryMarked_ = true;
         lastInput_ = "NONE";
     }
-    setMemoryTooltip();
+    memoryDescribed_ = true;
     return Response::Done;
 }
 

@@ -55,9 +55,9 @@ public:
     const std::string& display() const { return display_; }
     bool displayIsNumber() const { return CalculatorNumber(display_).has_value(); }
     double memoryValue() const { return memoryValue_; }
-    // Set by the memory keys: the indicator's caption ("" or "M") and tooltip.
-    const std::string& memoryIndicator() const { return memoryIndicator_; }
-    const std::string& memoryTooltip() const { return memoryTooltip_; }
+    // Set by the memory keys: whether the indicator marks a stored value, and whether its tooltip gives the memory.
+    bool memoryMarked() const { return memoryMarked_; }
+    bool memoryDescribed() const { return memoryDescribed_; }
     // A new window shows the indicator empty, whatever the memory holds.
     void resetMemoryIndicator();
 
@@ -85,7 +85,6 @@ private:
     // Shows a computed value, or "Error." when it left the range of a double.
     void showResult(double value);
     bool continuesEntry() const;
-    void setMemoryTooltip();
 
     Operand operand1_ = 0.0;
     std::string operand2_;
@@ -96,8 +95,8 @@ private:
     std::string entrySnapshot_;
     double memoryValue_ = 0;
     std::string display_ = "0.";
-    std::string memoryIndicator_;
-    std::string memoryTooltip_;
+    bool memoryMarked_ = false;
+    bool memoryDescribed_ = false;
 };
 
 }  // namespace modVelmora

@@ -56,7 +56,7 @@ QPushButton* frmCalculator::key(QWidget* client, const char* name, const QString
 }
 
 void frmCalculator::createControls(QWidget* client) {
-    Label2 = TitleBanner(client, QStringLiteral("Calculator"), 1500, 150, 1425, 330, 14.25);
+    Label2 = TitleBanner(client, tr("Calculator"), 1500, 150, 1425, 330, 14.25);
     Readout = Place(new QLabel(client), "Readout", 210, 735, 3900, 540);
     Readout->setFont(Arial(18, true));
     Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -67,27 +67,27 @@ void frmCalculator::createControls(QWidget* client) {
     lblMemoryValue->setAlignment(Qt::AlignCenter);
     lblMemoryValue->setFrameShape(QFrame::Box);
     SetForeground(lblMemoryValue, Qt::red);
-    DescribeResult(Readout, QStringLiteral("Display"));
-    DescribeResult(lblMemoryValue, QStringLiteral("Memory"));
+    DescribeResult(Readout, tr("Display"));
+    DescribeResult(lblMemoryValue, tr("Memory"));
 
     using K = CalculatorKey;
-    cmdBackSpace = key(client, "cmdBackSpace", QStringLiteral("Backspace"), K::Backspace, 945, 1470, kRed);
+    cmdBackSpace = key(client, "cmdBackSpace", tr("Backspace"), K::Backspace, 945, 1470, kRed);
     cmdBackSpace->resize(TwipSize(1170, kKeyHeight));
     cmdBackSpace->setFont(Arial(9, true));
     CancelEntry = key(client, "CancelEntry", QStringLiteral("CE"), K::ClearEntry, 2205, 1470, kRed);
     Cancel = key(client, "Cancel", QStringLiteral("C"), K::ClearAll, 3255, 1470, kRed);
     for (QPushButton* wide : {CancelEntry, Cancel}) wide->resize(TwipSize(855, kKeyHeight));
-    CancelEntry->setToolTip(QStringLiteral("Clear entry"));
-    Cancel->setToolTip(QStringLiteral("Clear all"));
+    CancelEntry->setToolTip(tr("Clear entry"));
+    Cancel->setToolTip(tr("Clear all"));
 
     cmdMemClear = key(client, "cmdMemClear", QStringLiteral("MC"), K::MemoryClear, 210, 2100, kCyan);
     cmdMemRecall = key(client, "cmdMemRecall", QStringLiteral("MR"), K::MemoryRecall, 210, 2730, kCyan);
     cmdMemStore = key(client, "cmdMemStore", QStringLiteral("MS"), K::MemoryStore, 210, 3360, kCyan);
     cmdMemPlus = key(client, "cmdMemPlus", QStringLiteral("M+"), K::MemoryAdd, 210, 3990, kCyan);
-    cmdMemClear->setToolTip(QStringLiteral("Clear memory"));
-    cmdMemRecall->setToolTip(QStringLiteral("Recall value from memory"));
-    cmdMemStore->setToolTip(QStringLiteral("Store value in memory"));
-    cmdMemPlus->setToolTip(QStringLiteral("Add value to memory"));
+    cmdMemClear->setToolTip(tr("Clear memory"));
+    cmdMemRecall->setToolTip(tr("Recall value from memory"));
+    cmdMemStore->setToolTip(tr("Store value in memory"));
+    cmdMemPlus->setToolTip(tr("Add value to memory"));
 
     for (const DigitKey& digit : kDigits) {
         Number[static_cast<size_t>(digit.digit)] =
@@ -104,7 +104,7 @@ void frmCalculator::createControls(QWidget* client) {
     }
     cmdSquareRoot = key(client, "cmdSquareRoot", QStringLiteral("sqrt"), K::SquareRoot, 3570, 2100, kLightYellow);
     cmdSquareRoot->setFont(Arial(9.75, true));
-    cmdSquareRoot->setToolTip(QStringLiteral("Square root"));
+    cmdSquareRoot->setToolTip(tr("Square root"));
     Percent = key(client, "Percent", QStringLiteral("%"), K::Percent, 3570, 2730, kLightYellow);
     cmdOneOverX = key(client, "cmdOneOverX", QStringLiteral("1/x"), K::Reciprocal, 3570, 3360, kLightYellow);
     setDefaultButton(Operator[4]);
@@ -136,11 +136,15 @@ void frmCalculator::press(CalculatorKey key) {
 }
 
 void frmCalculator::showState() {
-    // Numbers show the user's decimal separator; the error texts keep their full stop.
+    // Numbers show the user's decimal separator.
     const std::string& display = engine_.display();
-    Readout->setText(engine_.displayIsNumber() ? ShownNumber(display) : QString::fromStdString(display));
-    lblMemoryValue->setText(QString::fromStdString(engine_.memoryIndicator()));
-    lblMemoryValue->setToolTip(ShownNumber(engine_.memoryTooltip()));
+    Readout->setText(display == kErrorText          ? tr("Error.")
+                     : display == kDivideByZeroText ? tr("Cannot divide by 0.")
+                                                    : ShownNumber(display));
+    lblMemoryValue->setText(engine_.memoryMarked() ? QStringLiteral("M") : QString());
+    lblMemoryValue->setToolTip(engine_.memoryDescribed()
+                                   ? tr("Memory Value: %1").arg(ShownNumber(CalculatorText(engine_.memoryValue())))
+                                   : QString());
 }
 
 bool frmCalculator::previewKey(QKeyEvent* event) {

@@ -60,17 +60,6 @@ Conversion converted(const std::optional<std::string>& text) {
 
 }  // namespace
 
-const char* ScaleCaption(ScoreScale scale) {
-    switch (scale) {
-        case ScoreScale::Percentile: return "Percentile";
-        case ScoreScale::ScaledScore: return "Scaled Score";
-        case ScoreScale::StandardScore: return "Standard Score";
-        case ScoreScale::TScore: return "T-Score";
-        case ScoreScale::ZScore: return "Z-Score";
-    }
-    return "";
-}
-
 bool AcceptsDecimalPoint(ScoreScale scale) {
     return scale == ScoreScale::Percentile || scale == ScoreScale::ZScore;
 }

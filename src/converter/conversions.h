@@ -19,9 +19,6 @@ enum class ScoreScale : std::uint8_t {
 
 constexpr int kScaleCount = 5;
 
-// "Percentile", "Scaled Score", "Standard Score", "T-Score", "Z-Score".
-const char* ScaleCaption(ScoreScale scale);
-
 // Only percentiles and z-scores are typed with a decimal point.
 bool AcceptsDecimalPoint(ScoreScale scale);
 

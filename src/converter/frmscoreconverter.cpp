@@ -22,7 +22,14 @@ const QString kConvertFrom = QStringLiteral("Convert From");
 const QString kConvertTo = QStringLiteral("Convert To");
 constexpr int kOptionTops[kScaleCount] = {315, 735, 1155, 1575, 1995};
 
-QString captionOf(int index) { return QString::fromLatin1(ScaleCaption(static_cast<ScoreScale>(index))); }
+// Indexed by ScoreScale.
+const char* const kScaleCaptions[kScaleCount] = {QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "Percentile"),
+                                                 QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "Scaled Score"),
+                                                 QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "Standard Score"),
+                                                 QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "T-Score"),
+                                                 QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "Z-Score")};
+
+QString captionOf(int index) { return frmScoreConverter::tr(kScaleCaptions[index]); }
 
 // A stored scale that is not "0" to "4" (a damaged store) opens with the default.
 ScoreScale storedScale(const QString& key, ScoreScale fallback) {
@@ -49,18 +56,18 @@ std::array<QRadioButton*, kScaleCount> frmScoreConverter::optionGroup(QGroupBox*
 }
 
 void frmScoreConverter::createControls(QWidget* client) {
-    Label2 = TitleBanner(client, QStringLiteral("Score Converter"), 578, 157, 3375, 330, 14.25);
-    lblFrom = Place(CaptionLabel(client, QStringLiteral("Standard Score"), Arial(9.75, true)), "lblFrom", 420, 735,
+    Label2 = TitleBanner(client, tr("Score Converter"), 578, 157, 3375, 330, 14.25);
+    lblFrom = Place(CaptionLabel(client, captionOf(2), Arial(9.75, true)), "lblFrom", 420, 735,
                     1485, 330);
-    lblTo = Place(CaptionLabel(client, QStringLiteral("Standard Score"), Arial(9.75, true)), "lblTo", 2625, 735,
+    lblTo = Place(CaptionLabel(client, captionOf(2), Arial(9.75, true)), "lblTo", 2625, 735,
                   1590, 330);
     txtFrom = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtFrom", 420, 1050, 1380, 435);
     Image1 = Place(new QLabel(client), "Image1", 1972, 1010, 480, 480);
     Image1->setPixmap(QIcon(QStringLiteral(":/pictures/arrow.svg")).pixmap(Image1->size()));
     lblAnswer = Place(ResultLabel(client), "lblAnswer", 2625, 1050, 1380, 435);
 
-    Frame1 = Place(new QGroupBox(QStringLiteral("From"), client), "Frame1", 105, 1680, 2010, 2430);
-    Frame2 = Place(new QGroupBox(QStringLiteral("To"), client), "Frame2", 2310, 1680, 2010, 2430);
+    Frame1 = Place(new QGroupBox(tr("From"), client), "Frame1", 105, 1680, 2010, 2430);
+    Frame2 = Place(new QGroupBox(tr("To"), client), "Frame2", 2310, 1680, 2010, 2430);
     for (QGroupBox* frame : {Frame1, Frame2}) {
         frame->setFont(Arial(9.75, true));
         SetBackground(frame, Qt::white);
@@ -70,17 +77,17 @@ void frmScoreConverter::createControls(QWidget* client) {
 
     cmdCopy = Place(PictureButton(client, QStringLiteral("clipboard.svg"), QString()), "cmdCopy", 105, 4365, 645,
                     645);
-    SetPictureText(cmdCopy, QStringLiteral("Copy percentile to clipboard"));
+    SetPictureText(cmdCopy, tr("Copy percentile to clipboard"));
     lblNumberOfDecimals = Place(DecimalsLabel(client), "lblNumberOfDecimals", 840, 4515, 330, 330);
     lblNumberOfDecimals->setToolTip(
-        QStringLiteral("Set number of decimal places in percentile (see Instructions)"));
+        tr("Set number of decimal places in percentile (see Instructions)"));
     UpDown1 = Place(new UpDown(client), "UpDown1", 1155, 4515, 255, 330);
-    NameBox(UpDown1, QStringLiteral("Number of decimal places"));
-    DescribeResult(lblNumberOfDecimals, QStringLiteral("Number of decimal places"));
-    Image1->setAccessibleName(QStringLiteral("converts to"));
-    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), QStringLiteral("C&lear")), "cmdClear",
+    NameBox(UpDown1, tr("Number of decimal places"));
+    DescribeResult(lblNumberOfDecimals, tr("Number of decimal places"));
+    Image1->setAccessibleName(tr("converts to"));
+    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear")), "cmdClear",
                      1575, 4305, 1170, 750);
-    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
+    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate")),
                          "cmdCalculate", 2940, 4305, 1380, 750);
     setDefaultButton(cmdCalculate);
     setCancelButton(cmdClear);
@@ -143,8 +150,8 @@ void frmScoreConverter::optTo_Click(int index) {
     const bool places = index == static_cast<int>(ScoreScale::Percentile) || index == static_cast<int>(ScoreScale::ZScore);
     UpDown1->setVisible(places);
     lblNumberOfDecimals->setVisible(places);
-    SetPictureText(cmdCopy, QStringLiteral("Copy %1 to clipboard").arg(caption));
-    UpDown1->setToolTip(QStringLiteral("Set number of places in %1").arg(caption));
+    SetPictureText(cmdCopy, tr("Copy %1 to clipboard").arg(caption));
+    UpDown1->setToolTip(tr("Set number of places in %1").arg(caption));
     lblNumberOfDecimals->setToolTip(UpDown1->toolTip());
     toScale_ = static_cast<ScoreScale>(index);
     WriteStoredValue(kConvertTo, QString::number(index));
@@ -163,14 +170,13 @@ void frmScoreConverter::cmdCalculate_Click() {
             focusControl(txtFrom);
             return;
         case Conversion::Outcome::PercentileOutOfRange:
-            platform().showMessage(
-                form(), QStringLiteral("Please enter a percentile that is greater than 0 and less than 100."),
-                MessageIcon::Information);
+            platform().showMessage(form(), tr("Please enter a percentile that is greater than 0 and less than 100."),
+                                   MessageIcon::Information);
             cmdClear_Click();
             return;
         case Conversion::Outcome::ScaledScoreOutOfRange:
             // The answer on show stays.
-            platform().showMessage(form(), QStringLiteral("Scaled score values must be between 1 and 20"),
+            platform().showMessage(form(), tr("Scaled score values must be between 1 and 20"),
                                    MessageIcon::Information);
             txtFrom->clear();
             focusControl(txtFrom);

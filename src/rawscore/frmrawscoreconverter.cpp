@@ -31,12 +31,14 @@ constexpr int kCopyTop = 3885;
 constexpr int kDecimalsTop = 3990;
 constexpr int kButtonsTop = 3780;
 
-const QString kCopyPercentile = QStringLiteral("Copy percentile to clipboard");
-const QString kCopyAdjusted = QStringLiteral("Copy adjusted percentile to clipboard");
-const QString kDecimalsPercentile = QStringLiteral("Set number of decimal places in percentile");
-const QString kDecimalsBoth =
-    QStringLiteral("Set number of decimal places in percentile and adjusted percentile");
-const QString kSampleNTip = QStringLiteral("Enter the size of the normative sample");
+// Translated where they are shown, by frmRawScoreConverter::tr.
+const char* const kCopyPercentile = QT_TRANSLATE_NOOP("modVelmora::frmRawScoreConverter", "Copy percentile to clipboard");
+const char* const kCopyAdjusted =
+    QT_TRANSLATE_NOOP("modVelmora::frmRawScoreConverter", "Copy adjusted percentile to clipboard");
+const char* const kDecimalsPercentile =
+    QT_TRANSLATE_NOOP("modVelmora::frmRawScoreConverter", "Set number of decimal places in percentile");
+const char* const kDecimalsBoth = QT_TRANSLATE_NOOP("modVelmora::frmRawScoreConverter",
+                                                    "Set number of decimal places in percentile and adjusted percentile");
 
 bool isNumberCharacter(int keyAscii) {
     return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' || keyAscii == '.' || keyAscii == 8;
@@ -49,56 +51,56 @@ frmRawScoreConverter::frmRawScoreConverter()
 
 void frmRawScoreConverter::createControls(QWidget* client) {
     outerHeight_ = kExpandedHeight;
-    Label2 = TitleBanner(client, QStringLiteral("Raw Scores Module"), 945, 105, 2745, 330, 14);
+    Label2 = TitleBanner(client, tr("Raw Scores Module"), 945, 105, 2745, 330, 14);
 
     const QFont caption = Arial(9.75, true);
-    lblSubjectScore = Place(CaptionLabel(client, QStringLiteral("Raw Score"), caption), "lblSubjectScore", 105,
+    lblSubjectScore = Place(CaptionLabel(client, tr("Raw Score"), caption), "lblSubjectScore", 105,
                             735, 1275, 330);
     txtRawScore = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtRawScore", 105, 1050, 1275, 435);
-    lblSampleMean = Place(CaptionLabel(client, QStringLiteral("Sample Mean"), caption), "lblSampleMean", 1575,
+    lblSampleMean = Place(CaptionLabel(client, tr("Sample Mean"), caption), "lblSampleMean", 1575,
                           735, 1380, 330);
     txtMean = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtMean", 1575, 1050, 1275, 435);
     lblSampleSD =
-        Place(CaptionLabel(client, QStringLiteral("Sample SD"), caption), "lblSampleSD", 3045, 735, 1275, 330);
+        Place(CaptionLabel(client, tr("Sample SD"), caption), "lblSampleSD", 3045, 735, 1275, 330);
     txtSD = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtSD", 3045, 1050, 1275, 435);
 
-    Label1 = Place(CaptionLabel(client, QStringLiteral("Z-Score"), caption), "Label1", 105, 1680, 750, 330);
+    Label1 = Place(CaptionLabel(client, tr("Z-Score"), caption), "Label1", 105, 1680, 750, 330);
     lblZscore = Place(ResultLabel(client), "lblZscore", 105, 1995, 1275, 435);
-    Label5 = Place(CaptionLabel(client, QStringLiteral("Percentile"), caption), "Label5", 1575, 1680, 1170, 330);
+    Label5 = Place(CaptionLabel(client, tr("Percentile"), caption), "Label5", 1575, 1680, 1170, 330);
     lblAnswer = Place(ResultLabel(client), "lblAnswer", 1575, 1995, 1275, 435);
     lblTScoreTitle =
-        Place(CaptionLabel(client, QStringLiteral("T-score"), caption), "lblTScoreTitle", 105, 2730, 1170, 330);
+        Place(CaptionLabel(client, tr("T-score"), caption), "lblTScoreTitle", 105, 2730, 1170, 330);
     lblTScore = Place(ResultLabel(client), "lblTScore", 105, 3045, 1275, 435);
-    lblAdjustedPercentileTitle = Place(CaptionLabel(client, QStringLiteral("Adjusted %ile"), caption),
+    lblAdjustedPercentileTitle = Place(CaptionLabel(client, tr("Adjusted %ile"), caption),
                                        "lblAdjustedPercentileTitle", 1575, 2730, 1380, 330);
     lblAdjustedPercentile = Place(ResultLabel(client), "lblAdjustedPercentile", 1575, 3045, 1275, 435);
     // The interval estimate takes the free strip above the buttons of the expanded window.
     lblInterval = Place(CaptionLabel(client, QString(), Arial(8.25, true)), "lblInterval", 105, 3480, 4215, 300);
     lblInterval->setAlignment(Qt::AlignCenter);
 
-    frmOptions = Place(new QGroupBox(QStringLiteral("Options"), client), "frmOptions", 2940, 1680, 1380,
+    frmOptions = Place(new QGroupBox(tr("Options"), client), "frmOptions", 2940, 1680, 1380,
                        kFrameExpanded);
     frmOptions->setFont(caption);
     SetBackground(frmOptions, Qt::white);
-    chkReverse = Place(new QCheckBox(QStringLiteral("Reverse"), frmOptions), "chkReverse", 105, 315, 1065, 330);
-    chkReverse->setToolTip(QStringLiteral("Check this box when scores below the mean indicate better performance "
-                                          "(e.g., errors; reaction times)"));
+    chkReverse = Place(new QCheckBox(tr("Reverse"), frmOptions), "chkReverse", 105, 315, 1065, 330);
+    chkReverse->setToolTip(tr("Check this box when scores below the mean indicate better performance "
+                              "(e.g., errors; reaction times)"));
     chkUseTtest =
-        Place(new QCheckBox(QStringLiteral("Use t-test"), frmOptions), "chkUseTtest", 105, 735, 1170, 330);
-    chkUseTtest->setToolTip(QStringLiteral("Check this box to achieve greater accuracy when norms are based on a "
-                                           "small normative sample (see Instructions)"));
+        Place(new QCheckBox(tr("Use t-test"), frmOptions), "chkUseTtest", 105, 735, 1170, 330);
+    chkUseTtest->setToolTip(tr("Check this box to achieve greater accuracy when norms are based on a "
+                               "small normative sample (see Instructions)"));
     for (QCheckBox* option : {chkReverse, chkUseTtest}) option->setFont(Arial(8.25));
-    lblSampleN = Place(CaptionLabel(frmOptions, QStringLiteral("Sample N"), Arial(8.25)), "lblSampleN", 315,
+    lblSampleN = Place(CaptionLabel(frmOptions, tr("Sample N"), Arial(8.25)), "lblSampleN", 315,
                        1050, 960, 330);
-    lblSampleN->setToolTip(kSampleNTip);
+    lblSampleN->setToolTip(tr("Enter the size of the normative sample"));
     txtSampleN = Place(EntryBox(frmOptions, 4, QFont(), Qt::AlignCenter), "txtSampleN", 315, 1260, 750, 360);
-    txtSampleN->setToolTip(kSampleNTip);
+    txtSampleN->setToolTip(lblSampleN->toolTip());
 
     cmdCopy = Place(PictureButton(client, QStringLiteral("clipboard.svg"), QString()), "cmdCopy", 105, kCopyTop,
                     645, 645);
     lblNumberOfDecimals = Place(DecimalsLabel(client), "lblNumberOfDecimals", 840, kDecimalsTop, 330, 330);
     UpDown1 = Place(new UpDown(client), "UpDown1", 1155, kDecimalsTop, 255, 330);
-    NameBox(UpDown1, QStringLiteral("Number of decimal places"));
+    NameBox(UpDown1, tr("Number of decimal places"));
     NameBox(txtRawScore, lblSubjectScore->text());
     NameBox(txtMean, lblSampleMean->text());
     NameBox(txtSD, lblSampleSD->text());
@@ -107,10 +109,10 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     DescribeResult(lblAnswer, Label5->text());
     DescribeResult(lblTScore, lblTScoreTitle->text());
     DescribeResult(lblAdjustedPercentile, lblAdjustedPercentileTitle->text());
-    DescribeResult(lblNumberOfDecimals, QStringLiteral("Number of decimal places"));
-    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), QStringLiteral("&Calculate")),
+    DescribeResult(lblNumberOfDecimals, tr("Number of decimal places"));
+    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate")),
                          "cmdCalculate", 2940, kButtonsTop, 1380, 750);
-    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), QStringLiteral("C&lear")), "cmdClear",
+    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear")), "cmdClear",
                      1575, kButtonsTop, 1170, 750);
     setCancelButton(cmdClear);
 
@@ -144,27 +146,27 @@ float frmRawScoreConverter::readBox(const QLineEdit* box) const {
 
 void frmRawScoreConverter::cmdCalculate_Click() {
     if (txtRawScore->text().isEmpty()) {
-        showMessage(QStringLiteral("Please enter a raw score."));
+        showMessage(tr("Please enter a raw score."));
         focusControl(txtRawScore);
         return;
     }
     const float rawScore = readBox(txtRawScore);
     if (txtMean->text().isEmpty()) {
         lblAnswer->clear();
-        showMessage(QStringLiteral("Please enter the sample mean."));
+        showMessage(tr("Please enter the sample mean."));
         focusControl(txtMean);
         return;
     }
     const float mean = readBox(txtMean);
     if (txtSD->text().isEmpty()) {
         lblAnswer->clear();
-        showMessage(QStringLiteral("Please enter the sample standard deviation."));
+        showMessage(tr("Please enter the sample standard deviation."));
         focusControl(txtSD);
         return;
     }
     const float sd = readBox(txtSD);
     if (sd == 0) {
-        showMessage(QStringLiteral("The standard deviation cannot equal zero."));
+        showMessage(tr("The standard deviation cannot equal zero."));
         txtSD->clear();
         focusControl(txtSD);
         return;
@@ -174,13 +176,13 @@ void frmRawScoreConverter::cmdCalculate_Click() {
     if (chkUseTtest->isChecked()) {
         if (txtSampleN->text().isEmpty()) {
             lblAnswer->clear();
-            showMessage(QStringLiteral("Please enter the size of the normative sample."));
+            showMessage(tr("Please enter the size of the normative sample."));
             focusControl(txtSampleN);
             return;
         }
         const std::int16_t n = ReadSampleSize(txtSampleN->text().toStdString());
         if (n < 2) {
-            showMessage(QStringLiteral("The normative sample size must be greater than 1."));
+            showMessage(tr("The normative sample size must be greater than 1."));
             focusControl(txtSampleN);
             return;
         }
@@ -261,18 +263,17 @@ void frmRawScoreConverter::showInterval(float rawScore, float mean, float sd, st
     const IntervalEstimate estimate = SmallSampleInterval(rawScore, mean, sd, n, reverse);
     const auto percentile = [&](const Bound& bound) { return ShownNumber(PercentileBoundText(bound, decimals)); };
     const auto zcc = [&](const Bound& bound) { return ShownNumber(ZccBoundText(bound, ZScorePlaces(decimals))); };
-    lblInterval->setText(QStringLiteral("95% CI %1 to %2").arg(percentile(estimate.percentileLow), percentile(estimate.percentileHigh)));
-    const QString meaning =
-        QStringLiteral("95% interval estimate of the percentage of the population below this score (Crawford and "
-                       "Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.")
-            .arg(zcc({estimate.zcc, false}), zcc(estimate.zccLow), zcc(estimate.zccHigh));
+    lblInterval->setText(tr("95% CI %1 to %2").arg(percentile(estimate.percentileLow), percentile(estimate.percentileHigh)));
+    const QString meaning = tr("95% interval estimate of the percentage of the population below this score (Crawford and "
+                               "Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.")
+                                .arg(zcc({estimate.zcc, false}), zcc(estimate.zccLow), zcc(estimate.zccHigh));
     lblInterval->setToolTip(meaning);
     DescribeResult(lblInterval, meaning);
 }
 
 void frmRawScoreConverter::setTTestTooltips(bool useTTest) {
-    SetPictureText(cmdCopy, useTTest ? kCopyAdjusted : kCopyPercentile);
-    const QString decimals = useTTest ? kDecimalsBoth : kDecimalsPercentile;
+    SetPictureText(cmdCopy, tr(useTTest ? kCopyAdjusted : kCopyPercentile));
+    const QString decimals = tr(useTTest ? kDecimalsBoth : kDecimalsPercentile);
     lblNumberOfDecimals->setToolTip(decimals);
     UpDown1->setToolTip(decimals);
 }

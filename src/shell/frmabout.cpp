@@ -36,19 +36,21 @@ QString WebSiteAddress() { return QStringLiteral("https://velmora.example.org/")
 
 frmAbout::frmAbout() {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About The Velmora..."));
+    setWindowTitle(tr("About The Velmora..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(TwipSize(6075, 2745));
     SetBackground(this, Qt::white);
 
     picIcon = Place(new QLabel(this), "picIcon", 210, 210, 600, 600);
     picIcon->setPixmap(QIcon(QStringLiteral(":/pictures/velmora.svg")).pixmap(picIcon->size()));
-    picIcon->setAccessibleName(QStringLiteral("Velmora emblem"));
-    lblTitle = Place(CaptionLabel(this, QStringLiteral("The Velmora"), Arial(14.25, true)), "lblTitle", 1050, 210,
-                     3690, 330);
+    picIcon->setAccessibleName(tr("Velmora emblem"));
+    lblTitle = Place(CaptionLabel(this, tr("The Velmora"), Arial(14.25, true)), "lblTitle", 1050, 210, 3690, 330);
     lblVersion = Place(CaptionLabel(this, QString(), Arial(9.75)), "lblVersion", 1050, 735, 1800, 225);
-    lblAuthor = Place(CaptionLabel(this, QStringLiteral("Written by the Velmora developers. All rights reserved."),
-                                   Arial(9.75)),
+    // In a translated program, a line under the version says what stays in English.
+    const char* const englishOnly = QT_TR_NOOP("The terms of use and the manual are in English.");
+    lblLanguage = Place(CaptionLabel(this, tr(englishOnly), Arial(8.25)), "lblLanguage", 1050, 975, 4950, 270);
+    lblLanguage->setVisible(lblLanguage->text() != QLatin1String(englishOnly));
+    lblAuthor = Place(CaptionLabel(this, tr("Written by the Velmora developers. All rights reserved."), Arial(9.75)),
                       "lblAuthor", 1050, 1260, 4950, 330);
     QFont link = Arial(9.75, true);
     link.setUnderline(true);
@@ -56,14 +58,14 @@ frmAbout::frmAbout() {
                          3270, 330);
     SetForeground(lblMyWebSite, Qt::blue);
     lblMyWebSite->setCursor(Qt::PointingHandCursor);
-    lblMyWebSite->setToolTip(QStringLiteral("Visit my web site!"));
+    lblMyWebSite->setToolTip(tr("Visit my web site!"));
     lblMyWebSite->installEventFilter(this);
     // An etched separator: a grey line over a white one.
     Line1[0] = separatorLine(this, "Line1_0", 2085, QColor(128, 128, 128));
     Line1[1] = separatorLine(this, "Line1_1", 2100, Qt::white);
 
-    cmdLicense = Place(new QPushButton(QStringLiteral("&License . . ."), this), "cmdLicense", 3045, 2310, 1275, 330);
-    cmdOK = Place(new QPushButton(QStringLiteral("&OK"), this), "cmdOK", 4515, 2310, 1275, 330);
+    cmdLicense = Place(new QPushButton(tr("&License . . ."), this), "cmdLicense", 3045, 2310, 1275, 330);
+    cmdOK = Place(new QPushButton(tr("&OK"), this), "cmdOK", 4515, 2310, 1275, 330);
     cmdOK->setDefault(true);
     QWidget::setTabOrder(cmdOK, cmdLicense);
 
@@ -82,7 +84,7 @@ frmAbout::frmAbout() {
 
 void frmAbout::showEvent(QShowEvent* event) {
     // Every opening starts afresh: opaque, still, and greeted by the short sound.
-    lblVersion->setText(QStringLiteral("Version ") + ProgramVersion());
+    lblVersion->setText(tr("Version %1").arg(ProgramVersion()));
     alphaLevel_ = kOpaque;
     setWindowOpacity(1.0);
     animation_.reset();

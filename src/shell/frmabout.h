@@ -33,6 +33,7 @@ public:
     QLabel* picIcon;
     QLabel* lblTitle;
     QLabel* lblVersion;
+    QLabel* lblLanguage;
     QLabel* lblAuthor;
     QLabel* lblMyWebSite;
     QFrame* Line1[2];

@@ -1,6 +1,7 @@
 #include "shell/frmlicense.h"
 
 #include <QFile>
+#include <cstdlib>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -13,9 +14,13 @@ namespace modVelmora {
 namespace {
 
 QPushButton* answerButton(QWidget* parent, const char* name, const QString& caption, int left) {
-    // The captions are long for their buttons: they wrap, as on the designed form.
+    // The captions are long for their buttons: they wrap at the blank nearest their middle, as on the designed form.
     QString wrapped = caption;
-    wrapped.replace(wrapped.indexOf(QLatin1String(" terms")), 1, QLatin1Char('\n'));
+    qsizetype blank = -1;
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption[i] == QLatin1Char(' ') && (blank < 0 || std::abs(i - caption.size() / 2) < std::abs(blank - caption.size() / 2)))
+            blank = i;
+    if (blank >= 0) wrapped[blank] = QLatin1Char('\n');
     auto* button = Place(new QPushButton(wrapped, parent), name, left, 4830, 2535, 645);
     button->setAccessibleName(caption);
     return button;
@@ -25,15 +30,15 @@ QPushButton* answerButton(QWidget* parent, const char* name, const QString& capt
 
 frmLicense::frmLicense(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmLicense"));
-    setWindowTitle(QStringLiteral("The Velmora License Agreement"));
+    setWindowTitle(tr("The Velmora License Agreement"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(TwipSize(6210, 5685));
 
     txtLicense = Place(new QTextBrowser(this), "txtLicense", 0, 0, 6210, 4635);
     QFile terms(QStringLiteral(":/license.html"));
     if (terms.open(QIODevice::ReadOnly)) txtLicense->setHtml(QString::fromUtf8(terms.readAll()));
-    cmdIDoNotAgree = answerButton(this, "cmdIDoNotAgree", QStringLiteral("I do NOT agree to these terms and conditions"), 315);
-    cmdIAgree = answerButton(this, "cmdIAgree", QStringLiteral("I AGREE to these terms and conditions"), 3255);
+    cmdIDoNotAgree = answerButton(this, "cmdIDoNotAgree", tr("I do NOT agree to these terms and conditions"), 315);
+    cmdIAgree = answerButton(this, "cmdIAgree", tr("I AGREE to these terms and conditions"), 3255);
     SetTabOrder({cmdIDoNotAgree, cmdIAgree, txtLicense});
     cmdIDoNotAgree->setFocus();
 

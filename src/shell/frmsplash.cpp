@@ -25,7 +25,7 @@ frmSplash::frmSplash(std::function<void()> startUp) : startUp_(std::move(startUp
     imgSplash->setAccessibleName(QStringLiteral("Velmora"));
     imgSplash->installEventFilter(this);
 
-    lblVersion = Place(new QLabel(QStringLiteral("Version ") + ProgramVersion(), this), "lblVersion", 420, 315,
+    lblVersion = Place(new QLabel(tr("Version %1").arg(ProgramVersion()), this), "lblVersion", 420, 315,
                        1275, 330);
     lblVersion->setFont(Arial(9));
     SetBackground(lblVersion, Qt::white);

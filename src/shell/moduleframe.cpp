@@ -22,8 +22,10 @@ namespace modVelmora {
 
 namespace {
 
-const char* const kModuleCaptions[] = {"", "Raw to Percentile", "Score Converter", "-", "Age Calculator",
-                                       "Calculator"};
+const char* const kModuleCaptions[] = {"", QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Raw to Percentile"),
+                                       QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Converter"), "-",
+                                       QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Age Calculator"),
+                                       QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Calculator")};
 const char* const kModuleShortcuts[] = {"", "Ctrl+R", "Ctrl+S", "", "Ctrl+A", "Ctrl+C"};
 
 bool isPushLike(const QObject* object) {
@@ -100,17 +102,17 @@ void ModuleWindow::runFrameSteps() {
 
 void ModuleWindow::createMenus() {
     QMenuBar* bar = form_->menuBar();
-    QMenu* mnuFile = bar->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = bar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    QAction* mnuExit = mnuFile->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, [this] { ExitProgram(*this); });
 
-    QMenu* mnuModuleTitle = bar->addMenu(QStringLiteral("&Module"));
+    QMenu* mnuModuleTitle = bar->addMenu(tr("&Module"));
     mnuModuleTitle->setObjectName(QStringLiteral("mnuModuleTitle"));
     for (int index = kFirstModule; index <= kLastModule; ++index) {
         QAction* entry = index == 3 ? mnuModuleTitle->addSeparator()
-                                    : mnuModuleTitle->addAction(QString::fromLatin1(kModuleCaptions[index]));
+                                    : mnuModuleTitle->addAction(tr(kModuleCaptions[index]));
         entry->setObjectName(QStringLiteral("mnuModule%1").arg(index));
         mnuModule_[static_cast<size_t>(index)] = entry;
         if (index == 3) continue;
@@ -122,13 +124,13 @@ void ModuleWindow::createMenus() {
         connect(entry, &QAction::triggered, this, [this, index] { SwitchModule(*this, index); });
     }
 
-    QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = bar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuInstructions = mnuHelp->addAction(QStringLiteral("&Instructions"));
+    QAction* mnuInstructions = mnuHelp->addAction(tr("&Instructions"));
     mnuInstructions->setObjectName(QStringLiteral("mnuInstructions"));
     mnuInstructions->setShortcut(QKeySequence(Qt::Key_F1));
     connect(mnuInstructions, &QAction::triggered, this, [] { OpenInstructions(); });
-    QAction* mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    QAction* mnuAbout = mnuHelp->addAction(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuAbout, &QAction::triggered, this, [] { ShowAbout(); });
 }

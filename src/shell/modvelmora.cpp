@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QUrl>
 #include <map>
@@ -97,6 +98,13 @@ void OpenInstructions() {
 }
 
 void PlayWaveResource(int id) { platform().playWave(id); }
+
+void InstallTranslations(const QLocale& locale, QTranslator& program, QTranslator& qt) {
+    if (program.load(locale, QStringLiteral("velmora"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&program);
+    if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+}
 
 QString DecimalSeparator() { return QLocale::system().decimalPoint(); }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
+#include <QTranslator>
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,6 +41,10 @@ void OpenInstructions();
 
 // Plays one of the program's two WAVE resources (1 closing, 2 opening) without waiting.
 void PlayWaveResource(int id);
+
+// The program's texts and Qt's own (the dialogs' buttons) in the language of
+// locale, installed for the run; English, the language they are written in, needs none.
+void InstallTranslations(const QLocale& locale, QTranslator& program, QTranslator& qt);
 
 // The decimal separator of the user's regional settings.
 QString DecimalSeparator();

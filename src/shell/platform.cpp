@@ -12,13 +12,13 @@ namespace modVelmora {
 
 namespace {
 
-constexpr const char* kApplicationTitle = "The Velmora";
+constexpr const char* kApplicationTitle = QT_TRANSLATE_NOOP("modVelmora::Platform", "The Velmora");
 
 class DesktopPlatform final : public Platform {
 public:
     void showMessage(QWidget* owner, const QString& text, MessageIcon icon) override {
         QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
-                        kApplicationTitle, text, QMessageBox::Ok, owner);
+                        QCoreApplication::translate("modVelmora::Platform", kApplicationTitle), text, QMessageBox::Ok, owner);
         box.exec();
     }
 

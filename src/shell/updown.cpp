@@ -18,8 +18,8 @@ UpDown::UpDown(QWidget* parent, int minimum, int maximum)
     down_->setArrowType(Qt::DownArrow);
     up_->setObjectName(QStringLiteral("up"));
     down_->setObjectName(QStringLiteral("down"));
-    up_->setAccessibleName(QStringLiteral("Up"));
-    down_->setAccessibleName(QStringLiteral("Down"));
+    up_->setAccessibleName(tr("Up"));
+    down_->setAccessibleName(tr("Down"));
     connect(up_, &QToolButton::clicked, this, [this] { setValue(value_ + 1); });
     connect(down_, &QToolButton::clicked, this, [this] { setValue(value_ - 1); });
 }

@@ -1,4 +1,8 @@
 #include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QTranslator>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -40,6 +44,27 @@ class TestModuleFrame : public QObject {
         if (!label || label->text().isEmpty() || label->frameShape() != QFrame::NoFrame) return control->geometry();
         const QSize text = label->fontMetrics().size(0, label->text());
         return QStyle::alignedRect(label->layoutDirection(), label->alignment(), text, label->geometry());
+    }
+
+    // Whether a control's text, every line of it, has room: no caption cut in any language.
+    static bool textFits(const QWidget* control) {
+        QString text;
+        int room = control->width();
+        if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            text = label->text();
+            room = label->contentsRect().width();
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
+            text = box->title();
+            room -= 16;
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            text = QString(button->text()).remove('&');
+            const bool indicator = qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button);
+            room -= indicator ? button->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                    button->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                              : 4;
+        }
+        const QStringList lines = text.split('\n');
+        return std::all_of(lines.begin(), lines.end(), [&](const QString& line) { return control->fontMetrics().horizontalAdvance(line) <= room; });
     }
 
     static QString accessible(QObject* object, QAccessible::Text text) {
@@ -134,20 +159,35 @@ private slots:
         }
     }
     void controlsHaveNamesAndPlacesOfTheirOwn_data() {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("module");
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("results");
-        QTest::newRow("raw score") << 1 << QStringList{"lblZscore", "lblAnswer", "lblTScore", "lblAdjustedPercentile"};
-        QTest::newRow("score converter") << 2 << QStringList{"lblAnswer"};
-        QTest::newRow("age calculator") << 4 << QStringList{"lblAge"};
-        QTest::newRow("calculator") << 5 << QStringList{"Readout", "lblMemoryValue"};
+        for (const char* language : {"en", "de", "fr", "es"}) {
+            // Filled in first, at four decimals, so that the longest results are measured too.
+            const auto row = [&](const char* window) -> QTestData& {
+                return QTest::newRow(qPrintable(QString("%1, %2").arg(window, language))) << QString(language);
+            };
+            row("raw score") << 1 << "115\r100\r15\r10\r" << QStringList{"lblZscore", "lblAnswer", "lblTScore", "lblAdjustedPercentile"};
+            row("score converter") << 2 << "" << QStringList{"lblAnswer"};
+            row("age calculator") << 4 << "17 sep 98\t" << QStringList{"lblAge"};
+            row("calculator") << 5 << "" << QStringList{"Readout", "lblMemoryValue"};
+        }
     }
     void controlsHaveNamesAndPlacesOfTheirOwn() {
+        QFETCH(QString, language);
         QFETCH(int, module);
+        QFETCH(QString, steps);
         QFETCH(QStringList, results);
-        auto* form = static_cast<QMainWindow*>(StartProgram(module, {"UseTTest=1"}));  // the t-test controls shown too
+        QTranslator program, qt;
+        InstallTranslations(QLocale(language), program, qt);
+        // The t-test controls shown too.
+        auto* form = static_cast<QMainWindow*>(StartProgram(module, {"UseTTest=1", "Number of Decimals=4"}));
+        Play(steps);
         QWidget* client = form->centralWidget();
         for (QWidget* control : client->findChildren<QWidget*>()) {
             if (!control->isVisible()) continue;
+            QVERIFY2(textFits(control), qPrintable(control->objectName() + " cuts its text"));
             if (control->focusPolicy() != Qt::NoFocus)
                 QVERIFY2(!accessible(control, QAccessible::Name).trimmed().isEmpty(), qPrintable(control->objectName()));
             // Every control inside its container, and none drawn over another (but the title over its

@@ -1,0 +1,62 @@
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QtTest>
+
+#include "scenario.h"
+#include "shell/frmabout.h"
+#include "shell/modvelmora.h"
+
+struct LanguageRow { const char* language; Scenario session; };
+Q_DECLARE_METATYPE(LanguageRow)
+
+// A caption and a message of a window through each translation; English and C keep the texts as written.
+const LanguageRow kRows[] = {
+    {"de", {"German", 1, {}, "[cmdCalculate]", {"lblSubjectScore=Rohwert", "messages=Bitte einen Rohwert eingeben."}}},
+    {"fr", {"French", 2, {"Convert From=0"}, "0\r",
+            {"lblFrom=Rang centile", "messages=Veuillez saisir un rang centile supérieur à 0 et inférieur à 100."}}},
+    {"es", {"Spanish", 4, {}, "abc\t", {"Label3=Fecha de nacimiento", "messages=!Fecha no válida"}}},
+    {"en_US", {"English", 4, {}, "abc\t", {"Label3=Birth Date", "messages=!Invalid Date"}}},
+    {"C", {"C", 1, {}, "[cmdCalculate]", {"lblSubjectScore=Raw Score", "messages=Please enter a raw score."}}},
+};
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+
+    RecordingPlatform platform;
+
+private slots:
+    void everyTextIsTranslatedAndLoads_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"de", "fr", "es"}) QTest::newRow(language) << QString(language);
+    }
+    void everyTextIsTranslatedAndLoads() {
+        QFETCH(QString, language);
+        QFile ts(VELMORA_TESTS_DIR "/../translations/velmora_" + language + ".ts");
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        const QString xml = QString::fromUtf8(ts.readAll());
+        QVERIFY(xml.count("<message>") > 90);
+        QCOMPARE(xml.count("<translation>"), xml.count("<message>"));  // none unfinished, vanished or obsolete
+        QVERIFY(!xml.contains(QRegularExpression("<translation>\\s*</translation>")));
+        QTranslator qm;
+        QVERIFY(qm.load(":/i18n/velmora_" + language));
+    }
+
+    void windowsSpeakTheUsersLanguage_data() {
+        QTest::addColumn<LanguageRow>("row");
+        for (const LanguageRow& row : kRows) QTest::newRow(row.session.name) << row;
+    }
+    void windowsSpeakTheUsersLanguage() {
+        QFETCH(LanguageRow, row);
+        QTranslator program, qt;
+        modVelmora::InstallTranslations(QLocale(row.language), program, qt);
+        Run(row.session, platform);
+        // The About box says what stays in English, in a translated program only.
+        modVelmora::frmAbout about;
+        QCOMPARE(about.lblLanguage->isVisibleTo(&about), QString(row.language).size() == 2);
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

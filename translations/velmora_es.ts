@@ -1,0 +1,445 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>modVelmora::ModuleWindow</name>
+    <message>
+        <source>Raw to Percentile</source>
+        <translation>Puntuación directa a percentil</translation>
+    </message>
+    <message>
+        <source>Score Converter</source>
+        <translation>Convertir puntuaciones</translation>
+    </message>
+    <message>
+        <source>Age Calculator</source>
+        <translation>Calculadora de edad</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Module</source>
+        <translation>&amp;Módulo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instrucciones</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Platform</name>
+    <message>
+        <source>The Velmora</source>
+        <translation>The Velmora</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::UpDown</name>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmAbout</name>
+    <message>
+        <source>About The Velmora...</source>
+        <translation>Acerca de The Velmora...</translation>
+    </message>
+    <message>
+        <source>Velmora emblem</source>
+        <translation>Emblema de Velmora</translation>
+    </message>
+    <message>
+        <source>The Velmora</source>
+        <translation>The Velmora</translation>
+    </message>
+    <message>
+        <source>The terms of use and the manual are in English.</source>
+        <translation>Las condiciones de uso y el manual están en inglés.</translation>
+    </message>
+    <message>
+        <source>Written by the Velmora developers. All rights reserved.</source>
+        <translation>Escrito por el equipo de Velmora. Derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Visit my web site!</source>
+        <translation>¡Visite mi sitio web!</translation>
+    </message>
+    <message>
+        <source>&amp;License . . .</source>
+        <translation>&amp;Licencia . . .</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmAgeCalculator</name>
+    <message>
+        <source>Age Calculator</source>
+        <translation>Calculadora de edad</translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)</source>
+        <translation>Introduzca la fecha en cualquier formato inequívoco (p. ej., 17 septiembre 1998; 17/09/98; 17 sep 98; etc.)</translation>
+    </message>
+    <message>
+        <source>Test Date</source>
+        <translation>Fecha de evaluación</translation>
+    </message>
+    <message>
+        <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). Double-click to enter today&apos;s date.</source>
+        <translation>Introduzca la fecha en cualquier formato inequívoco (p. ej., 17 septiembre 1998; 17/09/98; 17 sep 98; etc.). Haga doble clic para introducir la fecha de hoy.</translation>
+    </message>
+    <message>
+        <source>Show Calendar</source>
+        <translation>Mostrar calendario</translation>
+    </message>
+    <message>
+        <source>Show calendar for the birth date</source>
+        <translation>Mostrar el calendario de la fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Show calendar for the test date</source>
+        <translation>Mostrar el calendario de la fecha de evaluación</translation>
+    </message>
+    <message>
+        <source>Age (Years-Months-Days)</source>
+        <translation>Edad (años-meses-días)</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Invalid Date</source>
+        <translation>Fecha no válida</translation>
+    </message>
+    <message>
+        <source>The test date cannot be less than the birth date.</source>
+        <translation>La fecha de evaluación no puede ser anterior a la fecha de nacimiento.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmCalculator</name>
+    <message>
+        <source>Calculator</source>
+        <translation>Cálculo</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>Borrar entrada</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Clear memory</source>
+        <translation>Borrar memoria</translation>
+    </message>
+    <message>
+        <source>Recall value from memory</source>
+        <translation>Recuperar el valor de la memoria</translation>
+    </message>
+    <message>
+        <source>Store value in memory</source>
+        <translation>Guardar el valor en la memoria</translation>
+    </message>
+    <message>
+        <source>Add value to memory</source>
+        <translation>Sumar el valor a la memoria</translation>
+    </message>
+    <message>
+        <source>Square root</source>
+        <translation>Raíz cuadrada</translation>
+    </message>
+    <message>
+        <source>Error.</source>
+        <translation>Error.</translation>
+    </message>
+    <message>
+        <source>Cannot divide by 0.</source>
+        <translation>No divisible entre 0.</translation>
+    </message>
+    <message>
+        <source>Memory Value: %1</source>
+        <translation>Valor en memoria: %1</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmCalendar</name>
+    <message>
+        <source>Press ESC to cancel or &apos;T&apos; to return to today&apos;s date</source>
+        <translation>Pulse ESC para cancelar o «T» para volver a la fecha de hoy</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmLicense</name>
+    <message>
+        <source>The Velmora License Agreement</source>
+        <translation>Contrato de licencia de The Velmora</translation>
+    </message>
+    <message>
+        <source>I do NOT agree to these terms and conditions</source>
+        <translation>NO ACEPTO estos términos y condiciones</translation>
+    </message>
+    <message>
+        <source>I AGREE to these terms and conditions</source>
+        <translation>ACEPTO estos términos y condiciones</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmRawScoreConverter</name>
+    <message>
+        <source>Raw Scores Module</source>
+        <translation>Puntuación directa</translation>
+    </message>
+    <message>
+        <source>Raw Score</source>
+        <translation>Punt. directa</translation>
+    </message>
+    <message>
+        <source>Sample Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Sample SD</source>
+        <translation>Desv. típica</translation>
+    </message>
+    <message>
+        <source>Z-Score</source>
+        <translation>Punt. z</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Percentil</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>Valor t</translation>
+    </message>
+    <message>
+        <source>Adjusted %ile</source>
+        <translation>Perc. ajustado</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Check this box when scores below the mean indicate better performance (e.g., errors; reaction times)</source>
+        <translation>Marque esta casilla cuando las puntuaciones por debajo de la media indiquen un mejor rendimiento (p. ej., errores; tiempos de reacción)</translation>
+    </message>
+    <message>
+        <source>Use t-test</source>
+        <translation>Prueba t</translation>
+    </message>
+    <message>
+        <source>Check this box to achieve greater accuracy when norms are based on a small normative sample (see Instructions)</source>
+        <translation>Marque esta casilla para obtener mayor precisión cuando los baremos se basan en una muestra normativa pequeña (consulte las Instrucciones)</translation>
+    </message>
+    <message>
+        <source>Sample N</source>
+        <translation>N muestra</translation>
+    </message>
+    <message>
+        <source>Enter the size of the normative sample</source>
+        <translation>Introduzca el tamaño de la muestra normativa</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Número de decimales</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Please enter a raw score.</source>
+        <translation>Introduzca una puntuación directa.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample mean.</source>
+        <translation>Introduzca la media de la muestra.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample standard deviation.</source>
+        <translation>Introduzca la desviación típica de la muestra.</translation>
+    </message>
+    <message>
+        <source>The standard deviation cannot equal zero.</source>
+        <translation>La desviación típica no puede ser igual a cero.</translation>
+    </message>
+    <message>
+        <source>Please enter the size of the normative sample.</source>
+        <translation>Introduzca el tamaño de la muestra normativa.</translation>
+    </message>
+    <message>
+        <source>The normative sample size must be greater than 1.</source>
+        <translation>El tamaño de la muestra normativa debe ser mayor que 1.</translation>
+    </message>
+    <message>
+        <source>95% CI %1 to %2</source>
+        <translation>IC 95 %: de %1 a %2</translation>
+    </message>
+    <message>
+        <source>95% interval estimate of the percentage of the population below this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
+        <translation>Estimación por intervalo al 95 % del porcentaje de la población que queda por debajo de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95 %: de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Copy percentile to clipboard</source>
+        <translation>Copiar el percentil al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy adjusted percentile to clipboard</source>
+        <translation>Copiar el percentil ajustado al portapapeles</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentile</source>
+        <translation>Establecer el número de decimales del percentil</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentile and adjusted percentile</source>
+        <translation>Establecer el número de decimales del percentil y del percentil ajustado</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreConverter</name>
+    <message>
+        <source>Percentile</source>
+        <translation>Percentil</translation>
+    </message>
+    <message>
+        <source>Scaled Score</source>
+        <translation>Punt. escalar</translation>
+    </message>
+    <message>
+        <source>Standard Score</source>
+        <translation>Punt. estándar</translation>
+    </message>
+    <message>
+        <source>T-Score</source>
+        <translation>Punt. T</translation>
+    </message>
+    <message>
+        <source>Z-Score</source>
+        <translation>Punt. z</translation>
+    </message>
+    <message>
+        <source>Score Converter</source>
+        <translation>Convertir puntuaciones</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Copy percentile to clipboard</source>
+        <translation>Copiar el percentil al portapapeles</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentile (see Instructions)</source>
+        <translation>Establecer el número de decimales del percentil (consulte las Instrucciones)</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Número de decimales</translation>
+    </message>
+    <message>
+        <source>converts to</source>
+        <translation>se convierte en</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>Copy %1 to clipboard</source>
+        <translation>Copiar «%1» al portapapeles</translation>
+    </message>
+    <message>
+        <source>Set number of places in %1</source>
+        <translation>Establecer el número de decimales de «%1»</translation>
+    </message>
+    <message>
+        <source>Please enter a percentile that is greater than 0 and less than 100.</source>
+        <translation>Introduzca un percentil mayor que 0 y menor que 100.</translation>
+    </message>
+    <message>
+        <source>Scaled score values must be between 1 and 20</source>
+        <translation>Las puntuaciones escalares deben estar entre 1 y 20</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmSplash</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+</TS>

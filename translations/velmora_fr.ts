@@ -1,0 +1,445 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>modVelmora::ModuleWindow</name>
+    <message>
+        <source>Raw to Percentile</source>
+        <translation>Note brute en rang centile</translation>
+    </message>
+    <message>
+        <source>Score Converter</source>
+        <translation>Conversion de notes</translation>
+    </message>
+    <message>
+        <source>Age Calculator</source>
+        <translation>Calcul de l&apos;âge</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculette</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Module</source>
+        <translation>&amp;Module</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Mode d&apos;emploi</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Platform</name>
+    <message>
+        <source>The Velmora</source>
+        <translation>The Velmora</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::UpDown</name>
+    <message>
+        <source>Up</source>
+        <translation>Vers le haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Vers le bas</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmAbout</name>
+    <message>
+        <source>About The Velmora...</source>
+        <translation>À propos de The Velmora...</translation>
+    </message>
+    <message>
+        <source>Velmora emblem</source>
+        <translation>Emblème de Velmora</translation>
+    </message>
+    <message>
+        <source>The Velmora</source>
+        <translation>The Velmora</translation>
+    </message>
+    <message>
+        <source>The terms of use and the manual are in English.</source>
+        <translation>Les conditions d&apos;utilisation et le manuel sont en anglais.</translation>
+    </message>
+    <message>
+        <source>Written by the Velmora developers. All rights reserved.</source>
+        <translation>Par les développeurs de Velmora. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Visit my web site!</source>
+        <translation>Visitez mon site Web !</translation>
+    </message>
+    <message>
+        <source>&amp;License . . .</source>
+        <translation>&amp;Licence . . .</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmAgeCalculator</name>
+    <message>
+        <source>Age Calculator</source>
+        <translation>Calcul de l&apos;âge</translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)</source>
+        <translation>Saisissez la date dans un format sans ambiguïté (p. ex. 17 septembre 1998 ; 17/09/98 ; 17 sep 98 ; etc.)</translation>
+    </message>
+    <message>
+        <source>Test Date</source>
+        <translation>Date de passation</translation>
+    </message>
+    <message>
+        <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). Double-click to enter today&apos;s date.</source>
+        <translation>Saisissez la date dans un format sans ambiguïté (p. ex. 17 septembre 1998 ; 17/09/98 ; 17 sep 98 ; etc.). Double-cliquez pour saisir la date du jour.</translation>
+    </message>
+    <message>
+        <source>Show Calendar</source>
+        <translation>Afficher le calendrier</translation>
+    </message>
+    <message>
+        <source>Show calendar for the birth date</source>
+        <translation>Afficher le calendrier pour la date de naissance</translation>
+    </message>
+    <message>
+        <source>Show calendar for the test date</source>
+        <translation>Afficher le calendrier pour la date de passation</translation>
+    </message>
+    <message>
+        <source>Age (Years-Months-Days)</source>
+        <translation>Âge (années-mois-jours)</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Invalid Date</source>
+        <translation>Date non valide</translation>
+    </message>
+    <message>
+        <source>The test date cannot be less than the birth date.</source>
+        <translation>La date de passation ne peut pas être antérieure à la date de naissance.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmCalculator</name>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculette</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arr.</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>Effacer l&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Clear memory</source>
+        <translation>Effacer la mémoire</translation>
+    </message>
+    <message>
+        <source>Recall value from memory</source>
+        <translation>Rappeler la valeur en mémoire</translation>
+    </message>
+    <message>
+        <source>Store value in memory</source>
+        <translation>Mettre la valeur en mémoire</translation>
+    </message>
+    <message>
+        <source>Add value to memory</source>
+        <translation>Ajouter la valeur à la mémoire</translation>
+    </message>
+    <message>
+        <source>Square root</source>
+        <translation>Racine carrée</translation>
+    </message>
+    <message>
+        <source>Error.</source>
+        <translation>Erreur.</translation>
+    </message>
+    <message>
+        <source>Cannot divide by 0.</source>
+        <translation>Division par zéro.</translation>
+    </message>
+    <message>
+        <source>Memory Value: %1</source>
+        <translation>Valeur en mémoire : %1</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmCalendar</name>
+    <message>
+        <source>Press ESC to cancel or &apos;T&apos; to return to today&apos;s date</source>
+        <translation>Appuyez sur Échap pour annuler ou sur « T » pour revenir à la date du jour</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmLicense</name>
+    <message>
+        <source>The Velmora License Agreement</source>
+        <translation>Contrat de licence de The Velmora</translation>
+    </message>
+    <message>
+        <source>I do NOT agree to these terms and conditions</source>
+        <translation>Je N&apos;ACCEPTE PAS ces conditions générales</translation>
+    </message>
+    <message>
+        <source>I AGREE to these terms and conditions</source>
+        <translation>J&apos;ACCEPTE ces conditions générales</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmRawScoreConverter</name>
+    <message>
+        <source>Raw Scores Module</source>
+        <translation>Notes brutes</translation>
+    </message>
+    <message>
+        <source>Raw Score</source>
+        <translation>Note brute</translation>
+    </message>
+    <message>
+        <source>Sample Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Sample SD</source>
+        <translation>Écart-type</translation>
+    </message>
+    <message>
+        <source>Z-Score</source>
+        <translation>Note z</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Rang centile</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>Valeur t</translation>
+    </message>
+    <message>
+        <source>Adjusted %ile</source>
+        <translation>Centile ajusté</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Check this box when scores below the mean indicate better performance (e.g., errors; reaction times)</source>
+        <translation>Cochez cette case lorsque les notes inférieures à la moyenne indiquent une meilleure performance (p. ex. erreurs ; temps de réaction)</translation>
+    </message>
+    <message>
+        <source>Use t-test</source>
+        <translation>Test t</translation>
+    </message>
+    <message>
+        <source>Check this box to achieve greater accuracy when norms are based on a small normative sample (see Instructions)</source>
+        <translation>Cochez cette case pour gagner en précision lorsque les normes reposent sur un petit échantillon normatif (voir le mode d&apos;emploi)</translation>
+    </message>
+    <message>
+        <source>Sample N</source>
+        <translation>Effectif</translation>
+    </message>
+    <message>
+        <source>Enter the size of the normative sample</source>
+        <translation>Saisissez l&apos;effectif de l&apos;échantillon normatif</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Nombre de décimales</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Please enter a raw score.</source>
+        <translation>Veuillez saisir une note brute.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample mean.</source>
+        <translation>Veuillez saisir la moyenne de l&apos;échantillon.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample standard deviation.</source>
+        <translation>Veuillez saisir l&apos;écart-type de l&apos;échantillon.</translation>
+    </message>
+    <message>
+        <source>The standard deviation cannot equal zero.</source>
+        <translation>L&apos;écart-type ne peut pas être égal à zéro.</translation>
+    </message>
+    <message>
+        <source>Please enter the size of the normative sample.</source>
+        <translation>Veuillez saisir l&apos;effectif de l&apos;échantillon normatif.</translation>
+    </message>
+    <message>
+        <source>The normative sample size must be greater than 1.</source>
+        <translation>L&apos;effectif de l&apos;échantillon normatif doit être supérieur à 1.</translation>
+    </message>
+    <message>
+        <source>95% CI %1 to %2</source>
+        <translation>IC à 95 % : de %1 à %2</translation>
+    </message>
+    <message>
+        <source>95% interval estimate of the percentage of the population below this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
+        <translation>Estimation par intervalle à 95 % du pourcentage de la population situé sous cette note (Crawford et Garthwaite, 2002). z-CC %1, IC à 95 % : de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>Copy percentile to clipboard</source>
+        <translation>Copier le rang centile dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy adjusted percentile to clipboard</source>
+        <translation>Copier le rang centile ajusté dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentile</source>
+        <translation>Définir le nombre de décimales du rang centile</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentile and adjusted percentile</source>
+        <translation>Définir le nombre de décimales du rang centile et du rang centile ajusté</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreConverter</name>
+    <message>
+        <source>Percentile</source>
+        <translation>Rang centile</translation>
+    </message>
+    <message>
+        <source>Scaled Score</source>
+        <translation>Note pondérée</translation>
+    </message>
+    <message>
+        <source>Standard Score</source>
+        <translation>Note standard</translation>
+    </message>
+    <message>
+        <source>T-Score</source>
+        <translation>Note T</translation>
+    </message>
+    <message>
+        <source>Z-Score</source>
+        <translation>Note z</translation>
+    </message>
+    <message>
+        <source>Score Converter</source>
+        <translation>Conversion de notes</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Vers</translation>
+    </message>
+    <message>
+        <source>Copy percentile to clipboard</source>
+        <translation>Copier le rang centile dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentile (see Instructions)</source>
+        <translation>Définir le nombre de décimales du rang centile (voir le mode d&apos;emploi)</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Nombre de décimales</translation>
+    </message>
+    <message>
+        <source>converts to</source>
+        <translation>se convertit en</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>Copy %1 to clipboard</source>
+        <translation>Copier la valeur « %1 » dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Set number of places in %1</source>
+        <translation>Définir le nombre de décimales pour « %1 »</translation>
+    </message>
+    <message>
+        <source>Please enter a percentile that is greater than 0 and less than 100.</source>
+        <translation>Veuillez saisir un rang centile supérieur à 0 et inférieur à 100.</translation>
+    </message>
+    <message>
+        <source>Scaled score values must be between 1 and 20</source>
+        <translation>Les notes pondérées doivent être comprises entre 1 et 20</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmSplash</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+</TS>
