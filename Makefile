@@ -1,7 +1,8 @@
 # Velmora: `make run` builds and starts the program, `make test` builds and
 # runs every test headless. Both install the Debian packages they need first.
 
-BUILD ?= build
+# The binary folder of CMakePresets.json's default preset.
+BUILD := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-tools-dev \
@@ -22,21 +23,20 @@ run: build
 	else echo "No display: starting Velmora on a virtual X display."; xvfb-run -a ./$(BUILD)/src/velmora; fi
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset default -j $(JOBS)
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails it.
 test-sanitize: packages
-	cmake -S . -B build-sanitize -G Ninja -DVELMORA_SANITIZE=ON
-	cmake --build build-sanitize -j $(JOBS)
-	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
 
 # Each libFuzzer target for FUZZ_SECONDS, starting from the small seed corpus kept in
 # tests/fuzz/corpus (which the normal suite replays) and growing its own corpus in build-fuzz.
 fuzz:
 	@$(MAKE) --no-print-directory packages PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
-	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVELMORA_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	for t in $(FUZZ_TARGETS); do \
 	  mkdir -p build-fuzz/corpus/$$t; \
 	  ./build-fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
@@ -47,8 +47,8 @@ fuzz:
 # display against a bare Qt window built in the same tree with the same flags.
 bench:
 	@$(MAKE) --no-print-directory packages PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
-	cmake -S . -B $(BUILD) -G Ninja -DVELMORA_BENCH=ON
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
 	@echo "Measured on: $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $$(nproc) cores, $$(date -u +%Y-%m-%d)"
 	xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/bench/velmora_bench ./$(BUILD)/src/velmora ./$(BUILD)/bench/bare_window 2>/dev/null
 	sh bench/cli.sh ./$(BUILD)/src/velmora-cli
@@ -57,8 +57,8 @@ package: build
 	cd $(BUILD) && cpack
 
 build: packages
-	cmake -S . -B $(BUILD) -G Ninja
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS)
 
 packages:
 	@missing=""; for p in $(PACKAGES); do \

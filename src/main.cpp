@@ -19,11 +19,10 @@ int main(int argc, char* argv[]) {
     // The program ends through its exit routine, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    modVelmora::RegisterModuleWindows();
-    auto* splash = new modVelmora::frmSplash(&modVelmora::StartUp);
+    // The windows live as long as main; the application outlives them.
+    modVelmora::Program program(modVelmora::ModuleWindows());
+    auto* splash = new modVelmora::frmSplash([&program] { program.StartUp(); });
     splash->show();
     splash->activateWindow();
-    const int result = QApplication::exec();
-    modVelmora::ReleaseWindows();
-    return result;
+    return QApplication::exec();
 }

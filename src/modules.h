@@ -1,8 +1,12 @@
 #pragma once
 
+#include <map>
+
+#include "shell/program.h"
+
 namespace modVelmora {
 
-// Makes every module window of the program available to the shell.
-void RegisterModuleWindows();
+// How each module window of the program is made.
+std::map<Module, ModuleFactory> ModuleWindows();
 
 }  // namespace modVelmora

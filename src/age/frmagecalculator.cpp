@@ -33,7 +33,7 @@ AgeCalculatorState& AgeState() {
     return state;
 }
 
-frmAgeCalculator::frmAgeCalculator() : ModuleWindow(kModuleNumber, QSize(4425, 4530)) {}
+frmAgeCalculator::frmAgeCalculator() : ModuleWindow(Module::AgeCalculator, QSize(4425, 4530)) {}
 
 frmAgeCalculator::~frmAgeCalculator() = default;
 
@@ -153,22 +153,33 @@ void frmAgeCalculator::ComputeAge() {
     lblAge->setText(QString::fromStdString(AgeText(age)));
 }
 
-void frmAgeCalculator::cmdShowBirthDateCalendar_Click() { showCalendar(kBirthDateTarget); }
+void frmAgeCalculator::cmdShowBirthDateCalendar_Click() { showCalendar(frmCalendar::Target::BirthDate); }
 
-void frmAgeCalculator::cmdShowTestDateCalendar_Click() { showCalendar(kTestDateTarget); }
+void frmAgeCalculator::cmdShowTestDateCalendar_Click() { showCalendar(frmCalendar::Target::TestDate); }
 
-void frmAgeCalculator::showCalendar(std::uint8_t target) {
-    AgeCalculatorState& state = AgeState();
-    state.calendarTarget = target;
-    QLineEdit* box = target == kBirthDateTarget ? txtBirthdate : txtTestDate;
-    if (!box->text().isEmpty()) {
-        // A text that is no date leaves the last good reading in place.
-        if (const auto date = ReadDate(box->text()))
-            (target == kBirthDateTarget ? state.birthDate : state.testDate) = *date;
-    }
+QLineEdit* frmAgeCalculator::boxFor(frmCalendar::Target target) const {
+    return target == frmCalendar::Target::BirthDate ? txtBirthdate : txtTestDate;
+}
+
+void frmAgeCalculator::showCalendar(frmCalendar::Target target) {
+    calendarTarget_ = target;
+    QDate& remembered = target == frmCalendar::Target::BirthDate ? AgeState().birthDate : AgeState().testDate;
+    QLineEdit* box = boxFor(target);
+    // A text that is no date leaves the last good reading in place.
+    if (const auto date = ReadDate(box->text()); date && !box->text().isEmpty()) remembered = *date;
     SetBackground(box, kYellow);
-    if (!calendar_) calendar_ = std::make_unique<frmCalendar>();
-    calendar_->open(form(), txtBirthdate, txtTestDate);
+    if (!calendar_) {
+        calendar_ = std::make_unique<frmCalendar>();
+        connect(calendar_.get(), &frmCalendar::datePicked, this, [this](const QDate& date) {
+            if (calendarTarget_ && form()) boxFor(*calendarTarget_)->setText(DateText(date));
+        });
+        connect(calendar_.get(), &frmCalendar::closed, this, [this] {
+            calendarTarget_.reset();
+            if (!form()) return;
+            for (QLineEdit* box : {txtBirthdate, txtTestDate}) SetBackground(box, Qt::white);
+        });
+    }
+    calendar_->open(form(), target, remembered.isValid() ? remembered : platform().today());
 }
 
 }  // namespace modVelmora

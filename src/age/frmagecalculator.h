@@ -1,7 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
+#include "age/frmcalendar.h"
 #include "shell/moduleframe.h"
 
 class QAbstractButton;
@@ -10,15 +12,11 @@ class QLineEdit;
 
 namespace modVelmora {
 
-class frmCalendar;
-
 // Module 4: the age in years, months and days between a birth date and a
 // test date, typed or picked from a calendar pop-up.
 class frmAgeCalculator : public ModuleWindow {
     Q_OBJECT
 public:
-    static constexpr int kModuleNumber = 4;
-
     frmAgeCalculator();
     ~frmAgeCalculator() override;
 
@@ -28,9 +26,13 @@ public:
     void cmdShowTestDateCalendar_Click();
     void txtTestDate_DblClick();
 
-    // The pop-up, once a calendar button has been pressed in this run.
-    frmCalendar* calendar() const { return calendar_.get(); }
+protected:
+    void createControls(QWidget* client) override;
+    void initialise() override;
+    void beforeUnload() override;
+    bool controlEvent(QObject* control, QEvent* event) override;
 
+private:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLineEdit* txtBirthdate = nullptr;
@@ -43,19 +45,14 @@ public:
     QAbstractButton* cmdCalculate = nullptr;
     QAbstractButton* cmdClear = nullptr;
 
-protected:
-    void createControls(QWidget* client) override;
-    void initialise() override;
-    void beforeUnload() override;
-    bool controlEvent(QObject* control, QEvent* event) override;
-
-private:
     // Reads a box as a date when it is left: reformats it, or reports "Invalid Date" and empties it.
     void checkDateBox(QLineEdit* box);
-    void showCalendar(std::uint8_t target);
+    void showCalendar(frmCalendar::Target target);
+    QLineEdit* boxFor(frmCalendar::Target target) const;
     void ComputeAge();
 
     std::unique_ptr<frmCalendar> calendar_;
+    std::optional<frmCalendar::Target> calendarTarget_;  // the box the open pop-up serves
 };
 
 }  // namespace modVelmora

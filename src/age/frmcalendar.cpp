@@ -2,13 +2,11 @@
 
 #include <QCalendarWidget>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 
-#include "age/agestate.h"
 #include "age/datetext.h"
 #include "shell/controls.h"
 #include "shell/platform.h"
@@ -58,21 +56,11 @@ void frmCalendar::keepDayOnPage(int year, int month) {
     MonthView1->setSelectedDate(first.addDays(std::min(selected.day(), first.daysInMonth()) - 1));
 }
 
-void frmCalendar::open(QWidget* ageWindow, QLineEdit* birthBox, QLineEdit* testBox) {
+void frmCalendar::open(QWidget* ageWindow, Target target, const QDate& start) {
     ageWindow_ = ageWindow;
-    birthBox_ = birthBox;
-    testBox_ = testBox;
-    AgeCalculatorState& state = AgeState();
-    state.pickedDate = QDate();
-
-    const QPoint corner = ageWindow->frameGeometry().topLeft();
-    if (state.calendarTarget == kBirthDateTarget || state.calendarTarget == kTestDateTarget) {
-        const int top = state.calendarTarget == kBirthDateTarget ? kBirthTopOffset : kTestTopOffset;
-        move(corner + QPoint(TwipsToPixels(kLeftOffset), TwipsToPixels(top)));
-    }
-    QDate start = platform().today();
-    if (state.calendarTarget == kBirthDateTarget && state.birthDate.isValid()) start = state.birthDate;
-    if (state.calendarTarget == kTestDateTarget && state.testDate.isValid()) start = state.testDate;
+    pickedDate_ = QDate();
+    const int top = target == Target::BirthDate ? kBirthTopOffset : kTestTopOffset;
+    move(ageWindow->frameGeometry().topLeft() + QPoint(TwipsToPixels(kLeftOffset), TwipsToPixels(top)));
     MonthView1->setSelectedDate(start);
     MonthView1->setCurrentPage(start.year(), start.month());
     show();
@@ -90,7 +78,7 @@ void frmCalendar::changeEvent(QEvent* event) {
 }
 
 void frmCalendar::MonthView1_DateClick(const QDate& date) {
-    AgeState().pickedDate = date;
+    pickedDate_ = date;
     close();
 }
 
@@ -101,15 +89,9 @@ void frmCalendar::showToday() {
 }
 
 void frmCalendar::hideEvent(QHideEvent* event) {
-    // Closing, whatever the cause: the boxes turn white and the pick, if any, fills its box.
-    AgeCalculatorState& state = AgeState();
-    for (QLineEdit* box : {birthBox_.data(), testBox_.data()})
-        if (box) SetBackground(box, Qt::white);
-    QLineEdit* target = state.calendarTarget == kBirthDateTarget ? birthBox_.data()
-                        : state.calendarTarget == kTestDateTarget ? testBox_.data()
-                                                                   : nullptr;
-    if (state.pickedDate.isValid() && target) target->setText(DateText(state.pickedDate));
-    state.calendarTarget = 0;
+    // Closing, whatever the cause: the pick, if any, goes to the age window, which colours its boxes back.
+    if (pickedDate_.isValid()) emit datePicked(pickedDate_);
+    emit closed();
     if (ageWindow_ && ageWindow_->isVisible()) ageWindow_->activateWindow();
     QWidget::hideEvent(event);
 }
@@ -118,7 +100,7 @@ bool frmCalendar::eventFilter(QObject*, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Escape) {
-        AgeState().pickedDate = QDate();
+        pickedDate_ = QDate();
         close();
         return true;
     }

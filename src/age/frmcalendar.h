@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QDate>
 #include <QPointer>
 #include <QWidget>
 
 class QCalendarWidget;
-class QLineEdit;
 
 namespace modVelmora {
 
@@ -16,10 +16,17 @@ class frmCalendar : public QWidget {
 public:
     frmCalendar();
 
-    // Opens beside the age window for the box named by CalendarTarget.
-    void open(QWidget* ageWindow, QLineEdit* birthBox, QLineEdit* testBox);
+    // Which date box the pop-up serves.
+    enum class Target { BirthDate = 1, TestDate = 2 };
 
-    QCalendarWidget* MonthView1;
+    // Opens beside the age window's box for target, showing start.
+    void open(QWidget* ageWindow, Target target, const QDate& start);
+
+signals:
+    // A day was picked; the pop-up then closes.
+    void datePicked(const QDate& date);
+    // The pop-up closed, with or without a pick.
+    void closed();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -28,12 +35,13 @@ protected:
 
 private:
     void MonthView1_DateClick(const QDate& date);
+
+    QCalendarWidget* MonthView1;
     void showToday();
     void keepDayOnPage(int year, int month);
 
     QPointer<QWidget> ageWindow_;
-    QPointer<QLineEdit> birthBox_;
-    QPointer<QLineEdit> testBox_;
+    QDate pickedDate_;  // the day picked in this opening, or none
 };
 
 }  // namespace modVelmora

@@ -64,8 +64,8 @@ CalculatorEngine::CalculatorEngine() { load(); }
 void CalculatorEngine::load() {
     decimalFlag_ = false;
     operandCount_ = 0;
-    lastInput_ = "NONE";
-    pendingOp_ = " ";
+    lastInput_ = LastInput::None;
+    pendingOp_ = Operation::None;
     display_ = "0.";
 }
 
@@ -74,12 +74,15 @@ void CalculatorEngine::resetMemoryIndicator() { memoryMarked_ = memoryDescribed_
 CalculatorEngine::Response CalculatorEngine::press(CalculatorKey key) {
     using K = CalculatorKey;
     switch (key) {
+        case K::Digit0: case K::Digit1: case K::Digit2: case K::Digit3: case K::Digit4:
+        case K::Digit5: case K::Digit6: case K::Digit7: case K::Digit8: case K::Digit9:
+            return digit(static_cast<int>(key) - static_cast<int>(K::Digit0));
         case K::Point: return point();
-        case K::Divide: return operatorKey('/');
-        case K::Add: return operatorKey('+');
-        case K::Multiply: return operatorKey('X');
-        case K::Subtract: return operatorKey('-');
-        case K::Equals: return operatorKey('=');
+        case K::Divide: return operatorKey(Operation::Divide);
+        case K::Add: return operatorKey(Operation::Add);
+        case K::Multiply: return operatorKey(Operation::Multiply);
+        case K::Subtract: return operatorKey(Operation::Subtract);
+        case K::Equals: return operatorKey(Operation::Equals);
         case K::Percent: return percent();
         case K::ChangeSign: return changeSign();
         case K::SquareRoot: return squareRoot();
@@ -91,14 +94,14 @@ CalculatorEngine::Response CalculatorEngine::press(CalculatorKey key) {
         case K::MemoryRecall: return memoryRecall();
         case K::MemoryStore: return memoryStore();
         case K::MemoryAdd: return memoryAdd();
-        default: return digit(static_cast<int>(key) - static_cast<int>(K::Digit0));
     }
+    return Response::Beep;
 }
 
 // Typing goes on only in a number written with its point: not in an error
 // text, nor in a result of 10^14 or more, which has no point or an exponent.
 bool CalculatorEngine::continuesEntry() const {
-    return lastInput_ == "NUMS" && displayIsNumber() && display_.find('.') != std::string::npos &&
+    return lastInput_ == LastInput::Number && displayIsNumber() && display_.find('.') != std::string::npos &&
            display_.find('E') == std::string::npos;
 }
 
@@ -120,73 +123,71 @@ CalculatorEngine::Response CalculatorEngine::digit(int value) {
         if (display_.size() > kIntegerEntryLimit) return Response::Beep;
         display_ = display_.substr(0, display_.find('.')) + d + ".";
     }
-    if (lastInput_ == "NEG") display_ = "-" + display_;
-    lastInput_ = "NUMS";
+    if (lastInput_ == LastInput::NegativeSign) display_ = "-" + display_;
+    lastInput_ = LastInput::Number;
     return Response::Done;
 }
 
 CalculatorEngine::Response CalculatorEngine::point() {
-    if (lastInput_ == "NEG") {
+    if (lastInput_ == LastInput::NegativeSign) {
         display_ = "-0.";
     } else if (!continuesEntry()) {
         display_ = "0.";
     }
     decimalFlag_ = true;
-    lastInput_ = "NUMS";
+    lastInput_ = LastInput::Number;
     return Response::Done;
 }
 
-CalculatorEngine::Response CalculatorEngine::operatorKey(char caption) {
+CalculatorEngine::Response CalculatorEngine::operatorKey(Operation operation) {
     // An operator takes the display as its operand: an error text is none.
     if (display_ == kErrorText || display_ == kDivideByZeroText) return Response::Beep;
 
+    entrySnapshot_ = display_;
     // Counts past 2 only ever do nothing, so they stop at 3.
-    const int count = std::min(operandCount_ + (lastInput_ == "NUMS" ? 1 : 0), 3);
+    const int count = std::min(operandCount_ + (lastInput_ == LastInput::Number ? 1 : 0), 3);
     std::optional<double> result;
     if (count == 2) {
-        const auto entry = CalculatorNumber(display_);
-        if (!entry) return Response::Beep;
-        if (pendingOp_ == "/" && *entry == 0) {
-            entrySnapshot_ = display_;
-            operand2_ = entrySnapshot_;
+        operand2_ = entrySnapshot_;
+        const auto right = CalculatorNumber(operand2_);
+        if (!right) return Response::Beep;
+        if (pendingOp_ == Operation::Divide && *right == 0) {
             operandCount_ = count;
             display_ = kDivideByZeroText;
             return Response::Done;
         }
-        if (pendingOp_ == "=") {
-            result = *entry;
-        } else {
-            const auto left = numberOf(operand1_);
-            if (!left) return Response::Beep;
-            if (pendingOp_ == "+") result = *left + *entry;
-            else if (pendingOp_ == "-") result = *left - *entry;
-            else if (pendingOp_ == "X") result = *entry * *left;
-            else if (pendingOp_ == "/") result = *left / *entry;
-            else result = *left;
+        const auto left = pendingOp_ == Operation::Equals ? right : numberOf(operand1_);
+        if (!left) return Response::Beep;
+        switch (pendingOp_) {
+            case Operation::Add: result = *left + *right; break;
+            case Operation::Subtract: result = *left - *right; break;
+            case Operation::Multiply: result = *right * *left; break;
+            case Operation::Divide: result = *left / *right; break;
+            case Operation::Equals: result = *right; break;
+            case Operation::None: result = *left; break;
         }
     }
 
-    entrySnapshot_ = display_;
     operandCount_ = count;
+    const bool minus = operation == Operation::Subtract;
     if (count == 0) {
-        if (caption == '-' && lastInput_ != "NEG") lastInput_ = "NEG";
+        if (minus) lastInput_ = LastInput::NegativeSign;
     } else if (count == 1) {
         operand1_ = display_;
-        if (caption == '-' && lastInput_ != "NUMS" && pendingOp_ != "=") {
+        if (minus && lastInput_ != LastInput::Number && pendingOp_ != Operation::Equals) {
             display_ = "-";
-            lastInput_ = "NEG";
+            lastInput_ = LastInput::NegativeSign;
         }
     } else if (result) {
-        operand2_ = entrySnapshot_;
         // Past the range of a double there is nothing to go on with until C.
         if (std::isfinite(*result)) operand1_ = *result;
         else operand1_ = std::string(kErrorText);
         showResult(*result);
         operandCount_ = 1;
     }
-    if (lastInput_ != "NEG") {
-        lastInput_ = "OPS";
-        pendingOp_ = std::string(1, caption);
+    if (lastInput_ != LastInput::NegativeSign) {
+        lastInput_ = LastInput::Operator;
+        pendingOp_ = operation;
     }
     return Response::Done;
 }
@@ -229,13 +230,13 @@ CalculatorEngine::Response CalculatorEngine::reciprocal() {
 }
 
 CalculatorEngine::Response CalculatorEngine::backspace() {
-    if (lastInput_ == "OPS") return Response::Beep;
+    if (lastInput_ == LastInput::Operator) return Response::Beep;
     const auto value = CalculatorNumber(display_);
     if (!value || *value == 0) return Response::Beep;
 
     const std::string shortened = display_.substr(0, display_.size() >= 2 ? display_.size() - 2 : 0);
     if (shortened.empty() || shortened == "-") {
-        lastInput_ = "NONE";
+        lastInput_ = LastInput::None;
         display_ = "0.";
         return Response::Done;
     }
@@ -248,7 +249,7 @@ CalculatorEngine::Response CalculatorEngine::backspace() {
 CalculatorEngine::Response CalculatorEngine::clearEntry() {
     display_ = "0.";
     decimalFlag_ = false;
-    lastInput_ = "CE";
+    lastInput_ = LastInput::ClearedEntry;
     return Response::Done;
 }
 
@@ -269,7 +270,7 @@ CalculatorEngine::Response CalculatorEngine::memoryClear() {
 
 CalculatorEngine::Response CalculatorEngine::memoryRecall() {
     display_ = NormalizeReadout(CalculatorText(memoryValue_));
-    lastInput_ = "NUMS";
+    lastInput_ = LastInput::Number;
     return Response::Done;
 }
 
@@ -277,7 +278,7 @@ CalculatorEngine::Response CalculatorEngine::memoryStore() {
     if (ReadNumericPrefix(display_) != 0) {
         memoryValue_ = CalculatorNumber(display_).value_or(memoryValue_);
         memoryMarked_ = true;
-        lastInput_ = "NONE";
+        lastInput_ = LastInput::None;
     }
     memoryDescribed_ = true;
     return Response::Done;
@@ -289,7 +290,7 @@ CalculatorEngine::Response CalculatorEngine::memoryAdd() {
         if (!std::isfinite(sum)) return Response::Beep;
         memoryValue_ = sum;
         memoryMarked_ = true;
-        lastInput_ = "NONE";
+        lastInput_ = LastInput::None;
     }
     memoryDescribed_ = true;
     return Response::Done;

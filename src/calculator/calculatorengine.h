@@ -61,15 +61,16 @@ public:
     // A new window shows the indicator empty, whatever the memory holds.
     void resetMemoryIndicator();
 
-    // The state behind the display, for the checks that no error text is calculated with.
-    const Operand& operand1() const { return operand1_; }
-    const std::string& lastInput() const { return lastInput_; }
-    bool decimalFlag() const { return decimalFlag_; }
-
 private:
+    // What the last key put in: nothing yet, a number being typed (or recalled), an
+    // operator, the minus that begins a negative number, or a cleared entry.
+    enum class LastInput { None, Number, Operator, NegativeSign, ClearedEntry };
+    // The operation waiting for its second operand; None before the first operator.
+    enum class Operation { None, Add, Subtract, Multiply, Divide, Equals };
+
     Response digit(int value);
     Response point();
-    Response operatorKey(char caption);
+    Response operatorKey(Operation operation);
     Response percent();
     Response changeSign();
     Response squareRoot();
@@ -87,12 +88,12 @@ private:
     bool continuesEntry() const;
 
     Operand operand1_ = 0.0;
-    std::string operand2_;
+    std::string operand2_;       // the second operand: the display as the operator key found it
     bool decimalFlag_ = false;
     int operandCount_ = 0;
-    std::string lastInput_ = "NONE";
-    std::string pendingOp_ = " ";
-    std::string entrySnapshot_;
+    LastInput lastInput_ = LastInput::None;
+    Operation pendingOp_ = Operation::None;
+    std::string entrySnapshot_;  // the display taken when an operator key is pressed
     double memoryValue_ = 0;
     std::string display_ = "0.";
     bool memoryMarked_ = false;

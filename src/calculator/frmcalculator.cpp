@@ -44,7 +44,7 @@ constexpr OperatorKey kOperators[] = {{"/", CalculatorKey::Divide, 2940, 2100},
 
 }  // namespace
 
-frmCalculator::frmCalculator() : ModuleWindow(kModuleNumber, QSize(4425, 4620)) {}
+frmCalculator::frmCalculator() : ModuleWindow(Module::Calculator, QSize(4425, 4620)) {}
 
 QPushButton* frmCalculator::key(QWidget* client, const char* name, const QString& caption, CalculatorKey action,
                                 int left, int top, const QColor& colour) {

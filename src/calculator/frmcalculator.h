@@ -16,15 +16,17 @@ namespace modVelmora {
 class frmCalculator : public ModuleWindow {
     Q_OBJECT
 public:
-    static constexpr int kModuleNumber = 5;
-
     frmCalculator();
 
     // One key's action, as its button or the keyboard gives it.
     void press(CalculatorKey key);
 
-    const CalculatorEngine& engine() const { return engine_; }
+protected:
+    void createControls(QWidget* client) override;
+    void initialise() override;
+    bool previewKey(QKeyEvent* event) override;
 
+private:
     QLabel* Label2 = nullptr;
     QLabel* Readout = nullptr;
     QLabel* lblMemoryValue = nullptr;
@@ -43,12 +45,6 @@ public:
     QPushButton* Percent = nullptr;
     QPushButton* cmdOneOverX = nullptr;
 
-protected:
-    void createControls(QWidget* client) override;
-    void initialise() override;
-    bool previewKey(QKeyEvent* event) override;
-
-private:
     QPushButton* key(QWidget* client, const char* name, const QString& caption, CalculatorKey action, int left,
                      int top, const QColor& colour);
     void showState();

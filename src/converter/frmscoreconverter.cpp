@@ -40,7 +40,7 @@ ScoreScale storedScale(const QString& key, ScoreScale fallback) {
 
 }  // namespace
 
-frmScoreConverter::frmScoreConverter() : ModuleWindow(kModuleNumber, QSize(4425, 5160)) {}
+frmScoreConverter::frmScoreConverter() : ModuleWindow(Module::ScoreConverter, QSize(4425, 5160)) {}
 
 std::array<QRadioButton*, kScaleCount> frmScoreConverter::optionGroup(QGroupBox* frame, const char* name) {
     std::array<QRadioButton*, kScaleCount> group{};

@@ -20,8 +20,6 @@ class UpDown;
 class frmScoreConverter : public ModuleWindow {
     Q_OBJECT
 public:
-    static constexpr int kModuleNumber = 2;
-
     frmScoreConverter();
 
     void cmdCalculate_Click();
@@ -31,9 +29,12 @@ public:
     void optTo_Click(int index);
     void UpDown1_Change();
 
-    ScoreScale fromScale() const { return fromScale_; }
-    ScoreScale toScale() const { return toScale_; }
+protected:
+    void createControls(QWidget* client) override;
+    void initialise() override;
+    void keyPress(QObject* control, int& keyAscii) override;
 
+private:
     QLabel* Label2 = nullptr;
     QLabel* lblFrom = nullptr;
     QLabel* lblTo = nullptr;
@@ -50,12 +51,6 @@ public:
     QAbstractButton* cmdClear = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
 
-protected:
-    void createControls(QWidget* client) override;
-    void initialise() override;
-    void keyPress(QObject* control, int& keyAscii) override;
-
-private:
     std::array<QRadioButton*, kScaleCount> optionGroup(QGroupBox* frame, const char* name);
     void highlight(const std::array<QRadioButton*, kScaleCount>& group, int selected);
 

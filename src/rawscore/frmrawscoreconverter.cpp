@@ -47,7 +47,7 @@ bool isNumberCharacter(int keyAscii) {
 }  // namespace
 
 frmRawScoreConverter::frmRawScoreConverter()
-    : ModuleWindow(kModuleNumber, QSize(kClientWidth, kExpandedHeight - kNonClientHeight)) {}
+    : ModuleWindow(Module::RawScore, QSize(kClientWidth, kExpandedHeight - kNonClientHeight)) {}
 
 void frmRawScoreConverter::createControls(QWidget* client) {
     outerHeight_ = kExpandedHeight;
@@ -278,7 +278,7 @@ void frmRawScoreConverter::setTTestTooltips(bool useTTest) {
     UpDown1->setToolTip(decimals);
 }
 
-void frmRawScoreConverter::numberBox_KeyPress(QLineEdit* box, int& keyAscii) {
+void frmRawScoreConverter::filterNumberKey(QLineEdit* box, int& keyAscii) {
     if (keyAscii == 13) {
         keyAscii = 0;
         if (box == txtRawScore) {
@@ -298,7 +298,7 @@ void frmRawScoreConverter::numberBox_KeyPress(QLineEdit* box, int& keyAscii) {
 
 void frmRawScoreConverter::keyPress(QObject* control, int& keyAscii) {
     if (control == txtRawScore || control == txtMean || control == txtSD) {
-        numberBox_KeyPress(static_cast<QLineEdit*>(control), keyAscii);
+        filterNumberKey(static_cast<QLineEdit*>(control), keyAscii);
     } else if (control == txtSampleN && keyAscii == 13) {
         keyAscii = 0;
         cmdCalculate_Click();

@@ -18,7 +18,6 @@ class UpDown;
 class frmRawScoreConverter : public ModuleWindow {
     Q_OBJECT
 public:
-    static constexpr int kModuleNumber = 1;
     // Outer heights with and without the t-test controls, and one step between them.
     static constexpr int kExpandedHeight = 5415;
     static constexpr int kCollapsedHeight = 4671;
@@ -35,6 +34,12 @@ public:
     void chkUseTtest_Click();
     void UpDown1_Change();
 
+protected:
+    void createControls(QWidget* client) override;
+    void initialise() override;
+    void keyPress(QObject* control, int& keyAscii) override;
+
+private:
     QLabel* Label2 = nullptr;
     QLabel* lblSubjectScore = nullptr;
     QLineEdit* txtRawScore = nullptr;
@@ -62,12 +67,6 @@ public:
     QAbstractButton* cmdCalculate = nullptr;
     QAbstractButton* cmdClear = nullptr;
 
-protected:
-    void createControls(QWidget* client) override;
-    void initialise() override;
-    void keyPress(QObject* control, int& keyAscii) override;
-
-private:
     void expand();
     void collapse();
     // Moves the controls below the options by the steps taken and sizes the window.
@@ -76,7 +75,7 @@ private:
     void showInterval(float rawScore, float mean, float sd, std::int16_t n, bool reverse, unsigned decimals);
     void showMessage(const QString& text);
     float readBox(const QLineEdit* box) const;
-    void numberBox_KeyPress(QLineEdit* box, int& keyAscii);
+    void filterNumberKey(QLineEdit* box, int& keyAscii);
 
     int outerHeight_ = kExpandedHeight;
 };

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <memory>
 
 #include "shell/controls.h"
 #include "shell/frmlicense.h"
@@ -168,21 +167,5 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
 }
-
-namespace {
-
-std::unique_ptr<frmAbout>& aboutBox() {
-    static std::unique_ptr<frmAbout> box;
-    return box;
-}
-
-}  // namespace
-
-void ShowAbout() {
-    if (!aboutBox()) aboutBox() = std::make_unique<frmAbout>();
-    aboutBox()->exec();
-}
-
-void ReleaseAboutBox() { aboutBox().reset(); }
 
 }  // namespace modVelmora

@@ -20,7 +20,6 @@ public:
     frmAbout();
 
     // The box's state, kept between openings.
-    bool canFade() const { return canFade_; }
     int alphaLevel() const { return alphaLevel_; }
     const AboutAnimation& animation() const { return animation_; }
 
@@ -30,6 +29,13 @@ public:
     void tmrExit_Timer();
     void tmrTransparency_Timer();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QLabel* picIcon;
     QLabel* lblTitle;
     QLabel* lblVersion;
@@ -42,13 +48,6 @@ public:
     QTimer* tmrExit;
     QTimer* tmrTransparency;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void WindowsVersionCheck();
     void SetWindowAlpha(int alpha);
     void unloadStep();
@@ -57,11 +56,6 @@ private:
     int alphaLevel_ = kOpaque;
     AboutAnimation animation_;
 };
-
-// Help > About: the run's one About box, shown modally.
-void ShowAbout();
-// Destroys the About box while the application still lives.
-void ReleaseAboutBox();
 
 // The web site the About box links to.
 QString WebSiteAddress();

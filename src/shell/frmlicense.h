@@ -18,13 +18,14 @@ public:
     void cmdIAgree_Click();
     void cmdIDoNotAgree_Click();
 
-    QTextBrowser* txtLicense;
-    QPushButton* cmdIDoNotAgree;
-    QPushButton* cmdIAgree;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QTextBrowser* txtLicense;
+    QPushButton* cmdIDoNotAgree;
+    QPushButton* cmdIAgree;
 };
 
 }  // namespace modVelmora

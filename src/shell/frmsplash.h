@@ -18,10 +18,6 @@ public:
     // Stops the timer, starts the program proper and closes the splash; runs once.
     void EndSplash();
 
-    QLabel* imgSplash;
-    QLabel* lblVersion;
-    QTimer* tmrSplashTimer;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -30,6 +26,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QLabel* imgSplash;
+    QLabel* lblVersion;
+    QTimer* tmrSplashTimer;
+
     std::function<void()> startUp_;
     bool ended_ = false;
 };

@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "shell/frmabout.h"
 #include "shell/gradient.h"
 #include "shell/modvelmora.h"
 #include "shell/settingsrecord.h"
@@ -60,11 +59,10 @@ ModuleForm::ModuleForm(ModuleWindow& owner) : owner_(owner) {
 void ModuleForm::closeEvent(QCloseEvent* event) {
     // The close box and the system menu: the close step decides whether the program ends.
     event->accept();
-    owner_.unload();
+    owner_.unload(ModuleWindow::Unload::ByClosing);
 }
 
-ModuleWindow::ModuleWindow(int moduleNumber, QSize clientSizeTwips)
-    : moduleNumber_(moduleNumber), clientSizeTwips_(clientSizeTwips) {}
+ModuleWindow::ModuleWindow(Module module, QSize clientSizeTwips) : module_(module), clientSizeTwips_(clientSizeTwips) {}
 
 ModuleWindow::~ModuleWindow() { delete form_; }
 
@@ -95,7 +93,7 @@ void ModuleWindow::runFrameSteps() {
     placedTwips_ = QPoint(settings.leftCoordinates, settings.topCoordinates);
     placedPixels_ = QPoint(TwipsToPixels(placedTwips_.x()), TwipsToPixels(placedTwips_.y()));
     form_->move(placedPixels_);
-    Settings().view = static_cast<std::uint8_t>(moduleNumber_);
+    Settings().view = static_cast<std::uint8_t>(moduleNumber());
     TwoToneGradientFill::PaintGradient(client_, TwoToneGradientFill::RGB(255, 255, 255),
                                        TwoToneGradientFill::RGB(0, 128, 255), TwoToneGradientFill::kVertical);
 }
@@ -106,11 +104,11 @@ void ModuleWindow::createMenus() {
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     QAction* mnuExit = mnuFile->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, [this] { ExitProgram(*this); });
+    connect(mnuExit, &QAction::triggered, this, &ModuleWindow::exitRequested);
 
     QMenu* mnuModuleTitle = bar->addMenu(tr("&Module"));
     mnuModuleTitle->setObjectName(QStringLiteral("mnuModuleTitle"));
-    for (int index = kFirstModule; index <= kLastModule; ++index) {
+    for (int index = 1; index <= kMenuEntries; ++index) {
         QAction* entry = index == 3 ? mnuModuleTitle->addSeparator()
                                     : mnuModuleTitle->addAction(tr(kModuleCaptions[index]));
         entry->setObjectName(QStringLiteral("mnuModule%1").arg(index));
@@ -118,10 +116,9 @@ void ModuleWindow::createMenus() {
         if (index == 3) continue;
         entry->setShortcut(QKeySequence(QString::fromLatin1(kModuleShortcuts[index])));
         // Only the window's own entry carries a check mark; it can still be chosen.
-        entry->setCheckable(index == moduleNumber_);
-        entry->setChecked(index == moduleNumber_);
-        entry->setEnabled(IsModuleAvailable(index));
-        connect(entry, &QAction::triggered, this, [this, index] { SwitchModule(*this, index); });
+        entry->setCheckable(index == moduleNumber());
+        entry->setChecked(index == moduleNumber());
+        connect(entry, &QAction::triggered, this, [this, index] { emit switchRequested(index); });
     }
 
     QMenu* mnuHelp = bar->addMenu(tr("&Help"));
@@ -132,13 +129,14 @@ void ModuleWindow::createMenus() {
     connect(mnuInstructions, &QAction::triggered, this, [] { OpenInstructions(); });
     QAction* mnuAbout = mnuHelp->addAction(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuAbout, &QAction::triggered, this, [] { ShowAbout(); });
+    connect(mnuAbout, &QAction::triggered, this, &ModuleWindow::aboutRequested);
 }
 
-void ModuleWindow::unload() {
+void ModuleWindow::unload(Unload why) {
     if (!form_ || unloading_) return;
     unloading_ = true;
-    closeStep();
+    // The close step: closing a window that is not being replaced ends the program.
+    if (why == Unload::ByClosing) emit exitRequested();
     beforeUnload();
     ModuleForm* form = std::exchange(form_, nullptr);
     client_ = nullptr;
@@ -146,10 +144,6 @@ void ModuleWindow::unload() {
     form->hide();
     form->deleteLater();
     unloading_ = false;
-}
-
-void ModuleWindow::closeStep() {
-    if (!Settings().switching) ExitProgram(*this);
 }
 
 void ModuleWindow::recordPosition() {

@@ -25,6 +25,10 @@ namespace modVelmora {
 
 class ModuleWindow;
 
+// The module windows by number: both the index of their Module menu entry and
+// the stored View. 3 is the menu's separator line.
+enum class Module { RawScore = 1, ScoreConverter = 2, AgeCalculator = 4, Calculator = 5 };
+
 // The on-screen form of a module window.
 class ModuleForm : public QMainWindow {
     Q_OBJECT
@@ -41,27 +45,32 @@ private:
 class ModuleWindow : public QObject {
     Q_OBJECT
 public:
-    // Module numbers: 1 raw score, 2 score converter, 4 age calculator,
-    // 5 calculator; 3 is the separator of the Module menu.
-    static constexpr int kFirstModule = 1;
-    static constexpr int kLastModule = 5;
+    // Why a window unloads: replaced by another module, during the exit, or
+    // closed by its close box or system menu (which ends the program).
+    enum class Unload { ForSwitch, ForExit, ByClosing };
 
-    ModuleWindow(int moduleNumber, QSize clientSizeTwips);
+    ModuleWindow(Module module, QSize clientSizeTwips);
     ~ModuleWindow() override;
 
-    int moduleNumber() const { return moduleNumber_; }
+    int moduleNumber() const { return static_cast<int>(module_); }
     bool isLoaded() const { return form_ != nullptr; }
     ModuleForm* form() const { return form_; }
 
     // Builds the form, runs the load step and shows the window.
     void show();
     // Destroys the form and its controls; the close step runs first.
-    void unload();
+    void unload(Unload why);
     // Copies the window's outer position into the Settings record, in twips.
     void recordPosition();
 
     // The menu entry of a module in this window's menu bar (index 1 to 5).
     QAction* moduleEntry(int index) const { return mnuModule_[static_cast<size_t>(index)]; }
+
+signals:
+    // The Module menu's entry of index, File > Exit or the close box, Help > About.
+    void switchRequested(int index);
+    void exitRequested();
+    void aboutRequested();
 
 protected:
     // The window's own part: its controls, and its initialisation after the frame's steps.
@@ -90,16 +99,17 @@ protected:
 
 private:
     friend class ModuleForm;
+    static constexpr int kMenuEntries = 5;  // the Module menu: four modules and the separator
+
     void createMenus();
-    void closeStep();
     bool routeKey(QKeyEvent* key);
     bool isMenuShortcut(const QKeyEvent* key) const;
 
-    const int moduleNumber_;
+    const Module module_;
     QSize clientSizeTwips_;
     ModuleForm* form_ = nullptr;
     TwoToneGradientFill::GradientArea* client_ = nullptr;
-    std::array<QAction*, kLastModule + 1> mnuModule_{};
+    std::array<QAction*, kMenuEntries + 1> mnuModule_{};
     QPointer<QAbstractButton> defaultButton_;
     QPointer<QAbstractButton> cancelButton_;
     QList<QLineEdit*> selectOnFocus_;

@@ -27,7 +27,6 @@ struct SettingsRecord {
     std::uint8_t numberOfDecimals = 1;
     std::uint8_t useTTest = 0;
     std::uint8_t view = 1;
-    bool switching = false;  // one module window is replacing another; never stored
 };
 
 // The process-wide record.

@@ -18,8 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string& display = engine.display();
         const bool errorText = display == modVelmora::kErrorText || display == modVelmora::kDivideByZeroText;
         if (!errorText && display != "-" && !modVelmora::CalculatorNumber(display)) std::abort();
+        // Sixteen integer digits at most, with a minus sign before them.
         const bool typedDigit = key <= CalculatorKey::Digit9 && response == CalculatorEngine::Response::Done;
-        if (typedDigit && !engine.decimalFlag() && display.size() > 17) std::abort();
+        if (typedDigit && display.find('.') != std::string::npos && display.find('.') > 17) std::abort();
     }
     return 0;
 }

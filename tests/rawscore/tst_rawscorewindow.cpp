@@ -91,7 +91,7 @@ private slots:
 
     void expansionTakes124StepsEachWay() {
         auto* form = StartProgram(1);
-        auto* window = static_cast<frmRawScoreConverter*>(ModuleWindowFor(1));
+        auto* window = static_cast<frmRawScoreConverter*>(TheProgram().window(1));
         auto* clear = form->findChild<QWidget*>("cmdClear");
         const int collapsedTop = clear->y(), collapsedHeight = form->height();
         QCOMPARE(window->outerHeightTwips(), 4671);

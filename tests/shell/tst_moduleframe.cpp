@@ -83,7 +83,7 @@ private slots:
     void aSwitchKeepsThePlaceAndTheCheckMarkMoves() {
         StartProgram(1)->move(300, 200);
         Play("[mnuModule4]");
-        QWidget* form = ModuleWindowFor(4)->form();
+        QWidget* form = TheProgram().window(4)->form();
         QCOMPARE(form->pos(), QPoint(300, 200));
         QCOMPARE(form->minimumSize(), form->maximumSize());
         QCOMPARE(Settings().view, 4);
@@ -102,13 +102,13 @@ private slots:
         StartProgram(1);
         platform.reset();
         Play("[mnuModule5]");
-        ModuleWindowFor(5)->form()->move(20, 10);
+        TheProgram().window(5)->form()->move(20, 10);
         StoreWriteLog log;
-        if (closeBox) ModuleWindowFor(5)->form()->close();
+        if (closeBox) TheProgram().window(5)->form()->close();
         else Play("[mnuExit]");
         QCOMPARE(log.writes, QStringList({"View=5", "Number of Decimals=1", "Left Coordinates=300", "Top Coordinates=150", "UseTTest=0"}));
         QCOMPARE(platform.programEnds, 1);
-        QVERIFY(!ModuleWindowFor(5)->isLoaded());
+        QVERIFY(!TheProgram().window(5)->isLoaded());
         StopProgram();
     }
 
@@ -126,7 +126,7 @@ private slots:
 
     void aPositionBeyondSixteenBitsIsKeptInRange() {
         StartProgram(1)->move(2200, -2200);
-        ModuleWindowFor(1)->recordPosition();
+        TheProgram().window(1)->recordPosition();
         QCOMPARE(Settings().leftCoordinates, 32767);
         QCOMPARE(Settings().topCoordinates, -32768);
         StopProgram();

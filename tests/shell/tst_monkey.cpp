@@ -64,7 +64,7 @@ private slots:
             if (step % 25 == 0) QTest::qWait(0);  // lets unloaded forms go
             QList<ModuleWindow*> shown;
             for (int number : {1, 2, 4, 5})
-                if (ModuleWindowFor(number)->isLoaded()) shown << ModuleWindowFor(number);
+                if (TheProgram().window(number)->isLoaded()) shown << TheProgram().window(number);
             QVERIFY2(shown.size() == 1, qPrintable(QString("step %1: %2").arg(step).arg(played)));
             QCOMPARE(int(Settings().view), shown.first()->moduleNumber());
             for (QWidget* control : shown.first()->form()->findChildren<QWidget*>()) {

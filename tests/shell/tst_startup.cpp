@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTimer>
 #include <QtTest>
 
 #include "modules.h"
@@ -64,13 +65,14 @@ private slots:
         QPointer<frmSplash> splash = new frmSplash([&] { ++count; });
         splash->show();
         Activate(splash);
-        QCOMPARE(splash->lblVersion->text(), QString("Version 5.4.0"));
-        if (trigger == "timer") emit splash->tmrSplashTimer->timeout({});
+        QPointer<QTimer> timer = splash->findChild<QTimer*>("tmrSplashTimer");
+        QCOMPARE(splash->findChild<QLabel*>("lblVersion")->text(), QString("Version 5.4.0"));
+        if (trigger == "timer") emit timer->timeout({});
         else if (trigger == "corner") QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3));
         else if (trigger == "close") splash->close();
         else Play(trigger);
         QCOMPARE(count, startUps);
-        QCOMPARE(splash && splash->tmrSplashTimer->isActive(), startUps == 0);
+        QCOMPARE(timer && timer->isActive(), startUps == 0);
         if (splash) splash->EndSplash();  // a later trigger does nothing more
         QCOMPARE(count, 1);
         QTRY_VERIFY(splash.isNull());
@@ -106,9 +108,8 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
         }
-        RegisterModuleWindows();
-        StartUp();
-        QVERIFY(ModuleWindowFor(Settings().view)->isLoaded());
+        NewProgram().StartUp();
+        QVERIFY(TheProgram().window(Settings().view)->isLoaded());
         QCOMPARE(Settings().numberOfDecimals, 1);
         platform.reset();
         Play("[mnuExit]");
@@ -125,9 +126,7 @@ private slots:
         Play("[mnuExit]");
         QCOMPARE(ReadStoredValue("UseTTest"), QString("1"));
         QCOMPARE(ReadStoredValue("Number of Decimals"), QString("2"));
-        ClearModules();
-        RegisterModuleWindows();
-        StartUp();
+        NewProgram().StartUp();
         Check({"checked:chkUseTtest=1", "lblNumberOfDecimals= 2"}, platform);
         StopProgram();
     }

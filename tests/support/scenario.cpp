@@ -52,9 +52,11 @@ QString textOf(const QString& what) {
     return qobject_cast<QAbstractButton*>(widget)->text();
 }
 
+std::unique_ptr<modVelmora::Program> program;
+
 QWidget* shownModuleWindow() {
     for (int number : {1, 2, 4, 5})
-        if (modVelmora::ModuleWindowFor(number)->isLoaded()) return modVelmora::ModuleWindowFor(number)->form();
+        if (program->window(number)->isLoaded()) return program->window(number)->form();
     return nullptr;
 }
 
@@ -67,25 +69,27 @@ QString Shown(QString text) {
     return text.replace('.', QLocale::system().decimalPoint());
 }
 
-QWidget* StartProgram(int module, const QStringList& stored) {
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velmora", "Velmora").clear();
-    modVelmora::ClearModules();
+modVelmora::Program& NewProgram() {
+    program.reset();
     modVelmora::Settings() = modVelmora::SettingsRecord{};
     modVelmora::AgeState() = modVelmora::AgeCalculatorState{};
-    modVelmora::RegisterModuleWindows();
+    program = std::make_unique<modVelmora::Program>(modVelmora::ModuleWindows());
+    return *program;
+}
+
+modVelmora::Program& TheProgram() { return *program; }
+
+QWidget* StartProgram(int module, const QStringList& stored) {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velmora", "Velmora").clear();
     modVelmora::WriteStoredValue("View", QString::number(module));
     for (const QString& line : stored) modVelmora::WriteStoredValue(line.section('=', 0, 0), line.section('=', 1));
-    modVelmora::StartUp();
-    QWidget* form = modVelmora::ModuleWindowFor(modVelmora::Settings().view)->form();
+    NewProgram().StartUp();
+    QWidget* form = shownModuleWindow();
     Activate(form);
     return form;
 }
 
-void StopProgram() {
-    modVelmora::Settings().switching = true;
-    modVelmora::ReleaseWindows();
-    modVelmora::Settings().switching = false;
-}
+void StopProgram() { program.reset(); }
 
 void Play(const QString& steps) {
     static const QRegularExpression step("\\[(2:)?([A-Za-z0-9_]+)(=[^\\]]*)?\\]|\\{([^}]+)\\}|(.)",

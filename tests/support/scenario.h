@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "recordingplatform.h"
+#include "shell/program.h"
 
 class QWidget;
 
@@ -19,6 +20,10 @@ struct Scenario {
 };
 Q_DECLARE_METATYPE(Scenario)
 
+// A program not yet started, with the settings and remembered dates of a new run.
+modVelmora::Program& NewProgram();
+// The program of the test under way.
+modVelmora::Program& TheProgram();
 // Starts the program afresh: an empty store but for View = module and then
 // `stored`, and the window that start-up opens shown and active. Returns it.
 QWidget* StartProgram(int module, const QStringList& stored = {});
