@@ -27,6 +27,7 @@ struct SettingsRecord {
     std::uint8_t numberOfDecimals = 1;
     std::uint8_t useTTest = 0;
     std::uint8_t view = 1;
+    bool operator==(const SettingsRecord&) const = default;
 };
 
 // The process-wide record.

@@ -25,20 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const auto reader = [](const std::map<std::string, std::string>& values) {
-        return [&values](const char* name) -> std::optional<std::string> {
-            const auto found = values.find(name);
-            return found == values.end() ? std::nullopt : std::optional(found->second);
-        };
+        return [&values](const char* name) { return values.contains(name) ? std::optional(values.at(name)) : std::nullopt; };
     };
     const SettingsRecord record = ReadSettings(reader(store));
     if (record.numberOfDecimals > kMaxDecimals || record.useTTest > 1) std::abort();
 
     std::map<std::string, std::string> saved;
     for (const auto& [name, value] : SettingsToSave(record)) saved[name] = value;
-    const SettingsRecord again = ReadSettings(reader(saved));
-    if (again.view != record.view || again.useTTest != record.useTTest ||
-        again.numberOfDecimals != record.numberOfDecimals || again.topCoordinates != record.topCoordinates ||
-        again.leftCoordinates != record.leftCoordinates)
-        std::abort();
+    if (ReadSettings(reader(saved)) != record) std::abort();
     return 0;
 }

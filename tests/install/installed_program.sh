@@ -1,9 +1,6 @@
 #!/bin/sh
-# Unpacks the Debian package into a scratch root, starts the installed
-# program on a virtual display, ends the splash with a key, checks that the
-# raw score window appears and that F1 hands the installed help document to
-# the desktop, then leaves by File > Exit and checks the saved settings; and
-# that velmora-cli and its manual page are installed and work.
+# The Debian package unpacked into a scratch root and used: the splash, the raw score window, F1's
+# help document, File > Exit and its saved settings, velmora-cli and its manual page.
 #   installed_program.sh PACKAGE_DIR SCRATCH_DIR
 set -eu
 package=$(ls "$1"/velmora_*.deb | head -n 1)

@@ -4,7 +4,6 @@
 #include "rows.h"
 #include "scenario.h"
 #include "shell/modvelmora.h"
-#include "shell/settingsrecord.h"
 #include "shell/twips.h"
 
 using namespace modVelmora;
@@ -99,11 +98,9 @@ private slots:
         QCOMPARE(window->outerHeightTwips(), 4671 + 124 * 6);
         QCOMPARE(clear->y() - collapsedTop, TwipsToPixels(3780) - TwipsToPixels(3780 - 744));
         QCOMPARE(form->height() - collapsedHeight, TwipsToPixels(4740) - TwipsToPixels(3996));
-        QCOMPARE(Settings().useTTest, 1);
         Play("[chkUseTtest]");
         QCOMPARE(clear->y(), collapsedTop);
         QCOMPARE(form->height(), collapsedHeight);
-        QCOMPARE(Settings().useTTest, 0);
         StopProgram();
     }
 };

@@ -78,27 +78,20 @@ private slots:
         QCOMPARE(about->animation().stage(), 0);
     }
 
-    void animationPositionsFollowTheFormulas() {
-        const double screenWidth = 19200, screenHeight = 15360, windowWidth = 6165, windowHeight = 3210;
+    void animationGlidesOutToTheCornerAndBack() {
+        // The window's width in the top and its height in the left, as designed: (15360 - 6165) / 0.5 at the first tick.
         AboutAnimation animation;
         QList<AboutAnimation::Step> steps;
-        for (int i = 0; i < 101; ++i) steps << animation.tick(screenWidth, screenHeight, windowWidth, windowHeight);
-        // The first tick: twice the height less the width, two thirds of the width less the height.
-        QCOMPARE(steps[0].top, float((screenHeight - windowWidth) / 0.5));
-        QCOMPARE(steps[0].left, float((screenWidth - windowHeight) / 1.5));
-        QCOMPARE(steps[50].top, float((screenHeight - windowWidth) / 24.5));
-        // The last move uses 0.1: ten times the height less the width.
-        QCOMPARE(steps[99].top, float((screenHeight - windowWidth) / 0.1f));
-        QCOMPARE(steps[99].left, float((screenWidth - windowHeight) / (0.1f + 1.0)));
+        for (int i = 0; i < 101; ++i) steps << animation.tick(19200, 15360, 6165, 3210);
+        QCOMPARE(QList<float>({steps[0].top, steps[0].left, steps[99].top}), QList<float>({18390, 10660, 91950}));
         for (int i = 0; i < 101; ++i) QCOMPARE(steps[i].close, i == 100);
     }
 
     void decliningTheTermsEndsTheProgramWithoutSaving_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("ends");
-        for (const char* answer : {"cmdIDoNotAgree", "Esc", "Enter at once"}) QTest::newRow(answer) << answer << 1;
-        QTest::newRow("I AGREE") << "cmdIAgree" << 0;
-        QTest::newRow("the title bar counts as agreeing") << "close" << 0;
+        for (const auto& [answer, ends] : {std::pair{"cmdIDoNotAgree", 1}, {"Esc", 1}, {"Enter at once", 1}, {"cmdIAgree", 0}, {"close", 0}})
+            QTest::newRow(answer) << answer << ends;  // the title bar's close counts as agreeing
     }
     void decliningTheTermsEndsTheProgramWithoutSaving() {
         QFETCH(QString, answer);
@@ -117,23 +110,18 @@ private slots:
         QVERIFY(ends == 1 || (!license.isVisible() && about->isVisible()));
     }
 
-    void soundsAreUncompressedWaves_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QList<int>>("format");  // channels, rate, bits, size
-        QTest::newRow("closing") << ":/sounds/wave1.wav" << QList<int>{2, 44100, 16, 187844};
-        QTest::newRow("opening") << ":/sounds/wave2.wav" << QList<int>{1, 22050, 8, 4719};
-    }
     void soundsAreUncompressedWaves() {
-        QFETCH(QString, path);
-        QFETCH(QList<int>, format);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray data = file.readAll();
-        const auto u16 = [&](int at) { return int(quint8(data[at]) | quint8(data[at + 1]) << 8); };
-        const auto u32 = [&](int at) { return u16(at) | u16(at + 2) << 16; };
-        QVERIFY(data.startsWith("RIFF") && data.mid(8, 8) == "WAVEfmt " && u32(4) == data.size() - 8);
-        QCOMPARE(u16(20), 1);  // PCM
-        QCOMPARE(QList<int>({u16(22), u32(24), u16(34), int(data.size())}), format);
+        // Channels, rate, bits and size of each, as designed.
+        for (const auto& [path, format] : {std::pair{":/sounds/wave1.wav", QList<int>{2, 44100, 16, 187844}},
+                                           {":/sounds/wave2.wav", QList<int>{1, 22050, 8, 4719}}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray data = file.readAll();
+            const auto u16 = [&](int at) { return int(quint8(data[at]) | quint8(data[at + 1]) << 8); };
+            const auto u32 = [&](int at) { return u16(at) | u16(at + 2) << 16; };
+            QVERIFY(data.startsWith("RIFF") && data.mid(8, 8) == "WAVEfmt " && u32(4) == data.size() - 8 && u16(20) == 1);  // PCM
+            QCOMPARE(QList<int>({u16(22), u32(24), u16(34), int(data.size())}), format);
+        }
     }
 };
 

@@ -4,21 +4,22 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "rows.h"
 #include "scenario.h"
 #include "shell/frmabout.h"
 #include "shell/modvelmora.h"
 
-struct LanguageRow { const char* language; Scenario session; };
+struct LanguageRow { const char* name; const char* language; Scenario session; };
 Q_DECLARE_METATYPE(LanguageRow)
 
 // A caption and a message of a window through each translation; English and C keep the texts as written.
 const LanguageRow kRows[] = {
-    {"de", {"German", 1, {}, "[cmdCalculate]", {"lblSubjectScore=Rohwert", "messages=Bitte einen Rohwert eingeben."}}},
-    {"fr", {"French", 2, {"Convert From=0"}, "0\r",
-            {"lblFrom=Rang centile", "messages=Veuillez saisir un rang centile supérieur à 0 et inférieur à 100."}}},
-    {"es", {"Spanish", 4, {}, "abc\t", {"Label3=Fecha de nacimiento", "messages=!Fecha no válida"}}},
-    {"en_US", {"English", 4, {}, "abc\t", {"Label3=Birth Date", "messages=!Invalid Date"}}},
-    {"C", {"C", 1, {}, "[cmdCalculate]", {"lblSubjectScore=Raw Score", "messages=Please enter a raw score."}}},
+    {"German", "de", {"", 1, {}, "[cmdCalculate]", {"lblSubjectScore=Rohwert", "messages=Bitte einen Rohwert eingeben."}}},
+    {"French", "fr", {"", 2, {"Convert From=0"}, "0\r",
+      {"lblFrom=Rang centile", "messages=Veuillez saisir un rang centile supérieur à 0 et inférieur à 100."}}},
+    {"Spanish", "es", {"", 4, {}, "abc\t", {"Label3=Fecha de nacimiento", "messages=!Fecha no válida"}}},
+    {"English", "en_US", {"", 4, {}, "abc\t", {"Label3=Birth Date", "messages=!Invalid Date"}}},
+    {"C", "C", {"", 1, {}, "[cmdCalculate]", {"lblSubjectScore=Raw Score", "messages=Please enter a raw score."}}},
 };
 
 class TestTranslations : public QObject {
@@ -27,26 +28,20 @@ class TestTranslations : public QObject {
     RecordingPlatform platform;
 
 private slots:
-    void everyTextIsTranslatedAndLoads_data() {
-        QTest::addColumn<QString>("language");
-        for (const char* language : {"de", "fr", "es"}) QTest::newRow(language) << QString(language);
-    }
     void everyTextIsTranslatedAndLoads() {
-        QFETCH(QString, language);
-        QFile ts(VELMORA_TESTS_DIR "/../translations/velmora_" + language + ".ts");
-        QVERIFY(ts.open(QIODevice::ReadOnly));
-        const QString xml = QString::fromUtf8(ts.readAll());
-        QVERIFY(xml.count("<message>") > 90);
-        QCOMPARE(xml.count("<translation>"), xml.count("<message>"));  // none unfinished, vanished or obsolete
-        QVERIFY(!xml.contains(QRegularExpression("<translation>\\s*</translation>")));
-        QTranslator qm;
-        QVERIFY(qm.load(":/i18n/velmora_" + language));
+        for (const QString language : {"de", "fr", "es"}) {
+            QFile ts(VELMORA_TESTS_DIR "/../translations/velmora_" + language + ".ts");
+            QVERIFY(ts.open(QIODevice::ReadOnly));
+            const QString xml = QString::fromUtf8(ts.readAll());
+            QVERIFY2(xml.count("<message>") > 90, qPrintable(language));
+            QCOMPARE(xml.count("<translation>"), xml.count("<message>"));  // none unfinished, vanished or obsolete
+            QVERIFY(!xml.contains(QRegularExpression("<translation>\\s*</translation>")));
+            QTranslator qm;
+            QVERIFY(qm.load(":/i18n/velmora_" + language));
+        }
     }
 
-    void windowsSpeakTheUsersLanguage_data() {
-        QTest::addColumn<LanguageRow>("row");
-        for (const LanguageRow& row : kRows) QTest::newRow(row.session.name) << row;
-    }
+    void windowsSpeakTheUsersLanguage_data() { AddRows(kRows); }
     void windowsSpeakTheUsersLanguage() {
         QFETCH(LanguageRow, row);
         QTranslator program, qt;

@@ -47,9 +47,7 @@ QString textOf(const QString& what) {
     if (what.startsWith("shown:")) return widget->isVisible() ? "1" : "0";
     if (what.startsWith("checked:")) return qobject_cast<QAbstractButton*>(widget)->isChecked() ? "1" : "0";
     if (what.startsWith("colour:")) return widget->palette().color(widget->backgroundRole()).name();
-    if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text();
-    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-    return qobject_cast<QAbstractButton*>(widget)->text();
+    return widget->property("text").toString();  // of a box, label or button
 }
 
 std::unique_ptr<modVelmora::Program> program;
@@ -152,9 +150,7 @@ void Check(const QStringList& seen, const RecordingPlatform& platform) {
     }
 }
 
-StoreWriteLog::StoreWriteLog() {
-    modVelmora::ObserveStoreWrites([this](const QString& key, const QString& text) { writes << key + "=" + text; });
-}
+StoreWriteLog::StoreWriteLog() { modVelmora::ObserveStoreWrites([this](const QString& key, const QString& text) { writes << key + "=" + text; }); }
 
 StoreWriteLog::~StoreWriteLog() { modVelmora::ObserveStoreWrites(nullptr); }
 
@@ -171,7 +167,4 @@ bool Activate(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
-QString FocusName() {
-    const QWidget* focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QString();
-}
+QString FocusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }

@@ -20,15 +20,12 @@ struct Scenario {
 };
 Q_DECLARE_METATYPE(Scenario)
 
-// A program not yet started, with the settings and remembered dates of a new run.
-modVelmora::Program& NewProgram();
-// The program of the test under way.
-modVelmora::Program& TheProgram();
+modVelmora::Program& NewProgram();  // not yet started, with the settings and remembered dates of a new run
+modVelmora::Program& TheProgram();  // the program of the test under way
 // Starts the program afresh: an empty store but for View = module and then
 // `stored`, and the window that start-up opens shown and active. Returns it.
 QWidget* StartProgram(int module, const QStringList& stored = {});
-// Lets every window go without ending the program or saving anything.
-void StopProgram();
+void StopProgram();  // lets every window go without ending the program or saving anything
 
 // Characters are typed into the focused control ("\r" Enter, "\x1b" Esc, "\b"
 // Backspace, "\t" Tab); "{Alt+F}" types a key combination; "[name]" clicks the
@@ -36,14 +33,11 @@ void StopProgram();
 // "[name=text]" puts the text in a box past its key filter, as a paste would.
 void Play(const QString& steps);
 
-// Each entry is "what=expected": a control's name for its text (numbers in
-// labels and tooltips are written with "." and read with the locale's separator),
-// "tip:name", "shown:name" and "checked:name" (1 or 0), "colour:name" (its
-// background, "#ffff00"), "focus", "window" (the module window shown) and "position" ("x,y" in
-// pixels), "clipboard",
-// "messages" (joined by "|", "!" before one with the exclamation icon),
-// "beeps", "ends" (how often the program ended) and "stored:key".
-// "{date:YYYY-MM-DD}" stands for that date as the program writes it.
+// Each entry is "what=expected": a control's name for its text ("." in numbers stands for the locale's
+// separator in labels, tooltips and the clipboard), "tip:name", "shown:name" and "checked:name" (1 or 0),
+// "colour:name" (its background, "#ffff00"), "focus", "window" (the module window shown), "position"
+// ("x,y"), "clipboard", "messages" (joined by "|", "!" before one with the exclamation icon), "beeps",
+// "ends" (how often the program ended) and "stored:key"; "{date:YYYY-MM-DD}" is that date as the program writes it.
 void Check(const QStringList& seen, const RecordingPlatform& platform);
 
 // StartProgram, Play, Check and StopProgram for one row.
@@ -60,7 +54,5 @@ struct StoreWriteLog {
 // (in a text with words, only a point between digits).
 QString Shown(QString text);
 
-// Makes the window active so that keys reach its focused control.
-bool Activate(QWidget* window);
-// The object name of the control with the focus ("" when none).
-QString FocusName();
+bool Activate(QWidget* window);  // so that keys reach its focused control
+QString FocusName();              // of the control with the focus ("" when none)

@@ -1,0 +1,181 @@
+#include <QApplication>
+#include <QDate>
+#include <QLocale>
+#include <QtTest>
+
+#include "age/agerule.h"
+#include "age/dateparse.h"
+#include "rows.h"
+#include "scenario.h"
+#include "shell/twips.h"
+
+using namespace modVelmora;
+using namespace std::chrono;
+
+struct AgeRow { const char* name; year_month_day birth, test; const char* age; };
+struct DateRow { const char* name; const char* text; bool dayFirst; const char* date; };
+Q_DECLARE_METATYPE(AgeRow)
+Q_DECLARE_METATYPE(DateRow)
+
+const AgeRow kAgeRows[] = {
+    {"borrow days and months", 1998y/9/17, 2018y/1/14, "19 - 3 - 27"}, {"the birthday", 1998y/9/17, 2018y/9/17, "20 - 0 - 0"},
+    {"a day short of a birthday", 1998y/9/17, 2017y/9/16, "18 - 11 - 29"}, {"same day", 2010y/5/10, 2010y/5/10, "0 - 0 - 0"},
+    {"a day short of a year", 2010y/5/10, 2011y/5/9, "0 - 11 - 29"}, {"January 31 to February 29", 2000y/1/31, 2000y/2/29, "0 - 0 - 28"},
+    {"30 days from a 31st and a 1st", 2010y/1/1, 2010y/12/31, "0 - 11 - 30"}, {"January 31 to March 1", 2000y/1/31, 2000y/3/1, "0 - 1 - 0"},
+    {"one calendar day later reads as no age", 2010y/12/31, 2011y/1/1, "0 - 0 - 0"},
+    {"January 31 to March 2", 2000y/1/31, 2000y/3/2, "0 - 1 - 1"}, {"January 30 to March 1", 2000y/1/30, 2000y/3/1, "0 - 1 - 1"},
+    {"March 31 to April 30", 2010y/3/31, 2010y/4/30, "0 - 0 - 29"}, {"March 31 to May 1", 2010y/3/31, 2010y/5/1, "0 - 1 - 0"},
+    {"leap day to February 28", 2000y/2/29, 2001y/2/28, "0 - 11 - 29"}, {"leap day to March 1", 2000y/2/29, 2001y/3/1, "1 - 0 - 2"},
+    {"October 31 to March 1", 1990y/10/31, 2018y/3/1, "27 - 4 - 0"},
+};
+
+const DateRow kDateRows[] = {
+    {"full month name", "September 17, 1998", false, "1998-09-17"}, {"month name in capitals", "SEPTEMBER 17 1998", false, "1998-09-17"},
+    {"abbreviation after the day", "17 sep 98", false, "1998-09-17"}, {"abbreviation with a point", "Sept. 17, 1998", false, "1998-09-17"},
+    {"dashes", "17-Sep-1998", false, "1998-09-17"}, {"weekday before", "Thursday, September 17, 1998", false, "1998-09-17"},
+    {"numbers month first", "09/17/98", false, "1998-09-17"}, {"numbers day first", "17.09.1998", true, "1998-09-17"},
+    {"day-first locale reads month 17 as impossible", "09/17/98", true, "invalid"}, {"ISO", "1998-09-17", true, "1998-09-17"},
+    {"month-first locale reads month 17 as impossible", "17/09/98", false, "invalid"}, {"00 is 2000", "1/1/00", false, "2000-01-01"},
+    {"year first with a month name", "1998 Sep 17", false, "1998-09-17"}, {"time of day ignored", "09/17/98 10:30", false, "1998-09-17"},
+    {"time with seconds and pm", "Sep 17, 1998 10:30:15 pm", false, "1998-09-17"}, {"29 is 2029", "1/1/29", false, "2029-01-01"},
+    {"ISO date and time", "1998-09-17T10:30", false, "1998-09-17"}, {"30 is 1930", "1/1/30", false, "1930-01-01"},
+    {"99 is 1999", "1/1/99", false, "1999-01-01"}, {"February 30", "February 30, 2000", false, "invalid"}, {"empty", "", false, "invalid"},
+    {"day 0", "0/5/98", false, "invalid"}, {"a word", "abc", false, "invalid"}, {"two numbers only", "09/17", false, "invalid"},
+    {"mixed separators", "09/17-98", false, "invalid"}, {"three-digit year", "09/17/998", false, "invalid"},
+    {"an impossible time", "09/17/98 25:00", false, "invalid"}, {"an unknown month name", "17 foo 98", false, "invalid"},
+    {"two month names", "sep oct 98", false, "invalid"}, {"a long number", "09/17/19981998199819981998", false, "invalid"},
+    {"other characters", "09/17/98!", false, "invalid"},
+};
+
+namespace {
+
+QString parsed(const QString& text, bool dayFirst = false) {
+    DateConventions conventions = DateConventions::English();
+    conventions.dayBeforeMonth = dayFirst;
+    const auto date = ParseDate(text.toStdString(), conventions);
+    if (!date) return "invalid";
+    return QDate(int(date->year()), int(unsigned(date->month())), int(unsigned(date->day()))).toString(Qt::ISODate);
+}
+
+}  // namespace
+
+const QString kInvalid = "!Invalid Date";
+const QString kBirth = "[txtBirthdate=17 sep 98]";
+const QString kTestCalendar = "[cmdShowTestDateCalendar]";
+const QString kClosed = "shown:frmCalendar=0";
+
+// The age window and its calendar pop-up as a user works them, with today Jan 14, 2018.
+const Scenario kWindowRows[] = {
+    {"opens with today as the test date", 4, {}, "\r", {"txtTestDate={date:2018-01-14}", "txtBirthdate=", "beeps=1", "focus=txtBirthdate"}},
+    {"a double-click puts today back", 4, {}, "[txtTestDate=Jan 1, 2000][2:txtTestDate]", {"txtTestDate={date:2018-01-14}"}},
+    // Leaving a box reads it as a date: reformatted, or refused and emptied.
+    {"day month year", 4, {}, "17 sep 98\t", {"txtBirthdate={date:1998-09-17}", "messages=", "focus=txtTestDate"}},
+    {"a time is dropped", 4, {}, "September 17, 1998 9:15\t", {"txtBirthdate={date:1998-09-17}"}},
+    {"not a date", 4, {}, "2000-01-01\r[txtBirthdate]abc\t", {"messages=" + kInvalid, "txtBirthdate=", "focus=txtBirthdate", "lblAge="}},
+    {"February 30", 4, {}, "Feb 30, 2000\t", {"messages=" + kInvalid, "txtBirthdate="}},
+    // Calculate.
+    {"both dates", 4, {}, kBirth + "\r", {"lblAge=19 - 3 - 27", "messages=", "focus=txtBirthdate"}},
+    {"equal dates", 4, {}, "[txtBirthdate=2010-05-10][txtTestDate=May 10, 2010]\r", {"lblAge=0 - 0 - 0"}},
+    {"no test date moves the focus only", 4, {}, kBirth + "[txtTestDate=]\r", {"focus=txtTestDate", "beeps=0", "messages=", "lblAge="}},
+    {"a bad birth date, no second message", 4, {}, "[txtBirthdate=abc]\r", {"messages=" + kInvalid, "lblAge="}},
+    {"both bad: two messages, the focus on the test box", 4, {}, "[txtBirthdate=abc][txtTestDate=xyz]\r",
+     {"messages=" + kInvalid + "|" + kInvalid, "focus=txtTestDate"}},
+    {"a test date a day early", 4, {}, "[txtBirthdate=May 10, 2010][txtTestDate=May 9, 2010]\r",
+     {"messages=!The test date cannot be less than the birth date.", "lblAge=", "focus=txtBirthdate", "txtTestDate={date:2010-05-09}"}},
+    {"Esc clears, the stored birth date stays for the calendar", 4, {}, kBirth + "\r\x1b[cmdShowBirthDateCalendar]\r",
+     {"lblAge=", "txtBirthdate={date:1998-09-17}", "txtTestDate="}},
+    // Opening a menu is not leaving the box; File > Exit works from the keyboard.
+    {"Alt and back", 4, {}, "abc{Alt}\x1b", {"messages=", "txtBirthdate=abc", "focus=txtBirthdate"}},
+    {"F10 and back", 4, {}, "17 sep 98{F10}\x1b\x1b", {"messages=", "txtBirthdate=17 sep 98", "focus=txtBirthdate"}},
+    {"Alt+F and back", 4, {}, "abc{Alt+F}\x1b\x1b", {"messages=", "txtBirthdate=abc", "focus=txtBirthdate"}},
+    {"File > Exit from the keyboard with a bad date", 4, {}, "abc{Alt+F}x", {"messages=", "ends=1"}},
+    // The calendar pop-up.
+    {"a picked day fills its box, which turns white again", 4, {}, kTestCalendar + "{Down}\r",
+     {"txtTestDate={date:2018-01-21}", kClosed, "colour:txtTestDate=#ffffff"}},
+    {"the box being filled is yellow", 4, {}, kTestCalendar, {"colour:txtTestDate=#ffff00", "colour:txtBirthdate=#ffffff"}},
+    {"an empty box starts on today", 4, {}, "[cmdShowBirthDateCalendar]\r", {"txtBirthdate={date:2018-01-14}"}},
+    {"Esc closes without a pick", 4, {}, kBirth + "[cmdShowBirthDateCalendar]{Down}\x1b",
+     {kClosed, "txtBirthdate={date:1998-09-17}", "colour:txtBirthdate=#ffffff"}},
+    {"one click on Calculate closes it and calculates", 4, {}, kBirth + kTestCalendar + "{Down}[cmdCalculate]",
+     {kClosed, "lblAge=19 - 3 - 27", "txtTestDate={date:2018-01-14}"}},
+    {"a module switch closes it", 4, {}, kTestCalendar + "[mnuModule5]", {kClosed}},
+    {"two months on keeps the day", 4, {}, kTestCalendar + "[qt_calendar_nextmonth][qt_calendar_nextmonth]\r",
+     {"txtTestDate={date:2018-03-14}"}},
+    {"a shorter month takes its last day", 4, {}, "[txtTestDate=Jan 31, 2018]" + kTestCalendar + "[qt_calendar_nextmonth]\r",
+     {"txtTestDate={date:2018-02-28}"}},
+    {"a shortened day carries on month by month", 4, {}, "[txtTestDate=Mar 31, 2018]" + kTestCalendar +
+     "[qt_calendar_prevmonth][qt_calendar_prevmonth][qt_calendar_prevmonth][qt_calendar_prevmonth]\r", {"txtTestDate={date:2017-11-28}"}},
+    {"an upper-case T and digits do nothing", 4, {}, kTestCalendar + "{Shift+T}3\r", {"txtTestDate={date:2018-01-14}"}},
+    {"a lower-case t goes back to today", 4, {}, "[txtTestDate=Sep 17, 1998]" + kTestCalendar + "t\r", {"txtTestDate={date:2018-01-14}"}},
+};
+
+// The years-months-days rule of test manuals, the date forms users type, and the
+// age window with its calendar pop-up as a user works them.
+class TestAge : public QObject {
+    Q_OBJECT
+
+    RecordingPlatform platform;
+
+private slots:
+    void ageBorrowsThirtyDaysAndTwelveMonths_data() { AddRows(kAgeRows); }
+    void ageBorrowsThirtyDaysAndTwelveMonths() {
+        QFETCH(AgeRow, row);
+        QCOMPARE(AgeText(ComputeAge(row.birth, row.test)), std::string(row.age));
+    }
+
+    void noPartOfAnAgeIsEverNegative() {
+        for (sys_days birth = 1999y / 12 / 1; birth <= 2001y / 3 / 31; birth += days(1)) {
+            for (int later = 0; later <= 800; later += 3) {
+                const Age age = ComputeAge(birth, birth + days(later));
+                QVERIFY2(age.years >= 0 && age.months >= 0 && age.months <= 11 && age.days >= 0 && age.days <= 30,
+                         qPrintable(QString("%1 and %2 days").arg(birth.time_since_epoch().count()).arg(later)));
+            }
+        }
+    }
+
+    void datesAreReadInTheirForms_data() { AddRows(kDateRows); }
+    void datesAreReadInTheirForms() {
+        QFETCH(DateRow, row);
+        QCOMPARE(parsed(row.text, row.dayFirst), QString(row.date));
+    }
+
+    void everyRealDayReadsBackAndNoOtherDoes() {
+        for (int y : {1900, 1999, 2000, 2001, 2004, 2100}) {
+            for (int m = 1; m <= 12; ++m) {
+                for (int d = 1; d <= 31; ++d) {
+                    const QString text = QString("%1/%2/%3").arg(m).arg(d).arg(y);
+                    const QDate expected(y, m, d);  // Feb 29 only in leap years, no day 31 in short months
+                    QCOMPARE(parsed(text), expected.isValid() ? expected.toString(Qt::ISODate) : QString("invalid"));
+                }
+            }
+        }
+    }
+
+
+    void window_data() {
+        AddRows(kWindowRows);
+        const QString numeric = QLocale::system().toString(QDate(1998, 9, 17), QLocale::ShortFormat);
+        QTest::newRow("a numeric date in the locale's order") << Scenario{"", 4, {}, numeric + "\t", {"txtBirthdate={date:1998-09-17}"}};
+    }
+    void window() {
+        QFETCH(Scenario, row);
+        Run(row, platform);
+    }
+
+    void calendarsOpenBesideTheirBoxes() {
+        QWidget* form = StartProgram(4);
+        form->move(100, 80);
+        const QPoint corner = form->frameGeometry().topLeft();
+        for (const auto& [button, top] : {std::pair{"cmdShowBirthDateCalendar", 600}, {"cmdShowTestDateCalendar", 1600}}) {
+            Play(QString("[%1]").arg(button));
+            QWidget* calendar = QApplication::activeWindow();
+            QCOMPARE(calendar->objectName(), QString("frmCalendar"));
+            QCOMPARE(calendar->frameGeometry().topLeft(), corner + QPoint(TwipsToPixels(3300), TwipsToPixels(top)));
+            Play("\x1b");
+        }
+        StopProgram();
+    }
+};
+
+QTEST_MAIN(TestAge)
+#include "tst_age.moc"
