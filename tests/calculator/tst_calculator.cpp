@@ -68,7 +68,7 @@ const SequenceRow kSequenceRows[] = {
     {"C after an overflow", kOverflow + " C 2 + 3 =", "5.", 0}, {"a digit after a whole result goes before the point", "4 S 1", "21.", 0},
     {"a digit after a result of 10^14 starts a number", "10000000 X 10000000 = 5", "5.", 0},
     {"the point after 1E+15 starts a number", "10000000 X 100000000 = . 5", "0.5", 0},
-    {"backspace on an exponent form beeps", "10000000 X 100000000 = B", "1E+15", 1},
+    {"backspace on an exponent form beeps", "10000000 X 100000000 = B", "1E+15", 1}, {"M+ of fractions below 1", ". 5 p . 2 5 p C r", "0.75", 0},
     {"a digit after a computed fraction is appended", "2 S 7", "1.41421356237317", 0},
 };
 
