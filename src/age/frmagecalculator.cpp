@@ -16,8 +16,6 @@ namespace modVelmora {
 
 namespace {
 
-
-
 // Focus that leaves a box within the window; not for the menu bar (Alt, F10), a menu,
 // a pop-up or another application, from which the user comes back to the box as it was.
 bool leavesWithinWindow(const QFocusEvent* event) {
@@ -166,7 +164,7 @@ void frmAgeCalculator::showCalendar(frmCalendar::Target target) {
     QDate& remembered = target == frmCalendar::Target::BirthDate ? AgeState().birthDate : AgeState().testDate;
     QLineEdit* box = boxFor(target);
     // A text that is no date leaves the last good reading in place.
-    if (const auto date = ReadDate(box->text()); date && !box->text().isEmpty()) remembered = *date;
+    if (const auto date = ReadDate(box->text())) remembered = *date;
     SetBackground(box, kYellow);
     if (!calendar_) {
         calendar_ = std::make_unique<frmCalendar>();

@@ -35,11 +35,10 @@ protected:
 
 private:
     void MonthView1_DateClick(const QDate& date);
-
-    QCalendarWidget* MonthView1;
     void showToday();
     void keepDayOnPage(int year, int month);
 
+    QCalendarWidget* MonthView1;
     QPointer<QWidget> ageWindow_;
     QDate pickedDate_;  // the day picked in this opening, or none
 };

@@ -102,10 +102,10 @@ void score(const Fields& fields, bool withSampleSize, std::vector<std::string>& 
         shown.resize(ResultColumns(Command::Score, true).size());
         return;
     }
-    const double typedN = std::nearbyint(numberIn(fields, "n", ""));
-    if (typedN < 2) throw RowFailure{"The normative sample size must be greater than 1."};
-    if (typedN > kLargestSample) throw RowFailure{"The normative sample size must be at most 9999."};
-    const auto n = static_cast<std::int16_t>(typedN);
+    numberIn(fields, "n", "");  // a number throughout, before the window's reading of it
+    const std::int16_t n = ReadSampleSize(fieldIn(fields, "n"));
+    if (n < 2) throw RowFailure{"The normative sample size must be greater than 1."};
+    if (n > kLargestSample) throw RowFailure{"The normative sample size must be at most 9999."};
     const SmallSampleResult small = SmallN(raw, mean, sd, n, reverse, decimals);
     const IntervalEstimate interval = SmallSampleInterval(raw, mean, sd, n, reverse);
     const unsigned zPlaces = ZScorePlaces(decimals);

@@ -4,11 +4,12 @@
 #include <CLI/CLI.hpp>
 #include <QDate>
 #include <QString>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <algorithm>
 #include <map>
+#include <memory>
 
 #include "age/datetext.h"
 #include "cli/commands.h"
@@ -44,13 +45,12 @@ int usage(const std::string& problem) {
 int runCsv(Command command, const std::string& path) {
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) return usage("cannot read " + path + ": " + std::strerror(errno));
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(in == stdin ? nullptr : in, std::fclose);
     const CsvStreams streams{[in](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, in); },
                              [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); },
                              [](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); }};
     try {
-        const CsvCounts counts = RunCsv(command, desktopContext(), streams);
-        if (in != stdin) std::fclose(in);
-        return counts.failed ? kFailed : 0;
+        return RunCsv(command, desktopContext(), streams).failed ? kFailed : 0;
     } catch (const UsageError& error) {
         return usage(error.what());
     }

@@ -1,10 +1,10 @@
 #include "shell/frmlicense.h"
 
 #include <QFile>
-#include <cstdlib>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <cstdlib>
 
 #include "shell/controls.h"
 #include "shell/platform.h"

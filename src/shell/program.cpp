@@ -42,9 +42,12 @@ void Program::StartUp() {
 }
 
 void Program::SwitchModule(ModuleWindow& current, int index) {
+    // A number with no window leaves the current one in place: never a program without a window.
+    ModuleWindow* next = window(index);
+    if (!next) return;
     current.recordPosition();
     current.unload(ModuleWindow::Unload::ForSwitch);
-    if (ModuleWindow* next = window(index)) next->show();
+    next->show();
 }
 
 void Program::ExitProgram(ModuleWindow& current) {
