@@ -7,11 +7,20 @@
 
 namespace modVelmora {
 
+namespace {
+
+template <class Window>
+ModuleFactory make() {
+    return [](Settings& settings) { return std::make_unique<Window>(settings); };
+}
+
+}  // namespace
+
 std::map<Module, ModuleFactory> ModuleWindows() {
-    return {{Module::RawScore, [] { return std::make_unique<frmRawScoreConverter>(); }},
-            {Module::ScoreConverter, [] { return std::make_unique<frmScoreConverter>(); }},
-            {Module::AgeCalculator, [] { return std::make_unique<frmAgeCalculator>(); }},
-            {Module::Calculator, [] { return std::make_unique<frmCalculator>(); }}};
+    return {{Module::RawScore, make<frmRawScoreConverter>()},
+            {Module::ScoreConverter, make<frmScoreConverter>()},
+            {Module::AgeCalculator, make<frmAgeCalculator>()},
+            {Module::Calculator, make<frmCalculator>()}};
 }
 
 }  // namespace modVelmora

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>modVelmora::Messages</name>
+    <message>
+        <source>Invalid Date</source>
+        <translation>Ungültiges Datum</translation>
+    </message>
+    <message>
+        <source>The test date cannot be less than the birth date.</source>
+        <translation>Das Testdatum darf nicht vor dem Geburtsdatum liegen.</translation>
+    </message>
+    <message>
+        <source>Error.</source>
+        <translation>Fehler.</translation>
+    </message>
+    <message>
+        <source>Cannot divide by 0.</source>
+        <translation>Nicht durch 0 teilbar.</translation>
+    </message>
+    <message>
+        <source>Please enter a percentile that is greater than 0 and less than 100.</source>
+        <translation>Bitte einen Prozentrang eingeben, der größer als 0 und kleiner als 100 ist.</translation>
+    </message>
+    <message>
+        <source>Scaled score values must be between 1 and 20</source>
+        <translation>Wertpunkte müssen zwischen 1 und 20 liegen</translation>
+    </message>
+    <message>
+        <source>Please enter a raw score.</source>
+        <translation>Bitte einen Rohwert eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample mean.</source>
+        <translation>Bitte den Mittelwert der Normstichprobe eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample standard deviation.</source>
+        <translation>Bitte die Standardabweichung der Normstichprobe eingeben.</translation>
+    </message>
+    <message>
+        <source>The standard deviation cannot equal zero.</source>
+        <translation>Die Standardabweichung darf nicht null sein.</translation>
+    </message>
+    <message>
+        <source>Please enter the size of the normative sample.</source>
+        <translation>Bitte den Umfang der Normstichprobe eingeben.</translation>
+    </message>
+    <message>
+        <source>The normative sample size must be greater than 1.</source>
+        <translation>Der Umfang der Normstichprobe muss größer als 1 sein.</translation>
+    </message>
+    <message>
+        <source>The normative sample size must be at most 9999.</source>
+        <translation>Die Größe der Normstichprobe darf höchstens 9999 betragen.</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ModuleWindow</name>
     <message>
         <source>Raw to Percentile</source>
@@ -49,6 +104,29 @@
     <message>
         <source>The Velmora</source>
         <translation>The Velmora</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Scales</name>
+    <message>
+        <source>Percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>Scaled Score</source>
+        <translation>Wertpunkt</translation>
+    </message>
+    <message>
+        <source>Standard Score</source>
+        <translation>Standardwert</translation>
+    </message>
+    <message>
+        <source>T-Score</source>
+        <translation>T-Wert</translation>
+    </message>
+    <message>
+        <source>Z-Score</source>
+        <translation>z-Wert</translation>
     </message>
 </context>
 <context>
@@ -147,14 +225,6 @@
         <source>C&amp;lear</source>
         <translation>&amp;Löschen</translation>
     </message>
-    <message>
-        <source>Invalid Date</source>
-        <translation>Ungültiges Datum</translation>
-    </message>
-    <message>
-        <source>The test date cannot be less than the birth date.</source>
-        <translation>Das Testdatum darf nicht vor dem Geburtsdatum liegen.</translation>
-    </message>
 </context>
 <context>
     <name>modVelmora::frmCalculator</name>
@@ -201,14 +271,6 @@
     <message>
         <source>Square root</source>
         <translation>Quadratwurzel</translation>
-    </message>
-    <message>
-        <source>Error.</source>
-        <translation>Fehler.</translation>
-    </message>
-    <message>
-        <source>Cannot divide by 0.</source>
-        <translation>Nicht durch 0 teilbar.</translation>
     </message>
     <message>
         <source>Memory Value: %1</source>
@@ -312,30 +374,6 @@
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <source>Please enter a raw score.</source>
-        <translation>Bitte einen Rohwert eingeben.</translation>
-    </message>
-    <message>
-        <source>Please enter the sample mean.</source>
-        <translation>Bitte den Mittelwert der Normstichprobe eingeben.</translation>
-    </message>
-    <message>
-        <source>Please enter the sample standard deviation.</source>
-        <translation>Bitte die Standardabweichung der Normstichprobe eingeben.</translation>
-    </message>
-    <message>
-        <source>The standard deviation cannot equal zero.</source>
-        <translation>Die Standardabweichung darf nicht null sein.</translation>
-    </message>
-    <message>
-        <source>Please enter the size of the normative sample.</source>
-        <translation>Bitte den Umfang der Normstichprobe eingeben.</translation>
-    </message>
-    <message>
-        <source>The normative sample size must be greater than 1.</source>
-        <translation>Der Umfang der Normstichprobe muss größer als 1 sein.</translation>
-    </message>
-    <message>
         <source>95% CI %1 to %2</source>
         <translation>95%-KI %1 bis %2</translation>
     </message>
@@ -362,26 +400,6 @@
 </context>
 <context>
     <name>modVelmora::frmScoreConverter</name>
-    <message>
-        <source>Percentile</source>
-        <translation>Prozentrang</translation>
-    </message>
-    <message>
-        <source>Scaled Score</source>
-        <translation>Wertpunkt</translation>
-    </message>
-    <message>
-        <source>Standard Score</source>
-        <translation>Standardwert</translation>
-    </message>
-    <message>
-        <source>T-Score</source>
-        <translation>T-Wert</translation>
-    </message>
-    <message>
-        <source>Z-Score</source>
-        <translation>z-Wert</translation>
-    </message>
     <message>
         <source>Score Converter</source>
         <translation>Normwertumrechnung</translation>
@@ -425,14 +443,6 @@
     <message>
         <source>Set number of places in %1</source>
         <translation>Anzahl der Nachkommastellen für den %1 festlegen</translation>
-    </message>
-    <message>
-        <source>Please enter a percentile that is greater than 0 and less than 100.</source>
-        <translation>Bitte einen Prozentrang eingeben, der größer als 0 und kleiner als 100 ist.</translation>
-    </message>
-    <message>
-        <source>Scaled score values must be between 1 and 20</source>
-        <translation>Wertpunkte müssen zwischen 1 und 20 liegen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>modVelmora::Messages</name>
+    <message>
+        <source>Invalid Date</source>
+        <translation>Fecha no válida</translation>
+    </message>
+    <message>
+        <source>The test date cannot be less than the birth date.</source>
+        <translation>La fecha de evaluación no puede ser anterior a la fecha de nacimiento.</translation>
+    </message>
+    <message>
+        <source>Error.</source>
+        <translation>Error.</translation>
+    </message>
+    <message>
+        <source>Cannot divide by 0.</source>
+        <translation>No divisible entre 0.</translation>
+    </message>
+    <message>
+        <source>Please enter a percentile that is greater than 0 and less than 100.</source>
+        <translation>Introduzca un percentil mayor que 0 y menor que 100.</translation>
+    </message>
+    <message>
+        <source>Scaled score values must be between 1 and 20</source>
+        <translation>Las puntuaciones escalares deben estar entre 1 y 20</translation>
+    </message>
+    <message>
+        <source>Please enter a raw score.</source>
+        <translation>Introduzca una puntuación directa.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample mean.</source>
+        <translation>Introduzca la media de la muestra.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample standard deviation.</source>
+        <translation>Introduzca la desviación típica de la muestra.</translation>
+    </message>
+    <message>
+        <source>The standard deviation cannot equal zero.</source>
+        <translation>La desviación típica no puede ser igual a cero.</translation>
+    </message>
+    <message>
+        <source>Please enter the size of the normative sample.</source>
+        <translation>Introduzca el tamaño de la muestra normativa.</translation>
+    </message>
+    <message>
+        <source>The normative sample size must be greater than 1.</source>
+        <translation>El tamaño de la muestra normativa debe ser mayor que 1.</translation>
+    </message>
+    <message>
+        <source>The normative sample size must be at most 9999.</source>
+        <translation>El tamaño de la muestra normativa debe ser como máximo 9999.</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ModuleWindow</name>
     <message>
         <source>Raw to Percentile</source>
@@ -49,6 +104,29 @@
     <message>
         <source>The Velmora</source>
         <translation>The Velmora</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Scales</name>
+    <message>
+        <source>Percentile</source>
+        <translation>Percentil</translation>
+    </message>
+    <message>
+        <source>Scaled Score</source>
+        <translation>Punt. escalar</translation>
+    </message>
+    <message>
+        <source>Standard Score</source>
+        <translation>Punt. estándar</translation>
+    </message>
+    <message>
+        <source>T-Score</source>
+        <translation>Punt. T</translation>
+    </message>
+    <message>
+        <source>Z-Score</source>
+        <translation>Punt. z</translation>
     </message>
 </context>
 <context>
@@ -147,14 +225,6 @@
         <source>C&amp;lear</source>
         <translation>&amp;Borrar</translation>
     </message>
-    <message>
-        <source>Invalid Date</source>
-        <translation>Fecha no válida</translation>
-    </message>
-    <message>
-        <source>The test date cannot be less than the birth date.</source>
-        <translation>La fecha de evaluación no puede ser anterior a la fecha de nacimiento.</translation>
-    </message>
 </context>
 <context>
     <name>modVelmora::frmCalculator</name>
@@ -201,14 +271,6 @@
     <message>
         <source>Square root</source>
         <translation>Raíz cuadrada</translation>
-    </message>
-    <message>
-        <source>Error.</source>
-        <translation>Error.</translation>
-    </message>
-    <message>
-        <source>Cannot divide by 0.</source>
-        <translation>No divisible entre 0.</translation>
     </message>
     <message>
         <source>Memory Value: %1</source>
@@ -312,30 +374,6 @@
         <translation>&amp;Borrar</translation>
     </message>
     <message>
-        <source>Please enter a raw score.</source>
-        <translation>Introduzca una puntuación directa.</translation>
-    </message>
-    <message>
-        <source>Please enter the sample mean.</source>
-        <translation>Introduzca la media de la muestra.</translation>
-    </message>
-    <message>
-        <source>Please enter the sample standard deviation.</source>
-        <translation>Introduzca la desviación típica de la muestra.</translation>
-    </message>
-    <message>
-        <source>The standard deviation cannot equal zero.</source>
-        <translation>La desviación típica no puede ser igual a cero.</translation>
-    </message>
-    <message>
-        <source>Please enter the size of the normative sample.</source>
-        <translation>Introduzca el tamaño de la muestra normativa.</translation>
-    </message>
-    <message>
-        <source>The normative sample size must be greater than 1.</source>
-        <translation>El tamaño de la muestra normativa debe ser mayor que 1.</translation>
-    </message>
-    <message>
         <source>95% CI %1 to %2</source>
         <translation>IC 95 %: de %1 a %2</translation>
     </message>
@@ -362,26 +400,6 @@
 </context>
 <context>
     <name>modVelmora::frmScoreConverter</name>
-    <message>
-        <source>Percentile</source>
-        <translation>Percentil</translation>
-    </message>
-    <message>
-        <source>Scaled Score</source>
-        <translation>Punt. escalar</translation>
-    </message>
-    <message>
-        <source>Standard Score</source>
-        <translation>Punt. estándar</translation>
-    </message>
-    <message>
-        <source>T-Score</source>
-        <translation>Punt. T</translation>
-    </message>
-    <message>
-        <source>Z-Score</source>
-        <translation>Punt. z</translation>
-    </message>
     <message>
         <source>Score Converter</source>
         <translation>Convertir puntuaciones</translation>
@@ -425,14 +443,6 @@
     <message>
         <source>Set number of places in %1</source>
         <translation>Establecer el número de decimales de «%1»</translation>
-    </message>
-    <message>
-        <source>Please enter a percentile that is greater than 0 and less than 100.</source>
-        <translation>Introduzca un percentil mayor que 0 y menor que 100.</translation>
-    </message>
-    <message>
-        <source>Scaled score values must be between 1 and 20</source>
-        <translation>Las puntuaciones escalares deben estar entre 1 y 20</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>modVelmora::Messages</name>
+    <message>
+        <source>Invalid Date</source>
+        <translation>Date non valide</translation>
+    </message>
+    <message>
+        <source>The test date cannot be less than the birth date.</source>
+        <translation>La date de passation ne peut pas être antérieure à la date de naissance.</translation>
+    </message>
+    <message>
+        <source>Error.</source>
+        <translation>Erreur.</translation>
+    </message>
+    <message>
+        <source>Cannot divide by 0.</source>
+        <translation>Division par zéro.</translation>
+    </message>
+    <message>
+        <source>Please enter a percentile that is greater than 0 and less than 100.</source>
+        <translation>Veuillez saisir un rang centile supérieur à 0 et inférieur à 100.</translation>
+    </message>
+    <message>
+        <source>Scaled score values must be between 1 and 20</source>
+        <translation>Les notes pondérées doivent être comprises entre 1 et 20</translation>
+    </message>
+    <message>
+        <source>Please enter a raw score.</source>
+        <translation>Veuillez saisir une note brute.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample mean.</source>
+        <translation>Veuillez saisir la moyenne de l&apos;échantillon.</translation>
+    </message>
+    <message>
+        <source>Please enter the sample standard deviation.</source>
+        <translation>Veuillez saisir l&apos;écart-type de l&apos;échantillon.</translation>
+    </message>
+    <message>
+        <source>The standard deviation cannot equal zero.</source>
+        <translation>L&apos;écart-type ne peut pas être égal à zéro.</translation>
+    </message>
+    <message>
+        <source>Please enter the size of the normative sample.</source>
+        <translation>Veuillez saisir l&apos;effectif de l&apos;échantillon normatif.</translation>
+    </message>
+    <message>
+        <source>The normative sample size must be greater than 1.</source>
+        <translation>L&apos;effectif de l&apos;échantillon normatif doit être supérieur à 1.</translation>
+    </message>
+    <message>
+        <source>The normative sample size must be at most 9999.</source>
+        <translation>La taille de l&apos;échantillon normatif doit être au plus 9999.</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ModuleWindow</name>
     <message>
         <source>Raw to Percentile</source>
@@ -52,6 +107,29 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Scales</name>
+    <message>
+        <source>Percentile</source>
+        <translation>Rang centile</translation>
+    </message>
+    <message>
+        <source>Scaled Score</source>
+        <translation>Note pondérée</translation>
+    </message>
+    <message>
+        <source>Standard Score</source>
+        <translation>Note standard</translation>
+    </message>
+    <message>
+        <source>T-Score</source>
+        <translation>Note T</translation>
+    </message>
+    <message>
+        <source>Z-Score</source>
+        <translation>Note z</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::UpDown</name>
     <message>
         <source>Up</source>
@@ -86,7 +164,7 @@
     </message>
     <message>
         <source>Visit my web site!</source>
-        <translation>Visitez mon site Web !</translation>
+        <translation>Visitez mon site Web&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;License . . .</source>
@@ -113,7 +191,7 @@
     </message>
     <message>
         <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)</source>
-        <translation>Saisissez la date dans un format sans ambiguïté (p. ex. 17 septembre 1998 ; 17/09/98 ; 17 sep 98 ; etc.)</translation>
+        <translation>Saisissez la date dans un format sans ambiguïté (p.&#xa0;ex. 17 septembre 1998&#xa0;; 17/09/98&#xa0;; 17 sep 98&#xa0;; etc.)</translation>
     </message>
     <message>
         <source>Test Date</source>
@@ -121,7 +199,7 @@
     </message>
     <message>
         <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). Double-click to enter today&apos;s date.</source>
-        <translation>Saisissez la date dans un format sans ambiguïté (p. ex. 17 septembre 1998 ; 17/09/98 ; 17 sep 98 ; etc.). Double-cliquez pour saisir la date du jour.</translation>
+        <translation>Saisissez la date dans un format sans ambiguïté (p.&#xa0;ex. 17 septembre 1998&#xa0;; 17/09/98&#xa0;; 17 sep 98&#xa0;; etc.). Double-cliquez pour saisir la date du jour.</translation>
     </message>
     <message>
         <source>Show Calendar</source>
@@ -146,14 +224,6 @@
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Effacer</translation>
-    </message>
-    <message>
-        <source>Invalid Date</source>
-        <translation>Date non valide</translation>
-    </message>
-    <message>
-        <source>The test date cannot be less than the birth date.</source>
-        <translation>La date de passation ne peut pas être antérieure à la date de naissance.</translation>
     </message>
 </context>
 <context>
@@ -203,23 +273,15 @@
         <translation>Racine carrée</translation>
     </message>
     <message>
-        <source>Error.</source>
-        <translation>Erreur.</translation>
-    </message>
-    <message>
-        <source>Cannot divide by 0.</source>
-        <translation>Division par zéro.</translation>
-    </message>
-    <message>
         <source>Memory Value: %1</source>
-        <translation>Valeur en mémoire : %1</translation>
+        <translation>Valeur en mémoire&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>modVelmora::frmCalendar</name>
     <message>
         <source>Press ESC to cancel or &apos;T&apos; to return to today&apos;s date</source>
-        <translation>Appuyez sur Échap pour annuler ou sur « T » pour revenir à la date du jour</translation>
+        <translation>Appuyez sur Échap pour annuler ou sur «&#xa0;T&#xa0;» pour revenir à la date du jour</translation>
     </message>
 </context>
 <context>
@@ -281,7 +343,7 @@
     </message>
     <message>
         <source>Check this box when scores below the mean indicate better performance (e.g., errors; reaction times)</source>
-        <translation>Cochez cette case lorsque les notes inférieures à la moyenne indiquent une meilleure performance (p. ex. erreurs ; temps de réaction)</translation>
+        <translation>Cochez cette case lorsque les notes inférieures à la moyenne indiquent une meilleure performance (p.&#xa0;ex. erreurs&#xa0;; temps de réaction)</translation>
     </message>
     <message>
         <source>Use t-test</source>
@@ -312,36 +374,12 @@
         <translation>&amp;Effacer</translation>
     </message>
     <message>
-        <source>Please enter a raw score.</source>
-        <translation>Veuillez saisir une note brute.</translation>
-    </message>
-    <message>
-        <source>Please enter the sample mean.</source>
-        <translation>Veuillez saisir la moyenne de l&apos;échantillon.</translation>
-    </message>
-    <message>
-        <source>Please enter the sample standard deviation.</source>
-        <translation>Veuillez saisir l&apos;écart-type de l&apos;échantillon.</translation>
-    </message>
-    <message>
-        <source>The standard deviation cannot equal zero.</source>
-        <translation>L&apos;écart-type ne peut pas être égal à zéro.</translation>
-    </message>
-    <message>
-        <source>Please enter the size of the normative sample.</source>
-        <translation>Veuillez saisir l&apos;effectif de l&apos;échantillon normatif.</translation>
-    </message>
-    <message>
-        <source>The normative sample size must be greater than 1.</source>
-        <translation>L&apos;effectif de l&apos;échantillon normatif doit être supérieur à 1.</translation>
-    </message>
-    <message>
         <source>95% CI %1 to %2</source>
-        <translation>IC à 95 % : de %1 à %2</translation>
+        <translation>IC à 95&#xa0;%&#xa0;: de %1 à %2</translation>
     </message>
     <message>
         <source>95% interval estimate of the percentage of the population below this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
-        <translation>Estimation par intervalle à 95 % du pourcentage de la population situé sous cette note (Crawford et Garthwaite, 2002). z-CC %1, IC à 95 % : de %2 à %3.</translation>
+        <translation>Estimation par intervalle à 95&#xa0;% du pourcentage de la population situé sous cette note (Crawford et Garthwaite, 2002). z-CC %1, IC à 95&#xa0;%&#xa0;: de %2 à %3.</translation>
     </message>
     <message>
         <source>Copy percentile to clipboard</source>
@@ -362,26 +400,6 @@
 </context>
 <context>
     <name>modVelmora::frmScoreConverter</name>
-    <message>
-        <source>Percentile</source>
-        <translation>Rang centile</translation>
-    </message>
-    <message>
-        <source>Scaled Score</source>
-        <translation>Note pondérée</translation>
-    </message>
-    <message>
-        <source>Standard Score</source>
-        <translation>Note standard</translation>
-    </message>
-    <message>
-        <source>T-Score</source>
-        <translation>Note T</translation>
-    </message>
-    <message>
-        <source>Z-Score</source>
-        <translation>Note z</translation>
-    </message>
     <message>
         <source>Score Converter</source>
         <translation>Conversion de notes</translation>
@@ -420,19 +438,11 @@
     </message>
     <message>
         <source>Copy %1 to clipboard</source>
-        <translation>Copier la valeur « %1 » dans le presse-papiers</translation>
+        <translation>Copier la valeur «&#xa0;%1&#xa0;» dans le presse-papiers</translation>
     </message>
     <message>
         <source>Set number of places in %1</source>
-        <translation>Définir le nombre de décimales pour « %1 »</translation>
-    </message>
-    <message>
-        <source>Please enter a percentile that is greater than 0 and less than 100.</source>
-        <translation>Veuillez saisir un rang centile supérieur à 0 et inférieur à 100.</translation>
-    </message>
-    <message>
-        <source>Scaled score values must be between 1 and 20</source>
-        <translation>Les notes pondérées doivent être comprises entre 1 et 20</translation>
+        <translation>Définir le nombre de décimales pour «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,17 @@ const DateConventions& conventions() {
 std::optional<QDate> ReadDate(const QString& text) {
     const auto date = ParseDate(text.toCaseFolded().toStdString(), conventions());
     if (!date) return std::nullopt;
-    return QDate(static_cast<int>(date->year()), static_cast<int>(static_cast<unsigned>(date->month())),
-                 static_cast<int>(static_cast<unsigned>(date->day())));
+    return ToQDate(*date);
+}
+
+std::optional<std::chrono::year_month_day> ReadYearMonthDay(std::string_view text) {
+    return ParseDate(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toCaseFolded().toStdString(),
+                     conventions());
+}
+
+QDate ToQDate(std::chrono::year_month_day date) {
+    return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+                 static_cast<int>(static_cast<unsigned>(date.day())));
 }
 
 QString DateText(const QDate& date) { return QLocale::system().toString(date, QStringLiteral("MMM d, yyyy")); }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <chrono>
 #include <optional>
+#include <string_view>
 
 // Dates as the age calculator reads and writes them, in the user's locale.
 
@@ -16,5 +17,9 @@ std::optional<QDate> ReadDate(const QString& text);
 QString DateText(const QDate& date);
 
 std::chrono::year_month_day ToYearMonthDay(const QDate& date);
+QDate ToQDate(std::chrono::year_month_day date);
+
+// Typed text read as a date, for the age computation.
+std::optional<std::chrono::year_month_day> ReadYearMonthDay(std::string_view text);
 
 }  // namespace modVelmora

@@ -5,8 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "age/agerule.h"
-#include "age/agestate.h"
+#include "age/agecalculation.h"
 #include "age/datetext.h"
 #include "age/frmcalendar.h"
 #include "shell/controls.h"
@@ -24,14 +23,13 @@ bool leavesWithinWindow(const QFocusEvent* event) {
            reason != Qt::MenuBarFocusReason;
 }
 
-}  // namespace
-
-AgeCalculatorState& AgeState() {
-    static AgeCalculatorState state;
-    return state;
+AgeField fieldOf(frmCalendar::Target target) {
+    return target == frmCalendar::Target::BirthDate ? AgeField::BirthDate : AgeField::TestDate;
 }
 
-frmAgeCalculator::frmAgeCalculator() : ModuleWindow(Module::AgeCalculator, QSize(4425, 4530)) {}
+}  // namespace
+
+frmAgeCalculator::frmAgeCalculator(Settings& settings) : ModuleWindow(Module::AgeCalculator, QSize(4425, 4530), settings) {}
 
 frmAgeCalculator::~frmAgeCalculator() = default;
 
@@ -91,7 +89,7 @@ void frmAgeCalculator::beforeUnload() {
 bool frmAgeCalculator::controlEvent(QObject* control, QEvent* event) {
     if (event->type() == QEvent::FocusOut && (control == txtBirthdate || control == txtTestDate) &&
         leavesWithinWindow(static_cast<QFocusEvent*>(event))) {
-        checkDateBox(static_cast<QLineEdit*>(control));
+        checkDateBox(control == txtBirthdate ? AgeField::BirthDate : AgeField::TestDate);
     } else if (event->type() == QEvent::MouseButtonDblClick && control == txtTestDate) {
         txtTestDate_DblClick();
         return true;
@@ -99,18 +97,21 @@ bool frmAgeCalculator::controlEvent(QObject* control, QEvent* event) {
     return false;
 }
 
-void frmAgeCalculator::checkDateBox(QLineEdit* box) {
-    if (box->text().isEmpty()) return;
-    QDate& stored = box == txtBirthdate ? AgeState().birthDate : AgeState().testDate;
-    if (const auto date = ReadDate(box->text())) {
-        stored = *date;
-        box->setText(DateText(*date));
-        return;
-    }
-    platform().showMessage(form(), tr("Invalid Date"), MessageIcon::Exclamation);
-    box->clear();
-    focusControl(box);
-    lblAge->clear();
+QDate& frmAgeCalculator::remembered(AgeField field) { return field == AgeField::BirthDate ? birthDate_ : testDate_; }
+
+QLineEdit* frmAgeCalculator::boxOf(AgeField field) const {
+    return field == AgeField::BirthDate ? txtBirthdate : txtTestDate;
+}
+
+void frmAgeCalculator::showDate(AgeField field, std::chrono::year_month_day date) {
+    remembered(field) = ToQDate(date);
+    boxOf(field)->setText(DateText(remembered(field)));
+}
+
+void frmAgeCalculator::checkDateBox(AgeField field) {
+    const DateReading reading = ReadDateBox(field, boxOf(field)->text().toStdString(), ReadYearMonthDay);
+    if (reading.date) showDate(field, *reading.date);
+    if (reading.refusal) refuse(*reading.refusal, boxOf(field), {lblAge});
 }
 
 void frmAgeCalculator::txtTestDate_DblClick() { txtTestDate->setText(DateText(platform().today())); }
@@ -123,61 +124,41 @@ void frmAgeCalculator::cmdClear_Click() {
 }
 
 void frmAgeCalculator::cmdCalculate_Click() {
-    if (!txtBirthdate->text().isEmpty() && txtTestDate->text().isEmpty()) {
-        focusControl(txtTestDate);
-        return;
-    }
-    if (txtBirthdate->text().isEmpty()) {
-        platform().beep();
-        focusControl(txtBirthdate);
-        return;
-    }
-    // Enter does not move the focus, so the boxes are checked here as if they were left.
-    checkDateBox(txtBirthdate);
-    checkDateBox(txtTestDate);
-    if (txtBirthdate->text().isEmpty() || txtTestDate->text().isEmpty()) return;
-    if (AgeState().testDate < AgeState().birthDate) {
-        platform().showMessage(form(), tr("The test date cannot be less than the birth date."),
-                               MessageIcon::Exclamation);
-        lblAge->clear();
-        focusControl(txtBirthdate);
-        return;
-    }
-    ComputeAge();
-}
-
-void frmAgeCalculator::ComputeAge() {
-    const Age age = modVelmora::ComputeAge(ToYearMonthDay(AgeState().birthDate), ToYearMonthDay(AgeState().testDate));
-    lblAge->setText(QString::fromStdString(AgeText(age)));
+    const AgeReport report =
+        CalculateAge({txtBirthdate->text().toStdString(), txtTestDate->text().toStdString()}, ReadYearMonthDay);
+    // Enter does not move the focus, so the boxes are read here as if they were left.
+    if (report.birthDate) showDate(AgeField::BirthDate, *report.birthDate);
+    if (report.testDate) showDate(AgeField::TestDate, *report.testDate);
+    for (const Refusal<AgeField>& refusal : report.refusals) refuse(refusal, boxOf(refusal.field), {lblAge});
+    if (report.age) lblAge->setText(QString::fromStdString(report.ageText));
 }
 
 void frmAgeCalculator::cmdShowBirthDateCalendar_Click() { showCalendar(frmCalendar::Target::BirthDate); }
 
 void frmAgeCalculator::cmdShowTestDateCalendar_Click() { showCalendar(frmCalendar::Target::TestDate); }
 
-QLineEdit* frmAgeCalculator::boxFor(frmCalendar::Target target) const {
-    return target == frmCalendar::Target::BirthDate ? txtBirthdate : txtTestDate;
-}
-
 void frmAgeCalculator::showCalendar(frmCalendar::Target target) {
     calendarTarget_ = target;
-    QDate& remembered = target == frmCalendar::Target::BirthDate ? AgeState().birthDate : AgeState().testDate;
-    QLineEdit* box = boxFor(target);
+    const AgeField field = fieldOf(target);
+    QLineEdit* box = boxOf(field);
     // A text that is no date leaves the last good reading in place.
-    if (const auto date = ReadDate(box->text())) remembered = *date;
+    if (const auto date = ReadDate(box->text())) remembered(field) = *date;
     SetBackground(box, kYellow);
     if (!calendar_) {
         calendar_ = std::make_unique<frmCalendar>();
         connect(calendar_.get(), &frmCalendar::datePicked, this, [this](const QDate& date) {
-            if (calendarTarget_ && form()) boxFor(*calendarTarget_)->setText(DateText(date));
+            if (calendarTarget_ && form()) boxOf(fieldOf(*calendarTarget_))->setText(DateText(date));
         });
         connect(calendar_.get(), &frmCalendar::closed, this, [this] {
             calendarTarget_.reset();
+            // A closed pop-up goes entirely, so a screen reader finds none of its days still focused.
+            calendar_.release()->deleteLater();
             if (!form()) return;
             for (QLineEdit* box : {txtBirthdate, txtTestDate}) SetBackground(box, Qt::white);
         });
     }
-    calendar_->open(form(), target, remembered.isValid() ? remembered : platform().today());
+    const QDate start = remembered(field);
+    calendar_->open(form(), target, start.isValid() ? start : platform().today());
 }
 
 }  // namespace modVelmora

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDate>
 #include <memory>
 #include <optional>
 
+#include "age/agecalculation.h"
 #include "age/frmcalendar.h"
 #include "shell/moduleframe.h"
 
@@ -17,7 +19,7 @@ namespace modVelmora {
 class frmAgeCalculator : public ModuleWindow {
     Q_OBJECT
 public:
-    frmAgeCalculator();
+    explicit frmAgeCalculator(Settings& settings);
     ~frmAgeCalculator() override;
 
     void cmdCalculate_Click();
@@ -46,11 +48,15 @@ private:
     QAbstractButton* cmdClear = nullptr;
 
     // Reads a box as a date when it is left: reformats it, or reports "Invalid Date" and empties it.
-    void checkDateBox(QLineEdit* box);
+    void checkDateBox(AgeField field);
+    // Remembers a date read from its box and writes it there in the user's form.
+    void showDate(AgeField field, std::chrono::year_month_day date);
+    QDate& remembered(AgeField field);
+    QLineEdit* boxOf(AgeField field) const;
     void showCalendar(frmCalendar::Target target);
-    QLineEdit* boxFor(frmCalendar::Target target) const;
-    void ComputeAge();
 
+    // The last date read from each box; kept for the whole run, across module switches and Clear.
+    QDate birthDate_, testDate_;
     std::unique_ptr<frmCalendar> calendar_;
     std::optional<frmCalendar::Target> calendarTarget_;  // the box the open pop-up serves
 };

@@ -30,9 +30,9 @@ frmCalendar::frmCalendar() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint
     MonthView1->setObjectName(QStringLiteral("MonthView1"));
     MonthView1->setFont(Arial(8.25));
     MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    // Only the described keys act: typed digits or letters never open the built-in date editor.
+    // Only Esc, t and the calendar's own navigation act: typed digits or letters never open its date editor.
     MonthView1->setDateEditEnabled(false);
-    // The designed size in every locale, whatever its day and month names ask for.
+    // The same size in every locale, whatever its day and month names ask for.
     MonthView1->setFixedSize(TwipSize(2880, 2610));
     if (auto* days = MonthView1->findChild<QTableView*>()) days->setTextElideMode(Qt::ElideNone);
     MonthView1->setToolTip(tr("Press ESC to cancel or 'T' to return to today's date"));
@@ -104,7 +104,7 @@ bool frmCalendar::eventFilter(QObject*, QEvent* event) {
         close();
         return true;
     }
-    // Only a lower-case t; an upper-case T, like every key not described here, does nothing.
+    // Only a lower-case t; an upper-case T, like every other key, does nothing here.
     if (key->text() == QLatin1String("t")) {
         showToday();
         return true;

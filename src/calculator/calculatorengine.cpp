@@ -1,5 +1,6 @@
 #include "calculator/calculatorengine.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -13,9 +14,10 @@ namespace {
 constexpr double kFixedFormLimit = 1e14;
 constexpr size_t kIntegerEntryLimit = 16;  // characters before a further digit is refused
 
-std::optional<double> numberOf(const CalculatorEngine::Operand& operand) {
-    if (const double* value = std::get_if<double>(&operand)) return *value;
-    return CalculatorNumber(std::get<std::string>(operand));
+std::optional<double> numberOf(const std::optional<CalculatorEngine::Operand>& operand) {
+    if (!operand) return std::nullopt;
+    if (const double* value = std::get_if<double>(&*operand)) return *value;
+    return CalculatorNumber(std::get<std::string>(*operand));
 }
 
 }  // namespace
@@ -66,10 +68,33 @@ void CalculatorEngine::load() {
     operandCount_ = 0;
     lastInput_ = LastInput::None;
     pendingOp_ = Operation::None;
-    display_ = "0.";
+    showNumber("0.");
 }
 
-void CalculatorEngine::resetMemoryIndicator() { memoryMarked_ = memoryDescribed_ = false; }
+const char* ErrorText(DisplayState state) {
+    switch (state) {
+        case DisplayState::Error: return QT_TRANSLATE_NOOP("modVelmora::Messages", "Error.");
+        case DisplayState::DivideByZero: return QT_TRANSLATE_NOOP("modVelmora::Messages", "Cannot divide by 0.");
+        case DisplayState::Number: break;
+    }
+    return "";
+}
+
+std::string CalculatorEngine::displayText() const {
+    return state_ == DisplayState::Number ? display_ : ErrorText(state_);
+}
+
+std::optional<double> CalculatorEngine::displayedNumber() const { return CalculatorNumber(display_); }
+
+void CalculatorEngine::showNumber(std::string text) {
+    state_ = DisplayState::Number;
+    display_ = std::move(text);
+}
+
+void CalculatorEngine::showError(DisplayState error) {
+    state_ = error;
+    display_.clear();
+}
 
 CalculatorEngine::Response CalculatorEngine::press(CalculatorKey key) {
     using K = CalculatorKey;
@@ -101,17 +126,18 @@ CalculatorEngine::Response CalculatorEngine::press(CalculatorKey key) {
 // Typing goes on only in a number written with its point: not in an error
 // text, nor in a result of 10^14 or more, which has no point or an exponent.
 bool CalculatorEngine::continuesEntry() const {
-    return lastInput_ == LastInput::Number && displayIsNumber() && display_.find('.') != std::string::npos &&
+    return lastInput_ == LastInput::Number && displayedNumber() && display_.find('.') != std::string::npos &&
            display_.find('E') == std::string::npos;
 }
 
 void CalculatorEngine::showResult(double value) {
-    display_ = std::isfinite(value) ? NormalizeReadout(CalculatorText(value)) : kErrorText;
+    if (std::isfinite(value)) showNumber(NormalizeReadout(CalculatorText(value)));
+    else showError(DisplayState::Error);
 }
 
 CalculatorEngine::Response CalculatorEngine::digit(int value) {
     if (!continuesEntry()) {
-        display_ = ".";
+        showNumber(".");
         decimalFlag_ = false;
     }
     // A digit never drops digits on show: after a recalled or computed fraction it is appended.
@@ -130,9 +156,9 @@ CalculatorEngine::Response CalculatorEngine::digit(int value) {
 
 CalculatorEngine::Response CalculatorEngine::point() {
     if (lastInput_ == LastInput::NegativeSign) {
-        display_ = "-0.";
+        showNumber("-0.");
     } else if (!continuesEntry()) {
-        display_ = "0.";
+        showNumber("0.");
     }
     decimalFlag_ = true;
     lastInput_ = LastInput::Number;
@@ -140,20 +166,19 @@ CalculatorEngine::Response CalculatorEngine::point() {
 }
 
 CalculatorEngine::Response CalculatorEngine::operatorKey(Operation operation) {
-    // An operator takes the display as its operand: an error text is none.
-    if (display_ == kErrorText || display_ == kDivideByZeroText) return Response::Beep;
+    // An operator takes the display as its operand: an error is none.
+    if (state_ != DisplayState::Number) return Response::Beep;
 
-    entrySnapshot_ = display_;
     // Counts past 2 only ever do nothing, so they stop at 3.
     const int count = std::min(operandCount_ + (lastInput_ == LastInput::Number ? 1 : 0), 3);
     std::optional<double> result;
     if (count == 2) {
-        operand2_ = entrySnapshot_;
-        const auto right = CalculatorNumber(operand2_);
+        // The second operand is the display as the operator key finds it.
+        const auto right = CalculatorNumber(display_);
         if (!right) return Response::Beep;
         if (pendingOp_ == Operation::Divide && *right == 0) {
             operandCount_ = count;
-            display_ = kDivideByZeroText;
+            showError(DisplayState::DivideByZero);
             return Response::Done;
         }
         const auto left = pendingOp_ == Operation::Equals ? right : numberOf(operand1_);
@@ -175,13 +200,13 @@ CalculatorEngine::Response CalculatorEngine::operatorKey(Operation operation) {
     } else if (count == 1) {
         operand1_ = display_;
         if (minus && lastInput_ != LastInput::Number && pendingOp_ != Operation::Equals) {
-            display_ = "-";
+            showNumber("-");
             lastInput_ = LastInput::NegativeSign;
         }
     } else if (result) {
         // Past the range of a double there is nothing to go on with until C.
         if (std::isfinite(*result)) operand1_ = *result;
-        else operand1_ = std::string(kErrorText);
+        else operand1_.reset();
         showResult(*result);
         operandCount_ = 1;
     }
@@ -195,24 +220,24 @@ CalculatorEngine::Response CalculatorEngine::operatorKey(Operation operation) {
 CalculatorEngine::Response CalculatorEngine::percent() {
     // Before any operator the first operand counts as 0.
     const auto base = numberOf(operand1_);
-    const auto rate = CalculatorNumber(display_);
+    const auto rate = displayedNumber();
     if (!base || !rate) return Response::Beep;
     showResult(*base * (*rate / 100));
     return Response::Done;
 }
 
 CalculatorEngine::Response CalculatorEngine::changeSign() {
-    const auto value = CalculatorNumber(display_);
+    const auto value = displayedNumber();
     if (!value) return Response::Beep;
     showResult(-*value);
     return Response::Done;
 }
 
 CalculatorEngine::Response CalculatorEngine::squareRoot() {
-    const auto value = CalculatorNumber(display_);
+    const auto value = displayedNumber();
     if (!value) return Response::Beep;
     if (*value < 0) {
-        display_ = kErrorText;
+        showError(DisplayState::Error);
     } else {
         showResult(std::sqrt(*value));
     }
@@ -220,9 +245,9 @@ CalculatorEngine::Response CalculatorEngine::squareRoot() {
 }
 
 CalculatorEngine::Response CalculatorEngine::reciprocal() {
-    const auto value = CalculatorNumber(display_);
+    const auto value = displayedNumber();
     if (!value || *value == 0) {
-        display_ = kDivideByZeroText;
+        showError(DisplayState::DivideByZero);
     } else {
         showResult(1 / *value);
     }
@@ -231,69 +256,60 @@ CalculatorEngine::Response CalculatorEngine::reciprocal() {
 
 CalculatorEngine::Response CalculatorEngine::backspace() {
     if (lastInput_ == LastInput::Operator) return Response::Beep;
-    const auto value = CalculatorNumber(display_);
+    const auto value = displayedNumber();
     if (!value || *value == 0) return Response::Beep;
 
     const std::string shortened = display_.substr(0, display_.size() >= 2 ? display_.size() - 2 : 0);
     if (shortened.empty() || shortened == "-") {
         lastInput_ = LastInput::None;
-        display_ = "0.";
+        showNumber("0.");
         return Response::Done;
     }
     // An exponent form cannot be shortened into a number ("1E+15" to "1E+").
     if (!CalculatorNumber(shortened)) return Response::Beep;
-    display_ = NormalizeReadout(shortened);
+    showNumber(NormalizeReadout(shortened));
     return Response::Done;
 }
 
 CalculatorEngine::Response CalculatorEngine::clearEntry() {
-    display_ = "0.";
+    showNumber("0.");
     decimalFlag_ = false;
     lastInput_ = LastInput::ClearedEntry;
     return Response::Done;
 }
 
 CalculatorEngine::Response CalculatorEngine::clearAll() {
-    display_ = "0.";
     operand1_ = 0.0;
-    operand2_ = "0";
     load();
     return Response::Done;
 }
 
 CalculatorEngine::Response CalculatorEngine::memoryClear() {
     memoryValue_ = 0;
-    memoryMarked_ = false;
-    memoryDescribed_ = true;
     return Response::Done;
 }
 
 CalculatorEngine::Response CalculatorEngine::memoryRecall() {
-    display_ = NormalizeReadout(CalculatorText(memoryValue_));
+    showNumber(NormalizeReadout(CalculatorText(memoryValue_)));
     lastInput_ = LastInput::Number;
     return Response::Done;
 }
 
 CalculatorEngine::Response CalculatorEngine::memoryStore() {
-    if (ReadNumericPrefix(display_) != 0) {
-        memoryValue_ = CalculatorNumber(display_).value_or(memoryValue_);
-        memoryMarked_ = true;
-        lastInput_ = LastInput::None;
-    }
-    memoryDescribed_ = true;
-    return Response::Done;
+    // A display that does not begin with a non-zero number leaves the memory as it was.
+    if (ReadNumericPrefix(display_) == 0) return Response::Done;
+    memoryValue_ = displayedNumber().value_or(memoryValue_);
+    lastInput_ = LastInput::None;
+    return Response::Stored;
 }
 
 CalculatorEngine::Response CalculatorEngine::memoryAdd() {
-    if (ReadNumericPrefix(display_) != 0) {
-        const double sum = memoryValue_ + CalculatorNumber(display_).value_or(0);
-        if (!std::isfinite(sum)) return Response::Beep;
-        memoryValue_ = sum;
-        memoryMarked_ = true;
-        lastInput_ = LastInput::None;
-    }
-    memoryDescribed_ = true;
-    return Response::Done;
+    if (ReadNumericPrefix(display_) == 0) return Response::Done;
+    const double sum = memoryValue_ + displayedNumber().value_or(0);
+    if (!std::isfinite(sum)) return Response::Beep;
+    memoryValue_ = sum;
+    lastInput_ = LastInput::None;
+    return Response::Stored;
 }
 
 }  // namespace modVelmora

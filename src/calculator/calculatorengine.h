@@ -24,11 +24,8 @@ enum class CalculatorKey {
 // The key captioned c: a digit, ".", "/", "+", "X", "-", "=" or "%"; none for anything else.
 std::optional<CalculatorKey> KeyWithCaption(char c);
 
-constexpr const char* kDivideByZeroText = "Cannot divide by 0.";
-constexpr const char* kErrorText = "Error.";
-
 // The number a display text stands for ("12." is 12, "1E+20" is 10^20);
-// none for "-", the two error texts or anything else.
+// none for "-" or anything else.
 std::optional<double> CalculatorNumber(std::string_view text);
 
 // At most 15 significant digits, exponent form from 10^15 and below 10^-4.
@@ -38,9 +35,16 @@ std::string CalculatorText(double x);
 // ("15.", "0.25"); larger values keep their text.
 std::string NormalizeReadout(std::string_view display);
 
+// What the display shows: a number (being typed or computed), or one of the two errors.
+enum class DisplayState { Number, Error, DivideByZero };
+
+// The English text of an error on show ("Error.", "Cannot divide by 0."); translated where it is shown.
+const char* ErrorText(DisplayState state);
+
 class CalculatorEngine {
 public:
-    enum class Response { Done, Beep };
+    // Stored: MS or M+ put the display's number in the memory.
+    enum class Response { Done, Beep, Stored };
 
     // An operand is the display's text or a computed value.
     using Operand = std::variant<std::string, double>;
@@ -52,14 +56,12 @@ public:
 
     Response press(CalculatorKey key);
 
-    const std::string& display() const { return display_; }
-    bool displayIsNumber() const { return CalculatorNumber(display_).has_value(); }
+    DisplayState state() const { return state_; }
+    // The number on show, written with "."; "-" while a negative number begins. Empty on an error.
+    const std::string& number() const { return display_; }
+    // What the display reads in English: the number, "Error." or "Cannot divide by 0.".
+    std::string displayText() const;
     double memoryValue() const { return memoryValue_; }
-    // Set by the memory keys: whether the indicator marks a stored value, and whether its tooltip gives the memory.
-    bool memoryMarked() const { return memoryMarked_; }
-    bool memoryDescribed() const { return memoryDescribed_; }
-    // A new window shows the indicator empty, whatever the memory holds.
-    void resetMemoryIndicator();
 
 private:
     // What the last key put in: nothing yet, a number being typed (or recalled), an
@@ -85,19 +87,20 @@ private:
 
     // Shows a computed value, or "Error." when it left the range of a double.
     void showResult(double value);
+    void showNumber(std::string text);
+    void showError(DisplayState error);
     bool continuesEntry() const;
+    std::optional<double> displayedNumber() const;
 
-    Operand operand1_ = 0.0;
-    std::string operand2_;       // the second operand: the display as the operator key found it
+    // None once a result has left the range of a double: nothing to go on with until C.
+    std::optional<Operand> operand1_ = Operand(0.0);
     bool decimalFlag_ = false;
     int operandCount_ = 0;
     LastInput lastInput_ = LastInput::None;
     Operation pendingOp_ = Operation::None;
-    std::string entrySnapshot_;  // the display taken when an operator key is pressed
     double memoryValue_ = 0;
+    DisplayState state_ = DisplayState::Number;
     std::string display_ = "0.";
-    bool memoryMarked_ = false;
-    bool memoryDescribed_ = false;
 };
 
 }  // namespace modVelmora

@@ -1,6 +1,7 @@
 #include "calculator/frmcalculator.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -44,7 +45,7 @@ constexpr OperatorKey kOperators[] = {{"/", CalculatorKey::Divide, 2940, 2100},
 
 }  // namespace
 
-frmCalculator::frmCalculator() : ModuleWindow(Module::Calculator, QSize(4425, 4620)) {}
+frmCalculator::frmCalculator(Settings& settings) : ModuleWindow(Module::Calculator, QSize(4425, 4620), settings) {}
 
 QPushButton* frmCalculator::key(QWidget* client, const char* name, const QString& caption, CalculatorKey action,
                                 int left, int top, const QColor& colour) {
@@ -122,29 +123,33 @@ void frmCalculator::createControls(QWidget* client) {
 
 void frmCalculator::initialise() {
     engine_.load();
-    engine_.resetMemoryIndicator();
+    // A new window shows the memory indicator empty, whatever the memory holds.
+    lblMemoryValue->clear();
+    lblMemoryValue->setToolTip(QString());
     showState();
     // The key of tab index 0 has the focus when the window opens.
     Number[0]->setFocus();
 }
 
 void frmCalculator::press(CalculatorKey key) {
-    if (engine_.press(key) == CalculatorEngine::Response::Beep) platform().beep();
+    using K = CalculatorKey;
+    const CalculatorEngine::Response response = engine_.press(key);
+    if (response == CalculatorEngine::Response::Beep) platform().beep();
     // C runs the whole load step again, the window's place included.
-    if (key == CalculatorKey::ClearAll) runFrameSteps();
+    if (key == K::ClearAll) runFrameSteps();
+    // The indicator marks a stored value; every memory key but MR sets its tooltip to the memory.
+    if (key == K::MemoryClear) lblMemoryValue->clear();
+    if (response == CalculatorEngine::Response::Stored) lblMemoryValue->setText(QStringLiteral("M"));
+    if (key == K::MemoryClear || key == K::MemoryStore || key == K::MemoryAdd)
+        lblMemoryValue->setToolTip(tr("Memory Value: %1").arg(ShownNumber(CalculatorText(engine_.memoryValue()))));
     showState();
 }
 
 void frmCalculator::showState() {
     // Numbers show the user's decimal separator.
-    const std::string& display = engine_.display();
-    Readout->setText(display == kErrorText          ? tr("Error.")
-                     : display == kDivideByZeroText ? tr("Cannot divide by 0.")
-                                                    : ShownNumber(display));
-    lblMemoryValue->setText(engine_.memoryMarked() ? QStringLiteral("M") : QString());
-    lblMemoryValue->setToolTip(engine_.memoryDescribed()
-                                   ? tr("Memory Value: %1").arg(ShownNumber(CalculatorText(engine_.memoryValue())))
-                                   : QString());
+    const DisplayState state = engine_.state();
+    Readout->setText(state == DisplayState::Number ? ShownNumber(engine_.number())
+                                                   : QCoreApplication::translate(kMessageContext, ErrorText(state)));
 }
 
 bool frmCalculator::previewKey(QKeyEvent* event) {

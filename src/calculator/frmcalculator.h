@@ -16,7 +16,7 @@ namespace modVelmora {
 class frmCalculator : public ModuleWindow {
     Q_OBJECT
 public:
-    frmCalculator();
+    explicit frmCalculator(Settings& settings);
 
     // One key's action, as its button or the keyboard gives it.
     void press(CalculatorKey key);

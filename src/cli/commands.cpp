@@ -4,12 +4,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "age/agerule.h"
+#include "age/agecalculation.h"
 #include "converter/conversions.h"
 #include "rawscore/rawscore.h"
-#include "stats/intervals.h"
-#include "stats/numbers.h"
-#include "stats/smallsample.h"
 
 namespace modVelmora::cli {
 
@@ -19,8 +16,6 @@ namespace {
 struct RowFailure {
     std::string reason;
 };
-
-constexpr int kLargestSample = 9999;  // what the window's sample size box holds
 
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -36,29 +31,19 @@ bool sameWord(std::string_view text, std::string_view word) {
 
 std::string_view fieldIn(const Fields& fields, std::string_view column) { return trimmed(fields(column).value_or("")); }
 
-// Read strictly: the whole field is an optional minus, digits and at most one point, never "12abc" or "1,5".
-double numberIn(const Fields& fields, std::string_view column, const char* whenEmpty) {
+// Read strictly: the whole field is an optional minus, digits and at most one point, never "12abc"
+// or "1,5". An empty field is left to the computation, whose message it gets.
+std::string numberIn(const Fields& fields, std::string_view column) {
     const std::string_view text = fieldIn(fields, column);
-    if (text.empty()) throw RowFailure{whenEmpty};
-    const std::string_view digits = text.substr(text[0] == '-' ? 1 : 0);
+    const std::string_view digits = text.substr(!text.empty() && text[0] == '-' ? 1 : 0);
     int points = 0, digitCount = 0;
     for (const char c : digits) {
         points += c == '.';
         digitCount += c >= '0' && c <= '9';
     }
-    if (points > 1 || digitCount == 0 || points + digitCount != int(digits.size()))
+    if (!text.empty() && (points > 1 || digitCount == 0 || points + digitCount != int(digits.size())))
         throw RowFailure{std::string(column) + " is not a number: " + std::string(text)};
-    double value = 0;
-    // Hundreds of digits are more than a double holds; the windows' reading decides what they become.
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) return ReadNumericPrefix(text);
-    return value;
-}
-
-// The windows hold entries in single precision; a file may hold what no box can.
-float singleIn(const Fields& fields, std::string_view column, const char* whenEmpty) {
-    const float value = static_cast<float>(numberIn(fields, column, whenEmpty));
-    if (!std::isfinite(value)) throw RowFailure{std::string(column) + " is out of range: " + std::string(fieldIn(fields, column))};
-    return value;
+    return std::string(text);
 }
 
 unsigned decimalsIn(const Fields& fields) {
@@ -79,69 +64,64 @@ bool reverseIn(const Fields& fields) {
 }
 
 ScoreScale scaleIn(const Fields& fields, std::string_view column) {
-    static const char* const names[] = {"percentile", "scaled", "standard", "t", "z"};
     const std::string_view text = fieldIn(fields, column);
-    for (int scale = 0; scale < kScaleCount; ++scale)
-        if (sameWord(text, names[scale])) return static_cast<ScoreScale>(scale);
+    if (const auto scale = ScaleNamed(text)) return *scale;
     throw RowFailure{std::string(column) + " must be percentile, scaled, standard, t or z: " + std::string(text)};
 }
 
+std::string IsoDate(std::chrono::year_month_day date) {
+    const auto padded = [](unsigned value, size_t width) {
+        const std::string digits = std::to_string(value);
+        return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
+    };
+    return padded(unsigned(int(date.year())), 4) + "-" + padded(unsigned(date.month()), 2) + "-" +
+           padded(unsigned(date.day()), 2);
+}
+
+// A computation's refusal as the row's reason: the window's message, or for a number
+// beyond what the windows' boxes can hold, which only a file reaches, the field it is in.
+template <class Field>
+void failOn(const std::optional<Refusal<Field>>& refusal, const Fields& fields, std::string_view column) {
+    if (!refusal) return;
+    if (refusal->message) throw RowFailure{refusal->message};
+    throw RowFailure{std::string(column) + " is out of range: " + std::string(fieldIn(fields, column))};
+}
+
 void score(const Fields& fields, bool withSampleSize, std::vector<std::string>& shown) {
-    const float raw = singleIn(fields, "raw", "Please enter a raw score.");
-    const float mean = singleIn(fields, "mean", "Please enter the sample mean.");
-    const float sd = singleIn(fields, "sd", "Please enter the sample standard deviation.");
-    if (sd == 0) throw RowFailure{"The standard deviation cannot equal zero."};
-    const unsigned decimals = decimalsIn(fields);
-    const bool reverse = reverseIn(fields);
-    const RawScoreResult result = ScoreRawScore(raw, mean, sd, reverse, decimals);
-    shown.push_back(FormatPlaces(result.z, ZScorePlaces(decimals)));
-    shown.push_back(FormatPlaces(result.percentile, decimals));
-    if (!withSampleSize) return;
+    static const char* const kColumns[] = {"raw", "mean", "sd", "n"};  // by RawScoreField
+    RawScoreEntry entry{numberIn(fields, "raw"), numberIn(fields, "mean"), numberIn(fields, "sd"), numberIn(fields, "n")};
+    entry.decimals = decimalsIn(fields);
+    entry.reverse = reverseIn(fields);
     // A row without a sample size has no t-test.
-    if (fieldIn(fields, "n").empty()) {
-        shown.resize(ResultColumns(Command::Score, true).size());
-        return;
-    }
-    numberIn(fields, "n", "");  // a number throughout, before the window's reading of it
-    const std::int16_t n = ReadSampleSize(fieldIn(fields, "n"));
-    if (n < 2) throw RowFailure{"The normative sample size must be greater than 1."};
-    if (n > kLargestSample) throw RowFailure{"The normative sample size must be at most 9999."};
-    const SmallSampleResult small = SmallN(raw, mean, sd, n, reverse, decimals);
-    const IntervalEstimate interval = SmallSampleInterval(raw, mean, sd, n, reverse);
-    const unsigned zPlaces = ZScorePlaces(decimals);
-    shown.insert(shown.end(), {FormatGeneral(small.tScore, 7), FormatGeneral(small.adjustedPercentile, 7),
-                               PercentileBoundText(interval.percentileLow, decimals),
-                               PercentileBoundText(interval.percentileHigh, decimals), FormatPlaces(interval.zcc, zPlaces),
-                               ZccBoundText(interval.zccLow, zPlaces), ZccBoundText(interval.zccHigh, zPlaces)});
+    entry.useTTest = withSampleSize && !entry.sampleSize.empty();
+    const RawScoreReport report = ScoreRawScore(entry);
+    if (report.refusal) failOn(report.refusal, fields, kColumns[static_cast<int>(report.refusal->field)]);
+    shown = {report.z, report.percentile};
+    if (!withSampleSize) return;
+    if (const auto& small = report.smallSample)
+        shown.insert(shown.end(), {small->t, small->adjustedPercentile, small->intervalLow, small->intervalHigh, small->zcc,
+                                   small->zccLow, small->zccHigh});
+    shown.resize(ResultColumns(Command::Score, true).size());
 }
 
 void convert(const Fields& fields, std::vector<std::string>& shown) {
     const ScoreScale from = scaleIn(fields, "from"), to = scaleIn(fields, "to");
-    numberIn(fields, "value", "value is empty");
-    const Conversion result = ConvertScore(from, to, fieldIn(fields, "value"), decimalsIn(fields));
-    switch (result.outcome) {
-        case Conversion::Outcome::Converted: shown.push_back(result.text); return;
-        case Conversion::Outcome::PercentileOutOfRange:
-            throw RowFailure{"Please enter a percentile that is greater than 0 and less than 100."};
-        case Conversion::Outcome::ScaledScoreOutOfRange: throw RowFailure{"Scaled score values must be between 1 and 20"};
-        default: throw RowFailure{"value is out of range: " + std::string(fieldIn(fields, "value"))};
-    }
+    const std::string value = numberIn(fields, "value");
+    if (value.empty()) throw RowFailure{"value is empty"};
+    const ConversionReport report = ConvertScore({value, from, to, decimalsIn(fields)});
+    failOn(report.refusal, fields, "value");
+    shown = {report.answer};
 }
 
 void age(const Fields& fields, const Context& context, std::vector<std::string>& shown) {
-    const auto dateIn = [&](std::string_view column) -> std::optional<std::chrono::year_month_day> {
-        const std::string_view text = fieldIn(fields, column);
-        if (text.empty()) return std::nullopt;
-        if (auto date = context.readDate(text)) return date;
-        throw RowFailure{"Invalid Date"};
-    };
-    const auto birth = dateIn("birth");
-    if (!birth) throw RowFailure{"Please enter a birth date."};
-    const auto test = dateIn("test").value_or(context.today);
-    if (std::chrono::sys_days(test) < std::chrono::sys_days(*birth))
-        throw RowFailure{"The test date cannot be less than the birth date."};
-    const Age years = ComputeAge(*birth, test);
-    shown = {std::to_string(years.years), std::to_string(years.months), std::to_string(years.days), AgeText(years)};
+    if (fieldIn(fields, "birth").empty()) throw RowFailure{"Please enter a birth date."};
+    // Today stands in for a test date left out.
+    const std::string test = fieldIn(fields, "test").empty() ? IsoDate(context.today) : std::string(fieldIn(fields, "test"));
+    const AgeReport report = CalculateAge({std::string(fieldIn(fields, "birth")), test}, context.readDate);
+    // Both dates are there, so every refusal has its message.
+    if (!report.refusals.empty()) throw RowFailure{report.refusals.front().message};
+    const Age& years = *report.age;
+    shown = {std::to_string(years.years), std::to_string(years.months), std::to_string(years.days), report.ageText};
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // a value or row failed, 2 for a usage error.
 #include <CLI/CLI.hpp>
 #include <QDate>
-#include <QString>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -28,14 +27,7 @@ struct Options {
     std::string csv;
 };
 
-Context desktopContext() {
-    return {[](std::string_view text) -> std::optional<std::chrono::year_month_day> {
-                const auto date = modVelmora::ReadDate(QString::fromUtf8(text.data(), qsizetype(text.size())));
-                if (!date) return std::nullopt;
-                return modVelmora::ToYearMonthDay(*date);
-            },
-            modVelmora::ToYearMonthDay(QDate::currentDate())};
-}
+Context desktopContext() { return {modVelmora::ReadYearMonthDay, modVelmora::ToYearMonthDay(QDate::currentDate())}; }
 
 int usage(const std::string& problem) {
     std::fprintf(stderr, "velmora-cli: %s (velmora-cli --help tells more)\n", problem.c_str());

@@ -1,8 +1,8 @@
 #include "converter/conversions.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "stats/normal.h"
 #include "stats/numbers.h"
@@ -11,20 +11,31 @@ namespace modVelmora {
 
 namespace {
 
-struct ScaleNorms {
-    double mean;
+struct ScaleInfo {
+    const char* name;
+    const char* caption;
+    double mean;  // and SD, of the scales that are linear in z
     double sd;
 };
 
-// Mean and SD of the scales that are linear in z.
-ScaleNorms normsOf(ScoreScale scale) {
-    switch (scale) {
-        case ScoreScale::ScaledScore: return {10, 3};
-        case ScoreScale::StandardScore: return {100, 15};
-        case ScoreScale::TScore: return {50, 10};
-        default: return {0, 1};
-    }
-}
+// Indexed by ScoreScale.
+const ScaleInfo kScales[kScaleCount] = {
+    {"percentile", QT_TRANSLATE_NOOP("modVelmora::Scales", "Percentile"), 0, 1},
+    {"scaled", QT_TRANSLATE_NOOP("modVelmora::Scales", "Scaled Score"), 10, 3},
+    {"standard", QT_TRANSLATE_NOOP("modVelmora::Scales", "Standard Score"), 100, 15},
+    {"t", QT_TRANSLATE_NOOP("modVelmora::Scales", "T-Score"), 50, 10},
+    {"z", QT_TRANSLATE_NOOP("modVelmora::Scales", "Z-Score"), 0, 1},
+};
+
+const char* const kPercentileOutOfRange =
+    QT_TRANSLATE_NOOP("modVelmora::Messages", "Please enter a percentile that is greater than 0 and less than 100.");
+const char* const kScaledOutOfRange = QT_TRANSLATE_NOOP("modVelmora::Messages", "Scaled score values must be between 1 and 20");
+
+const ScaleInfo& info(ScoreScale scale) { return kScales[static_cast<int>(scale)]; }
+
+using Refused = Refusal<ConversionField>;
+// Only text from outside the 8-character box can leave the single range.
+const Refused kBeyondRange{ConversionField::Value, Notice::Beep, nullptr};
 
 // Rounded half to even, shown without decimals or separators; none past the single range.
 std::optional<std::string> whole(float value) {
@@ -40,54 +51,76 @@ std::optional<std::string> showOnScale(ScoreScale to, float z, float percentile,
         case ScoreScale::Percentile:
             return FormatPlaces(percentile, decimals);
         case ScoreScale::ZScore:
-            return FormatPlaces(z, std::max(decimals, 2u));
+            return FormatPlaces(z, ZScorePlaces(decimals));
         case ScoreScale::ScaledScore: {
             float scaled = static_cast<float>(3.0 * z + 10);
             scaled = fromPercentile ? std::clamp(scaled, 1.0f, 20.0f) : std::max(scaled, 0.0f);
             return whole(scaled);
         }
-        default: {
-            const ScaleNorms norms = normsOf(to);
-            return whole(static_cast<float>(norms.sd * z + norms.mean));
-        }
+        default:
+            return whole(static_cast<float>(info(to).sd * z + info(to).mean));
     }
 }
 
-Conversion converted(const std::optional<std::string>& text) {
-    if (!text) return {Conversion::Outcome::BeyondSinglePrecision, {}};
-    return {Conversion::Outcome::Converted, *text};
+ConversionReport converted(float z, const std::optional<std::string>& answer) {
+    ConversionReport report;
+    report.z = z;
+    if (answer) report.answer = *answer;
+    else report.refusal = kBeyondRange;
+    return report;
+}
+
+ConversionReport refused(const Refused& refusal) {
+    ConversionReport report;
+    report.refusal = refusal;
+    return report;
+}
+
+// The percentile path: z from the inverse normal. The entry is divided by
+// 100 before it is held in single precision.
+ConversionReport convertFromPercentile(ScoreScale to, double percentile, unsigned decimals) {
+    const float p = static_cast<float>(percentile / 100);
+    // A percentile so near 0 or 100 that its probability is 0 or 1 in single precision is as good as either.
+    if (percentile <= 0 || percentile >= 100 || p <= 0 || p >= 1)
+        return refused({ConversionField::Value, Notice::Information, kPercentileOutOfRange, true, ShownResults::EmptiedAfter});
+    const float z = static_cast<float>(InverseNormal(p));
+    return converted(z, showOnScale(to, z, static_cast<float>(p * 100.0), true, decimals));
 }
 
 }  // namespace
 
-bool AcceptsDecimalPoint(ScoreScale scale) {
+const char* ScaleName(ScoreScale scale) { return info(scale).name; }
+
+const char* ScaleCaption(ScoreScale scale) { return info(scale).caption; }
+
+std::optional<ScoreScale> ScaleNamed(std::string_view name) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    for (int scale = 0; scale < kScaleCount; ++scale) {
+        const std::string_view candidate = kScales[scale].name;
+        if (std::equal(name.begin(), name.end(), candidate.begin(), candidate.end(),
+                       [&](char a, char b) { return lower(a) == b; }))
+            return static_cast<ScoreScale>(scale);
+    }
+    return std::nullopt;
+}
+
+bool HasDecimals(ScoreScale scale) {
     return scale == ScoreScale::Percentile || scale == ScoreScale::ZScore;
 }
 
-Conversion ConvertFromPercentile(ScoreScale to, double percentile, unsigned decimals) {
-    const float p = static_cast<float>(percentile / 100);
-    // A percentile so near 0 or 100 that its probability is 0 or 1 in single precision is as good as either.
-    if (percentile <= 0 || percentile >= 100 || p <= 0 || p >= 1)
-        return {Conversion::Outcome::PercentileOutOfRange, {}};
-    const float z = static_cast<float>(InverseNormal(p));
-    return converted(showOnScale(to, z, static_cast<float>(p * 100.0), true, decimals));
-}
-
-Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals) {
-    using Outcome = Conversion::Outcome;
-    if (entry.empty()) return {Outcome::EmptyEntry, {}};
-    const double typed = ReadNumericPrefix(entry);
-    if (from == ScoreScale::Percentile) return ConvertFromPercentile(to, typed, decimals);
+ConversionReport ConvertScore(const ConversionEntry& entry) {
+    if (entry.value.empty()) return refused({ConversionField::Value, Notice::Beep, nullptr});
+    const double typed = ReadNumericPrefix(entry.value);
+    if (entry.from == ScoreScale::Percentile) return convertFromPercentile(entry.to, typed, entry.decimals);
     const float x = static_cast<float>(typed);
-    if (!std::isfinite(x)) return {Outcome::BeyondSinglePrecision, {}};
+    if (!std::isfinite(x)) return refused(kBeyondRange);
+    // The answer on show stays.
+    if (entry.from == ScoreScale::ScaledScore && (x < 1 || x > 20))
+        return refused({ConversionField::Value, Notice::Information, kScaledOutOfRange, true});
 
-    if (from == ScoreScale::ScaledScore && (x < 1 || x > 20))
-        return {Outcome::ScaledScoreOutOfRange, {}};
-
-    const ScaleNorms norms = normsOf(from);
-    const float z = static_cast<float>((x - norms.mean) / norms.sd);
+    const float z = static_cast<float>((x - info(entry.from).mean) / info(entry.from).sd);
     const float percentile = static_cast<float>(100.0 * NormalDist(z, true));
-    return converted(showOnScale(to, z, percentile, false, decimals));
+    return converted(z, showOnScale(entry.to, z, percentile, false, entry.decimals));
 }
 
 }  // namespace modVelmora

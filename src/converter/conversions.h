@@ -1,11 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// Conversions among the five standard score scales. Every conversion passes
-// through z; the entry, z and the result are single precision between steps.
+#include "common/refusal.h"
+
+// The score converter's computation: a score on one of five scales converted
+// to another. Every conversion passes through z; the entry, z and the result
+// are single precision between steps.
 
 namespace modVelmora {
 
@@ -19,28 +23,33 @@ enum class ScoreScale : std::uint8_t {
 
 constexpr int kScaleCount = 5;
 
-// Only percentiles and z-scores are typed with a decimal point.
-bool AcceptsDecimalPoint(ScoreScale scale);
+// The name a file or the command line gives a scale ("percentile", "scaled",
+// "standard", "t", "z"), and the scale a name gives, in any letter case.
+const char* ScaleName(ScoreScale scale);
+std::optional<ScoreScale> ScaleNamed(std::string_view name);
+// The caption of its option button, English, translated where it is shown.
+const char* ScaleCaption(ScoreScale scale);
+inline constexpr const char* kScaleContext = "modVelmora::Scales";
 
-struct Conversion {
-    enum class Outcome {
-        Converted,
-        EmptyEntry,
-        PercentileOutOfRange,  // a percentile must lie strictly between 0 and 100
-        ScaledScoreOutOfRange, // a scaled score must lie between 1 and 20
-        BeyondSinglePrecision, // an entry or result too large for a single (only pasted text that long)
-    };
-    Outcome outcome = Outcome::Converted;
-    std::string text;  // the answer, when converted
+// Percentiles and z-scores are typed and shown with decimals; the other
+// scales are whole numbers.
+bool HasDecimals(ScoreScale scale);
+
+enum class ConversionField { Value };
+
+struct ConversionEntry {
+    std::string value;  // as typed, read by its numeric prefix
+    ScoreScale from = ScoreScale::ZScore;
+    ScoreScale to = ScoreScale::Percentile;
+    unsigned decimals = 1;  // of a percentile or z-score
 };
 
-// Converts the typed entry (read by its numeric prefix) from one scale to
-// another; decimals is the shared number of decimal places. An empty entry
-// converts to nothing.
-Conversion ConvertScore(ScoreScale from, ScoreScale to, std::string_view entry, unsigned decimals);
+struct ConversionReport {
+    std::optional<Refusal<ConversionField>> refusal;
+    std::string answer;  // written with "."
+    float z = 0;         // the entry's z, single precision
+};
 
-// The percentile path: z from the inverse normal, scaled scores held within 1 to 20.
-// The entry is divided by 100 before it is held in single precision.
-Conversion ConvertFromPercentile(ScoreScale to, double percentile, unsigned decimals);
+ConversionReport ConvertScore(const ConversionEntry& entry);
 
 }  // namespace modVelmora

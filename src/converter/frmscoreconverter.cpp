@@ -1,6 +1,7 @@
 #include "converter/frmscoreconverter.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -10,37 +11,23 @@
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
 #include "shell/platform.h"
-#include "shell/settingsrecord.h"
-#include "shell/settingsstore.h"
+#include "shell/settings.h"
 #include "shell/updown.h"
 
 namespace modVelmora {
 
 namespace {
 
-const QString kConvertFrom = QStringLiteral("Convert From");
-const QString kConvertTo = QStringLiteral("Convert To");
 constexpr int kOptionTops[kScaleCount] = {315, 735, 1155, 1575, 1995};
 
-// Indexed by ScoreScale.
-const char* const kScaleCaptions[kScaleCount] = {QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "Percentile"),
-                                                 QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "Scaled Score"),
-                                                 QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "Standard Score"),
-                                                 QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "T-Score"),
-                                                 QT_TRANSLATE_NOOP("modVelmora::frmScoreConverter", "Z-Score")};
-
-QString captionOf(int index) { return frmScoreConverter::tr(kScaleCaptions[index]); }
-
-// A stored scale that is not "0" to "4" (a damaged store) opens with the default.
-ScoreScale storedScale(const QString& key, ScoreScale fallback) {
-    const auto text = ReadStoredValue(key);
-    const auto value = text ? ReadStoredWhole(text->toStdString(), 0, kScaleCount - 1) : std::nullopt;
-    return value ? static_cast<ScoreScale>(*value) : fallback;
+QString captionOf(int index) {
+    return QCoreApplication::translate(kScaleContext, ScaleCaption(static_cast<ScoreScale>(index)));
 }
 
 }  // namespace
 
-frmScoreConverter::frmScoreConverter() : ModuleWindow(Module::ScoreConverter, QSize(4425, 5160)) {}
+frmScoreConverter::frmScoreConverter(Settings& settings)
+    : ModuleWindow(Module::ScoreConverter, QSize(4425, 5160), settings) {}
 
 std::array<QRadioButton*, kScaleCount> frmScoreConverter::optionGroup(QGroupBox* frame, const char* name) {
     std::array<QRadioButton*, kScaleCount> group{};
@@ -114,11 +101,11 @@ void frmScoreConverter::createControls(QWidget* client) {
 }
 
 void frmScoreConverter::initialise() {
-    fromScale_ = storedScale(kConvertFrom, ScoreScale::ZScore);
+    fromScale_ = settings().convertFrom();
     optFrom[static_cast<size_t>(fromScale_)]->setChecked(true);
-    toScale_ = storedScale(kConvertTo, ScoreScale::Percentile);
+    toScale_ = settings().convertTo();
     optTo[static_cast<size_t>(toScale_)]->setChecked(true);
-    UpDown1->setValue(Settings().numberOfDecimals);
+    UpDown1->setValue(settings().record.numberOfDecimals);
     UpDown1_Change();
 }
 
@@ -137,7 +124,7 @@ void frmScoreConverter::optFrom_Click(int index) {
     NameBox(txtFrom, captionOf(index));
     lblAnswer->clear();
     fromScale_ = static_cast<ScoreScale>(index);
-    WriteStoredValue(kConvertFrom, QString::number(index));
+    settings().setConvertFrom(fromScale_);
     focusControl(txtFrom);
 }
 
@@ -147,44 +134,31 @@ void frmScoreConverter::optTo_Click(int index) {
     DescribeResult(lblAnswer, caption);
     highlight(optTo, index);
     lblAnswer->clear();
-    const bool places = index == static_cast<int>(ScoreScale::Percentile) || index == static_cast<int>(ScoreScale::ZScore);
+    const bool places = HasDecimals(static_cast<ScoreScale>(index));
     UpDown1->setVisible(places);
     lblNumberOfDecimals->setVisible(places);
     SetPictureText(cmdCopy, tr("Copy %1 to clipboard").arg(caption));
     UpDown1->setToolTip(tr("Set number of places in %1").arg(caption));
     lblNumberOfDecimals->setToolTip(UpDown1->toolTip());
     toScale_ = static_cast<ScoreScale>(index);
-    WriteStoredValue(kConvertTo, QString::number(index));
+    settings().setConvertTo(toScale_);
     focusControl(txtFrom);
 }
 
-void frmScoreConverter::UpDown1_Change() { ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value()); }
+void frmScoreConverter::UpDown1_Change() {
+    settings().record.numberOfDecimals = static_cast<std::uint8_t>(UpDown1->value());
+    ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value());
+}
 
 void frmScoreConverter::cmdCalculate_Click() {
-    const Conversion result =
-        ConvertScore(fromScale_, toScale_, txtFrom->text().toStdString(), Settings().numberOfDecimals);
-    switch (result.outcome) {
-        case Conversion::Outcome::EmptyEntry:
-        case Conversion::Outcome::BeyondSinglePrecision:
-            platform().beep();
-            focusControl(txtFrom);
-            return;
-        case Conversion::Outcome::PercentileOutOfRange:
-            platform().showMessage(form(), tr("Please enter a percentile that is greater than 0 and less than 100."),
-                                   MessageIcon::Information);
-            cmdClear_Click();
-            return;
-        case Conversion::Outcome::ScaledScoreOutOfRange:
-            // The answer on show stays.
-            platform().showMessage(form(), tr("Scaled score values must be between 1 and 20"),
-                                   MessageIcon::Information);
-            txtFrom->clear();
-            focusControl(txtFrom);
-            return;
-        case Conversion::Outcome::Converted:
-            lblAnswer->setText(ShownNumber(result.text));
-            focusControl(cmdClear);
+    const ConversionReport report =
+        ConvertScore({txtFrom->text().toStdString(), fromScale_, toScale_, settings().record.numberOfDecimals});
+    if (report.refusal) {
+        refuse(*report.refusal, txtFrom, {lblAnswer});
+        return;
     }
+    lblAnswer->setText(ShownNumber(report.answer));
+    focusControl(cmdClear);
 }
 
 void frmScoreConverter::cmdClear_Click() {
@@ -201,7 +175,7 @@ void frmScoreConverter::keyPress(QObject* control, int& keyAscii) {
     if (!digit && keyAscii != '-' && keyAscii != '.' && keyAscii != 8) {
         platform().beep();
         keyAscii = 0;
-    } else if (keyAscii == '.' && !AcceptsDecimalPoint(fromScale_)) {
+    } else if (keyAscii == '.' && !HasDecimals(fromScale_)) {
         platform().beep();
         keyAscii = 0;
     }

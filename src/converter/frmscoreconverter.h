@@ -20,7 +20,7 @@ class UpDown;
 class frmScoreConverter : public ModuleWindow {
     Q_OBJECT
 public:
-    frmScoreConverter();
+    explicit frmScoreConverter(Settings& settings);
 
     void cmdCalculate_Click();
     void cmdClear_Click();

@@ -6,15 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "rawscore/rawscore.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
 #include "shell/platform.h"
-#include "shell/settingsrecord.h"
+#include "shell/settings.h"
 #include "shell/updown.h"
-#include "stats/intervals.h"
-#include "stats/numbers.h"
-#include "stats/smallsample.h"
 
 namespace modVelmora {
 
@@ -46,8 +42,8 @@ bool isNumberCharacter(int keyAscii) {
 
 }  // namespace
 
-frmRawScoreConverter::frmRawScoreConverter()
-    : ModuleWindow(Module::RawScore, QSize(kClientWidth, kExpandedHeight - kNonClientHeight)) {}
+frmRawScoreConverter::frmRawScoreConverter(Settings& settings)
+    : ModuleWindow(Module::RawScore, QSize(kClientWidth, kExpandedHeight - kNonClientHeight), settings) {}
 
 void frmRawScoreConverter::createControls(QWidget* client) {
     outerHeight_ = kExpandedHeight;
@@ -128,72 +124,32 @@ void frmRawScoreConverter::createControls(QWidget* client) {
 
 void frmRawScoreConverter::initialise() {
     // The window is designed expanded; it opens collapsed unless the option was left on.
-    const std::uint8_t savedUseTTest = Settings().useTTest;
+    SettingsRecord& record = settings().record;
+    const std::uint8_t savedUseTTest = record.useTTest;
     collapse();
-    Settings().useTTest = savedUseTTest;
+    record.useTTest = savedUseTTest;
     chkUseTtest->setChecked(savedUseTTest == 1);
-    UpDown1->setValue(Settings().numberOfDecimals);
+    UpDown1->setValue(record.numberOfDecimals);
     UpDown1_Change();
 }
 
-void frmRawScoreConverter::showMessage(const QString& text) {
-    platform().showMessage(form(), text, MessageIcon::Information);
-}
-
-float frmRawScoreConverter::readBox(const QLineEdit* box) const {
-    return static_cast<float>(ReadNumericPrefix(box->text().toStdString()));
-}
-
 void frmRawScoreConverter::cmdCalculate_Click() {
-    if (txtRawScore->text().isEmpty()) {
-        showMessage(tr("Please enter a raw score."));
-        focusControl(txtRawScore);
+    const RawScoreEntry entry{txtRawScore->text().toStdString(), txtMean->text().toStdString(), txtSD->text().toStdString(),
+                              txtSampleN->text().toStdString(),  chkReverse->isChecked(),      chkUseTtest->isChecked(),
+                              settings().record.numberOfDecimals};
+    const RawScoreReport report = ScoreRawScore(entry);
+    if (report.refusal) {
+        QLineEdit* const boxes[] = {txtRawScore, txtMean, txtSD, txtSampleN};
+        refuse(*report.refusal, boxes[static_cast<int>(report.refusal->field)], {lblAnswer});
         return;
     }
-    const float rawScore = readBox(txtRawScore);
-    if (txtMean->text().isEmpty()) {
-        lblAnswer->clear();
-        showMessage(tr("Please enter the sample mean."));
-        focusControl(txtMean);
-        return;
+    if (const auto& small = report.smallSample) {
+        lblTScore->setText(ShownNumber(small->t));
+        lblAdjustedPercentile->setText(ShownNumber(small->adjustedPercentile));
+        showInterval(*small);
     }
-    const float mean = readBox(txtMean);
-    if (txtSD->text().isEmpty()) {
-        lblAnswer->clear();
-        showMessage(tr("Please enter the sample standard deviation."));
-        focusControl(txtSD);
-        return;
-    }
-    const float sd = readBox(txtSD);
-    if (sd == 0) {
-        showMessage(tr("The standard deviation cannot equal zero."));
-        txtSD->clear();
-        focusControl(txtSD);
-        return;
-    }
-    const unsigned decimals = Settings().numberOfDecimals;
-    const bool reverse = chkReverse->isChecked();
-    if (chkUseTtest->isChecked()) {
-        if (txtSampleN->text().isEmpty()) {
-            lblAnswer->clear();
-            showMessage(tr("Please enter the size of the normative sample."));
-            focusControl(txtSampleN);
-            return;
-        }
-        const std::int16_t n = ReadSampleSize(txtSampleN->text().toStdString());
-        if (n < 2) {
-            showMessage(tr("The normative sample size must be greater than 1."));
-            focusControl(txtSampleN);
-            return;
-        }
-        const SmallSampleResult small = SmallN(rawScore, mean, sd, n, reverse, decimals);
-        lblTScore->setText(ShownNumber(FormatGeneral(small.tScore, 7)));
-        lblAdjustedPercentile->setText(ShownNumber(FormatGeneral(small.adjustedPercentile, 7)));
-        showInterval(rawScore, mean, sd, n, reverse, decimals);
-    }
-    const RawScoreResult result = ScoreRawScore(rawScore, mean, sd, reverse, decimals);
-    lblAnswer->setText(ShownNumber(FormatPlaces(result.percentile, decimals)));
-    lblZscore->setText(ShownNumber(FormatPlaces(result.z, ZScorePlaces(decimals))));
+    lblAnswer->setText(ShownNumber(report.percentile));
+    lblZscore->setText(ShownNumber(report.z));
     focusControl(cmdClear);
 }
 
@@ -216,7 +172,10 @@ void frmRawScoreConverter::chkUseTtest_Click() {
     }
 }
 
-void frmRawScoreConverter::UpDown1_Change() { ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value()); }
+void frmRawScoreConverter::UpDown1_Change() {
+    settings().record.numberOfDecimals = static_cast<std::uint8_t>(UpDown1->value());
+    ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value());
+}
 
 void frmRawScoreConverter::expand() {
     while (outerHeight_ < kExpandedHeight) outerHeight_ += kStep;
@@ -228,7 +187,7 @@ void frmRawScoreConverter::expand() {
     txtSampleN->setEnabled(true);
     focusControl(txtSampleN);
     setTTestTooltips(true);
-    Settings().useTTest = 1;
+    settings().record.useTTest = 1;
 }
 
 void frmRawScoreConverter::collapse() {
@@ -245,7 +204,7 @@ void frmRawScoreConverter::collapse() {
     applyHeight();
     focusControl(txtRawScore);
     setTTestTooltips(false);
-    Settings().useTTest = 0;
+    settings().record.useTTest = 0;
 }
 
 void frmRawScoreConverter::applyHeight() {
@@ -258,15 +217,11 @@ void frmRawScoreConverter::applyHeight() {
     setClientHeightTwips(outerHeight_ - kNonClientHeight);
 }
 
-void frmRawScoreConverter::showInterval(float rawScore, float mean, float sd, std::int16_t n, bool reverse,
-                                        unsigned decimals) {
-    const IntervalEstimate estimate = SmallSampleInterval(rawScore, mean, sd, n, reverse);
-    const auto percentile = [&](const Bound& bound) { return ShownNumber(PercentileBoundText(bound, decimals)); };
-    const auto zcc = [&](const Bound& bound) { return ShownNumber(ZccBoundText(bound, ZScorePlaces(decimals))); };
-    lblInterval->setText(tr("95% CI %1 to %2").arg(percentile(estimate.percentileLow), percentile(estimate.percentileHigh)));
+void frmRawScoreConverter::showInterval(const SmallSampleTexts& small) {
+    lblInterval->setText(tr("95% CI %1 to %2").arg(ShownNumber(small.intervalLow), ShownNumber(small.intervalHigh)));
     const QString meaning = tr("95% interval estimate of the percentage of the population below this score (Crawford and "
                                "Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.")
-                                .arg(zcc({estimate.zcc, false}), zcc(estimate.zccLow), zcc(estimate.zccHigh));
+                                .arg(ShownNumber(small.zcc), ShownNumber(small.zccLow), ShownNumber(small.zccHigh));
     lblInterval->setToolTip(meaning);
     DescribeResult(lblInterval, meaning);
 }
@@ -285,7 +240,7 @@ void frmRawScoreConverter::filterNumberKey(QLineEdit* box, int& keyAscii) {
             focusControl(txtMean);
         } else if (box == txtMean) {
             focusControl(txtSD);
-        } else if (Settings().useTTest == 0) {
+        } else if (settings().record.useTTest == 0) {
             cmdCalculate_Click();
         } else {
             focusControl(txtSampleN);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rawscore/rawscore.h"
 #include "shell/moduleframe.h"
 
 class QAbstractButton;
@@ -23,10 +24,7 @@ public:
     static constexpr int kCollapsedHeight = 4671;
     static constexpr int kStep = 6;
 
-    frmRawScoreConverter();
-
-    // The window's outer height in twips as the expansion counts it.
-    int outerHeightTwips() const { return outerHeight_; }
+    explicit frmRawScoreConverter(Settings& settings);
 
     void cmdCalculate_Click();
     void cmdClear_Click();
@@ -72,9 +70,7 @@ private:
     // Moves the controls below the options by the steps taken and sizes the window.
     void applyHeight();
     void setTTestTooltips(bool useTTest);
-    void showInterval(float rawScore, float mean, float sd, std::int16_t n, bool reverse, unsigned decimals);
-    void showMessage(const QString& text);
-    float readBox(const QLineEdit* box) const;
+    void showInterval(const SmallSampleTexts& small);
     void filterNumberKey(QLineEdit* box, int& keyAscii);
 
     int outerHeight_ = kExpandedHeight;

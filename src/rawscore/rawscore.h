@@ -1,21 +1,44 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
-// A raw score against the norms' mean and SD, as z and as a percentile.
+#include "common/refusal.h"
+
+// The raw score window's computation: a raw score against the norms' mean
+// and SD gives z and a percentile; with the t-test and the normative sample's
+// size also t, the adjusted percentile and its 95% interval estimate.
 
 namespace modVelmora {
 
-struct RawScoreResult {
-    float z;           // sign changed when low scores are good ("Reverse")
-    float percentile;  // rounded to the decimals asked for, halves to even
+enum class RawScoreField { RawScore, Mean, SD, SampleSize };
+
+struct RawScoreEntry {
+    // As typed, each read by its numeric prefix.
+    std::string rawScore, mean, sd, sampleSize;
+    bool reverse = false;   // low scores are good
+    bool useTTest = false;
+    unsigned decimals = 1;  // of the percentiles
 };
 
-RawScoreResult ScoreRawScore(float rawScore, float mean, float sd, bool reverse, unsigned decimals);
+// The t-test's results as shown.
+struct SmallSampleTexts {
+    std::string t, adjustedPercentile;
+    std::string intervalLow, intervalHigh;  // the percentages of the 95% interval estimate
+    std::string zcc, zccLow, zccHigh;       // the effect size with its 95% interval
+};
 
-// The places the z-score is shown with: the decimals, but at least 2.
-unsigned ZScorePlaces(unsigned decimals);
+struct RawScoreReport {
+    std::optional<Refusal<RawScoreField>> refusal;
+    // Written with ".".
+    std::string z, percentile;
+    std::optional<SmallSampleTexts> smallSample;  // with the t-test
+    float zValue = 0;  // z before it is rounded for display, sign changed by Reverse
+};
+
+RawScoreReport ScoreRawScore(const RawScoreEntry& entry);
 
 // The size of the normative sample as typed: its numeric prefix rounded to
 // the nearest whole number, halves to even ("1.5" is 2, "2.5" is 2).

@@ -4,8 +4,8 @@
 
 // The About box's closing animation: it glides towards the top-left corner
 // of the screen, back down and to the right while it fades, then closes.
-// The formulas are kept as they were designed, the window's width in the top
-// and its height in the left included.
+// The window's width goes into the top and its height into the left, which
+// gives the glide its slant.
 
 namespace modVelmora {
 

@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QToolButton>
 
-#include "shell/settingsrecord.h"
 
 namespace modVelmora {
 
@@ -80,10 +79,7 @@ QLabel* DecimalsLabel(QWidget* parent) {
     return label;
 }
 
-void ShowNumberOfDecimals(QLabel* label, int decimals) {
-    Settings().numberOfDecimals = static_cast<std::uint8_t>(decimals);
-    label->setText(QStringLiteral(" %1").arg(decimals));
-}
+void ShowNumberOfDecimals(QLabel* label, int decimals) { label->setText(QStringLiteral(" %1").arg(decimals)); }
 
 void SetPictureText(QWidget* picture, const QString& text) {
     picture->setToolTip(text);

@@ -10,8 +10,8 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-// Small helpers that let a window lay out its controls as designed: each at
-// its twips position, with its name, font and colours.
+// Small helpers that let a window lay out its controls: each at its twips
+// position, with its name, font and colours, in the program's look.
 
 namespace modVelmora {
 
@@ -38,7 +38,7 @@ QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, in
                  int captionHeight, double points);
 // The white, bordered label that shows the decimals spinner's count.
 QLabel* DecimalsLabel(QWidget* parent);
-// Keeps the shared Number of Decimals and shows it after one blank, the place of a sign.
+// Shows the number of decimals after one blank, the place of a sign.
 void ShowNumberOfDecimals(QLabel* label, int decimals);
 // Tab moves through the controls in this order.
 void SetTabOrder(const QList<QWidget*>& controls);

@@ -14,7 +14,7 @@ namespace modVelmora {
 namespace {
 
 QPushButton* answerButton(QWidget* parent, const char* name, const QString& caption, int left) {
-    // The captions are long for their buttons: they wrap at the blank nearest their middle, as on the designed form.
+    // The captions are long for their buttons: they wrap at the blank nearest their middle, in two even lines.
     QString wrapped = caption;
     qsizetype blank = -1;
     for (qsizetype i = 0; i < caption.size(); ++i)

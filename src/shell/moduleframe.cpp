@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,24 +15,38 @@
 
 #include "shell/gradient.h"
 #include "shell/modvelmora.h"
-#include "shell/settingsrecord.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
 #include "shell/twips.h"
 
 namespace modVelmora {
 
 namespace {
 
-const char* const kModuleCaptions[] = {"", QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Raw to Percentile"),
-                                       QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Converter"), "-",
-                                       QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Age Calculator"),
-                                       QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Calculator")};
-const char* const kModuleShortcuts[] = {"", "Ctrl+R", "Ctrl+S", "", "Ctrl+A", "Ctrl+C"};
+struct MenuEntry {
+    Module module;
+    const char* caption;
+    const char* shortcut;
+};
+// In the order of the menu; a separator line stands where a number is skipped.
+const MenuEntry kMenuEntries[] = {
+    {Module::RawScore, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Raw to Percentile"), "Ctrl+R"},
+    {Module::ScoreConverter, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Converter"), "Ctrl+S"},
+    {Module::AgeCalculator, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Age Calculator"), "Ctrl+A"},
+    {Module::Calculator, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Calculator"), "Ctrl+C"},
+};
 
 bool isPushLike(const QObject* object) {
     return qobject_cast<const QPushButton*>(object) || qobject_cast<const QToolButton*>(object);
 }
 
 }  // namespace
+
+std::optional<Module> ModuleNumbered(int number) {
+    for (const Module module : kModules)
+        if (static_cast<int>(module) == number) return module;
+    return std::nullopt;
+}
 
 int KeyAscii(const QKeyEvent* key) {
     switch (key->key()) {
@@ -62,7 +77,8 @@ void ModuleForm::closeEvent(QCloseEvent* event) {
     owner_.unload(ModuleWindow::Unload::ByClosing);
 }
 
-ModuleWindow::ModuleWindow(Module module, QSize clientSizeTwips) : module_(module), clientSizeTwips_(clientSizeTwips) {}
+ModuleWindow::ModuleWindow(Module module, QSize clientSizeTwips, Settings& settings)
+    : module_(module), clientSizeTwips_(clientSizeTwips), settings_(settings) {}
 
 ModuleWindow::~ModuleWindow() { delete form_; }
 
@@ -89,11 +105,11 @@ void ModuleWindow::show() {
 }
 
 void ModuleWindow::runFrameSteps() {
-    const SettingsRecord& settings = Settings();
-    placedTwips_ = QPoint(settings.leftCoordinates, settings.topCoordinates);
+    SettingsRecord& record = settings_.record;
+    placedTwips_ = QPoint(record.leftCoordinates, record.topCoordinates);
     placedPixels_ = QPoint(TwipsToPixels(placedTwips_.x()), TwipsToPixels(placedTwips_.y()));
     form_->move(placedPixels_);
-    Settings().view = static_cast<std::uint8_t>(moduleNumber());
+    record.view = static_cast<std::uint8_t>(module_);
     TwoToneGradientFill::PaintGradient(client_, TwoToneGradientFill::RGB(255, 255, 255),
                                        TwoToneGradientFill::RGB(0, 128, 255), TwoToneGradientFill::kVertical);
 }
@@ -108,17 +124,19 @@ void ModuleWindow::createMenus() {
 
     QMenu* mnuModuleTitle = bar->addMenu(tr("&Module"));
     mnuModuleTitle->setObjectName(QStringLiteral("mnuModuleTitle"));
-    for (int index = 1; index <= kMenuEntries; ++index) {
-        QAction* entry = index == 3 ? mnuModuleTitle->addSeparator()
-                                    : mnuModuleTitle->addAction(tr(kModuleCaptions[index]));
+    int index = 0;
+    for (const MenuEntry& item : kMenuEntries) {
+        // Entries are named by their index, the separators' included.
+        while (++index < static_cast<int>(item.module))
+            mnuModuleTitle->addSeparator()->setObjectName(QStringLiteral("mnuModule%1").arg(index));
+        QAction* entry = mnuModuleTitle->addAction(tr(item.caption));
         entry->setObjectName(QStringLiteral("mnuModule%1").arg(index));
-        mnuModule_[static_cast<size_t>(index)] = entry;
-        if (index == 3) continue;
-        entry->setShortcut(QKeySequence(QString::fromLatin1(kModuleShortcuts[index])));
+        mnuModule_[item.module] = entry;
+        entry->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
         // Only the window's own entry carries a check mark; it can still be chosen.
-        entry->setCheckable(index == moduleNumber());
-        entry->setChecked(index == moduleNumber());
-        connect(entry, &QAction::triggered, this, [this, index] { emit switchRequested(index); });
+        entry->setCheckable(item.module == module_);
+        entry->setChecked(item.module == module_);
+        connect(entry, &QAction::triggered, this, [this, module = item.module] { emit switchRequested(module); });
     }
 
     QMenu* mnuHelp = bar->addMenu(tr("&Help"));
@@ -151,8 +169,8 @@ void ModuleWindow::recordPosition() {
     const QPoint at = form_->pos();
     const QPoint twips = at == placedPixels_ ? placedTwips_
                                              : QPoint(PixelsToTwips(at.x()), PixelsToTwips(at.y()));
-    Settings().leftCoordinates = ClampToCoordinate(twips.x());
-    Settings().topCoordinates = ClampToCoordinate(twips.y());
+    settings_.record.leftCoordinates = ClampToCoordinate(twips.x());
+    settings_.record.topCoordinates = ClampToCoordinate(twips.y());
 }
 
 void ModuleWindow::setClientHeightTwips(int height) {
@@ -167,6 +185,23 @@ void ModuleWindow::focusControl(QWidget* control) {
 }
 
 void ModuleWindow::selectWholeTextOnFocus(QLineEdit* box) { selectOnFocus_.append(box); }
+
+void ModuleWindow::tellRefusal(Notice notice, const char* message, bool emptiesEntry, ShownResults results,
+                               QWidget* box, const QList<QLabel*>& answer) {
+    const auto emptyAnswer = [&] {
+        for (QLabel* label : answer) label->clear();
+    };
+    if (results == ShownResults::EmptiedFirst) emptyAnswer();
+    if (notice == Notice::Beep) {
+        platform().beep();
+    } else if (notice != Notice::FocusOnly) {
+        platform().showMessage(form_, QCoreApplication::translate(kMessageContext, message),
+                               notice == Notice::Information ? MessageIcon::Information : MessageIcon::Exclamation);
+    }
+    if (auto* entry = qobject_cast<QLineEdit*>(box); entry && emptiesEntry) entry->clear();
+    focusControl(box);
+    if (results == ShownResults::EmptiedAfter) emptyAnswer();
+}
 
 void ModuleWindow::keyPress(QObject*, int&) {}
 

@@ -6,17 +6,21 @@
 #include <QPoint>
 #include <QPointer>
 #include <QSize>
-#include <array>
+#include <map>
+#include <optional>
+
+#include "common/refusal.h"
 
 class QAction;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 
 namespace TwoToneGradientFill {
 class GradientArea;
 }
 
-// The frame that the four module windows share: window style, menu bar,
+// The frame that the module windows share: window style, menu bar,
 // position, backdrop, the default and cancel buttons, and the load and close
 // steps. A module window object lives for the whole run; its on-screen form
 // and controls are built when it is shown and destroyed when it is unloaded.
@@ -24,10 +28,18 @@ class GradientArea;
 namespace modVelmora {
 
 class ModuleWindow;
+class Settings;
 
 // The module windows by number: both the index of their Module menu entry and
 // the stored View. 3 is the menu's separator line.
 enum class Module { RawScore = 1, ScoreConverter = 2, AgeCalculator = 4, Calculator = 5 };
+
+// Every module, in the order of the Module menu.
+inline constexpr Module kModules[] = {Module::RawScore, Module::ScoreConverter, Module::AgeCalculator,
+                                      Module::Calculator};
+
+// The module a stored View names; none for a separator or any other number.
+std::optional<Module> ModuleNumbered(int number);
 
 // The on-screen form of a module window.
 class ModuleForm : public QMainWindow {
@@ -49,10 +61,10 @@ public:
     // closed by its close box or system menu (which ends the program).
     enum class Unload { ForSwitch, ForExit, ByClosing };
 
-    ModuleWindow(Module module, QSize clientSizeTwips);
+    ModuleWindow(Module module, QSize clientSizeTwips, Settings& settings);
     ~ModuleWindow() override;
 
-    int moduleNumber() const { return static_cast<int>(module_); }
+    Module module() const { return module_; }
     bool isLoaded() const { return form_ != nullptr; }
     ModuleForm* form() const { return form_; }
 
@@ -63,12 +75,12 @@ public:
     // Copies the window's outer position into the Settings record, in twips.
     void recordPosition();
 
-    // The menu entry of a module in this window's menu bar (index 1 to 5).
-    QAction* moduleEntry(int index) const { return mnuModule_[static_cast<size_t>(index)]; }
+    // The Module menu's entry of a module in this window's menu bar.
+    QAction* moduleEntry(Module module) const { return mnuModule_.at(module); }
 
 signals:
-    // The Module menu's entry of index, File > Exit or the close box, Help > About.
-    void switchRequested(int index);
+    // The Module menu's entry of a module, File > Exit or the close box, Help > About.
+    void switchRequested(Module module);
     void exitRequested();
     void aboutRequested();
 
@@ -85,6 +97,7 @@ protected:
     // Any other event of a control (focus, double-click); true consumes it.
     virtual bool controlEvent(QObject* control, QEvent* event);
 
+    Settings& settings() const { return settings_; }
     // The frame's part of the load step: position, View and backdrop.
     void runFrameSteps();
     void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
@@ -94,22 +107,31 @@ protected:
     void focusControl(QWidget* control);
     // The box selects its whole text whenever it gets the focus.
     void selectWholeTextOnFocus(QLineEdit* box);
+    // Tells of a refused entry as the computation decided: its message (translated)
+    // or the beep, the refused box emptied and given the focus, and the answer's
+    // labels emptied before or after the message, or kept.
+    template <class Field>
+    void refuse(const Refusal<Field>& refusal, QWidget* box, const QList<QLabel*>& answer) {
+        tellRefusal(refusal.notice, refusal.message, refusal.emptiesEntry, refusal.results, box, answer);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class ModuleForm;
-    static constexpr int kMenuEntries = 5;  // the Module menu: four modules and the separator
 
     void createMenus();
+    void tellRefusal(Notice notice, const char* message, bool emptiesEntry, ShownResults results, QWidget* box,
+                     const QList<QLabel*>& answer);
     bool routeKey(QKeyEvent* key);
     bool isMenuShortcut(const QKeyEvent* key) const;
 
     const Module module_;
     QSize clientSizeTwips_;
+    Settings& settings_;
     ModuleForm* form_ = nullptr;
     TwoToneGradientFill::GradientArea* client_ = nullptr;
-    std::array<QAction*, kMenuEntries + 1> mnuModule_{};
+    std::map<Module, QAction*> mnuModule_;
     QPointer<QAbstractButton> defaultButton_;
     QPointer<QAbstractButton> cancelButton_;
     QList<QLineEdit*> selectOnFocus_;
@@ -120,8 +142,8 @@ private:
     QPoint placedTwips_;
 };
 
-// The VB-style character code of a key press: 13 Enter, 27 Esc, 8 Backspace,
-// 1 to 26 for Ctrl with a letter, the character otherwise; 0 for keys that type nothing.
+// The character code a key press types: 13 Enter, 27 Esc, 8 Backspace, 1 to
+// 26 for Ctrl with a letter, the character otherwise; 0 for keys that type nothing.
 int KeyAscii(const QKeyEvent* key);
 
 }  // namespace modVelmora

@@ -5,49 +5,47 @@
 
 #include "shell/frmabout.h"
 #include "shell/platform.h"
-#include "shell/settingsrecord.h"
-#include "shell/settingsstore.h"
 
 namespace modVelmora {
 
 Program::Program(std::map<Module, ModuleFactory> factories) {
-    for (auto& [number, create] : factories) modules_[static_cast<int>(number)].create = std::move(create);
+    for (auto& [module, create] : factories) modules_[module].create = std::move(create);
 }
 
 Program::~Program() = default;
 
-ModuleWindow* Program::window(int number) {
-    const auto found = modules_.find(number);
-    if (found == modules_.end()) return nullptr;
-    Slot& slot = found->second;
+ModuleWindow& Program::window(Module module) {
+    Slot& slot = modules_.at(module);
     if (!slot.window) {
-        slot.window = slot.create();
+        slot.window = slot.create(settings_);
         ModuleWindow* made = slot.window.get();
-        connect(made, &ModuleWindow::switchRequested, this, [this, made](int index) { SwitchModule(*made, index); });
+        connect(made, &ModuleWindow::switchRequested, this, [this, made](Module next) { SwitchModule(*made, next); });
         connect(made, &ModuleWindow::exitRequested, this, [this, made] { ExitProgram(*made); });
         connect(made, &ModuleWindow::aboutRequested, this, &Program::ShowAbout);
     }
-    return slot.window.get();
+    return *slot.window;
+}
+
+ModuleWindow* Program::shownWindow() {
+    for (auto& [module, slot] : modules_)
+        if (slot.window && slot.window->isLoaded()) return slot.window.get();
+    return nullptr;
 }
 
 void Program::StartUp() {
     // The program's icon is drawn from SVG; the splash has no caption to show it in.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/velmora.svg")));
-    LoadSettings();
+    settings_.load();
     // A View that names no module opens the raw score window, so one bad
     // stored value cannot keep the program from ever starting again.
-    ModuleWindow* shown = window(Settings().view);
-    if (!shown) shown = window(static_cast<int>(Module::RawScore));
-    if (shown) shown->show();
+    window(ModuleNumbered(settings_.record.view).value_or(Module::RawScore)).show();
 }
 
-void Program::SwitchModule(ModuleWindow& current, int index) {
-    // A number with no window leaves the current one in place: never a program without a window.
-    ModuleWindow* next = window(index);
-    if (!next) return;
+void Program::SwitchModule(ModuleWindow& current, Module next) {
+    ModuleWindow& shown = window(next);
     current.recordPosition();
     current.unload(ModuleWindow::Unload::ForSwitch);
-    next->show();
+    shown.show();
 }
 
 void Program::ExitProgram(ModuleWindow& current) {
@@ -55,9 +53,9 @@ void Program::ExitProgram(ModuleWindow& current) {
     if (exiting_) return;
     exiting_ = true;
     current.recordPosition();
-    for (auto& [number, slot] : modules_)
+    for (auto& [module, slot] : modules_)
         if (slot.window) slot.window->unload(ModuleWindow::Unload::ForExit);
-    SaveSettings();
+    settings_.save();
     exiting_ = false;
     platform().endProgram();
 }

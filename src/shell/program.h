@@ -6,31 +6,36 @@
 #include <memory>
 
 #include "shell/moduleframe.h"
+#include "shell/settings.h"
 
 namespace modVelmora {
 
 class frmAbout;
 
-using ModuleFactory = std::function<std::unique_ptr<ModuleWindow>()>;
+using ModuleFactory = std::function<std::unique_ptr<ModuleWindow>(Settings& settings)>;
 
-// The run's windows: one object for each module window, made the first time
-// it is shown, and the About box. main owns it for the whole run, so every
-// window goes while the application still lives. It answers the windows'
-// requests: another module, the About box, the end of the program.
+// The run's windows and settings: one object for each module window, made
+// the first time it is shown, the About box, and the user's settings, which
+// it hands to the windows. main owns it for the whole run, so every window
+// goes while the application still lives. It answers the windows' requests:
+// another module, the About box, the end of the program.
 class Program : public QObject {
     Q_OBJECT
 public:
     explicit Program(std::map<Module, ModuleFactory> factories);
     ~Program() override;
 
-    // The window object of a module number; none for a number with no window.
-    ModuleWindow* window(int number);
+    Settings& settings() { return settings_; }
+    // The window object of a module, made on first use.
+    ModuleWindow& window(Module module);
+    // The module window on screen, if any.
+    ModuleWindow* shownWindow();
 
     // Reads the shared settings and shows the window named by View, or the raw
     // score window when View names none.
     void StartUp();
-    // Replaces window by the module of index at the same place; nothing is stored.
-    void SwitchModule(ModuleWindow& window, int index);
+    // Replaces window by the module chosen, at the same place; nothing is stored.
+    void SwitchModule(ModuleWindow& window, Module module);
     // Records window's position, unloads every window, saves the settings once
     // and ends the program.
     void ExitProgram(ModuleWindow& window);
@@ -42,7 +47,8 @@ private:
         ModuleFactory create;
         std::unique_ptr<ModuleWindow> window;
     };
-    std::map<int, Slot> modules_;
+    Settings settings_;
+    std::map<Module, Slot> modules_;
     std::unique_ptr<frmAbout> about_;
     bool exiting_ = false;
 };

@@ -5,11 +5,6 @@
 
 namespace modVelmora {
 
-SettingsRecord& Settings() {
-    static SettingsRecord record;
-    return record;
-}
-
 std::optional<long> ReadStoredWhole(std::string_view text, long min, long max) {
     const char* first = text.data();
     const char* last = text.data() + text.size();

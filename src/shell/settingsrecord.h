@@ -30,9 +30,6 @@ struct SettingsRecord {
     bool operator==(const SettingsRecord&) const = default;
 };
 
-// The process-wide record.
-SettingsRecord& Settings();
-
 // A stored text as a whole number in [min, max]: an optional "-" and digits.
 std::optional<long> ReadStoredWhole(std::string_view text, long min, long max);
 

@@ -56,7 +56,8 @@ Bound percentageOf(const Bound& delta, double rootN) {
 }  // namespace
 
 IntervalEstimate SmallSampleInterval(double rawScore, double mean, double sd, int n, bool reverse) {
-    const double c = (rawScore - mean) / sd, rootN = std::sqrt(double(n)), df = n - 1;
+    // The interval belongs to the adjusted percentile, whose direction a negative SD does not turn.
+    const double c = (rawScore - mean) / std::fabs(sd), rootN = std::sqrt(double(n)), df = n - 1;
     const Bound lower = noncentrality(c * rootN, df, 0.975), upper = noncentrality(c * rootN, df, 0.025);
     IntervalEstimate estimate{percentageOf(lower, rootN), percentageOf(upper, rootN), c,
                               {lower.value / rootN, lower.beyond}, {upper.value / rootN, upper.beyond}};

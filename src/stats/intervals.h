@@ -24,8 +24,9 @@ struct IntervalEstimate {
     Bound zccLow, zccHigh;
 };
 
-// sd must not be 0 and n must be at least 2. With reverse (low scores are
-// good) the percentages are those above the score and z-CC changes sign.
+// sd must not be 0 and n must be at least 2; only its size counts, as for
+// the adjusted percentile. With reverse (low scores are good) the
+// percentages are those above the score and z-CC changes sign.
 IntervalEstimate SmallSampleInterval(double rawScore, double mean, double sd, int n, bool reverse);
 
 // A bound as shown with places decimals: "58.5", or "< 0.1" and "> 99.9" for

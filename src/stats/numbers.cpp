@@ -146,6 +146,8 @@ std::string FormatPlaces(double value, unsigned places) {
     return FormatFixed(value, static_cast<int>(places));
 }
 
+unsigned ZScorePlaces(unsigned decimals) { return std::max(decimals, 2u); }
+
 std::string FormatGeneral(double v, int significantDigits) {
     if (!std::isfinite(v)) return {};
     if (v == 0) return "0";

@@ -32,6 +32,9 @@ std::string FormatWithPoint(double v, int maxPlaces);
 // count gives the empty text.
 std::string FormatPlaces(double value, unsigned places);
 
+// The places a z-score is shown with: the decimals, but at least 2.
+unsigned ZScorePlaces(unsigned decimals);
+
 // The general number form: at most significantDigits digits, no trailing
 // zeros, exponent form ("1E+15", "1E-05") for magnitudes of
 // 10^significantDigits or more or below 10^-4. Non-finite values give "".

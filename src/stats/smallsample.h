@@ -17,8 +17,8 @@ double LogGamma(double z);
 float BetaSeries(float a, float b, float f);
 
 // Two-sided tail probability of t (given as t squared) with df degrees of
-// freedom, with underflow and rounding past 0 or 1 replaced as described in
-// the manual (0, 0.5 or 1 by t squared against 1).
+// freedom. Underflow, or rounding past 0 or 1, gives 0, 0.5 or 1 as t squared
+// lies above, at or below 1.
 float TwoSidedTailProbability(float t2, std::int16_t df);
 
 // What the raw score window shows for the t-test option.

@@ -1,9 +1,8 @@
+#include <QAccessible>
 #include <QApplication>
-#include <QDate>
-#include <QLocale>
 #include <QtTest>
 
-#include "age/agerule.h"
+#include "age/agecalculation.h"
 #include "age/dateparse.h"
 #include "rows.h"
 #include "scenario.h"
@@ -59,54 +58,62 @@ QString parsed(const QString& text, bool dayFirst = false) {
 
 }  // namespace
 
+// Two typed dates through the computation: the age, or each refusal as "field: message" ("beep", "focus").
+struct CalculationRow { const char* name; const char* birth; const char* test; const char* seen; };
+Q_DECLARE_METATYPE(CalculationRow)
+
+const CalculationRow kCalculationRows[] = {
+    {"both dates", "17 sep 98", "2018-01-14", "19 - 3 - 27"}, {"equal dates", "2010-05-10", "May 10, 2010", "0 - 0 - 0"},
+    {"a birth date alone moves on to the test date", "17 sep 98", "", "test: focus"}, {"no birth date beeps", "", "2018-01-14", "birth: beep"},
+    {"a bad birth date", "abc", "2018-01-14", "birth: Invalid Date"},
+    {"both bad, birth first", "abc", "Feb 30, 2000", "birth: Invalid Date | test: Invalid Date"},
+    {"a test date a day early", "May 10, 2010", "May 9, 2010", "birth: The test date cannot be less than the birth date."},
+};
+
 const QString kInvalid = "!Invalid Date";
+constexpr Module AgeWin = Module::AgeCalculator;
 const QString kBirth = "[txtBirthdate=17 sep 98]";
 const QString kTestCalendar = "[cmdShowTestDateCalendar]";
 const QString kClosed = "shown:frmCalendar=0";
 
 // The age window and its calendar pop-up as a user works them, with today Jan 14, 2018.
 const Scenario kWindowRows[] = {
-    {"opens with today as the test date", 4, {}, "\r", {"txtTestDate={date:2018-01-14}", "txtBirthdate=", "beeps=1", "focus=txtBirthdate"}},
-    {"a double-click puts today back", 4, {}, "[txtTestDate=Jan 1, 2000][2:txtTestDate]", {"txtTestDate={date:2018-01-14}"}},
+    {"opens with today as the test date", AgeWin, {}, "\r", {"txtTestDate={date:2018-01-14}", "txtBirthdate=", "beeps=1", "focus=txtBirthdate"}},
+    {"a double-click puts today back", AgeWin, {}, "[txtTestDate=Jan 1, 2000][2:txtTestDate]", {"txtTestDate={date:2018-01-14}"}},
     // Leaving a box reads it as a date: reformatted, or refused and emptied.
-    {"day month year", 4, {}, "17 sep 98\t", {"txtBirthdate={date:1998-09-17}", "messages=", "focus=txtTestDate"}},
-    {"a time is dropped", 4, {}, "September 17, 1998 9:15\t", {"txtBirthdate={date:1998-09-17}"}},
-    {"not a date", 4, {}, "2000-01-01\r[txtBirthdate]abc\t", {"messages=" + kInvalid, "txtBirthdate=", "focus=txtBirthdate", "lblAge="}},
-    {"February 30", 4, {}, "Feb 30, 2000\t", {"messages=" + kInvalid, "txtBirthdate="}},
+    {"day month year", AgeWin, {}, "17 sep 98\t", {"txtBirthdate={date:1998-09-17}", "messages=", "focus=txtTestDate"}},
+    {"not a date", AgeWin, {}, "2000-01-01\r[txtBirthdate]abc\t", {"messages=" + kInvalid, "txtBirthdate=", "focus=txtBirthdate", "lblAge="}},
     // Calculate.
-    {"both dates", 4, {}, kBirth + "\r", {"lblAge=19 - 3 - 27", "messages=", "focus=txtBirthdate"}},
-    {"equal dates", 4, {}, "[txtBirthdate=2010-05-10][txtTestDate=May 10, 2010]\r", {"lblAge=0 - 0 - 0"}},
-    {"no test date moves the focus only", 4, {}, kBirth + "[txtTestDate=]\r", {"focus=txtTestDate", "beeps=0", "messages=", "lblAge="}},
-    {"a bad birth date, no second message", 4, {}, "[txtBirthdate=abc]\r", {"messages=" + kInvalid, "lblAge="}},
-    {"both bad: two messages, the focus on the test box", 4, {}, "[txtBirthdate=abc][txtTestDate=xyz]\r",
+    {"both dates", AgeWin, {}, kBirth + "\r", {"lblAge=19 - 3 - 27", "messages=", "focus=txtBirthdate"}},
+    {"no test date moves the focus only", AgeWin, {}, kBirth + "[txtTestDate=]\r", {"focus=txtTestDate", "beeps=0", "messages=", "lblAge="}},
+    {"both bad: two messages, the focus on the test box", AgeWin, {}, "[txtBirthdate=abc][txtTestDate=xyz]\r",
      {"messages=" + kInvalid + "|" + kInvalid, "focus=txtTestDate"}},
-    {"a test date a day early", 4, {}, "[txtBirthdate=May 10, 2010][txtTestDate=May 9, 2010]\r",
+    {"a test date a day early", AgeWin, {}, "[txtBirthdate=May 10, 2010][txtTestDate=May 9, 2010]\r",
      {"messages=!The test date cannot be less than the birth date.", "lblAge=", "focus=txtBirthdate", "txtTestDate={date:2010-05-09}"}},
-    {"Esc clears, the stored birth date stays for the calendar", 4, {}, kBirth + "\r\x1b[cmdShowBirthDateCalendar]\r",
+    {"Esc clears, the stored birth date stays for the calendar", AgeWin, {}, kBirth + "\r\x1b[cmdShowBirthDateCalendar]\r",
      {"lblAge=", "txtBirthdate={date:1998-09-17}", "txtTestDate="}},
     // Opening a menu is not leaving the box; File > Exit works from the keyboard.
-    {"Alt and back", 4, {}, "abc{Alt}\x1b", {"messages=", "txtBirthdate=abc", "focus=txtBirthdate"}},
-    {"F10 and back", 4, {}, "17 sep 98{F10}\x1b\x1b", {"messages=", "txtBirthdate=17 sep 98", "focus=txtBirthdate"}},
-    {"Alt+F and back", 4, {}, "abc{Alt+F}\x1b\x1b", {"messages=", "txtBirthdate=abc", "focus=txtBirthdate"}},
-    {"File > Exit from the keyboard with a bad date", 4, {}, "abc{Alt+F}x", {"messages=", "ends=1"}},
+    {"Alt and back", AgeWin, {}, "abc{Alt}\x1b", {"messages=", "txtBirthdate=abc", "focus=txtBirthdate"}},
+    {"F10 and back", AgeWin, {}, "17 sep 98{F10}\x1b\x1b", {"messages=", "txtBirthdate=17 sep 98", "focus=txtBirthdate"}},
+    {"File > Exit from the keyboard with a bad date", AgeWin, {}, "abc{Alt+F}x", {"messages=", "ends=1"}},
     // The calendar pop-up.
-    {"a picked day fills its box, which turns white again", 4, {}, kTestCalendar + "{Down}\r",
+    {"a picked day fills its box, which turns white again", AgeWin, {}, kTestCalendar + "{Down}\r",
      {"txtTestDate={date:2018-01-21}", kClosed, "colour:txtTestDate=#ffffff"}},
-    {"the box being filled is yellow", 4, {}, kTestCalendar, {"colour:txtTestDate=#ffff00", "colour:txtBirthdate=#ffffff"}},
-    {"an empty box starts on today", 4, {}, "[cmdShowBirthDateCalendar]\r", {"txtBirthdate={date:2018-01-14}"}},
-    {"Esc closes without a pick", 4, {}, kBirth + "[cmdShowBirthDateCalendar]{Down}\x1b",
+    {"the box being filled is yellow", AgeWin, {}, kTestCalendar, {"colour:txtTestDate=#ffff00", "colour:txtBirthdate=#ffffff"}},
+    {"an empty box starts on today", AgeWin, {}, "[cmdShowBirthDateCalendar]\r", {"txtBirthdate={date:2018-01-14}"}},
+    {"Esc closes without a pick", AgeWin, {}, kBirth + "[cmdShowBirthDateCalendar]{Down}\x1b",
      {kClosed, "txtBirthdate={date:1998-09-17}", "colour:txtBirthdate=#ffffff"}},
-    {"one click on Calculate closes it and calculates", 4, {}, kBirth + kTestCalendar + "{Down}[cmdCalculate]",
+    {"one click on Calculate closes it and calculates", AgeWin, {}, kBirth + kTestCalendar + "{Down}[cmdCalculate]",
      {kClosed, "lblAge=19 - 3 - 27", "txtTestDate={date:2018-01-14}"}},
-    {"a module switch closes it", 4, {}, kTestCalendar + "[mnuModule5]", {kClosed}},
-    {"two months on keeps the day", 4, {}, kTestCalendar + "[qt_calendar_nextmonth][qt_calendar_nextmonth]\r",
+    {"a module switch closes it", AgeWin, {}, kTestCalendar + "[mnuModule5]", {kClosed}},
+    {"two months on keeps the day", AgeWin, {}, kTestCalendar + "[qt_calendar_nextmonth][qt_calendar_nextmonth]\r",
      {"txtTestDate={date:2018-03-14}"}},
-    {"a shorter month takes its last day", 4, {}, "[txtTestDate=Jan 31, 2018]" + kTestCalendar + "[qt_calendar_nextmonth]\r",
+    {"a shorter month takes its last day", AgeWin, {}, "[txtTestDate=Jan 31, 2018]" + kTestCalendar + "[qt_calendar_nextmonth]\r",
      {"txtTestDate={date:2018-02-28}"}},
-    {"a shortened day carries on month by month", 4, {}, "[txtTestDate=Mar 31, 2018]" + kTestCalendar +
+    {"a shortened day carries on month by month", AgeWin, {}, "[txtTestDate=Mar 31, 2018]" + kTestCalendar +
      "[qt_calendar_prevmonth][qt_calendar_prevmonth][qt_calendar_prevmonth][qt_calendar_prevmonth]\r", {"txtTestDate={date:2017-11-28}"}},
-    {"an upper-case T and digits do nothing", 4, {}, kTestCalendar + "{Shift+T}3\r", {"txtTestDate={date:2018-01-14}"}},
-    {"a lower-case t goes back to today", 4, {}, "[txtTestDate=Sep 17, 1998]" + kTestCalendar + "t\r", {"txtTestDate={date:2018-01-14}"}},
+    {"an upper-case T and digits do nothing", AgeWin, {}, kTestCalendar + "{Shift+T}3\r", {"txtTestDate={date:2018-01-14}"}},
+    {"a lower-case t goes back to today", AgeWin, {}, "[txtTestDate=Sep 17, 1998]" + kTestCalendar + "t\r", {"txtTestDate={date:2018-01-14}"}},
 };
 
 // The years-months-days rule of test manuals, the date forms users type, and the
@@ -133,6 +140,18 @@ private slots:
         }
     }
 
+    void calculation_data() { AddRows(kCalculationRows); }
+    void calculation() {
+        QFETCH(CalculationRow, row);
+        static const DateConventions english = DateConventions::English();
+        const AgeReport report = CalculateAge({row.birth, row.test}, [](std::string_view text) { return ParseDate(text, english); });
+        QStringList seen;
+        for (const auto& refusal : report.refusals)
+            seen << QString(refusal.field == AgeField::BirthDate ? "birth: " : "test: ") +
+                        (refusal.message ? refusal.message : refusal.notice == Notice::Beep ? "beep" : "focus");
+        QCOMPARE(report.age ? QString::fromStdString(report.ageText) : seen.join(" | "), QString(row.seen));
+    }
+
     void datesAreReadInTheirForms_data() { AddRows(kDateRows); }
     void datesAreReadInTheirForms() {
         QFETCH(DateRow, row);
@@ -155,15 +174,30 @@ private slots:
     void window_data() {
         AddRows(kWindowRows);
         const QString numeric = QLocale::system().toString(QDate(1998, 9, 17), QLocale::ShortFormat);
-        QTest::newRow("a numeric date in the locale's order") << Scenario{"", 4, {}, numeric + "\t", {"txtBirthdate={date:1998-09-17}"}};
+        QTest::newRow("a numeric date in the locale's order") << Scenario{"", AgeWin, {}, numeric + "\t", {"txtBirthdate={date:1998-09-17}"}};
     }
     void window() {
         QFETCH(Scenario, row);
         Run(row, platform);
     }
 
+    void aClosedCalendarReportsNothingAsFocused() {
+        StartProgram(AgeWin);
+        Play("[cmdShowTestDateCalendar]{Right}\r");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList focused;
+        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* face) {
+            if (face->state().focused) focused << face->text(QAccessible::Name);
+            for (int i = 0; i < face->childCount(); ++i) walk(face->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(qApp));
+        QWidget* focus = QApplication::focusWidget();
+        QCOMPARE(focused, focus ? QStringList{QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name)} : QStringList());
+        StopProgram();
+    }
+
     void calendarsOpenBesideTheirBoxes() {
-        QWidget* form = StartProgram(4);
+        QWidget* form = StartProgram(AgeWin);
         form->move(100, 80);
         const QPoint corner = form->frameGeometry().topLeft();
         for (const auto& [button, top] : {std::pair{"cmdShowBirthDateCalendar", 600}, {"cmdShowTestDateCalendar", 1600}}) {

@@ -1,11 +1,11 @@
-#include <QMap>
 #include <QtTest>
 
 #include "rows.h"
 #include "scenario.h"
-#include "shell/settingsrecord.h"
+#include "calculator/calculatorengine.h"
 
 using namespace modVelmora;
+constexpr Module Calc = Module::Calculator;
 
 // Key sequences written as in the manual: digits, ".", "+", "-", "X", "/", "=", "%", and B Backspace,
 // E CE, C clear all, ~ +/-, S sqrt, R 1/x, m MC, r MR, s MS, p M+; blanks are ignored. As a user works
@@ -26,7 +26,7 @@ QString CalculatorSteps(const QString& sequence, bool keyboard) {
     return steps;
 }
 
-// The manual's table of key sequences and the exact display after each.
+// Key sequences of everyday use and the exact display after each.
 const std::pair<QString, QString> kManualTable[] = {
     {"5 + 3 =", "8."}, {"2 X 3 +", "6."}, {"2 X 3 + 4 =", "10."}, {"1 / 3 =", "0.333333333333333"}, {"10 / 0 =", "Cannot divide by 0."},
     {"- 5", "-5."}, {"5 X - 3 =", "-15."}, {". 5", "0.5"}, {"0 5", "05."}, {"1 . 2 3 B", "1."}, {"1 . 2 3 B 4", "1.4"}, {"1 2 3 B", "12."},
@@ -36,10 +36,11 @@ const std::pair<QString, QString> kManualTable[] = {
 struct SequenceRow { const char* name; QString keys, display; int beeps; };
 Q_DECLARE_METATYPE(SequenceRow)
 
+
 // The twentieth factor of 10^16 passes the largest double.
 const QString kOverflow = QString("9999999999999999 X ").repeated(20);
 
-// Beyond the manual: the limits of entry and display, memory, and the corners of each key.
+// The limits of entry and display, memory, and the corners of each key.
 const SequenceRow kSequenceRows[] = {
     {"sixteen 9s are taken", "9999999999999999", "9999999999999999.", 0}, {"a second point is ignored", "1 . 2 . 3", "1.23", 0},
     {"a seventeenth digit beeps", "99999999999999999", "9999999999999999.", 1}, {"equals again changes nothing", "5 + 3 = =", "8.", 0},
@@ -56,7 +57,7 @@ const SequenceRow kSequenceRows[] = {
     {"tiny results show as zero", "1 / 100000000 = / 100000000 = / 10000 =", "0.", 0},
     {"M+ adds to the memory, MR recalls it", "12 s 3.5 p C r", "15.5", 0}, {"digits go on after a recall", "12 s C r 2", "122.", 0},
     {"CE keeps the pending operation", "9 X E 2 =", "18.", 0}, {"a fraction goes on into the next operation", "10 / 4 = + 1 =", "3.5", 0},
-    // The cases left open, decided so that an error text is never calculated with.
+    // An error on show is never calculated with.
     {"an operator on Error. beeps", "4 ~ S +", "Error.", 1}, {"percent on Error. beeps", "4 ~ S %", "Error.", 1},
     {"sign change on Error. beeps", "4 ~ S ~", "Error.", 1}, {"backspace on Error. beeps", "4 ~ S B", "Error.", 1},
     {"square root on a division message beeps", "1 / 0 = S", "Cannot divide by 0.", 1}, {"CE after an error", "4 ~ S E", "0.", 0},
@@ -72,50 +73,76 @@ const SequenceRow kSequenceRows[] = {
     {"a digit after a computed fraction is appended", "2 S 7", "1.41421356237317", 0},
 };
 
-// The window worked with the mouse and with the keyboard.
+// The engine alone, keys in and the display out: the sequence letters as above.
+std::optional<CalculatorKey> KeyOf(QChar c) {
+    static const QMap<QChar, CalculatorKey> keys{{'B', CalculatorKey::Backspace}, {'E', CalculatorKey::ClearEntry},
+        {'C', CalculatorKey::ClearAll}, {'~', CalculatorKey::ChangeSign}, {'S', CalculatorKey::SquareRoot},
+        {'R', CalculatorKey::Reciprocal}, {'m', CalculatorKey::MemoryClear}, {'r', CalculatorKey::MemoryRecall},
+        {'s', CalculatorKey::MemoryStore}, {'p', CalculatorKey::MemoryAdd}};
+    if (keys.contains(c)) return keys[c];
+    return KeyWithCaption(c.toLatin1());
+}
+
+// The window worked with the mouse and with the keyboard: the keys' map, the focus, the beep, the
+// memory indicator and its tooltip, the user's separator.
 const Scenario kWindowRows[] = {
-    {"the 0 key has the focus when the window opens", 5, {}, "", {"focus=Number0", "Readout=0."}},
-    {"other keys do nothing, a letter X included", 5, {}, "5a +X3 \r", {"Readout=8.", "focus=Operator4", "beeps=0"}},
-    {"a seventeenth digit beeps", 5, {}, "99999999999999999", {"Readout=9999999999999999.", "beeps=1"}},
-    {"MS of a zero display leaves the memory as it was", 5, {}, "[cmdMemStore]", {"lblMemoryValue=", "tip:lblMemoryValue=Memory Value: 0"}},
-    {"MC empties the memory", 5, {}, "7[cmdMemStore][cmdMemClear]", {"lblMemoryValue=", "tip:lblMemoryValue=Memory Value: 0"}},
-    {"MS marks the memory", 5, {}, ".5[cmdMemStore]", {"lblMemoryValue=M", "tip:lblMemoryValue=Memory Value: 0.5"}},
-    {"leaving keeps the memory but not the entry", 5, {}, "42[cmdMemStore]5+3[mnuModule5][cmdMemRecall]+1\r",
+    {"the 0 key has the focus when the window opens", Calc, {}, "", {"focus=Number0", "Readout=0."}},
+    {"other keys do nothing, a letter X included", Calc, {}, "5a +X3 \r", {"Readout=8.", "focus=Operator4", "beeps=0"}},
+    {"every key by mouse", Calc, {}, CalculatorSteps("7 8 9 B / 4 5 6 X 1 2 3 - 0 . 5 + ~ = % S R E C", false), {"Readout=0.", "beeps=0"}},
+    {"the keyboard's keys", Calc, {}, CalculatorSteps("1 2 . 5 X 2 - 5 / 4 + 3 =", true), {"Readout=8.", "focus=Operator4"}},
+    {"Backspace and Esc", Calc, {}, "123\b\x1b" "9\b\b", {"Readout=0.", "beeps=1"}},
+    {"the key of the locale's separator is the point", Calc, {}, Shown("1.25") + "*2\r", {"Readout=2.5"}},
+    {"an error on show", Calc, {}, "4[cmdPlusMinus][cmdSquareRoot]+", {"Readout=Error.", "beeps=1"}},
+    {"a division by zero", Calc, {}, "1/0\r", {"Readout=Cannot divide by 0."}},
+    {"MS of a zero display leaves the memory as it was", Calc, {}, "[cmdMemStore]", {"lblMemoryValue=", "tip:lblMemoryValue=Memory Value: 0"}},
+    {"MC empties the memory", Calc, {}, "7[cmdMemStore][cmdMemClear]", {"lblMemoryValue=", "tip:lblMemoryValue=Memory Value: 0"}},
+    {"MS marks the memory", Calc, {}, ".5[cmdMemStore]", {"lblMemoryValue=M", "tip:lblMemoryValue=Memory Value: 0.5"}},
+    {"M+ of amounts below 1", Calc, {}, ".5[cmdMemPlus].25[cmdMemPlus]\x1b[cmdMemRecall]",
+     {"lblMemoryValue=M", "tip:lblMemoryValue=Memory Value: 0.75", "Readout=0.75"}},
+    {"leaving keeps the memory but not the entry", Calc, {}, "42[cmdMemStore]5+3[mnuModule5][cmdMemRecall]+1\r",
      {"Readout=43.", "lblMemoryValue=", "tip:lblMemoryValue="}},
 };
 
-// The calculator as a user works it, with the manual's sequences, its limits and the cases
-// left open, decided so that no error text is ever calculated with.
+// The calculator's engine with the sequences of everyday use, its limits and its corners, and
+// the window as a user works it.
 class TestCalculator : public QObject {
     Q_OBJECT
 
     RecordingPlatform platform;
 
 private slots:
-    void window_data() {
-        QTest::addColumn<Scenario>("row");
-        for (const Scenario& row : kWindowRows) QTest::newRow(row.name) << row;
-        QTest::newRow("the key of the locale's separator is the point") << Scenario{"", 5, {}, Shown("1.25") + "*2\r", {"Readout=2.5"}};
-        // The manual's sequences clicked and typed; the others clicked.
-        for (const auto& [keys, display] : kManualTable)
-            for (const bool keyboard : {false, true})
-                QTest::newRow(qPrintable((keyboard ? "keyboard: " : "mouse: ") + keys))
-                    << Scenario{"", 5, {}, CalculatorSteps(keys, keyboard), {"Readout=" + display, "beeps=0"}};
-        for (const SequenceRow& row : kSequenceRows)
-            QTest::newRow(row.name) << Scenario{"", 5, {}, CalculatorSteps(row.keys, false), {"Readout=" + row.display, "beeps=" + QString::number(row.beeps)}};
+    void engine_data() {
+        QTest::addColumn<SequenceRow>("row");
+        for (const auto& [keys, display] : kManualTable) QTest::newRow(qPrintable(keys)) << SequenceRow{"", keys, display, 0};
+        for (const SequenceRow& row : kSequenceRows) QTest::newRow(row.name) << row;
     }
+    void engine() {
+        QFETCH(SequenceRow, row);
+        CalculatorEngine engine;
+        int beeps = 0;
+        const QString keys = QString(row.keys).remove(' ');
+        for (const QChar c : keys) {
+            const auto key = KeyOf(c);
+            QVERIFY2(key, qPrintable(QString("no key ") + c));
+            beeps += engine.press(*key) == CalculatorEngine::Response::Beep;
+        }
+        QCOMPARE(QString::fromStdString(engine.displayText()), row.display);
+        QCOMPARE(beeps, row.beeps);
+    }
+
+    void window_data() { AddRows(kWindowRows); }
     void window() {
         QFETCH(Scenario, row);
         Run(row, platform);
     }
 
     void escapeMovesTheWindowBack() {
-        QWidget* form = StartProgram(5, {"Left Coordinates=1500", "Top Coordinates=750"});
+        QWidget* form = StartProgram(Calc, {"Left Coordinates=1500", "Top Coordinates=750"});
         form->move(300, 300);
         Play("7\x1b");
         QCOMPARE(form->pos(), QPoint(100, 50));
         Check({"Readout=0."}, platform);
-        QCOMPARE(Settings().view, 5);
+        QCOMPARE(TheProgram().settings().record.view, 5);
         StopProgram();
     }
 };

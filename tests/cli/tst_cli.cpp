@@ -1,5 +1,3 @@
-#include <QFile>
-#include <QProcess>
 #include <QtTest>
 
 #include "rows.h"

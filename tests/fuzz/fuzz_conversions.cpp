@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto to = static_cast<ScoreScale>(data[1] % modVelmora::kScaleCount);
     const unsigned decimals = data[2] % 5;
     const std::string entry(reinterpret_cast<const char*>(data + 3), size - 3);
-    const auto result = modVelmora::ConvertScore(from, to, entry, decimals);
-    if (result.outcome == modVelmora::Conversion::Outcome::Converted && !isNumberText(result.text)) std::abort();
+    const auto report = modVelmora::ConvertScore({entry, from, to, decimals});
+    if (!report.refusal && !isNumberText(report.answer)) std::abort();
     return 0;
 }

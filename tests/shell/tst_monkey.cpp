@@ -1,14 +1,11 @@
 #include <QApplication>
 #include <QLineEdit>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QToolButton>
 #include <QtTest>
 
 #include "scenario.h"
 #include "shell/moduleframe.h"
 #include "shell/modvelmora.h"
-#include "shell/settingsrecord.h"
 
 using namespace modVelmora;
 
@@ -55,17 +52,17 @@ class TestMonkey : public QObject {
 
 private slots:
     void randomUseLeavesOneSaneWindow() {
-        StartProgram(1);
+        StartProgram(Module::RawScore);
         const QRegularExpression notANumber("\\b(nan|inf)", QRegularExpression::CaseInsensitiveOption);
         for (int step = 0; step < 3000; ++step) {
             const QString played = randomStep();
             Play(played);
             if (step % 25 == 0) QTest::qWait(0);  // lets unloaded forms go
             QList<ModuleWindow*> shown;
-            for (int number : {1, 2, 4, 5})
-                if (TheProgram().window(number)->isLoaded()) shown << TheProgram().window(number);
+            for (const Module module : kModules)
+                if (TheProgram().window(module).isLoaded()) shown << &TheProgram().window(module);
             QVERIFY2(shown.size() == 1, qPrintable(QString("step %1: %2").arg(step).arg(played)));
-            QCOMPARE(int(Settings().view), shown.first()->moduleNumber());
+            QCOMPARE(int(TheProgram().settings().record.view), int(shown.first()->module()));
             for (QWidget* control : shown.first()->form()->findChildren<QWidget*>()) {
                 const QString text = control->property("text").toString();  // labels, boxes and buttons
                 QVERIFY2(!notANumber.match(text).hasMatch(), qPrintable(control->objectName() + ": " + text));

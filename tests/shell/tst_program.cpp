@@ -2,17 +2,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QStyle>
-#include <QTimer>
-#include <QTranslator>
 #include <QtTest>
 #include <clocale>
 
@@ -24,51 +18,52 @@
 #include "shell/settingsrecord.h"
 
 using namespace modVelmora;
+constexpr Module Raw = Module::RawScore, Conv = Module::ScoreConverter, AgeWin = Module::AgeCalculator, Calc = Module::Calculator;
 
 const QString kDefaultsSaved = "stored:Number of Decimals=1|stored:Left Coordinates=729|stored:Top Coordinates=729|stored:UseTTest=0";
 
 // What the store holds at start, the window shown and where; then what File > Exit saves.
 const Scenario kStartRows[] = {
-    {"first run", 1, {}, "", ("window=frmRawScoreConverter|position=49,49|stored:View=1|" + kDefaultsSaved).split('|')},
-    {"saved position and options", 1, {"Left Coordinates=1500", "Top Coordinates=3000", "Number of Decimals=3", "UseTTest=1"}, "",
+    {"first run", Raw, {}, "", ("window=frmRawScoreConverter|position=49,49|stored:View=1|" + kDefaultsSaved).split('|')},
+    {"saved position and options", Raw, {"Left Coordinates=1500", "Top Coordinates=3000", "Number of Decimals=3", "UseTTest=1"}, "",
      {"position=100,200", "checked:chkUseTtest=1", "stored:Number of Decimals=3", "stored:Left Coordinates=1500", "stored:UseTTest=1"}},
-    {"negative position", 1, {"Left Coordinates=-300", "Top Coordinates=-150"}, "",
+    {"negative position", Raw, {"Left Coordinates=-300", "Top Coordinates=-150"}, "",
      {"position=-20,-10", "stored:Left Coordinates=-300", "stored:Top Coordinates=-150"}},
-    {"view 2", 2, {}, "", {"window=frmScoreConverter", "stored:View=2"}},
-    {"view 4", 4, {}, "", {"window=frmAgeCalculator", "stored:View=4"}},
-    {"view 5", 5, {}, "", {"window=frmCalculator", "position=49,49", "stored:View=5"}},
-    {"view 3 opens the raw score window", 3, {}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
-    {"view 0 opens the raw score window", 0, {}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
-    {"a damaged store is saved clean", 1, {"View=x", "Number of Decimals=1.5", "UseTTest=yes", "Top Coordinates=1e9", "Left Coordinates= 12"},
+    {"view 2", Conv, {}, "", {"window=frmScoreConverter", "stored:View=2"}},
+    {"view 4", AgeWin, {}, "", {"window=frmAgeCalculator", "stored:View=4"}},
+    {"view 5", Calc, {}, "", {"window=frmCalculator", "position=49,49", "stored:View=5"}},
+    {"view 3 opens the raw score window", Raw, {"View=3"}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
+    {"view 0 opens the raw score window", Raw, {"View=0"}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
+    {"a damaged store is saved clean", Raw, {"View=x", "Number of Decimals=1.5", "UseTTest=yes", "Top Coordinates=1e9", "Left Coordinates= 12"},
      "", {"window=frmRawScoreConverter", "checked:chkUseTtest=0", "position=49,49", "stored:View=1", "stored:Number of Decimals=1"}},
-    {"out of range values take their defaults", 1, {"View=256", "UseTTest=-1", "Number of Decimals=-2", "Top Coordinates=32768",
+    {"out of range values take their defaults", Raw, {"View=256", "UseTTest=-1", "Number of Decimals=-2", "Top Coordinates=32768",
       "Left Coordinates=-99999999999999999999"}, "", {"window=frmRawScoreConverter", "lblNumberOfDecimals= 1", "position=49,49"}},
-    {"decimals above 4 are 4, a t-test value but 0 is 1", 1, {"Number of Decimals=200", "UseTTest=7", "View=+2"}, "",
+    {"decimals above 4 are 4, a t-test value but 0 is 1", Raw, {"Number of Decimals=200", "UseTTest=7", "View=+2"}, "",
      {"window=frmRawScoreConverter", "lblNumberOfDecimals= 4", "checked:chkUseTtest=1", "stored:Number of Decimals=4", "stored:UseTTest=1"}},
 };
 
 // Module switching from the menu and its shortcuts, whatever control has the focus; a switch stores nothing.
 const Scenario kRows[] = {
-    {"Ctrl+A from a text box", 1, {}, "[txtMean]{Ctrl+A}", {"window=frmAgeCalculator", "stored:View=1", "stored:Left Coordinates=<none>"}},
-    {"Ctrl+C over a text box's own copy", 4, {}, "{Ctrl+C}", {"window=frmCalculator", "ends=0"}},
-    {"Ctrl+S from a key", 5, {}, "[Number7]{Ctrl+S}", {"window=frmScoreConverter"}},
-    {"Ctrl+R from an option", 2, {}, "[optTo1]{Ctrl+R}", {"window=frmRawScoreConverter"}},
-    {"the window's own entry rebuilds it", 5, {}, "12[mnuModule5]", {"window=frmCalculator", "Readout=0."}},
-    {"Help > Instructions with no document changes nothing", 1, {}, "12[mnuInstructions]", {"window=frmRawScoreConverter", "txtRawScore=12", "messages="}},
+    {"Ctrl+A from a text box", Raw, {}, "[txtMean]{Ctrl+A}", {"window=frmAgeCalculator", "stored:View=1", "stored:Left Coordinates=<none>"}},
+    {"Ctrl+C over a text box's own copy", AgeWin, {}, "{Ctrl+C}", {"window=frmCalculator", "ends=0"}},
+    {"Ctrl+S from a key", Calc, {}, "[Number7]{Ctrl+S}", {"window=frmScoreConverter"}},
+    {"Ctrl+R from an option", Conv, {}, "[optTo1]{Ctrl+R}", {"window=frmRawScoreConverter"}},
+    {"the window's own entry rebuilds it", Calc, {}, "12[mnuModule5]", {"window=frmCalculator", "Readout=0."}},
+    {"Help > Instructions with no document changes nothing", Raw, {}, "12[mnuInstructions]", {"window=frmRawScoreConverter", "txtRawScore=12", "messages="}},
 };
 
 // Each window filled in, the t-test shown and four decimals, so that the longest results are measured
 // too; what is seen are its result labels.
 const QStringList kLongest = {"UseTTest=1", "Number of Decimals=4"};
 const Scenario kFilledWindows[] = {
-    {"raw score", 1, kLongest, "115\r100\r15\r10\r", {"lblZscore", "lblAnswer", "lblTScore", "lblAdjustedPercentile"}},
-    {"score converter", 2, kLongest, "", {"lblAnswer"}}, {"age calculator", 4, kLongest, "17 sep 98\t", {"lblAge"}},
-    {"calculator", 5, kLongest, "", {"Readout", "lblMemoryValue"}},
+    {"raw score", Raw, kLongest, "115\r100\r15\r10\r", {"lblZscore", "lblAnswer", "lblTScore", "lblAdjustedPercentile"}},
+    {"score converter", Conv, kLongest, "", {"lblAnswer"}}, {"age calculator", AgeWin, kLongest, "17 sep 98\t", {"lblAge"}},
+    {"calculator", Calc, kLongest, "", {"Readout", "lblMemoryValue"}},
 };
 
 // The program from its start: splash, settings read from the store and saved at exit; the frame
 // every module window shares: menus, switching, help, backdrop; and each window as a keyboard
-// or screen-reader user meets it, laid out as designed.
+// or screen-reader user meets it, laid out in place.
 class TestProgram : public QObject {
     Q_OBJECT
 
@@ -160,7 +155,7 @@ private slots:
         QFile::remove(path);
         QVERIFY(QDir().mkpath(path));
         NewProgram().StartUp();
-        QVERIFY(TheProgram().window(1)->isLoaded());
+        QVERIFY(TheProgram().window(Raw).isLoaded());
         platform.reset();
         Play("[mnuExit]");
         QCOMPARE(platform.programEnds, 1);
@@ -176,12 +171,12 @@ private slots:
     }
 
     void aSwitchKeepsThePlaceAndTheCheckMarkMoves() {
-        StartProgram(1)->move(300, 200);
+        StartProgram(Raw)->move(300, 200);
         Play("[mnuModule4]");
-        QWidget* form = TheProgram().window(4)->form();
+        QWidget* form = TheProgram().window(AgeWin).form();
         QCOMPARE(form->pos(), QPoint(300, 200));
         QCOMPARE(form->minimumSize(), form->maximumSize());
-        QCOMPARE(Settings().view, 4);
+        QCOMPARE(TheProgram().settings().record.view, 4);
         QVERIFY(form->findChild<QAction*>("mnuModule4")->isChecked() && !form->findChild<QAction*>("mnuModule1")->isChecked());
         QVERIFY(form->findChild<QAction*>("mnuModule3")->isSeparator());
         StopProgram();
@@ -189,22 +184,24 @@ private slots:
 
     void exitSavesOnceWithTheWindowShown() {
         for (const bool closeBox : {false, true}) {
-            StartProgram(1);
+            StartProgram(Raw);
             platform.reset();
-            StoreWriteLog log;  // options changed, windows switched: nothing stored before the exit
+            // Options changed, windows switched: nothing stored before the exit.
+            QStringList writes;
+            TheProgram().settings().observeWrites([&](const QString& key, const QString& text) { writes << key + "=" + text; });
             Play("[chkUseTtest][up][mnuModule5]");
-            TheProgram().window(5)->form()->move(20, 10);
-            if (closeBox) TheProgram().window(5)->form()->close();
+            TheProgram().window(Calc).form()->move(20, 10);
+            if (closeBox) TheProgram().window(Calc).form()->close();
             else Play("[mnuExit]");
-            QCOMPARE(log.writes, QStringList({"View=5", "Number of Decimals=2", "Left Coordinates=300", "Top Coordinates=150", "UseTTest=1"}));
+            QCOMPARE(writes, QStringList({"View=5", "Number of Decimals=2", "Left Coordinates=300", "Top Coordinates=150", "UseTTest=1"}));
             QCOMPARE(platform.programEnds, 1);
-            QVERIFY(!TheProgram().window(5)->isLoaded());
+            QVERIFY(!TheProgram().window(Calc).isLoaded());
             StopProgram();
         }
     }
 
     void helpAboutShowsTheAboutBoxModally() {
-        StartProgram(2);
+        StartProgram(Conv);
         QString shown;
         QTimer::singleShot(0, [&] {
             shown = QApplication::activeModalWidget()->objectName();
@@ -216,10 +213,10 @@ private slots:
     }
 
     void aPositionBeyondSixteenBitsIsKeptInRange() {
-        StartProgram(1)->move(2200, -2200);
-        TheProgram().window(1)->recordPosition();
-        QCOMPARE(Settings().leftCoordinates, 32767);
-        QCOMPARE(Settings().topCoordinates, -32768);
+        StartProgram(Raw)->move(2200, -2200);
+        TheProgram().window(Raw).recordPosition();
+        QCOMPARE(TheProgram().settings().record.leftCoordinates, 32767);
+        QCOMPARE(TheProgram().settings().record.topCoordinates, -32768);
         StopProgram();
     }
 
@@ -228,7 +225,7 @@ private slots:
         QFile document(path);
         QVERIFY(document.open(QIODevice::WriteOnly));
         document.close();
-        StartProgram(4);
+        StartProgram(AgeWin);
         platform.reset();
         Play("{F1}");
         QFile::remove(path);
@@ -269,7 +266,7 @@ private slots:
             if (control->focusPolicy() != Qt::NoFocus)
                 QVERIFY2(!accessible(control, QAccessible::Name).trimmed().isEmpty(), qPrintable(control->objectName()));
             // Every control inside its container, and none drawn over another (but the title over its
-            // banner); a caption's designed bottom edge may touch its box by a pixel.
+            // banner); a caption's bottom edge may touch its box by a pixel.
             QWidget* parent = control->parentWidget();
             if (parent != client && !parent->inherits("QGroupBox")) continue;
             QVERIFY2(parent->rect().contains(control->geometry()), qPrintable(control->objectName()));

@@ -1,7 +1,4 @@
-#include <QFile>
 #include <QLabel>
-#include <QRegularExpression>
-#include <QTranslator>
 #include <QtTest>
 
 #include "rows.h"
@@ -14,12 +11,12 @@ Q_DECLARE_METATYPE(LanguageRow)
 
 // A caption and a message of a window through each translation; English and C keep the texts as written.
 const LanguageRow kRows[] = {
-    {"German", "de", {"", 1, {}, "[cmdCalculate]", {"lblSubjectScore=Rohwert", "messages=Bitte einen Rohwert eingeben."}}},
-    {"French", "fr", {"", 2, {"Convert From=0"}, "0\r",
+    {"German", "de", {"", modVelmora::Module::RawScore, {}, "[cmdCalculate]", {"lblSubjectScore=Rohwert", "messages=Bitte einen Rohwert eingeben."}}},
+    {"French", "fr", {"", modVelmora::Module::ScoreConverter, {"Convert From=0"}, "0\r",
       {"lblFrom=Rang centile", "messages=Veuillez saisir un rang centile supérieur à 0 et inférieur à 100."}}},
-    {"Spanish", "es", {"", 4, {}, "abc\t", {"Label3=Fecha de nacimiento", "messages=!Fecha no válida"}}},
-    {"English", "en_US", {"", 4, {}, "abc\t", {"Label3=Birth Date", "messages=!Invalid Date"}}},
-    {"C", "C", {"", 1, {}, "[cmdCalculate]", {"lblSubjectScore=Raw Score", "messages=Please enter a raw score."}}},
+    {"Spanish", "es", {"", modVelmora::Module::AgeCalculator, {}, "abc\t", {"Label3=Fecha de nacimiento", "messages=!Fecha no válida"}}},
+    {"English", "en_US", {"", modVelmora::Module::AgeCalculator, {}, "abc\t", {"Label3=Birth Date", "messages=!Invalid Date"}}},
+    {"C", "C", {"", modVelmora::Module::RawScore, {}, "[cmdCalculate]", {"lblSubjectScore=Raw Score", "messages=Please enter a raw score."}}},
 };
 
 class TestTranslations : public QObject {

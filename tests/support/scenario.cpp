@@ -9,13 +9,10 @@
 #include <QSettings>
 #include <QWindow>
 
-#include "age/agestate.h"
 #include "age/datetext.h"
 #include "modules.h"
 #include "shell/moduleframe.h"
 #include "shell/modvelmora.h"
-#include "shell/settingsrecord.h"
-#include "shell/settingsstore.h"
 
 namespace {
 
@@ -42,6 +39,7 @@ QString withDates(QString text) {
 QString textOf(const QString& what) {
     const QString name = what.section(':', -1);
     auto* widget = find<QWidget>(name);
+    if (!widget && what.startsWith("shown:")) return "0";  // a window closed for good is not shown
     if (!widget) return "<no " + name + ">";
     if (what.startsWith("tip:")) return widget->toolTip();
     if (what.startsWith("shown:")) return widget->isVisible() ? "1" : "0";
@@ -53,10 +51,11 @@ QString textOf(const QString& what) {
 std::unique_ptr<modVelmora::Program> program;
 
 QWidget* shownModuleWindow() {
-    for (int number : {1, 2, 4, 5})
-        if (program->window(number)->isLoaded()) return program->window(number)->form();
-    return nullptr;
+    modVelmora::ModuleWindow* shown = program ? program->shownWindow() : nullptr;
+    return shown ? shown->form() : nullptr;
 }
+
+QSettings store() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velmora", "Velmora"); }
 
 }  // namespace
 
@@ -69,18 +68,18 @@ QString Shown(QString text) {
 
 modVelmora::Program& NewProgram() {
     program.reset();
-    modVelmora::Settings() = modVelmora::SettingsRecord{};
-    modVelmora::AgeState() = modVelmora::AgeCalculatorState{};
     program = std::make_unique<modVelmora::Program>(modVelmora::ModuleWindows());
     return *program;
 }
 
 modVelmora::Program& TheProgram() { return *program; }
 
-QWidget* StartProgram(int module, const QStringList& stored) {
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velmora", "Velmora").clear();
-    modVelmora::WriteStoredValue("View", QString::number(module));
-    for (const QString& line : stored) modVelmora::WriteStoredValue(line.section('=', 0, 0), line.section('=', 1));
+QWidget* StartProgram(modVelmora::Module module, const QStringList& stored) {
+    QSettings settings = store();
+    settings.clear();
+    settings.setValue("Parameters/View", QString::number(static_cast<int>(module)));
+    for (const QString& line : stored) settings.setValue("Parameters/" + line.section('=', 0, 0), line.section('=', 1));
+    settings.sync();
     NewProgram().StartUp();
     QWidget* form = shownModuleWindow();
     Activate(form);
@@ -143,16 +142,12 @@ void Check(const QStringList& seen, const RecordingPlatform& platform) {
         else if (what == "messages") actual = platform.messages.join('|');
         else if (what == "beeps") actual = QString::number(platform.beeps);
         else if (what == "ends") actual = QString::number(platform.programEnds);
-        else if (what.startsWith("stored:")) actual = modVelmora::ReadStoredValue(what.mid(7)).value_or("<none>");
+        else if (what.startsWith("stored:")) actual = store().value("Parameters/" + what.mid(7), "<none>").toString();
         else actual = textOf(what);
         if (what.startsWith("tip:") || (!what.contains(':') && qobject_cast<QLabel*>(find<QWidget>(what)))) expected = Shown(expected);
         QVERIFY2(actual == expected, qPrintable(QString("%1: \"%2\", expected \"%3\"").arg(what, actual, expected)));
     }
 }
-
-StoreWriteLog::StoreWriteLog() { modVelmora::ObserveStoreWrites([this](const QString& key, const QString& text) { writes << key + "=" + text; }); }
-
-StoreWriteLog::~StoreWriteLog() { modVelmora::ObserveStoreWrites(nullptr); }
 
 void Run(const Scenario& row, RecordingPlatform& platform) {
     StartProgram(row.module, row.stored);

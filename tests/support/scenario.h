@@ -13,18 +13,19 @@ class QWidget;
 // user then sees.
 struct Scenario {
     const char* name;
-    int module;          // the window shown at start (the stored View)
+    modVelmora::Module module;  // the window shown at start (the stored View)
     QStringList stored;  // "key=text" in the settings store before the start
     QString steps;       // see Play
     QStringList seen;    // see Check
 };
 Q_DECLARE_METATYPE(Scenario)
 
-modVelmora::Program& NewProgram();  // not yet started, with the settings and remembered dates of a new run
+modVelmora::Program& NewProgram();  // not yet started, with the settings and windows of a new run
 modVelmora::Program& TheProgram();  // the program of the test under way
 // Starts the program afresh: an empty store but for View = module and then
-// `stored`, and the window that start-up opens shown and active. Returns it.
-QWidget* StartProgram(int module, const QStringList& stored = {});
+// `stored` (which may hold another View), and the window that start-up opens
+// shown and active. Returns it.
+QWidget* StartProgram(modVelmora::Module module, const QStringList& stored = {});
 void StopProgram();  // lets every window go without ending the program or saving anything
 
 // Characters are typed into the focused control ("\r" Enter, "\x1b" Esc, "\b"
@@ -42,13 +43,6 @@ void Check(const QStringList& seen, const RecordingPlatform& platform);
 
 // StartProgram, Play, Check and StopProgram for one row.
 void Run(const Scenario& row, RecordingPlatform& platform);
-
-// Records every write to the settings store as "key=text" while it lives.
-struct StoreWriteLog {
-    StoreWriteLog();
-    ~StoreWriteLog();
-    QStringList writes;
-};
 
 // Numbers as the user reads them: "." becomes the locale's decimal separator
 // (in a text with words, only a point between digits).

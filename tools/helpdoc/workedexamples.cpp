@@ -1,16 +1,14 @@
 #include "workedexamples.h"
 
-#include <map>
 #include <sstream>
 #include <vector>
 
-#include "age/agerule.h"
+#include "age/agecalculation.h"
+#include "age/dateparse.h"
 #include "calculator/calculatorengine.h"
 #include "converter/conversions.h"
 #include "rawscore/rawscore.h"
-#include "stats/intervals.h"
 #include "stats/numbers.h"
-#include "stats/smallsample.h"
 
 namespace helpdoc {
 
@@ -25,29 +23,18 @@ std::vector<std::string> words(const std::string& text) {
     return result;
 }
 
-float number(const std::string& word) { return static_cast<float>(ReadNumericPrefix(word)); }
 unsigned count(const std::string& word) { return static_cast<unsigned>(ReadNumericPrefix(word)); }
 
 ScoreScale scale(const std::string& name) {
-    static const std::map<std::string, ScoreScale> scales{{"percentile", ScoreScale::Percentile},
-                                                          {"scaled", ScoreScale::ScaledScore},
-                                                          {"standard", ScoreScale::StandardScore},
-                                                          {"T", ScoreScale::TScore},
-                                                          {"z", ScoreScale::ZScore}};
-    const auto found = scales.find(name);
-    if (found == scales.end()) throw UnknownPlaceholder("no scale named " + name);
-    return found->second;
+    if (const auto found = ScaleNamed(name)) return *found;
+    throw UnknownPlaceholder("no scale named " + name);
 }
 
-std::chrono::year_month_day isoDate(const std::string& text) {
-    int y = 0, m = 0, d = 0;
-    char dash1 = 0, dash2 = 0;
-    std::istringstream in(text);
-    in >> y >> dash1 >> m >> dash2 >> d;
-    const std::chrono::year_month_day date{std::chrono::year(y), std::chrono::month(static_cast<unsigned>(m)),
-                                           std::chrono::day(static_cast<unsigned>(d))};
-    if (!date.ok()) throw UnknownPlaceholder("not a date: " + text);
-    return date;
+// The raw score window's report for RAW MEAN SD, with a sample size for the t-test.
+RawScoreReport rawScore(const std::vector<std::string>& w, const std::string& sampleSize, unsigned decimals, bool reverse) {
+    const RawScoreReport report = ScoreRawScore({w.at(1), w.at(2), w.at(3), sampleSize, reverse, !sampleSize.empty(), decimals});
+    if (report.refusal) throw UnknownPlaceholder("refused entry in " + w[0]);
+    return report;
 }
 
 std::string calculatorDisplay(const std::string& keys) {
@@ -57,7 +44,7 @@ std::string calculatorDisplay(const std::string& keys) {
         if (!key) throw UnknownPlaceholder(std::string("no calculator key ") + c);
         engine.press(*key);
     }
-    return engine.display();
+    return engine.displayText();
 }
 
 std::string fill(const std::vector<std::string>& w, const std::string& version) {
@@ -68,37 +55,34 @@ std::string fill(const std::vector<std::string>& w, const std::string& version) 
     if (what == "version") return version;
     if (what == "z" || what == "percentile") {
         needs(4);
-        const bool reverse = w.size() > 5 && w[5] == "reverse";
-        const unsigned decimals = count(w[4]);
-        const RawScoreResult result = ScoreRawScore(number(w[1]), number(w[2]), number(w[3]), reverse, decimals);
-        return what == "z" ? FormatPlaces(result.z, ZScorePlaces(decimals)) : FormatPlaces(result.percentile, decimals);
+        const RawScoreReport report = rawScore(w, "", count(w[4]), w.size() > 5 && w[5] == "reverse");
+        return what == "z" ? report.z : report.percentile;
     }
     if (what == "tscore" || what == "adjusted") {
         needs(what == "tscore" ? 4 : 5);
-        const unsigned decimals = what == "adjusted" ? count(w[5]) : 1;
-        const SmallSampleResult result = SmallN(number(w[1]), number(w[2]), number(w[3]),
-                                                ReadSampleSize(w[4]), false, decimals);
-        return FormatGeneral(what == "tscore" ? result.tScore : result.adjustedPercentile, 7);
+        const RawScoreReport report = rawScore(w, w[4], what == "adjusted" ? count(w[5]) : 1, false);
+        return what == "tscore" ? report.smallSample->t : report.smallSample->adjustedPercentile;
     }
     if (what.starts_with("interval") || what == "zcc") {
         needs(4);
-        const unsigned decimals = w.size() > 5 ? count(w[5]) : 2;
-        const IntervalEstimate e = SmallSampleInterval(number(w[1]), number(w[2]), number(w[3]), ReadSampleSize(w[4]), false);
-        const std::string low = PercentileBoundText(e.percentileLow, decimals), high = PercentileBoundText(e.percentileHigh, decimals);
-        if (what == "interval-low") return low;
-        if (what == "interval-high") return high;
-        if (what == "interval") return low + " to " + high;
-        return FormatPlaces(e.zcc, 2) + " (95% CI " + ZccBoundText(e.zccLow, 2) + " to " + ZccBoundText(e.zccHigh, 2) + ")";
+        const SmallSampleTexts small = *rawScore(w, w[4], w.size() > 5 ? count(w[5]) : 2, false).smallSample;
+        if (what == "interval-low") return small.intervalLow;
+        if (what == "interval-high") return small.intervalHigh;
+        if (what == "interval") return small.intervalLow + " to " + small.intervalHigh;
+        return small.zcc + " (95% CI " + small.zccLow + " to " + small.zccHigh + ")";
     }
     if (what == "convert") {
         needs(4);
-        const Conversion result = ConvertScore(scale(w[1]), scale(w[2]), w[3], count(w[4]));
-        if (result.outcome != Conversion::Outcome::Converted) throw UnknownPlaceholder("refused conversion");
-        return result.text;
+        const ConversionReport report = ConvertScore({w[3], scale(w[1]), scale(w[2]), count(w[4])});
+        if (report.refusal) throw UnknownPlaceholder("refused conversion");
+        return report.answer;
     }
     if (what == "age") {
         needs(2);
-        return AgeText(ComputeAge(isoDate(w[1]), isoDate(w[2])));
+        static const DateConventions english = DateConventions::English();
+        const AgeReport report = CalculateAge({w[1], w[2]}, [](std::string_view text) { return ParseDate(text, english); });
+        if (!report.age) throw UnknownPlaceholder("refused dates " + w[1] + " " + w[2]);
+        return report.ageText;
     }
     if (what == "calc") {
         needs(1);

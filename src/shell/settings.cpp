@@ -1,0 +1,60 @@
+#include "shell/settings.h"
+
+#include <QSettings>
+
+namespace modVelmora {
+
+namespace {
+
+const QString kConvertFrom = QStringLiteral("Convert From");
+const QString kConvertTo = QStringLiteral("Convert To");
+
+QSettings store() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora"), QStringLiteral("Velmora"));
+}
+
+QString inSection(const QString& key) { return QStringLiteral("Parameters/") + key; }
+
+}  // namespace
+
+std::optional<QString> Settings::read(const QString& key) const {
+    const QVariant value = store().value(inSection(key));
+    if (!value.isValid()) return std::nullopt;
+    return value.toString();
+}
+
+void Settings::write(const QString& key, const QString& text) {
+    store().setValue(inSection(key), text);
+    if (observer_) observer_(key, text);
+}
+
+void Settings::load() {
+    record = ReadSettings([this](const char* key) -> std::optional<std::string> {
+        const auto text = read(QString::fromLatin1(key));
+        if (!text) return std::nullopt;
+        return text->toStdString();
+    });
+}
+
+void Settings::save() {
+    for (const auto& [key, text] : SettingsToSave(record)) write(QString::fromStdString(key), QString::fromStdString(text));
+}
+
+namespace {
+
+ScoreScale scaleIn(const std::optional<QString>& text, ScoreScale fallback) {
+    const auto value = text ? ReadStoredWhole(text->toStdString(), 0, kScaleCount - 1) : std::nullopt;
+    return value ? static_cast<ScoreScale>(*value) : fallback;
+}
+
+}  // namespace
+
+ScoreScale Settings::convertFrom() const { return scaleIn(read(kConvertFrom), ScoreScale::ZScore); }
+
+void Settings::setConvertFrom(ScoreScale scale) { write(kConvertFrom, QString::number(static_cast<int>(scale))); }
+
+ScoreScale Settings::convertTo() const { return scaleIn(read(kConvertTo), ScoreScale::Percentile); }
+
+void Settings::setConvertTo(ScoreScale scale) { write(kConvertTo, QString::number(static_cast<int>(scale))); }
+
+}  // namespace modVelmora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "converter/conversions.h"
+#include "shell/settingsrecord.h"
+
+// The user's settings, in the per-user store of application "Velmora",
+// section "Parameters" (the registry on Windows, ~/.config/Velmora/Velmora.conf
+// on Linux). The program owns one and hands it to the windows that need it.
+
+namespace modVelmora {
+
+class Settings {
+public:
+    // The shared values: read at start, changed in memory, written once at exit.
+    SettingsRecord record;
+
+    // Fills the record from the store, with defaults where needed.
+    void load();
+    // Writes the record's five keys in their saving order.
+    void save();
+
+    // The converter's two scales, written at once on every change. A stored
+    // value that is not "0" to "4" (a damaged store) reads as the default.
+    ScoreScale convertFrom() const;
+    void setConvertFrom(ScoreScale scale);
+    ScoreScale convertTo() const;
+    void setConvertTo(ScoreScale scale);
+
+    // Reports every write to the store as it happens (tests check their order and number).
+    using WriteObserver = std::function<void(const QString& key, const QString& text)>;
+    void observeWrites(WriteObserver observer) { observer_ = std::move(observer); }
+
+private:
+    std::optional<QString> read(const QString& key) const;
+    void write(const QString& key, const QString& text);
+
+    WriteObserver observer_;
+};
+
+}  // namespace modVelmora
