@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Cannot divide by 0.</source>
-        <translation>Nicht durch 0 teilbar.</translation>
+        <translation>Division durch 0 nicht möglich.</translation>
     </message>
     <message>
         <source>Please enter a percentile that is greater than 0 and less than 100.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Scaled score values must be between 1 and 20</source>
-        <translation>Wertpunkte müssen zwischen 1 und 20 liegen</translation>
+        <translation>Wertpunkte müssen zwischen 1 und 20 liegen.</translation>
     </message>
     <message>
         <source>Please enter a raw score.</source>
@@ -114,11 +114,11 @@
     </message>
     <message>
         <source>Scaled Score</source>
-        <translation>Wertpunkt</translation>
+        <translation>Wertpunkte</translation>
     </message>
     <message>
         <source>Standard Score</source>
-        <translation>Standardwert</translation>
+        <translation>IQ-Wert</translation>
     </message>
     <message>
         <source>T-Score</source>
@@ -127,6 +127,26 @@
     <message>
         <source>Z-Score</source>
         <translation>z-Wert</translation>
+    </message>
+    <message>
+        <source>Percentage of the norm group scoring below this score</source>
+        <translation>Prozentsatz der Normstichprobe mit einem niedrigeren Wert</translation>
+    </message>
+    <message>
+        <source>Mean 10, SD 3: Wechsler subtests</source>
+        <translation>Mittelwert 10, SD 3: Wechsler-Untertests</translation>
+    </message>
+    <message>
+        <source>Mean 100, SD 15: IQ and index scores (Wechsler, Stanford-Binet)</source>
+        <translation>Mittelwert 100, SD 15: IQ- und Indexwerte (Wechsler, Stanford-Binet)</translation>
+    </message>
+    <message>
+        <source>Mean 50, SD 10: demographically corrected norms (Heaton), MMPI and other personality and symptom scales</source>
+        <translation>Mittelwert 50, SD 10: demografisch korrigierte Normen (Heaton), MMPI und andere Persönlichkeits- und Symptomskalen</translation>
+    </message>
+    <message>
+        <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
+        <translation>Mittelwert 0, SD 1: der Abstand vom Mittelwert in Standardabweichungen</translation>
     </message>
 </context>
 <context>
@@ -191,7 +211,7 @@
     </message>
     <message>
         <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)</source>
-        <translation>Datum in einem beliebigen eindeutigen Format eingeben (z. B. 17. September 1998; 17.09.98; 17 Sep 98 usw.)</translation>
+        <translation>Datum in einem beliebigen eindeutigen Format eingeben (z. B. 17. September 1998; 17.09.98; 17. Sept. 98; usw.)</translation>
     </message>
     <message>
         <source>Test Date</source>
@@ -199,7 +219,7 @@
     </message>
     <message>
         <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). Double-click to enter today&apos;s date.</source>
-        <translation>Datum in einem beliebigen eindeutigen Format eingeben (z. B. 17. September 1998; 17.09.98; 17 Sep 98 usw.). Doppelklick setzt das heutige Datum ein.</translation>
+        <translation>Datum in einem beliebigen eindeutigen Format eingeben (z. B. 17. September 1998; 17.09.98; 17. Sept. 98; usw.). Doppelklick setzt das heutige Datum ein.</translation>
     </message>
     <message>
         <source>Show Calendar</source>
@@ -281,7 +301,7 @@
     <name>modVelmora::frmCalendar</name>
     <message>
         <source>Press ESC to cancel or &apos;T&apos; to return to today&apos;s date</source>
-        <translation>ESC zum Abbrechen oder „T“, um zum heutigen Datum zurückzukehren</translation>
+        <translation>Esc: Abbrechen, t: heute</translation>
     </message>
 </context>
 <context>
@@ -327,11 +347,11 @@
     </message>
     <message>
         <source>T-score</source>
-        <translation>t-Wert</translation>
+        <translation>t (Student)</translation>
     </message>
     <message>
         <source>Adjusted %ile</source>
-        <translation>PR korrigiert</translation>
+        <translation>PR (t-Test)</translation>
     </message>
     <message>
         <source>Options</source>
@@ -387,7 +407,7 @@
     </message>
     <message>
         <source>Copy adjusted percentile to clipboard</source>
-        <translation>Korrigierten Prozentrang in die Zwischenablage kopieren</translation>
+        <translation>Prozentrang (t-Test) in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Set number of decimal places in percentile</source>
@@ -395,7 +415,7 @@
     </message>
     <message>
         <source>Set number of decimal places in percentile and adjusted percentile</source>
-        <translation>Anzahl der Nachkommastellen für den Prozentrang und den korrigierten Prozentrang festlegen</translation>
+        <translation>Anzahl der Nachkommastellen für den Prozentrang und den PR (t-Test) festlegen</translation>
     </message>
 </context>
 <context>
@@ -442,7 +462,7 @@
     </message>
     <message>
         <source>Set number of places in %1</source>
-        <translation>Anzahl der Nachkommastellen für den %1 festlegen</translation>
+        <translation>Anzahl der Nachkommastellen festlegen: %1</translation>
     </message>
 </context>
 <context>

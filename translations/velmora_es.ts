@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>modVelmora::Messages</name>
@@ -17,7 +16,7 @@
     </message>
     <message>
         <source>Cannot divide by 0.</source>
-        <translation>No divisible entre 0.</translation>
+        <translation>No se puede dividir entre 0.</translation>
     </message>
     <message>
         <source>Please enter a percentile that is greater than 0 and less than 100.</source>
@@ -25,7 +24,7 @@
     </message>
     <message>
         <source>Scaled score values must be between 1 and 20</source>
-        <translation>Las puntuaciones escalares deben estar entre 1 y 20</translation>
+        <translation>Las puntuaciones escalares deben estar entre 1 y 20.</translation>
     </message>
     <message>
         <source>Please enter a raw score.</source>
@@ -118,7 +117,7 @@
     </message>
     <message>
         <source>Standard Score</source>
-        <translation>Punt. estándar</translation>
+        <translation>P. compuesta</translation>
     </message>
     <message>
         <source>T-Score</source>
@@ -127,6 +126,26 @@
     <message>
         <source>Z-Score</source>
         <translation>Punt. z</translation>
+    </message>
+    <message>
+        <source>Percentage of the norm group scoring below this score</source>
+        <translation>Porcentaje del grupo normativo con una puntuación inferior</translation>
+    </message>
+    <message>
+        <source>Mean 10, SD 3: Wechsler subtests</source>
+        <translation>Media 10, DT 3: pruebas de las escalas de Wechsler</translation>
+    </message>
+    <message>
+        <source>Mean 100, SD 15: IQ and index scores (Wechsler, Stanford-Binet)</source>
+        <translation>Media 100, DT 15: CI e índices (Wechsler, Stanford-Binet)</translation>
+    </message>
+    <message>
+        <source>Mean 50, SD 10: demographically corrected norms (Heaton), MMPI and other personality and symptom scales</source>
+        <translation>Media 50, DT 10: baremos corregidos por variables demográficas (Heaton), MMPI y otras escalas de personalidad y de síntomas</translation>
+    </message>
+    <message>
+        <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
+        <translation>Media 0, DT 1: la distancia a la media en desviaciones típicas</translation>
     </message>
 </context>
 <context>
@@ -191,15 +210,15 @@
     </message>
     <message>
         <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)</source>
-        <translation>Introduzca la fecha en cualquier formato inequívoco (p. ej., 17 septiembre 1998; 17/09/98; 17 sep 98; etc.)</translation>
+        <translation>Introduzca la fecha en cualquier formato inequívoco (p. ej., 17 de septiembre de 1998; 17/09/98; 17 sept. 98; etc.)</translation>
     </message>
     <message>
         <source>Test Date</source>
         <translation>Fecha de evaluación</translation>
     </message>
     <message>
-        <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). Double-click to enter today&apos;s date.</source>
-        <translation>Introduzca la fecha en cualquier formato inequívoco (p. ej., 17 septiembre 1998; 17/09/98; 17 sep 98; etc.). Haga doble clic para introducir la fecha de hoy.</translation>
+        <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). Double-click to enter today's date.</source>
+        <translation>Introduzca la fecha en cualquier formato inequívoco (p. ej., 17 de septiembre de 1998; 17/09/98; 17 sept. 98; etc.). Haga doble clic para introducir la fecha de hoy.</translation>
     </message>
     <message>
         <source>Show Calendar</source>
@@ -230,7 +249,7 @@
     <name>modVelmora::frmCalculator</name>
     <message>
         <source>Calculator</source>
-        <translation>Cálculo</translation>
+        <translation>Calculadora</translation>
     </message>
     <message>
         <source>Display</source>
@@ -280,8 +299,8 @@
 <context>
     <name>modVelmora::frmCalendar</name>
     <message>
-        <source>Press ESC to cancel or &apos;T&apos; to return to today&apos;s date</source>
-        <translation>Pulse ESC para cancelar o «T» para volver a la fecha de hoy</translation>
+        <source>Press ESC to cancel or 'T' to return to today's date</source>
+        <translation>Esc: cancelar, t: fecha de hoy</translation>
     </message>
 </context>
 <context>
@@ -351,7 +370,7 @@
     </message>
     <message>
         <source>Check this box to achieve greater accuracy when norms are based on a small normative sample (see Instructions)</source>
-        <translation>Marque esta casilla para obtener mayor precisión cuando los baremos se basan en una muestra normativa pequeña (consulte las Instrucciones)</translation>
+        <translation>Marque esta casilla para obtener mayor precisión cuando los baremos se basen en una muestra normativa pequeña (consulte las Instrucciones)</translation>
     </message>
     <message>
         <source>Sample N</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Cannot divide by 0.</source>
-        <translation>Division par zéro.</translation>
+        <translation>Impossible de diviser par zéro.</translation>
     </message>
     <message>
         <source>Please enter a percentile that is greater than 0 and less than 100.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Scaled score values must be between 1 and 20</source>
-        <translation>Les notes pondérées doivent être comprises entre 1 et 20</translation>
+        <translation>Les notes standard doivent être comprises entre 1 et 20.</translation>
     </message>
     <message>
         <source>Please enter a raw score.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Calculator</source>
-        <translation>Calculette</translation>
+        <translation>Calculatrice</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -114,11 +114,11 @@
     </message>
     <message>
         <source>Scaled Score</source>
-        <translation>Note pondérée</translation>
+        <translation>Note standard</translation>
     </message>
     <message>
         <source>Standard Score</source>
-        <translation>Note standard</translation>
+        <translation>Note composite</translation>
     </message>
     <message>
         <source>T-Score</source>
@@ -127,6 +127,26 @@
     <message>
         <source>Z-Score</source>
         <translation>Note z</translation>
+    </message>
+    <message>
+        <source>Percentage of the norm group scoring below this score</source>
+        <translation>Pourcentage du groupe de référence obtenant une note inférieure</translation>
+    </message>
+    <message>
+        <source>Mean 10, SD 3: Wechsler subtests</source>
+        <translation>Moyenne 10, écart-type 3&#xa0;: subtests des échelles de Wechsler</translation>
+    </message>
+    <message>
+        <source>Mean 100, SD 15: IQ and index scores (Wechsler, Stanford-Binet)</source>
+        <translation>Moyenne 100, écart-type 15&#xa0;: QI et indices (Wechsler, Stanford-Binet)</translation>
+    </message>
+    <message>
+        <source>Mean 50, SD 10: demographically corrected norms (Heaton), MMPI and other personality and symptom scales</source>
+        <translation>Moyenne 50, écart-type 10&#xa0;: normes corrigées pour les variables démographiques (Heaton), MMPI et autres échelles de personnalité et de symptômes</translation>
+    </message>
+    <message>
+        <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
+        <translation>Moyenne 0, écart-type 1&#xa0;: l&apos;écart à la moyenne en écarts-types</translation>
     </message>
 </context>
 <context>
@@ -191,7 +211,7 @@
     </message>
     <message>
         <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)</source>
-        <translation>Saisissez la date dans un format sans ambiguïté (p.&#xa0;ex. 17 septembre 1998&#xa0;; 17/09/98&#xa0;; 17 sep 98&#xa0;; etc.)</translation>
+        <translation>Saisissez la date dans un format sans ambiguïté (p.&#xa0;ex. 17 septembre 1998&#xa0;; 17/09/98&#xa0;; 17 sept. 98&#xa0;; etc.)</translation>
     </message>
     <message>
         <source>Test Date</source>
@@ -199,7 +219,7 @@
     </message>
     <message>
         <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). Double-click to enter today&apos;s date.</source>
-        <translation>Saisissez la date dans un format sans ambiguïté (p.&#xa0;ex. 17 septembre 1998&#xa0;; 17/09/98&#xa0;; 17 sep 98&#xa0;; etc.). Double-cliquez pour saisir la date du jour.</translation>
+        <translation>Saisissez la date dans un format sans ambiguïté (p.&#xa0;ex. 17 septembre 1998&#xa0;; 17/09/98&#xa0;; 17 sept. 98&#xa0;; etc.). Double-cliquez pour saisir la date du jour.</translation>
     </message>
     <message>
         <source>Show Calendar</source>
@@ -215,7 +235,7 @@
     </message>
     <message>
         <source>Age (Years-Months-Days)</source>
-        <translation>Âge (années-mois-jours)</translation>
+        <translation>Âge (ans-mois-jours)</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
@@ -230,7 +250,7 @@
     <name>modVelmora::frmCalculator</name>
     <message>
         <source>Calculator</source>
-        <translation>Calculette</translation>
+        <translation>Calculatrice</translation>
     </message>
     <message>
         <source>Display</source>
@@ -281,7 +301,7 @@
     <name>modVelmora::frmCalendar</name>
     <message>
         <source>Press ESC to cancel or &apos;T&apos; to return to today&apos;s date</source>
-        <translation>Appuyez sur Échap pour annuler ou sur «&#xa0;T&#xa0;» pour revenir à la date du jour</translation>
+        <translation>Échap&#xa0;: annuler, t&#xa0;: date du jour</translation>
     </message>
 </context>
 <context>
@@ -331,7 +351,7 @@
     </message>
     <message>
         <source>Adjusted %ile</source>
-        <translation>Centile ajusté</translation>
+        <translation>Rang ajusté</translation>
     </message>
     <message>
         <source>Options</source>

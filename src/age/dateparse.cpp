@@ -1,6 +1,7 @@
 #include "age/dateparse.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace modVelmora {
 
@@ -12,7 +13,13 @@ struct Token {
     enum class Kind { Number, Word, Colon } kind;
     std::string text;
     char separatorBefore;  // the punctuation before the token, ' ' for blanks only, 0 for none
+    bool afterConnector = false;  // a connector word stood before it: "de septiembre"
+    bool ordinal = false;         // a day number that carried an ordinal suffix: "1er"
 };
+
+bool contains(const std::vector<std::string>& words, const std::string& word) {
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) {
@@ -35,7 +42,10 @@ std::optional<std::vector<Token>> tokenize(std::string_view text) {
             if (separator == 0) separator = ' ';
             ++i;
         } else if (c == ',' || c == '/' || c == '-' || c == '.') {
-            if (separator != 0 && separator != ' ') return std::nullopt;  // "1//2"
+            // "1//2" is refused; the point of an abbreviation may take a comma: "Do., 17. Sept. 1998"
+            const bool abbreviationComma =
+                separator == '.' && c == ',' && !tokens.empty() && tokens.back().kind == Token::Kind::Word;
+            if (separator != 0 && separator != ' ' && !abbreviationComma) return std::nullopt;
             separator = c;
             ++i;
         } else if (c == ':') {
@@ -57,7 +67,12 @@ std::optional<std::vector<Token>> tokenize(std::string_view text) {
     return tokens;
 }
 
-int numberOf(const Token& t) { return std::stoi(t.text); }
+// Callers have checked the length, so the value fits.
+int numberOf(const Token& t) {
+    int value = 0;
+    std::from_chars(t.text.data(), t.text.data() + t.text.size(), value);
+    return value;
+}
 
 bool isNumber(const Token& t, size_t maxDigits) {
     return t.kind == Token::Kind::Number && t.text.size() <= maxDigits;
@@ -103,8 +118,7 @@ int monthNumbered(const Token& month) { return isNumber(month, 2) ? numberOf(mon
 
 int monthNamed(const std::string& word, const DateConventions& conventions) {
     for (int m = 0; m < 12; ++m) {
-        const auto& names = conventions.monthNames[static_cast<size_t>(m)];
-        if (std::find(names.begin(), names.end(), word) != names.end()) return m + 1;
+        if (contains(conventions.monthNames[static_cast<size_t>(m)], word)) return m + 1;
     }
     return 0;
 }
@@ -113,6 +127,14 @@ std::optional<year_month_day> readDate(const std::vector<Token>& t, const DateCo
     if (t.size() != 3) return std::nullopt;
     const auto kind = [&](size_t i) { return t[i].kind; };
     using K = Token::Kind;
+
+    // Day, month name, year: the one form that may carry connectors and an ordinal day.
+    if (kind(0) == K::Number && kind(1) == K::Word && kind(2) == K::Number && t[0].text.size() != 4) {
+        if (t[0].afterConnector || t[2].ordinal) return std::nullopt;
+        return makeDate(yearOf(t[2]), monthNamed(t[1].text, conventions), t[0]);
+    }
+    if (std::any_of(t.begin(), t.end(), [](const Token& token) { return token.afterConnector || token.ordinal; }))
+        return std::nullopt;
 
     if (kind(0) == K::Number && kind(1) == K::Number && kind(2) == K::Number) {
         const char separator = t[1].separatorBefore;
@@ -124,14 +146,42 @@ std::optional<year_month_day> readDate(const std::vector<Token>& t, const DateCo
                                           : makeDate(yearOf(t[2]), monthNumbered(t[0]), t[1]);
     }
     if (kind(0) == K::Word && kind(1) == K::Number && kind(2) == K::Number) {
+        if (t[2].separatorBefore == '.') return std::nullopt;  // "Sep 17. 1998": the German point needs a month after it
         return makeDate(yearOf(t[2]), monthNamed(t[0].text, conventions), t[1]);
     }
-    if (kind(0) == K::Number && kind(1) == K::Word && kind(2) == K::Number) {
-        const int month = monthNamed(t[1].text, conventions);
-        if (t[0].text.size() == 4) return makeDate(yearOf(t[0]), month, t[2]);
-        return makeDate(yearOf(t[2]), month, t[0]);
-    }
+    if (kind(0) == K::Number && kind(1) == K::Word && kind(2) == K::Number)
+        return makeDate(yearOf(t[0]), monthNamed(t[1].text, conventions), t[2]);
     return std::nullopt;
+}
+
+// "1er": the suffix joins the number before it, which must be 1 ("2er" is no French).
+bool joinOrdinals(std::vector<Token>& t, const DateConventions& conventions) {
+    for (size_t i = 1; i < t.size(); ++i) {
+        if (t[i].kind != Token::Kind::Word || t[i].separatorBefore != 0 || t[i - 1].kind != Token::Kind::Number ||
+            !contains(conventions.firstDaySuffixes, t[i].text))
+            continue;
+        if (!isNumber(t[i - 1], 2) || numberOf(t[i - 1]) != 1) return false;
+        t[i - 1].ordinal = true;
+        t.erase(t.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    return true;
+}
+
+// Connector words go, each marking the part after it; readDate decides where a mark may stand.
+bool dropConnectors(std::vector<Token>& t, const DateConventions& conventions) {
+    for (size_t i = 0; i < t.size();) {
+        if (t[i].kind != Token::Kind::Word || !contains(conventions.connectors, t[i].text)) {
+            ++i;
+            continue;
+        }
+        // "17 de de 1998", a date ending in "de", and "17. de": the point after a day needs a month name
+        if (t[i].afterConnector || i + 1 == t.size() ||
+            (i > 0 && t[i].separatorBefore == '.' && t[i - 1].kind == Token::Kind::Number))
+            return false;
+        t.erase(t.begin() + static_cast<std::ptrdiff_t>(i));
+        t[i].afterConnector = true;
+    }
+    return true;
 }
 
 }  // namespace
@@ -186,12 +236,16 @@ std::optional<year_month_day> ParseDate(std::string_view text, const DateConvent
             --timeStart;
         t.erase(timeStart, t.end());
     }
-    if (!t.empty() && t.front().kind == Token::Kind::Word &&
-        std::find(conventions.weekdayNames.begin(), conventions.weekdayNames.end(), t.front().text) !=
-            conventions.weekdayNames.end())
-        t.erase(t.begin());
+    if (!joinOrdinals(t, conventions) || !dropConnectors(t, conventions)) return std::nullopt;
 
-    const auto date = readDate(t, conventions);
+    // A leading weekday is dropped only when the words do not read as a date with it:
+    // Spanish "mar" is both martes and marzo.
+    auto date = readDate(t, conventions);
+    if (!date && !t.empty() && t.front().kind == Token::Kind::Word &&
+        contains(conventions.weekdayNames, t.front().text)) {
+        t.erase(t.begin());
+        date = readDate(t, conventions);
+    }
     if (!date || !date->ok()) return std::nullopt;
     return date;
 }

@@ -10,20 +10,31 @@
 // Reading a date typed by the user. Accepted forms:
 //   a month name with the day before or after it, then the year:
 //     "September 17, 1998", "Sep 17 98", "17 sep 98", "17-Sep-1998"
+//   the day, the month name and the year as German, French and Spanish write
+//   them, the month full or abbreviated, with or without its point:
+//     "17. September 1998", "6. Dez. 2026", "6 déc. 2026", "1er janvier 2000",
+//     "17 de septiembre de 1998", "6 dic. 2026"
+//   where a "." after the day number stands only before a month name, a
+//   connector word ("de") only after the day and after the month, and an
+//   ordinal suffix ("er") only on day 1
 //   three numbers joined by "/", "-" or ".", day and month in the locale's order:
-//     "09/17/98" (month first) or "17.09.1998" (day first)
+//     "09/17/98" (month first) or "17.09.1998", "17. 9. 1998" (day first)
 //   the year first, as in ISO: "1998-09-17", "1998 Sep 17"
-// optionally preceded by a weekday name and followed by a time of day
-// ("10:30", "10:30:15", "10:30 pm"), which is ignored. Two-digit years 00 to
-// 29 are 2000 to 2029 and 30 to 99 are 1930 to 1999; four-digit years run
-// from 1000 to 9999. Impossible days such as February 30 are refused.
+// optionally preceded by a weekday name ("Thursday, ", "Do., ", "mardi ", "jueves, ")
+// and followed by a time of day ("10:30", "10:30:15", "10:30 pm"), which is
+// ignored. Two-digit years 00 to 29 are 2000 to 2029 and 30 to 99 are 1930 to
+// 1999; four-digit years run from 1000 to 9999. Impossible days such as
+// February 30 are refused. Letters beyond ASCII are matched as given, so the
+// caller case-folds the text and the names alike.
 
 namespace modVelmora {
 
 struct DateConventions {
     bool dayBeforeMonth = false;  // all-numeric dates: day/month/year rather than month/day/year
-    std::array<std::vector<std::string>, 12> monthNames;  // lower-case, January first
-    std::vector<std::string> weekdayNames;                // lower-case
+    std::array<std::vector<std::string>, 12> monthNames;  // lower-case UTF-8, January first
+    std::vector<std::string> weekdayNames;                // lower-case UTF-8
+    std::vector<std::string> connectors;        // words joining day, month and year: "17 de septiembre de 1998"
+    std::vector<std::string> firstDaySuffixes;  // an ordinal written on day 1 only: "1er janvier 2000"
 
     // English month and weekday names, full and abbreviated, month first.
     static DateConventions English();

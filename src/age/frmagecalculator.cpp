@@ -37,13 +37,13 @@ void frmAgeCalculator::createControls(QWidget* client) {
     Label2 = TitleBanner(client, tr("Age Calculator"), 105, 157, 4215, 330, 14.25);
     const QFont caption = Arial(9.75, true);
     Label3 = Place(CaptionLabel(client, tr("Birth Date"), caption), "Label3", 945, 735, 2220, 330);
-    txtBirthdate = Place(EntryBox(client, 18, Arial(12)), "txtBirthdate", 945, 1050, 2220, 435);
+    txtBirthdate = Place(EntryBox(client, DateBoxLength(QLocale::system()), Arial(12)), "txtBirthdate", 945, 1050, 2220, 435);
     txtBirthdate->setToolTip(
         tr("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)"));
     cmdShowBirthDateCalendar = Place(PictureButton(client, QStringLiteral("calendar.svg"), QString()),
                                      "cmdShowBirthDateCalendar", 3255, 1050, 435, 435);
     Label1 = Place(CaptionLabel(client, tr("Test Date"), caption), "Label1", 945, 1680, 2220, 330);
-    txtTestDate = Place(EntryBox(client, 18, Arial(12)), "txtTestDate", 945, 1995, 2220, 435);
+    txtTestDate = Place(EntryBox(client, DateBoxLength(QLocale::system()), Arial(12)), "txtTestDate", 945, 1995, 2220, 435);
     txtTestDate->setToolTip(tr("Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; "
                                "etc). Double-click to enter today's date."));
     cmdShowTestDateCalendar = Place(PictureButton(client, QStringLiteral("calendar.svg"), QString()),

@@ -148,8 +148,18 @@ void frmCalculator::press(CalculatorKey key) {
 void frmCalculator::showState() {
     // Numbers show the user's decimal separator.
     const DisplayState state = engine_.state();
-    Readout->setText(state == DisplayState::Number ? ShownNumber(engine_.number())
-                                                   : QCoreApplication::translate(kMessageContext, ErrorText(state)));
+    if (state == DisplayState::Number) {
+        Readout->setFont(Arial(18, true));
+        Readout->setText(ShownNumber(engine_.number()));
+        return;
+    }
+    // A message longer than the display, as some translations are, is written smaller so it shows whole.
+    const QString message = QCoreApplication::translate(kMessageContext, ErrorText(state));
+    QFont font = Arial(18, true);
+    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(message) > Readout->contentsRect().width() - 4)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    Readout->setFont(font);
+    Readout->setText(message);
 }
 
 bool frmCalculator::previewKey(QKeyEvent* event) {
@@ -165,7 +175,7 @@ bool frmCalculator::previewKey(QKeyEvent* event) {
     } else if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         // The keyboard has * for X and no key of its own for = or %; a letter X is no key. The key
         // that types the locale's separator (the keypad's on a German keyboard types ",") is the point too.
-        if (text == DecimalSeparator() || text == QLatin1String(".")) {
+        if (IsDecimalKey(text.at(0).unicode())) {
             action = K::Point;
         } else if (text == QLatin1String("*")) {
             action = K::Multiply;

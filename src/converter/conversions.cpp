@@ -14,17 +14,24 @@ namespace {
 struct ScaleInfo {
     const char* name;
     const char* caption;
+    const char* description;
     double mean;  // and SD, of the scales that are linear in z
     double sd;
 };
 
 // Indexed by ScoreScale.
 const ScaleInfo kScales[kScaleCount] = {
-    {"percentile", QT_TRANSLATE_NOOP("modVelmora::Scales", "Percentile"), 0, 1},
-    {"scaled", QT_TRANSLATE_NOOP("modVelmora::Scales", "Scaled Score"), 10, 3},
-    {"standard", QT_TRANSLATE_NOOP("modVelmora::Scales", "Standard Score"), 100, 15},
-    {"t", QT_TRANSLATE_NOOP("modVelmora::Scales", "T-Score"), 50, 10},
-    {"z", QT_TRANSLATE_NOOP("modVelmora::Scales", "Z-Score"), 0, 1},
+    {"percentile", QT_TRANSLATE_NOOP("modVelmora::Scales", "Percentile"),
+     QT_TRANSLATE_NOOP("modVelmora::Scales", "Percentage of the norm group scoring below this score"), 0, 1},
+    {"scaled", QT_TRANSLATE_NOOP("modVelmora::Scales", "Scaled Score"),
+     QT_TRANSLATE_NOOP("modVelmora::Scales", "Mean 10, SD 3: Wechsler subtests"), 10, 3},
+    {"standard", QT_TRANSLATE_NOOP("modVelmora::Scales", "Standard Score"),
+     QT_TRANSLATE_NOOP("modVelmora::Scales", "Mean 100, SD 15: IQ and index scores (Wechsler, Stanford-Binet)"), 100, 15},
+    {"t", QT_TRANSLATE_NOOP("modVelmora::Scales", "T-Score"),
+     QT_TRANSLATE_NOOP("modVelmora::Scales", "Mean 50, SD 10: demographically corrected norms (Heaton), MMPI and other "
+                                             "personality and symptom scales"), 50, 10},
+    {"z", QT_TRANSLATE_NOOP("modVelmora::Scales", "Z-Score"),
+     QT_TRANSLATE_NOOP("modVelmora::Scales", "Mean 0, SD 1: the distance from the mean in standard deviations"), 0, 1},
 };
 
 const char* const kPercentileOutOfRange =
@@ -92,6 +99,8 @@ ConversionReport convertFromPercentile(ScoreScale to, double percentile, unsigne
 const char* ScaleName(ScoreScale scale) { return info(scale).name; }
 
 const char* ScaleCaption(ScoreScale scale) { return info(scale).caption; }
+
+const char* ScaleDescription(ScoreScale scale) { return info(scale).description; }
 
 std::optional<ScoreScale> ScaleNamed(std::string_view name) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };

@@ -27,8 +27,10 @@ constexpr int kScaleCount = 5;
 // "standard", "t", "z"), and the scale a name gives, in any letter case.
 const char* ScaleName(ScoreScale scale);
 std::optional<ScoreScale> ScaleNamed(std::string_view name);
-// The caption of its option button, English, translated where it is shown.
+// The caption of its option button, and its tooltip (the mean, the SD and the tests
+// that use it), English, translated where they are shown.
 const char* ScaleCaption(ScoreScale scale);
+const char* ScaleDescription(ScoreScale scale);
 inline constexpr const char* kScaleContext = "modVelmora::Scales";
 
 // Percentiles and z-scores are typed and shown with decimals; the other

@@ -24,6 +24,10 @@ QString captionOf(int index) {
     return QCoreApplication::translate(kScaleContext, ScaleCaption(static_cast<ScoreScale>(index)));
 }
 
+QString descriptionOf(int index) {
+    return QCoreApplication::translate(kScaleContext, ScaleDescription(static_cast<ScoreScale>(index)));
+}
+
 }  // namespace
 
 frmScoreConverter::frmScoreConverter(Settings& settings)
@@ -36,6 +40,7 @@ std::array<QRadioButton*, kScaleCount> frmScoreConverter::optionGroup(QGroupBox*
         option->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index));
         option->setGeometry(TwipRect(210, kOptionTops[index], 1695, 330));
         option->setFont(Arial(9.75));
+        option->setToolTip(descriptionOf(index));
         SetBackground(option, index == 0 ? kYellow : QColor(Qt::white));
         group[static_cast<size_t>(index)] = option;
     }
@@ -152,7 +157,7 @@ void frmScoreConverter::UpDown1_Change() {
 
 void frmScoreConverter::cmdCalculate_Click() {
     const ConversionReport report =
-        ConvertScore({txtFrom->text().toStdString(), fromScale_, toScale_, settings().record.numberOfDecimals});
+        ConvertScore({TypedNumber(txtFrom->text()), fromScale_, toScale_, settings().record.numberOfDecimals});
     if (report.refusal) {
         refuse(*report.refusal, txtFrom, {lblAnswer});
         return;
@@ -172,10 +177,10 @@ void frmScoreConverter::cmdCopy_Click() { platform().setClipboardText(lblAnswer-
 void frmScoreConverter::keyPress(QObject* control, int& keyAscii) {
     if (control != txtFrom) return;
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    if (!digit && keyAscii != '-' && keyAscii != '.' && keyAscii != 8) {
+    if (!digit && keyAscii != '-' && !IsDecimalKey(keyAscii) && keyAscii != 8) {
         platform().beep();
         keyAscii = 0;
-    } else if (keyAscii == '.' && !HasDecimals(fromScale_)) {
+    } else if (IsDecimalKey(keyAscii) && !HasDecimals(fromScale_)) {
         platform().beep();
         keyAscii = 0;
     }

@@ -37,7 +37,7 @@ const char* const kDecimalsBoth = QT_TRANSLATE_NOOP("modVelmora::frmRawScoreConv
                                                     "Set number of decimal places in percentile and adjusted percentile");
 
 bool isNumberCharacter(int keyAscii) {
-    return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' || keyAscii == '.' || keyAscii == 8;
+    return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' || IsDecimalKey(keyAscii) || keyAscii == 8;
 }
 
 }  // namespace
@@ -134,8 +134,8 @@ void frmRawScoreConverter::initialise() {
 }
 
 void frmRawScoreConverter::cmdCalculate_Click() {
-    const RawScoreEntry entry{txtRawScore->text().toStdString(), txtMean->text().toStdString(), txtSD->text().toStdString(),
-                              txtSampleN->text().toStdString(),  chkReverse->isChecked(),      chkUseTtest->isChecked(),
+    const RawScoreEntry entry{TypedNumber(txtRawScore->text()), TypedNumber(txtMean->text()), TypedNumber(txtSD->text()),
+                              TypedNumber(txtSampleN->text()),  chkReverse->isChecked(),     chkUseTtest->isChecked(),
                               settings().record.numberOfDecimals};
     const RawScoreReport report = ScoreRawScore(entry);
     if (report.refusal) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 
 namespace modVelmora {
@@ -67,6 +68,14 @@ QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, in
                         captionWidth, captionHeight);
     title->setAlignment(Qt::AlignCenter);
     SetForeground(title, Qt::white);
+    // A translated title longer than its place grows about its centre, within the banner.
+    const int needed = title->fontMetrics().horizontalAdvance(caption) + 2 * title->margin() + 4;
+    if (needed > title->width()) {
+        const QRect room = banner->geometry();
+        const int width = std::min(needed, room.width());
+        const int left = std::clamp(title->geometry().center().x() - width / 2, room.left(), room.right() + 1 - width);
+        title->setGeometry(left, title->y(), width, title->height());
+    }
     return title;
 }
 

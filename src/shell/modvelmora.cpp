@@ -39,4 +39,8 @@ QString ShownNumber(const std::string& text) {
     return QString::fromStdString(text).replace(QLatin1Char('.'), DecimalSeparator());
 }
 
+std::string TypedNumber(const QString& text) { return QString(text).replace(DecimalSeparator(), QStringLiteral(".")).toStdString(); }
+
+bool IsDecimalKey(int keyAscii) { return keyAscii == '.' || QString(QChar(keyAscii)) == DecimalSeparator(); }
+
 }  // namespace modVelmora

@@ -24,5 +24,11 @@ void InstallTranslations(const QLocale& locale, QTranslator& program, QTranslato
 QString DecimalSeparator();
 // A number text written with "." as the user reads it: with their decimal separator.
 QString ShownNumber(const std::string& text);
+// A typed number as the computations read it: the user's decimal separator, like ".", is the
+// decimal point ("1,5" is one and a half where the comma is the separator).
+std::string TypedNumber(const QString& text);
+// Whether a typed character is a decimal point: "." or the user's separator (the keypad's
+// decimal key types "," on a German keyboard).
+bool IsDecimalKey(int keyAscii);
 
 }  // namespace modVelmora

@@ -4,6 +4,7 @@
 
 #include "age/agecalculation.h"
 #include "age/dateparse.h"
+#include "age/datetext.h"
 #include "rows.h"
 #include "scenario.h"
 #include "shell/twips.h"
@@ -12,7 +13,7 @@ using namespace modVelmora;
 using namespace std::chrono;
 
 struct AgeRow { const char* name; year_month_day birth, test; const char* age; };
-struct DateRow { const char* name; const char* text; bool dayFirst; const char* date; };
+struct DateRow { const char* name; const char* text; bool dayFirst; const char* date; const char* language = nullptr; };
 Q_DECLARE_METATYPE(AgeRow)
 Q_DECLARE_METATYPE(DateRow)
 
@@ -44,16 +45,27 @@ const DateRow kDateRows[] = {
     {"an impossible time", "09/17/98 25:00", false, "invalid"}, {"an unknown month name", "17 foo 98", false, "invalid"},
     {"two month names", "sep oct 98", false, "invalid"}, {"a long number", "09/17/19981998199819981998", false, "invalid"},
     {"other characters", "09/17/98!", false, "invalid"},
+    // German, French and Spanish as they are written; dayFirst is the language's own numeric order.
+    {"German as written", "6. Dez. 2026", true, "2026-12-06", "de"}, {"German capitals, no point", "6 DEZ 2026", true, "2026-12-06", "de"},
+    {"German umlaut in capitals", "1. MÄRZ 2000", true, "2000-03-01", "de"}, {"German numbers spaced", "17. 9. 1998", true, "1998-09-17", "de"},
+    {"German weekday", "Donnerstag, 17. September 1998", true, "1998-09-17", "de"}, {"a day's point before a year", "September 17. 1998", true, "invalid", "de"},
+    {"German short weekday, point and comma", "Do., 17. Sept. 1998", true, "1998-09-17", "de"}, {"French as written", "6 déc. 2026", true, "2026-12-06", "fr"},
+    {"French accent typed apart", "6 de\u0301c 2026", true, "2026-12-06", "fr"}, {"French weekday and day 1", "mardi 1er janvier 2000", true, "2000-01-01", "fr"},
+    {"French ordinal on day 2", "2er janvier 2000", true, "invalid", "fr"}, {"French ordinal after the month", "janvier 1er 2000", true, "invalid", "fr"},
+    {"Spanish as written", "6 dic. 2026", true, "2026-12-06", "es"}, {"Spanish mar is March before Tuesday", "mar 17 2026", true, "2026-03-17", "es"},
+    {"Spanish weekday and connectors", "jueves, 17 de septiembre de 1998", true, "1998-09-17", "es"}, {"no month", "17 de de 1998", true, "invalid", "es"},
+    {"Spanish abbreviation and connectors", "17 de sept. de 1998", true, "1998-09-17", "es"}, {"two connectors", "17 de de sept. 1998", true, "invalid", "es"},
 };
 
 namespace {
 
-QString parsed(const QString& text, bool dayFirst = false) {
-    DateConventions conventions = DateConventions::English();
-    conventions.dayBeforeMonth = dayFirst;
-    const auto date = ParseDate(text.toStdString(), conventions);
-    if (!date) return "invalid";
-    return QDate(int(date->year()), int(unsigned(date->month())), int(unsigned(date->day()))).toString(Qt::ISODate);
+// Read as ReadDate reads it, in English with the given order of numbers, or in the language's own conventions.
+QString parsed(const QString& text, bool dayFirst = false, const char* language = nullptr) {
+    DateConventions conventions = language ? ConventionsFor(QLocale(language)) : DateConventions::English();
+    if (!language) conventions.dayBeforeMonth = dayFirst;
+    if (conventions.dayBeforeMonth != dayFirst) return "numbers in the other order";
+    const auto date = ReadDate(text, conventions);
+    return date ? date->toString(Qt::ISODate) : "invalid";
 }
 
 }  // namespace
@@ -155,7 +167,24 @@ private slots:
     void datesAreReadInTheirForms_data() { AddRows(kDateRows); }
     void datesAreReadInTheirForms() {
         QFETCH(DateRow, row);
-        QCOMPARE(parsed(row.text, row.dayFirst), QString(row.date));
+        QCOMPARE(parsed(row.text, row.dayFirst, row.language), QString(row.date));
+    }
+
+    void datesAreWrittenAsTheLanguageWritesThemAndReadBack_data() {
+        QTest::addColumn<QString>("written");
+        for (const auto& [language, written] : {std::pair{"en", "Dec 6, 2026"}, {"C", "Dec 6, 2026"}, {"it", "dic 6, 2026"},
+                                                {"de", "6. Dez. 2026"}, {"fr", "6 déc. 2026"}, {"es", "6 dic. 2026"}})
+            QTest::newRow(language) << QString(written);
+    }
+    void datesAreWrittenAsTheLanguageWritesThemAndReadBack() {
+        QFETCH(QString, written);
+        const QLocale locale(QTest::currentDataTag());
+        QCOMPARE(DateText(QDate(2026, 12, 6), locale), written);
+        const DateConventions conventions = ConventionsFor(locale);
+        for (QDate date(2028, 1, 1); date.year() == 2028; date = date.addDays(1)) {
+            const QString text = DateText(date, locale);  // every month and a leap day; 18 characters fill a date box
+            QVERIFY2(text.size() <= 18 && ReadDate(text, conventions) == date, qPrintable(text));
+        }
     }
 
     void everyRealDayReadsBackAndNoOtherDoes() {

@@ -83,8 +83,9 @@ const Scenario kWindowRows[] = {
      {kScaledMessage, "lblAnswer=60", "txtFrom=", "focus=txtFrom"}},
     {"a lone minus reads as scaled 0", Conv, {"Convert From=1"}, "-\r", {kScaledMessage}},
     // Keys as they are typed, filtered by the source scale.
-    {"percentile takes a point", Conv, {"Convert From=0"}, "12.5", {"txtFrom=12.5", "beeps=0"}},
-    {"z-score takes a point and minus", Conv, {}, "-1.5", {"txtFrom=-1.5", "beeps=0"}},
+    {"percentile takes a point", Conv, {"Convert From=0"}, "12.5", {"txtFrom=12.5"}}, {"z-score too", Conv, {}, "-1.5", {"txtFrom=-1.5", "beeps=0"}},
+    {"and the user's decimal separator", Conv, {}, Shown("1.96") + "\r", {"lblAnswer=97.5"}},
+    {"a scaled score refuses the separator too", Conv, {"Convert From=1"}, Shown("1.5"), {"txtFrom=15", "beeps=1"}},
     {"scaled score refuses a point", Conv, {"Convert From=1"}, "1.5", {"txtFrom=15", "beeps=1"}},
     {"T-score refuses a point", Conv, {kFromT}, "1.5", {"txtFrom=15", "beeps=1"}},
     {"letters and blanks beep", Conv, {}, "1a b", {"txtFrom=1", "beeps=3"}},

@@ -1,9 +1,10 @@
-// Any text read as a date: a reading is always a real calendar date.
+// Any text read as a date in English, German, French or Spanish: a reading is always a real calendar date.
+#include <QLocale>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-#include "age/dateparse.h"
+#include "age/datetext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const modVelmora::DateConventions monthFirst = modVelmora::DateConventions::English();
@@ -12,8 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         conventions.dayBeforeMonth = true;
         return conventions;
     }();
+    static const modVelmora::DateConventions german = modVelmora::ConventionsFor(QLocale(QLocale::German));
+    static const modVelmora::DateConventions french = modVelmora::ConventionsFor(QLocale(QLocale::French));
+    static const modVelmora::DateConventions spanish = modVelmora::ConventionsFor(QLocale(QLocale::Spanish));
     const std::string text(reinterpret_cast<const char*>(data), size);
-    for (const auto* conventions : {&monthFirst, &dayFirst}) {
+    for (const auto* conventions : {&monthFirst, &dayFirst, &german, &french, &spanish}) {
         const auto date = modVelmora::ParseDate(text, *conventions);
         if (date && (!date->ok() || int(date->year()) < 1000 || int(date->year()) > 9999)) std::abort();
     }

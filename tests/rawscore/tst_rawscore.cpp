@@ -77,6 +77,7 @@ const RefusalRow kRefusalRows[] = {
 const QString kTTest = "UseTTest=1";
 const QString kCalculated = "115\r100\r15\r";  // Enter in the SD box calculates, or moves on to the sample size
 constexpr Module Raw = Module::RawScore;
+const bool kCommaLocale = QLocale::system().decimalPoint() == ",";
 
 // What only the window does: Enter from box to box, the report shown with the user's separator, a refusal's
 // message, focus and emptied labels, the key filter, copy, Esc, the spinner and the t-test's expansion.
@@ -94,7 +95,9 @@ const Scenario kWindowRows[] = {
      {"messages=The standard deviation cannot equal zero.", "focus=txtSD", "lblAnswer=84.1", "txtSD=", "txtMean=100"}},
     // Keys as they are typed: numbers only in the three number boxes, anything in the sample size box.
     {"digits, minus and point pass", Raw, {}, "-1.5\r-2.5\r.25", {"txtRawScore=-1.5", "txtMean=-2.5", "txtSD=.25", "beeps=0"}},
-    {"letters, blanks and commas beep", Raw, {}, "1a ,2", {"txtRawScore=12", "beeps=3"}},
+    {"letters and blanks beep, and a comma where it is no decimal separator", Raw, {}, "1a ,2",
+     {kCommaLocale ? "txtRawScore=1,2" : "txtRawScore=12", kCommaLocale ? "beeps=2" : "beeps=3"}},
+    {"the user's decimal separator is typed as the point", Raw, {}, Shown("115\r100\r1.5\r"), {"lblZscore=10.00", "lblAnswer=100.0"}},
     {"backspace passes, eight characters at most", Raw, {}, "12\b34567890", {"txtRawScore=13456789", "beeps=0"}},
     {"paste, cut and undo keys are refused", Raw, {}, "\r12{Ctrl+V}{Ctrl+X}{Ctrl+Z}", {"txtMean=12", "beeps=3"}},
     {"the sample size box takes any key", Raw, {kTTest}, "[txtSampleN]a1 x", {"txtSampleN=a1 x", "beeps=0"}},

@@ -58,6 +58,8 @@ const QStringList kLongest = {"UseTTest=1", "Number of Decimals=4"};
 const Scenario kFilledWindows[] = {
     {"raw score", Raw, kLongest, "115\r100\r15\r10\r", {"lblZscore", "lblAnswer", "lblTScore", "lblAdjustedPercentile"}},
     {"score converter", Conv, kLongest, "", {"lblAnswer"}}, {"age calculator", AgeWin, kLongest, "17 sep 98\t", {"lblAge"}},
+    {"the longest scale names", Conv, {"Convert From=2", "Convert To=1"}, "", {"lblAnswer"}},
+    {"the calculator's longest message", Calc, {}, "1/0\r", {"Readout"}},
     {"calculator", Calc, kLongest, "", {"Readout", "lblMemoryValue"}},
 };
 

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "age/datetext.h"
 #include "rows.h"
 #include "scenario.h"
 #include "shell/frmabout.h"
@@ -14,6 +15,8 @@ const LanguageRow kRows[] = {
     {"German", "de", {"", modVelmora::Module::RawScore, {}, "[cmdCalculate]", {"lblSubjectScore=Rohwert", "messages=Bitte einen Rohwert eingeben."}}},
     {"French", "fr", {"", modVelmora::Module::ScoreConverter, {"Convert From=0"}, "0\r",
       {"lblFrom=Rang centile", "messages=Veuillez saisir un rang centile supérieur à 0 et inférieur à 100."}}},
+    {"German scales", "de", {"", modVelmora::Module::ScoreConverter, {"Convert From=2", "Convert To=1"}, "",
+      {"lblFrom=IQ-Wert", "lblTo=Wertpunkte", "tip:optTo1=Mittelwert 10, SD 3: Wechsler-Untertests"}}},
     {"Spanish", "es", {"", modVelmora::Module::AgeCalculator, {}, "abc\t", {"Label3=Fecha de nacimiento", "messages=!Fecha no válida"}}},
     {"English", "en_US", {"", modVelmora::Module::AgeCalculator, {}, "abc\t", {"Label3=Birth Date", "messages=!Invalid Date"}}},
     {"C", "C", {"", modVelmora::Module::RawScore, {}, "[cmdCalculate]", {"lblSubjectScore=Raw Score", "messages=Please enter a raw score."}}},
@@ -35,6 +38,23 @@ private slots:
             QVERIFY(!xml.contains(QRegularExpression("<translation>\\s*</translation>")));
             QTranslator qm;
             QVERIFY(qm.load(":/i18n/velmora_" + language));
+        }
+    }
+
+    void dateExamplesReadAsTheDateTheyShow() {
+        for (const char* language : {"en_US", "de", "fr", "es"}) {
+            QTranslator program, qt;
+            modVelmora::InstallTranslations(QLocale(language), program, qt);
+            const QString tip = QCoreApplication::translate(
+                "modVelmora::frmAgeCalculator", "Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc)");
+            // "(e.g., A; B; C; etc)" in every language: the examples stand between the lead-in and the last part.
+            QStringList examples = tip.section('(', 1).section(')', 0, 0).split(';');
+            examples.removeLast();
+            examples.first().remove(QRegularExpression("^(e\\.g\\.,|z\\. B\\.|p\\.[ \\x{00A0}]ex\\.|p\\. ej\\.,)"));
+            for (const QString& example : examples) {
+                const auto date = modVelmora::ReadDate(example.trimmed(), modVelmora::ConventionsFor(QLocale(language)));
+                QVERIFY2(date == QDate(1998, 9, 17), qPrintable(QString("%1: %2").arg(language, example)));
+            }
         }
     }
 
