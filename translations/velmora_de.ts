@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>modVelmora::Labels</name>
+    <message>
+        <source>Exceptionally high score</source>
+        <translation>Außergewöhnlich hoher Wert</translation>
+    </message>
+    <message>
+        <source>Extremely high</source>
+        <translation>Extrem hoch</translation>
+    </message>
+    <message>
+        <source>Above average score</source>
+        <translation>Überdurchschnittlicher Wert</translation>
+    </message>
+    <message>
+        <source>Very high</source>
+        <translation>Sehr hoch</translation>
+    </message>
+    <message>
+        <source>High average score</source>
+        <translation>Wert im oberen Durchschnitt</translation>
+    </message>
+    <message>
+        <source>High average</source>
+        <translation>Oberer Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Durchschnittlicher Wert</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Low average score</source>
+        <translation>Wert im unteren Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Low average</source>
+        <translation>Unterer Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Below average score</source>
+        <translation>Unterdurchschnittlicher Wert</translation>
+    </message>
+    <message>
+        <source>Very low</source>
+        <translation>Sehr niedrig</translation>
+    </message>
+    <message>
+        <source>Exceptionally low score</source>
+        <translation>Außergewöhnlich niedriger Wert</translation>
+    </message>
+    <message>
+        <source>Extremely low</source>
+        <translation>Extrem niedrig</translation>
+    </message>
+    <message>
+        <source>AACN 2020</source>
+        <translation>AACN 2020</translation>
+    </message>
+    <message>
+        <source>Wechsler</source>
+        <translation>Wechsler (US)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Beschreibende Kategorie</translation>
+    </message>
+    <message>
+        <source>Standard score %1: %2 (%3)</source>
+        <translation>IQ-Wert %1: %2 (%3)</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Messages</name>
     <message>
         <source>Invalid Date</source>
@@ -97,6 +176,14 @@
     <message>
         <source>&amp;About</source>
         <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Descriptive Labels</source>
+        <translation>&amp;Beschreibende Kategorien</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,85 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
+<context>
+    <name>modVelmora::Labels</name>
+    <message>
+        <source>Exceptionally high score</source>
+        <translation>Puntuación excepcionalmente alta</translation>
+    </message>
+    <message>
+        <source>Extremely high</source>
+        <translation>Extremadamente alto</translation>
+    </message>
+    <message>
+        <source>Above average score</source>
+        <translation>Puntuación superior a la media</translation>
+    </message>
+    <message>
+        <source>Very high</source>
+        <translation>Muy alto</translation>
+    </message>
+    <message>
+        <source>High average score</source>
+        <translation>Puntuación media-alta</translation>
+    </message>
+    <message>
+        <source>High average</source>
+        <translation>Medio-alto</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Puntuación media</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Low average score</source>
+        <translation>Puntuación media-baja</translation>
+    </message>
+    <message>
+        <source>Low average</source>
+        <translation>Medio-bajo</translation>
+    </message>
+    <message>
+        <source>Below average score</source>
+        <translation>Puntuación inferior a la media</translation>
+    </message>
+    <message>
+        <source>Very low</source>
+        <translation>Muy bajo</translation>
+    </message>
+    <message>
+        <source>Exceptionally low score</source>
+        <translation>Puntuación excepcionalmente baja</translation>
+    </message>
+    <message>
+        <source>Extremely low</source>
+        <translation>Extremadamente bajo</translation>
+    </message>
+    <message>
+        <source>AACN 2020</source>
+        <translation>AACN 2020</translation>
+    </message>
+    <message>
+        <source>Wechsler</source>
+        <translation>Wechsler (US)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Categoría descriptiva</translation>
+    </message>
+    <message>
+        <source>Standard score %1: %2 (%3)</source>
+        <translation>Puntuación compuesta %1: %2 (%3)</translation>
+    </message>
+</context>
 <context>
     <name>modVelmora::Messages</name>
     <message>
@@ -96,6 +176,14 @@
     <message>
         <source>&amp;About</source>
         <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Descriptive Labels</source>
+        <translation>&amp;Categorías descriptivas</translation>
     </message>
 </context>
 <context>
@@ -217,7 +305,7 @@
         <translation>Fecha de evaluación</translation>
     </message>
     <message>
-        <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). Double-click to enter today's date.</source>
+        <source>Enter date in any unambiguous format (e.g., September 17, 1998; 09/17/98; 17 sep 98; etc). Double-click to enter today&apos;s date.</source>
         <translation>Introduzca la fecha en cualquier formato inequívoco (p. ej., 17 de septiembre de 1998; 17/09/98; 17 sept. 98; etc.). Haga doble clic para introducir la fecha de hoy.</translation>
     </message>
     <message>
@@ -299,7 +387,7 @@
 <context>
     <name>modVelmora::frmCalendar</name>
     <message>
-        <source>Press ESC to cancel or 'T' to return to today's date</source>
+        <source>Press ESC to cancel or &apos;T&apos; to return to today&apos;s date</source>
         <translation>Esc: cancelar, t: fecha de hoy</translation>
     </message>
 </context>

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>modVelmora::Labels</name>
+    <message>
+        <source>Exceptionally high score</source>
+        <translation>Score exceptionnellement élevé</translation>
+    </message>
+    <message>
+        <source>Extremely high</source>
+        <translation>Très élevé</translation>
+    </message>
+    <message>
+        <source>Above average score</source>
+        <translation>Score supérieur à la moyenne</translation>
+    </message>
+    <message>
+        <source>Very high</source>
+        <translation>Élevé</translation>
+    </message>
+    <message>
+        <source>High average score</source>
+        <translation>Score dans la moyenne forte</translation>
+    </message>
+    <message>
+        <source>High average</source>
+        <translation>Moyenne forte</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation>Score dans la moyenne</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Low average score</source>
+        <translation>Score dans la moyenne faible</translation>
+    </message>
+    <message>
+        <source>Low average</source>
+        <translation>Moyenne faible</translation>
+    </message>
+    <message>
+        <source>Below average score</source>
+        <translation>Score inférieur à la moyenne</translation>
+    </message>
+    <message>
+        <source>Very low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Exceptionally low score</source>
+        <translation>Score exceptionnellement bas</translation>
+    </message>
+    <message>
+        <source>Extremely low</source>
+        <translation>Très faible</translation>
+    </message>
+    <message>
+        <source>AACN 2020</source>
+        <translation>AACN 2020</translation>
+    </message>
+    <message>
+        <source>Wechsler</source>
+        <translation>Wechsler</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Étiquette descriptive</translation>
+    </message>
+    <message>
+        <source>Standard score %1: %2 (%3)</source>
+        <translation>Note composite %1&#xa0;: %2 (%3)</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Messages</name>
     <message>
         <source>Invalid Date</source>
@@ -97,6 +176,14 @@
     <message>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Descriptive Labels</source>
+        <translation>&amp;Étiquettes descriptives</translation>
     </message>
 </context>
 <context>

@@ -87,30 +87,39 @@ void failOn(const std::optional<Refusal<Field>>& refusal, const Fields& fields, 
     throw RowFailure{std::string(column) + " is out of range: " + std::string(fieldIn(fields, column))};
 }
 
-void score(const Fields& fields, bool withSampleSize, std::vector<std::string>& shown) {
+// The label's text, English, after the other results; none under "none".
+void addLabel(const std::optional<DescriptiveLabel>& label, LabelSystem labels, std::vector<std::string>& shown) {
+    if (labels != LabelSystem::None) shown.emplace_back(label ? label->text : "");
+}
+
+void score(const Fields& fields, bool withSampleSize, LabelSystem labels, std::vector<std::string>& shown) {
     static const char* const kColumns[] = {"raw", "mean", "sd", "n"};  // by RawScoreField
     RawScoreEntry entry{numberIn(fields, "raw"), numberIn(fields, "mean"), numberIn(fields, "sd"), numberIn(fields, "n")};
     entry.decimals = decimalsIn(fields);
     entry.reverse = reverseIn(fields);
     // A row without a sample size has no t-test.
     entry.useTTest = withSampleSize && !entry.sampleSize.empty();
+    entry.labels = labels;
     const RawScoreReport report = ScoreRawScore(entry);
     if (report.refusal) failOn(report.refusal, fields, kColumns[static_cast<int>(report.refusal->field)]);
     shown = {report.z, report.percentile};
-    if (!withSampleSize) return;
-    if (const auto& small = report.smallSample)
-        shown.insert(shown.end(), {small->t, small->adjustedPercentile, small->intervalLow, small->intervalHigh, small->zcc,
-                                   small->zccLow, small->zccHigh});
-    shown.resize(ResultColumns(Command::Score, true).size());
+    if (withSampleSize) {
+        if (const auto& small = report.smallSample)
+            shown.insert(shown.end(), {small->t, small->adjustedPercentile, small->intervalLow, small->intervalHigh, small->zcc,
+                                       small->zccLow, small->zccHigh});
+        shown.resize(ResultColumns(Command::Score, true, LabelSystem::None).size());
+    }
+    addLabel(report.label, labels, shown);
 }
 
-void convert(const Fields& fields, std::vector<std::string>& shown) {
+void convert(const Fields& fields, LabelSystem labels, std::vector<std::string>& shown) {
     const ScoreScale from = scaleIn(fields, "from"), to = scaleIn(fields, "to");
     const std::string value = numberIn(fields, "value");
     if (value.empty()) throw RowFailure{"value is empty"};
-    const ConversionReport report = ConvertScore({value, from, to, decimalsIn(fields)});
+    const ConversionReport report = ConvertScore({value, from, to, decimalsIn(fields), labels});
     failOn(report.refusal, fields, "value");
     shown = {report.answer};
+    addLabel(report.label, labels, shown);
 }
 
 void age(const Fields& fields, const Context& context, std::vector<std::string>& shown) {
@@ -144,15 +153,18 @@ std::vector<std::string> OptionalColumns(Command command) {
     return {};
 }
 
-std::vector<std::string> ResultColumns(Command command, bool withSampleSize) {
+std::vector<std::string> ResultColumns(Command command, bool withSampleSize, LabelSystem labels) {
+    std::vector<std::string> columns;
     switch (command) {
         case Command::Score:
-            if (!withSampleSize) return {"z", "percentile"};
-            return {"z", "percentile", "t", "adjusted_percentile", "ci_low", "ci_high", "zcc", "zcc_low", "zcc_high"};
-        case Command::Convert: return {"result"};
+            columns = {"z", "percentile"};
+            if (withSampleSize) columns.insert(columns.end(), {"t", "adjusted_percentile", "ci_low", "ci_high", "zcc", "zcc_low", "zcc_high"});
+            break;
+        case Command::Convert: columns = {"result"}; break;
         case Command::Age: return {"years", "months", "days", "age"};
     }
-    return {};
+    if (labels != LabelSystem::None) columns.emplace_back("label");
+    return columns;
 }
 
 void Compute(Command command, const Fields& fields, bool withSampleSize, const Context& context, Outcome& outcome) {
@@ -160,12 +172,12 @@ void Compute(Command command, const Fields& fields, bool withSampleSize, const C
     outcome.error.clear();
     try {
         switch (command) {
-            case Command::Score: return score(fields, withSampleSize, outcome.results);
-            case Command::Convert: return convert(fields, outcome.results);
+            case Command::Score: return score(fields, withSampleSize, context.labels, outcome.results);
+            case Command::Convert: return convert(fields, context.labels, outcome.results);
             case Command::Age: return age(fields, context, outcome.results);
         }
     } catch (const RowFailure& failure) {
-        outcome.results.assign(ResultColumns(command, withSampleSize).size(), {});
+        outcome.results.assign(ResultColumns(command, withSampleSize, context.labels).size(), {});
         outcome.error = failure.reason;
     }
 }

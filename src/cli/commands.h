@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/labels.h"
+
 // The three commands of velmora-cli, computed from text fields exactly as the
 // windows compute them. The same code serves one value from the command line
 // and each row of a CSV file.
@@ -35,13 +37,14 @@ struct Outcome {
 std::vector<std::string> RequiredColumns(Command command);
 std::vector<std::string> OptionalColumns(Command command);
 // The columns the command adds; score adds the t-test's only with a sample size column.
-std::vector<std::string> ResultColumns(Command command, bool withSampleSize);
+std::vector<std::string> ResultColumns(Command command, bool withSampleSize, LabelSystem labels);
 
 // What a row is read with besides its fields: dates as the age window reads
 // them, and today, which stands in for an age's missing test date.
 struct Context {
     std::function<std::optional<std::chrono::year_month_day>(std::string_view text)> readDate;
     std::chrono::year_month_day today;
+    LabelSystem labels = LabelSystem::Aacn;  // the descriptive labels added to scores
 };
 
 // Fills outcome, whose storage is reused from row to row.

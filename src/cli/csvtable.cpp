@@ -81,7 +81,7 @@ private:
             if (!indexOf(required) && usageProblem.empty()) usageProblem = "the file has no column \"" + required + "\"";
         withSampleSize_ = command_ == Command::Score && indexOf("n");
         std::vector<std::string> names = header_;
-        for (std::string& column : ResultColumns(command_, withSampleSize_)) names.push_back(std::move(column));
+        for (std::string& column : ResultColumns(command_, withSampleSize_, context_.labels)) names.push_back(std::move(column));
         names.emplace_back("error");
         writeRow(std::vector<std::string_view>(names.begin(), names.end()));
     }

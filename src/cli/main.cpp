@@ -25,16 +25,21 @@ struct Options {
     std::map<std::string, std::string> named;  // by column name; positional values too
     bool reverse = false;
     std::string csv;
+    std::string labels = "aacn";
 };
 
-Context desktopContext() { return {modVelmora::ReadYearMonthDay, modVelmora::ToYearMonthDay(QDate::currentDate())}; }
+Context desktopContext(const Options& options) {
+    return {modVelmora::ReadYearMonthDay, modVelmora::ToYearMonthDay(QDate::currentDate()),
+            modVelmora::LabelSystemNamed(options.labels).value_or(modVelmora::LabelSystem::Aacn)};
+}
 
 int usage(const std::string& problem) {
     std::fprintf(stderr, "velmora-cli: %s (velmora-cli --help tells more)\n", problem.c_str());
     return kUsage;
 }
 
-int runCsv(Command command, const std::string& path) {
+int runCsv(Command command, const Options& options) {
+    const std::string& path = options.csv.empty() ? "-" : options.csv;
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) return usage("cannot read " + path + ": " + std::strerror(errno));
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(in == stdin ? nullptr : in, std::fclose);
@@ -42,7 +47,7 @@ int runCsv(Command command, const std::string& path) {
                              [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); },
                              [](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); }};
     try {
-        return RunCsv(command, desktopContext(), streams).failed ? kFailed : 0;
+        return RunCsv(command, desktopContext(options), streams).failed ? kFailed : 0;
     } catch (const UsageError& error) {
         return usage(error.what());
     }
@@ -58,8 +63,9 @@ int runOne(Command command, const Options& options) {
     const bool withSampleSize = fields.count("n") != 0;
     Fields given;
     for (const auto& [column, text] : fields) given.byColumn.emplace_back(column, text);
+    const Context context = desktopContext(options);
     Outcome outcome;
-    Compute(command, given, withSampleSize, desktopContext(), outcome);
+    Compute(command, given, withSampleSize, context, outcome);
     if (!outcome.error.empty()) {
         std::fprintf(stderr, "velmora-cli: %s\n", outcome.error.c_str());
         return kFailed;
@@ -72,6 +78,7 @@ int runOne(Command command, const Options& options) {
     if (command == Command::Score && withSampleSize)
         lines.insert(lines.end(), {{"t", r[2]}, {"adjusted percentile", r[3]}, {"95% CI", r[4] + " to " + r[5]},
                                    {"z-CC", r[6] + " (95% CI " + r[7] + " to " + r[8] + ")"}});
+    if (command != Command::Age && context.labels != modVelmora::LabelSystem::None) lines.emplace_back("label", r.back());
     for (const auto& [name, value] : lines) std::printf(*name ? "%-21s%s\n" : "%s%s\n", name, value.c_str());
     return 0;
 }
@@ -100,6 +107,12 @@ int main(int argc, char* argv[]) {
     named(score, "n", "N", "size of the normative sample, for the t-test of a small sample");
     score->add_flag("--reverse", options.reverse, "low scores are good (errors, reaction times)");
     named(score, "decimals", "D", "decimal places of the percentile, 0 to 4 (default 1)");
+    const auto labelsOption = [&](CLI::App* command) {
+        command->add_option("--labels", options.labels, "descriptive labels: aacn (AACN 2020, the default), wechsler or none")
+            ->check(CLI::IsMember({"aacn", "wechsler", "none"}))
+            ->type_name("SYSTEM");
+    };
+    labelsOption(score);
     csvOption(score, "raw,mean,sd and optional n,reverse,decimals");
 
     CLI::App* convert = commands[Command::Convert] = app.add_subcommand("convert", "A score from one scale to another: percentile, scaled, standard, t or z.");
@@ -107,6 +120,7 @@ int main(int argc, char* argv[]) {
     named(convert, "from", "SCALE", "the scale of VALUE: percentile, scaled, standard, t or z");
     named(convert, "to", "SCALE", "the scale wanted: percentile, scaled, standard, t or z");
     named(convert, "decimals", "D", "decimal places of a percentile or z-score, 0 to 4 (default 1; a z-score shows at least 2)");
+    labelsOption(convert);
     csvOption(convert, "value,from,to and optional decimals");
 
     CLI::App* age = commands[Command::Age] = app.add_subcommand("age", "The age in years, months and days at the test date (today when left out).");
@@ -132,7 +146,7 @@ int main(int argc, char* argv[]) {
         if (subcommand->count("--csv") == 0) return runOne(command, options);
         if (!options.named.empty() || options.reverse)
             return usage("--csv takes every value from the file");
-        return runCsv(command, options.csv.empty() ? "-" : options.csv);
+        return runCsv(command, options);
     }
     return kUsage;
 }

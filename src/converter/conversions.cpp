@@ -69,9 +69,10 @@ std::optional<std::string> showOnScale(ScoreScale to, float z, float percentile,
     }
 }
 
-ConversionReport converted(float z, const std::optional<std::string>& answer) {
+ConversionReport converted(float z, const std::optional<std::string>& answer, LabelSystem labels) {
     ConversionReport report;
     report.z = z;
+    report.label = DescribeScore(z, labels);
     if (answer) report.answer = *answer;
     else report.refusal = kBeyondRange;
     return report;
@@ -85,13 +86,13 @@ ConversionReport refused(const Refused& refusal) {
 
 // The percentile path: z from the inverse normal. The entry is divided by
 // 100 before it is held in single precision.
-ConversionReport convertFromPercentile(ScoreScale to, double percentile, unsigned decimals) {
+ConversionReport convertFromPercentile(const ConversionEntry& entry, double percentile) {
     const float p = static_cast<float>(percentile / 100);
     // A percentile so near 0 or 100 that its probability is 0 or 1 in single precision is as good as either.
     if (percentile <= 0 || percentile >= 100 || p <= 0 || p >= 1)
         return refused({ConversionField::Value, Notice::Information, kPercentileOutOfRange, true, ShownResults::EmptiedAfter});
     const float z = static_cast<float>(InverseNormal(p));
-    return converted(z, showOnScale(to, z, static_cast<float>(p * 100.0), true, decimals));
+    return converted(z, showOnScale(entry.to, z, static_cast<float>(p * 100.0), true, entry.decimals), entry.labels);
 }
 
 }  // namespace
@@ -120,7 +121,7 @@ bool HasDecimals(ScoreScale scale) {
 ConversionReport ConvertScore(const ConversionEntry& entry) {
     if (entry.value.empty()) return refused({ConversionField::Value, Notice::Beep, nullptr});
     const double typed = ReadNumericPrefix(entry.value);
-    if (entry.from == ScoreScale::Percentile) return convertFromPercentile(entry.to, typed, entry.decimals);
+    if (entry.from == ScoreScale::Percentile) return convertFromPercentile(entry, typed);
     const float x = static_cast<float>(typed);
     if (!std::isfinite(x)) return refused(kBeyondRange);
     // The answer on show stays.
@@ -129,7 +130,7 @@ ConversionReport ConvertScore(const ConversionEntry& entry) {
 
     const float z = static_cast<float>((x - info(entry.from).mean) / info(entry.from).sd);
     const float percentile = static_cast<float>(100.0 * NormalDist(z, true));
-    return converted(z, showOnScale(entry.to, z, percentile, false, entry.decimals));
+    return converted(z, showOnScale(entry.to, z, percentile, false, entry.decimals), entry.labels);
 }
 
 }  // namespace modVelmora

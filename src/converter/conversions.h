@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/labels.h"
 #include "common/refusal.h"
 
 // The score converter's computation: a score on one of five scales converted
@@ -44,12 +45,14 @@ struct ConversionEntry {
     ScoreScale from = ScoreScale::ZScore;
     ScoreScale to = ScoreScale::Percentile;
     unsigned decimals = 1;  // of a percentile or z-score
+    LabelSystem labels = LabelSystem::Aacn;
 };
 
 struct ConversionReport {
     std::optional<Refusal<ConversionField>> refusal;
     std::string answer;  // written with "."
     float z = 0;         // the entry's z, single precision
+    std::optional<DescriptiveLabel> label;  // of that z
 };
 
 ConversionReport ConvertScore(const ConversionEntry& entry);

@@ -57,6 +57,8 @@ void frmScoreConverter::createControls(QWidget* client) {
     Image1 = Place(new QLabel(client), "Image1", 1972, 1010, 480, 480);
     Image1->setPixmap(QIcon(QStringLiteral(":/pictures/arrow.svg")).pixmap(Image1->size()));
     lblAnswer = Place(ResultLabel(client), "lblAnswer", 2625, 1050, 1380, 435);
+    // Under the answer, ending with it, in the narrow strip above the frames; long labels reach left.
+    lblDescription = Place(DescriptionLabel(client), "lblDescription", 105, 1485, 3900, 195);
 
     Frame1 = Place(new QGroupBox(tr("From"), client), "Frame1", 105, 1680, 2010, 2430);
     Frame2 = Place(new QGroupBox(tr("To"), client), "Frame2", 2310, 1680, 2010, 2430);
@@ -112,6 +114,7 @@ void frmScoreConverter::initialise() {
     optTo[static_cast<size_t>(toScale_)]->setChecked(true);
     UpDown1->setValue(settings().record.numberOfDecimals);
     UpDown1_Change();
+    labelsChanged();
 }
 
 void frmScoreConverter::highlight(const std::array<QRadioButton*, kScaleCount>& group, int selected) {
@@ -128,6 +131,7 @@ void frmScoreConverter::optFrom_Click(int index) {
     lblFrom->setText(captionOf(index));
     NameBox(txtFrom, captionOf(index));
     lblAnswer->clear();
+    lblDescription->clear();
     fromScale_ = static_cast<ScoreScale>(index);
     settings().setConvertFrom(fromScale_);
     focusControl(txtFrom);
@@ -139,6 +143,7 @@ void frmScoreConverter::optTo_Click(int index) {
     DescribeResult(lblAnswer, caption);
     highlight(optTo, index);
     lblAnswer->clear();
+    lblDescription->clear();
     const bool places = HasDecimals(static_cast<ScoreScale>(index));
     UpDown1->setVisible(places);
     lblNumberOfDecimals->setVisible(places);
@@ -159,16 +164,25 @@ void frmScoreConverter::cmdCalculate_Click() {
     const ConversionReport report =
         ConvertScore({TypedNumber(txtFrom->text()), fromScale_, toScale_, settings().record.numberOfDecimals});
     if (report.refusal) {
-        refuse(*report.refusal, txtFrom, {lblAnswer});
+        refuse(*report.refusal, txtFrom, {lblAnswer, lblDescription});
         return;
     }
     lblAnswer->setText(ShownNumber(report.answer));
+    labelledZ_ = report.z;
+    ShowDescription(lblDescription, report.label, settings().labels());
     focusControl(cmdClear);
+}
+
+void frmScoreConverter::labelsChanged() {
+    // The label on show follows the system at once; an empty answer has none.
+    const LabelSystem system = settings().labels();
+    ShowDescription(lblDescription, lblAnswer->text().isEmpty() ? std::nullopt : DescribeScore(labelledZ_, system), system);
 }
 
 void frmScoreConverter::cmdClear_Click() {
     txtFrom->clear();
     lblAnswer->clear();
+    lblDescription->clear();
     focusControl(txtFrom);
 }
 

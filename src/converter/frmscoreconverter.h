@@ -33,6 +33,7 @@ protected:
     void createControls(QWidget* client) override;
     void initialise() override;
     void keyPress(QObject* control, int& keyAscii) override;
+    void labelsChanged() override;
 
 private:
     QLabel* Label2 = nullptr;
@@ -41,6 +42,7 @@ private:
     QLineEdit* txtFrom = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* lblAnswer = nullptr;
+    QLabel* lblDescription = nullptr;
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     std::array<QRadioButton*, kScaleCount> optFrom{};
@@ -56,6 +58,7 @@ private:
 
     ScoreScale fromScale_ = ScoreScale::ZScore;
     ScoreScale toScale_ = ScoreScale::Percentile;
+    float labelledZ_ = 0;  // the z of the answer on show, which its descriptive label describes
 };
 
 }  // namespace modVelmora

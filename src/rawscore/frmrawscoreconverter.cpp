@@ -64,6 +64,8 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     lblZscore = Place(ResultLabel(client), "lblZscore", 105, 1995, 1275, 435);
     Label5 = Place(CaptionLabel(client, tr("Percentile"), caption), "Label5", 1575, 1680, 1170, 330);
     lblAnswer = Place(ResultLabel(client), "lblAnswer", 1575, 1995, 1275, 435);
+    // Under the percentile, ending with it, in the strip above the t-test's results.
+    lblDescription = Place(DescriptionLabel(client), "lblDescription", 105, 2445, 2745, 270);
     lblTScoreTitle =
         Place(CaptionLabel(client, tr("T-score"), caption), "lblTScoreTitle", 105, 2730, 1170, 330);
     lblTScore = Place(ResultLabel(client), "lblTScore", 105, 3045, 1275, 435);
@@ -131,6 +133,7 @@ void frmRawScoreConverter::initialise() {
     chkUseTtest->setChecked(savedUseTTest == 1);
     UpDown1->setValue(record.numberOfDecimals);
     UpDown1_Change();
+    labelsChanged();
 }
 
 void frmRawScoreConverter::cmdCalculate_Click() {
@@ -140,7 +143,7 @@ void frmRawScoreConverter::cmdCalculate_Click() {
     const RawScoreReport report = ScoreRawScore(entry);
     if (report.refusal) {
         QLineEdit* const boxes[] = {txtRawScore, txtMean, txtSD, txtSampleN};
-        refuse(*report.refusal, boxes[static_cast<int>(report.refusal->field)], {lblAnswer});
+        refuse(*report.refusal, boxes[static_cast<int>(report.refusal->field)], {lblAnswer, lblDescription});
         return;
     }
     if (const auto& small = report.smallSample) {
@@ -150,18 +153,26 @@ void frmRawScoreConverter::cmdCalculate_Click() {
     }
     lblAnswer->setText(ShownNumber(report.percentile));
     lblZscore->setText(ShownNumber(report.z));
+    labelledZ_ = report.zValue;
+    ShowDescription(lblDescription, report.label, settings().labels());
     focusControl(cmdClear);
 }
 
 void frmRawScoreConverter::cmdClear_Click() {
     for (QLineEdit* box : {txtRawScore, txtMean, txtSD, txtSampleN}) box->clear();
-    for (QLabel* label : {lblZscore, lblAnswer, lblTScore, lblAdjustedPercentile, lblInterval}) label->clear();
+    for (QLabel* label : {lblZscore, lblAnswer, lblDescription, lblTScore, lblAdjustedPercentile, lblInterval}) label->clear();
     focusControl(txtRawScore);
 }
 
 void frmRawScoreConverter::cmdCopy_Click() {
     const QLabel* shown = chkUseTtest->isChecked() ? lblAdjustedPercentile : lblAnswer;
     platform().setClipboardText(shown->text());
+}
+
+void frmRawScoreConverter::labelsChanged() {
+    // The label on show follows the system at once; an empty percentile has none.
+    const LabelSystem system = settings().labels();
+    ShowDescription(lblDescription, lblAnswer->text().isEmpty() ? std::nullopt : DescribeScore(labelledZ_, system), system);
 }
 
 void frmRawScoreConverter::chkUseTtest_Click() {

@@ -36,6 +36,7 @@ protected:
     void createControls(QWidget* client) override;
     void initialise() override;
     void keyPress(QObject* control, int& keyAscii) override;
+    void labelsChanged() override;
 
 private:
     QLabel* Label2 = nullptr;
@@ -49,6 +50,7 @@ private:
     QLabel* lblZscore = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* lblAnswer = nullptr;
+    QLabel* lblDescription = nullptr;
     QLabel* lblTScoreTitle = nullptr;
     QLabel* lblTScore = nullptr;
     QLabel* lblAdjustedPercentileTitle = nullptr;
@@ -74,6 +76,8 @@ private:
     void filterNumberKey(QLineEdit* box, int& keyAscii);
 
     int outerHeight_ = kExpandedHeight;
+    // The z of the percentile on show, which its descriptive label describes.
+    float labelledZ_ = 0;
 };
 
 }  // namespace modVelmora

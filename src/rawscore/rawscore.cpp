@@ -89,6 +89,7 @@ RawScoreReport ScoreRawScore(const RawScoreEntry& entry) {
     if (entry.reverse) z = -z;
     const float percentile = static_cast<float>(100.0 * NormalDist(z, true));
     report.zValue = z;
+    report.label = DescribeScore(z, entry.labels);
     const float shown = static_cast<float>(RoundToPlaces(percentile, static_cast<int>(entry.decimals)));
     report.percentile = FormatPlaces(shown, entry.decimals);
     report.z = FormatPlaces(z, ZScorePlaces(entry.decimals));

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/labels.h"
 #include "common/refusal.h"
 
 // The raw score window's computation: a raw score against the norms' mean
@@ -21,6 +22,7 @@ struct RawScoreEntry {
     bool reverse = false;   // low scores are good
     bool useTTest = false;
     unsigned decimals = 1;  // of the percentiles
+    LabelSystem labels = LabelSystem::Aacn;
 };
 
 // The t-test's results as shown.
@@ -36,6 +38,7 @@ struct RawScoreReport {
     std::string z, percentile;
     std::optional<SmallSampleTexts> smallSample;  // with the t-test
     float zValue = 0;  // z before it is rounded for display, sign changed by Reverse
+    std::optional<DescriptiveLabel> label;  // of zValue, even with the t-test
 };
 
 RawScoreReport ScoreRawScore(const RawScoreEntry& entry);

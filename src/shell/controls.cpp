@@ -1,5 +1,6 @@
 #include "shell/controls.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -106,6 +107,26 @@ void SetTabOrder(const QList<QWidget*>& controls) {
 void CentreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->geometry().center() - QRect(QPoint(), window->frameGeometry().size()).center());
+}
+
+QLabel* DescriptionLabel(QWidget* parent) {
+    auto* label = CaptionLabel(parent, QString(), Arial(8.25));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setAccessibleName(QCoreApplication::translate("modVelmora::Labels", "Descriptive label"));
+    return label;
+}
+
+void ShowDescription(QLabel* label, const std::optional<DescriptiveLabel>& description, LabelSystem system) {
+    label->setVisible(system != LabelSystem::None);
+    const QString text = description ? QCoreApplication::translate(kLabelContext, description->text) : QString();
+    const QString meaning =
+        description ? QCoreApplication::translate("modVelmora::Labels", "Standard score %1: %2 (%3)")
+                          .arg(QString::number(description->standardScore, 'f', 0))
+                          .arg(text, QCoreApplication::translate(kLabelContext, LabelSystemName(system)))
+                    : QString();
+    label->setText(text);
+    label->setToolTip(meaning);
+    label->setAccessibleDescription(meaning);
 }
 
 QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption) {

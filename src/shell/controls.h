@@ -4,6 +4,9 @@
 #include <QFont>
 #include <QList>
 #include <QString>
+#include <optional>
+
+#include "common/labels.h"
 
 class QAbstractButton;
 class QLabel;
@@ -50,6 +53,11 @@ void SetPictureText(QWidget* picture, const QString& text);
 void NameBox(QWidget* box, const QString& caption);
 // What a result label shows ("Percentile"), for screen readers; they speak the value as its name.
 void DescribeResult(QWidget* label, const QString& meaning);
+// The descriptive label under a score: its text, and a tooltip and accessible description
+// that name the standard score and the system; hidden under "None", empty without a score.
+QLabel* DescriptionLabel(QWidget* parent);
+void ShowDescription(QLabel* label, const std::optional<DescriptiveLabel>& description, LabelSystem system);
+
 // A button with a picture from the resources and an optional caption.
 QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption);
 

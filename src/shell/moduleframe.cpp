@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -137,6 +138,23 @@ void ModuleWindow::createMenus() {
         entry->setCheckable(item.module == module_);
         entry->setChecked(item.module == module_);
         connect(entry, &QAction::triggered, this, [this, module = item.module] { emit switchRequested(module); });
+    }
+
+    QMenu* mnuOptions = bar->addMenu(tr("&Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    QMenu* mnuDescriptiveLabels = mnuOptions->addMenu(tr("&Descriptive Labels"));
+    mnuDescriptiveLabels->setObjectName(QStringLiteral("mnuDescriptiveLabels"));
+    auto* systems = new QActionGroup(mnuDescriptiveLabels);
+    for (const LabelSystem system : {LabelSystem::Aacn, LabelSystem::Wechsler, LabelSystem::None}) {
+        QAction* entry = mnuDescriptiveLabels->addAction(QCoreApplication::translate(kLabelContext, LabelSystemName(system)));
+        entry->setObjectName(QStringLiteral("mnuLabels") + QString::fromLatin1(LabelSystemKey(system)));
+        entry->setCheckable(true);
+        entry->setChecked(settings_.labels() == system);
+        systems->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, system] {
+            settings_.setLabels(system);
+            labelsChanged();
+        });
     }
 
     QMenu* mnuHelp = bar->addMenu(tr("&Help"));

@@ -96,6 +96,8 @@ protected:
     virtual void keyPress(QObject* control, int& keyAscii);
     // Any other event of a control (focus, double-click); true consumes it.
     virtual bool controlEvent(QObject* control, QEvent* event);
+    // The descriptive label system was chosen in the Options menu.
+    virtual void labelsChanged() {}
 
     Settings& settings() const { return settings_; }
     // The frame's part of the load step: position, View and backdrop.

@@ -8,6 +8,7 @@ namespace {
 
 const QString kConvertFrom = QStringLiteral("Convert From");
 const QString kConvertTo = QStringLiteral("Convert To");
+const QString kDescriptiveLabels = QStringLiteral("Descriptive Labels");
 
 QSettings store() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora"), QStringLiteral("Velmora"));
@@ -56,5 +57,12 @@ void Settings::setConvertFrom(ScoreScale scale) { write(kConvertFrom, QString::n
 ScoreScale Settings::convertTo() const { return scaleIn(read(kConvertTo), ScoreScale::Percentile); }
 
 void Settings::setConvertTo(ScoreScale scale) { write(kConvertTo, QString::number(static_cast<int>(scale))); }
+
+LabelSystem Settings::labels() const {
+    const auto text = read(kDescriptiveLabels);
+    return text ? LabelSystemNamed(text->toStdString()).value_or(LabelSystem::Aacn) : LabelSystem::Aacn;
+}
+
+void Settings::setLabels(LabelSystem system) { write(kDescriptiveLabels, QString::fromLatin1(LabelSystemKey(system))); }
 
 }  // namespace modVelmora

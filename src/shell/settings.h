@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include "common/labels.h"
 #include "converter/conversions.h"
 #include "shell/settingsrecord.h"
 
@@ -29,6 +30,11 @@ public:
     void setConvertFrom(ScoreScale scale);
     ScoreScale convertTo() const;
     void setConvertTo(ScoreScale scale);
+
+    // The descriptive labels shown beside scores, written at once; a missing or
+    // unknown value reads as AACN 2020.
+    LabelSystem labels() const;
+    void setLabels(LabelSystem system);
 
     // Reports every write to the store as it happens (tests check their order and number).
     using WriteObserver = std::function<void(const QString& key, const QString& text)>;

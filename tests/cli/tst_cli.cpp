@@ -7,7 +7,7 @@ Q_DECLARE_METATYPE(CliRow)
 
 const QByteArray kScored =
     "z-score              1.00\npercentile           84.1\nt                    0.9535\nadjusted percentile  81.7\n"
-    "95% CI               58.5 to 96.0\nz-CC                 1.00 (95% CI 0.21 to 1.75)\n";
+    "95% CI               58.5 to 96.0\nz-CC                 1.00 (95% CI 0.21 to 1.75)\nlabel                High average score\n";
 QByteArray Fixture(const char* name) {
     QFile file(VELMORA_TESTS_DIR "/cli/fixtures/" + QString(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<no fixture " + QByteArray(name) + ">";
@@ -19,7 +19,8 @@ const QByteArray kHelp = " (velmora-cli --help tells more)\n";
 // The windows' figures hold digit for digit, with "." in every locale.
 const CliRow kRows[] = {
     {"one score with the t-test", {"score", "115", "--mean", "100", "--sd", "15", "--n", "10"}, "", kScored, "", 0},
-    {"one conversion prints its result", {"convert", "1.96", "--from", "z", "--to", "percentile"}, "", "97.5\n", "", 0},
+    {"one conversion prints its result", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "none"}, "", "97.5\n", "", 0},
+    {"and its label", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "wechsler"}, "", "97.5\nlabel                Very high\n", "", 0},
     {"one age", {"age", "17 sep 98", "2018-01-14"}, "", "years                19\nmonths               3\ndays                 27\nage                  19 - 3 - 27\n", "", 0},
     {"a value that is not entirely a number", {"score", "12abc", "--mean", "100", "--sd", "15"}, "", "", "velmora-cli: raw is not a number: 12abc\n", 1},
     {"the window's message", {"convert", "100", "--from", "percentile", "--to", "z"}, "", "",
@@ -33,6 +34,8 @@ const CliRow kRows[] = {
     {"conversions from a file", {"convert", "--csv"}, Fixture("conversions.csv"), Fixture("conversions.expected.csv"),
      Fixture("conversions.expected.txt"), 1},
     {"ages from a file", {"age", "--csv"}, Fixture("ages.csv"), Fixture("ages.expected.csv"), Fixture("ages.expected.txt"), 1},
+    {"labels at the band edges from every scale", {"convert", "--csv"}, Fixture("labels.csv"), Fixture("labels.aacn.csv"), "", 0},
+    {"and in the Wechsler system", {"convert", "--csv", "-", "--labels", "wechsler"}, Fixture("labels.csv"), Fixture("labels.wechsler.csv"), "", 0},
 };
 
 class TestCli : public QObject {

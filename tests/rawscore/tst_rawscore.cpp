@@ -82,7 +82,16 @@ const bool kCommaLocale = QLocale::system().decimalPoint() == ",";
 // What only the window does: Enter from box to box, the report shown with the user's separator, a refusal's
 // message, focus and emptied labels, the key filter, copy, Esc, the spinner and the t-test's expansion.
 const Scenario kWindowRows[] = {
-    {"Enter from box to box, then the results", Raw, {}, kCalculated, {"lblZscore=1.00", "lblAnswer=84.1", "messages=", "focus=cmdClear"}},
+    {"Enter from box to box, then the results", Raw, {}, kCalculated,
+     {"lblZscore=1.00", "lblAnswer=84.1", "lblDescription=High average score", "messages=", "focus=cmdClear",
+      "tip:lblDescription=Standard score 115: High average score (AACN 2020)", "name:lblDescription=Descriptive label"}},
+    {"reversed, the label is low", Raw, {}, "[chkReverse][txtRawScore]" + kCalculated, {"lblDescription=Low average score"}},
+    {"another system at once, and kept", Raw, {}, kCalculated + "[mnuLabelswechsler]",
+     {"lblDescription=High average", "tip:lblDescription=Standard score 115: High average (Wechsler)",
+      "stored:Descriptive Labels=wechsler", "checked:mnuLabelswechsler=1", "checked:mnuLabelsaacn=0"}},
+    {"none hides the label", Raw, {"Descriptive Labels=none"}, kCalculated, {"shown:lblDescription=0", "checked:mnuLabelsnone=1"}},
+    {"an unknown system reads as AACN 2020", Raw, {"Descriptive Labels=foo"}, kCalculated,
+     {"lblDescription=High average score", "checked:mnuLabelsaacn=1"}},
     {"t-test: Enter goes on to the sample size", Raw, {kTTest}, kCalculated + "10\r",
      {"lblZscore=1.00", "lblAnswer=84.1", "lblTScore=0.9535", "lblAdjustedPercentile=81.7", "lblInterval=95% CI 58.5 to 96.0",
       "tip:lblInterval=95% interval estimate of the percentage of the population below this score (Crawford and Garthwaite, "
@@ -90,7 +99,7 @@ const Scenario kWindowRows[] = {
     {"a refusal that keeps the percentile", Raw, {}, kCalculated + "[txtRawScore=][cmdCalculate]",
      {"messages=Please enter a raw score.", "focus=txtRawScore", "lblAnswer=84.1", "txtSD=15"}},
     {"one that empties it", Raw, {}, kCalculated + "[txtMean=][cmdCalculate]",
-     {"messages=Please enter the sample mean.", "focus=txtMean", "lblAnswer=", "lblZscore=1.00", "txtRawScore=115"}},
+     {"messages=Please enter the sample mean.", "focus=txtMean", "lblAnswer=", "lblDescription=", "lblZscore=1.00", "txtRawScore=115"}},
     {"one that empties its box", Raw, {}, kCalculated + "[txtSD=0.0][cmdCalculate]",
      {"messages=The standard deviation cannot equal zero.", "focus=txtSD", "lblAnswer=84.1", "txtSD=", "txtMean=100"}},
     // Keys as they are typed: numbers only in the three number boxes, anything in the sample size box.

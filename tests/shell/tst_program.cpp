@@ -60,6 +60,7 @@ const Scenario kFilledWindows[] = {
     {"score converter", Conv, kLongest, "", {"lblAnswer"}}, {"age calculator", AgeWin, kLongest, "17 sep 98\t", {"lblAge"}},
     {"the longest scale names", Conv, {"Convert From=2", "Convert To=1"}, "", {"lblAnswer"}},
     {"the calculator's longest message", Calc, {}, "1/0\r", {"Readout"}},
+    {"the lowest label", Conv, {}, "-3\r", {"lblAnswer"}}, {"the highest", Raw, {}, "700\r100\r15\r", {"lblAnswer"}},
     {"calculator", Calc, kLongest, "", {"Readout", "lblMemoryValue"}},
 };
 

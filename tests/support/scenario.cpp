@@ -1,6 +1,7 @@
 #include "scenario.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -38,10 +39,12 @@ QString withDates(QString text) {
 
 QString textOf(const QString& what) {
     const QString name = what.section(':', -1);
+    if (auto* action = find<QAction>(name); action && what.startsWith("checked:")) return action->isChecked() ? "1" : "0";
     auto* widget = find<QWidget>(name);
     if (!widget && what.startsWith("shown:")) return "0";  // a window closed for good is not shown
     if (!widget) return "<no " + name + ">";
     if (what.startsWith("tip:")) return widget->toolTip();
+    if (what.startsWith("name:")) return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     if (what.startsWith("shown:")) return widget->isVisible() ? "1" : "0";
     if (what.startsWith("checked:")) return qobject_cast<QAbstractButton*>(widget)->isChecked() ? "1" : "0";
     if (what.startsWith("colour:")) return widget->palette().color(widget->backgroundRole()).name();

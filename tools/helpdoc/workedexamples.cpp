@@ -77,6 +77,14 @@ std::string fill(const std::vector<std::string>& w, const std::string& version) 
         if (report.refusal) throw UnknownPlaceholder("refused conversion");
         return report.answer;
     }
+    if (what == "label" || what == "standard") {
+        needs(3);
+        const auto system = LabelSystemNamed(w[3]);
+        if (!system) throw UnknownPlaceholder("no label system named " + w[3]);
+        const ConversionReport report = ConvertScore({w[2], scale(w[1]), ScoreScale::StandardScore, 1, *system});
+        if (report.refusal || !report.label) throw UnknownPlaceholder("no label for " + w[2]);
+        return what == "label" ? report.label->text : report.answer;
+    }
     if (what == "age") {
         needs(2);
         static const DateConventions english = DateConventions::English();

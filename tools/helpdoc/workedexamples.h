@@ -12,6 +12,7 @@
 //   {{interval RAW MEAN SD N DECIMALS}}           its 95% interval ("58.5 to 96.0"); interval-low, interval-high one end
 //   {{zcc RAW MEAN SD N}}                         z-CC with its 95% interval
 //   {{convert FROM TO ENTRY DECIMALS}}            the score converter (percentile, scaled, standard, T, z)
+//   {{label SCALE ENTRY SYSTEM}}                  the descriptive label (aacn, wechsler); standard: its standard score
 //   {{age BIRTH TEST}}                            the age calculator (ISO dates)
 //   {{calc KEYS}}                                 the calculator's display after the keys
 //   {{version}}                                   the program's version
