@@ -134,6 +134,18 @@
         <source>The normative sample size must be at most 9999.</source>
         <translation>Die Größe der Normstichprobe darf höchstens 9999 betragen.</translation>
     </message>
+    <message>
+        <source>Please enter the gestation as weeks or weeks+days, for example 30+2.</source>
+        <translation>Bitte das Gestationsalter in Wochen oder Wochen+Tagen eingeben, zum Beispiel 30+2.</translation>
+    </message>
+    <message>
+        <source>before the due date</source>
+        <translation>vor dem errechneten Termin</translation>
+    </message>
+    <message>
+        <source>not corrected (born at term)</source>
+        <translation>nicht korrigiert (termingeboren)</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -331,6 +343,30 @@
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Gestation at birth</source>
+        <translation>Gestationsalter bei Geburt</translation>
+    </message>
+    <message>
+        <source>Weeks, or weeks+days (30+2), for a child born before 37 weeks; empty for no correction</source>
+        <translation>Wochen oder Wochen+Tage (30+2) bei einem vor der 37. Woche geborenen Kind; leer lassen, um nicht zu korrigieren</translation>
+    </message>
+    <message>
+        <source>Gestation at birth, in weeks or weeks+days</source>
+        <translation>Gestationsalter bei Geburt, in Wochen oder Wochen+Tagen</translation>
+    </message>
+    <message>
+        <source>Corrected age</source>
+        <translation>Korrigiertes Alter</translation>
+    </message>
+    <message>
+        <source>Test manuals usually correct for prematurity until the age of 24 months (some until 36).</source>
+        <translation>Testmanuale korrigieren die Frühgeburtlichkeit meist bis zum Alter von 24 Monaten (manche bis 36).</translation>
+    </message>
+    <message>
+        <source>Due date: %1.</source>
+        <translation>Errechneter Geburtstermin: %1.</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,18 @@
         <source>The normative sample size must be at most 9999.</source>
         <translation>El tamaño de la muestra normativa debe ser como máximo 9999.</translation>
     </message>
+    <message>
+        <source>Please enter the gestation as weeks or weeks+days, for example 30+2.</source>
+        <translation>Introduzca la edad gestacional en semanas o semanas+días, por ejemplo 30+2.</translation>
+    </message>
+    <message>
+        <source>before the due date</source>
+        <translation>antes de la fecha prevista</translation>
+    </message>
+    <message>
+        <source>not corrected (born at term)</source>
+        <translation>sin corregir (nacido a término)</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -331,6 +343,30 @@
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Gestation at birth</source>
+        <translation>Edad gestacional al nacer</translation>
+    </message>
+    <message>
+        <source>Weeks, or weeks+days (30+2), for a child born before 37 weeks; empty for no correction</source>
+        <translation>Semanas, o semanas+días (30+2), para un niño nacido antes de las 37 semanas; vacío para no corregir</translation>
+    </message>
+    <message>
+        <source>Gestation at birth, in weeks or weeks+days</source>
+        <translation>Edad gestacional al nacer, en semanas o semanas+días</translation>
+    </message>
+    <message>
+        <source>Corrected age</source>
+        <translation>Edad corregida</translation>
+    </message>
+    <message>
+        <source>Test manuals usually correct for prematurity until the age of 24 months (some until 36).</source>
+        <translation>Los manuales de los tests suelen corregir la prematuridad hasta los 24 meses (algunos hasta los 36).</translation>
+    </message>
+    <message>
+        <source>Due date: %1.</source>
+        <translation>Fecha probable de parto: %1.</translation>
     </message>
 </context>
 <context>

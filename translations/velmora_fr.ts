@@ -134,6 +134,18 @@
         <source>The normative sample size must be at most 9999.</source>
         <translation>La taille de l&apos;échantillon normatif doit être au plus 9999.</translation>
     </message>
+    <message>
+        <source>Please enter the gestation as weeks or weeks+days, for example 30+2.</source>
+        <translation>Veuillez saisir l&apos;âge gestationnel en semaines ou semaines+jours, par exemple 30+2.</translation>
+    </message>
+    <message>
+        <source>before the due date</source>
+        <translation>avant le terme prévu</translation>
+    </message>
+    <message>
+        <source>not corrected (born at term)</source>
+        <translation>non corrigé (né à terme)</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -331,6 +343,30 @@
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Gestation at birth</source>
+        <translation>Terme de naissance</translation>
+    </message>
+    <message>
+        <source>Weeks, or weeks+days (30+2), for a child born before 37 weeks; empty for no correction</source>
+        <translation>Semaines, ou semaines+jours (30+2), pour un enfant né avant 37&#xa0;SA&#xa0;; vide pour ne pas corriger</translation>
+    </message>
+    <message>
+        <source>Gestation at birth, in weeks or weeks+days</source>
+        <translation>Âge gestationnel à la naissance, en semaines ou semaines+jours</translation>
+    </message>
+    <message>
+        <source>Corrected age</source>
+        <translation>Âge corrigé</translation>
+    </message>
+    <message>
+        <source>Test manuals usually correct for prematurity until the age of 24 months (some until 36).</source>
+        <translation>Les manuels de tests corrigent la prématurité en général jusqu&apos;à 24 mois (certains jusqu&apos;à 36).</translation>
+    </message>
+    <message>
+        <source>Due date: %1.</source>
+        <translation>Terme prévu (40&#xa0;SA)&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "age/frmagecalculator.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +30,8 @@ AgeField fieldOf(frmCalendar::Target target) {
 
 }  // namespace
 
-frmAgeCalculator::frmAgeCalculator(Settings& settings) : ModuleWindow(Module::AgeCalculator, QSize(4425, 4530), settings) {}
+// The gestation and the corrected age take a strip added below the buttons.
+frmAgeCalculator::frmAgeCalculator(Settings& settings) : ModuleWindow(Module::AgeCalculator, QSize(4425, 6300), settings) {}
 
 frmAgeCalculator::~frmAgeCalculator() = default;
 
@@ -65,12 +67,21 @@ void frmAgeCalculator::createControls(QWidget* client) {
                          "cmdCalculate", 2205, 3675, 1380, 750);
     cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear")), "cmdClear", 945,
                      3675, 1170, 750);
+    Label5 = Place(CaptionLabel(client, tr("Gestation at birth"), caption), "Label5", 945, 4590, 2640, 330);
+    txtGestation = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtGestation", 945, 4905, 1275, 435);
+    txtGestation->setToolTip(tr("Weeks, or weeks+days (30+2), for a child born before 37 weeks; empty for no correction"));
+    NameBox(txtGestation, tr("Gestation at birth, in weeks or weeks+days"));
+    Label6 = Place(CaptionLabel(client, tr("Corrected age"), caption), "Label6", 945, 5445, 2640, 330);
+    lblCorrectedAge = Place(ResultLabel(client), "lblCorrectedAge", 945, 5760, 2640, 435);
+    DescribeResult(lblCorrectedAge, Label6->text());
     setDefaultButton(cmdCalculate);
     setCancelButton(cmdClear);
     selectWholeTextOnFocus(txtBirthdate);
     selectWholeTextOnFocus(txtTestDate);
+    selectWholeTextOnFocus(txtGestation);
 
-    SetTabOrder({txtBirthdate, txtTestDate, cmdCalculate, cmdClear, cmdShowBirthDateCalendar, cmdShowTestDateCalendar});
+    SetTabOrder({txtBirthdate, txtTestDate, cmdCalculate, cmdClear, cmdShowBirthDateCalendar, cmdShowTestDateCalendar,
+                 txtGestation});
 
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdClear_Click);
@@ -100,7 +111,7 @@ bool frmAgeCalculator::controlEvent(QObject* control, QEvent* event) {
 QDate& frmAgeCalculator::remembered(AgeField field) { return field == AgeField::BirthDate ? birthDate_ : testDate_; }
 
 QLineEdit* frmAgeCalculator::boxOf(AgeField field) const {
-    return field == AgeField::BirthDate ? txtBirthdate : txtTestDate;
+    return field == AgeField::BirthDate ? txtBirthdate : field == AgeField::TestDate ? txtTestDate : txtGestation;
 }
 
 void frmAgeCalculator::showDate(AgeField field, std::chrono::year_month_day date) {
@@ -111,7 +122,7 @@ void frmAgeCalculator::showDate(AgeField field, std::chrono::year_month_day date
 void frmAgeCalculator::checkDateBox(AgeField field) {
     const DateReading reading = ReadDateBox(field, boxOf(field)->text().toStdString(), ReadYearMonthDay);
     if (reading.date) showDate(field, *reading.date);
-    if (reading.refusal) refuse(*reading.refusal, boxOf(field), {lblAge});
+    if (reading.refusal) refuse(*reading.refusal, boxOf(field), {lblAge, lblCorrectedAge});
 }
 
 void frmAgeCalculator::txtTestDate_DblClick() { txtTestDate->setText(DateText(platform().today())); }
@@ -119,18 +130,35 @@ void frmAgeCalculator::txtTestDate_DblClick() { txtTestDate->setText(DateText(pl
 void frmAgeCalculator::cmdClear_Click() {
     txtBirthdate->clear();
     txtTestDate->clear();
+    txtGestation->clear();
     lblAge->clear();
+    showCorrection(std::nullopt);
     focusControl(txtBirthdate);
 }
 
 void frmAgeCalculator::cmdCalculate_Click() {
-    const AgeReport report =
-        CalculateAge({txtBirthdate->text().toStdString(), txtTestDate->text().toStdString()}, ReadYearMonthDay);
+    const AgeReport report = CalculateAge(
+        {txtBirthdate->text().toStdString(), txtTestDate->text().toStdString(), txtGestation->text().toStdString()},
+        ReadYearMonthDay);
     // Enter does not move the focus, so the boxes are read here as if they were left.
     if (report.birthDate) showDate(AgeField::BirthDate, *report.birthDate);
     if (report.testDate) showDate(AgeField::TestDate, *report.testDate);
-    for (const Refusal<AgeField>& refusal : report.refusals) refuse(refusal, boxOf(refusal.field), {lblAge});
-    if (report.age) lblAge->setText(QString::fromStdString(report.ageText));
+    for (const Refusal<AgeField>& refusal : report.refusals) refuse(refusal, boxOf(refusal.field), {lblAge, lblCorrectedAge});
+    if (!report.age) return;
+    lblAge->setText(QString::fromStdString(report.ageText));
+    showCorrection(report.correction);
+}
+
+void frmAgeCalculator::showCorrection(const std::optional<Correction>& correction) {
+    const QString text = !correction ? QString()
+                         : correction->age ? QString::fromStdString(correction->text)
+                                           : QCoreApplication::translate(kMessageContext, correction->text.c_str());
+    lblCorrectedAge->setText(text);
+    FitText(lblCorrectedAge, Arial(12, true));
+    QString meaning = tr("Test manuals usually correct for prematurity until the age of 24 months (some until 36).");
+    if (correction && correction->dueDate) meaning += QLatin1Char(' ') + tr("Due date: %1.").arg(DateText(ToQDate(*correction->dueDate)));
+    lblCorrectedAge->setToolTip(correction ? meaning : QString());
+    DescribeResult(lblCorrectedAge, correction ? Label6->text() + QStringLiteral(". ") + meaning : Label6->text());
 }
 
 void frmAgeCalculator::cmdShowBirthDateCalendar_Click() { showCalendar(frmCalendar::Target::BirthDate); }

@@ -44,6 +44,10 @@ private:
     QAbstractButton* cmdShowTestDateCalendar = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* lblAge = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* txtGestation = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* lblCorrectedAge = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
     QAbstractButton* cmdClear = nullptr;
 
@@ -53,6 +57,7 @@ private:
     void showDate(AgeField field, std::chrono::year_month_day date);
     QDate& remembered(AgeField field);
     QLineEdit* boxOf(AgeField field) const;
+    void showCorrection(const std::optional<Correction>& correction);
     void showCalendar(frmCalendar::Target target);
 
     // The last date read from each box; kept for the whole run, across module switches and Clear.

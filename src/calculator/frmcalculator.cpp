@@ -153,13 +153,9 @@ void frmCalculator::showState() {
         Readout->setText(ShownNumber(engine_.number()));
         return;
     }
-    // A message longer than the display, as some translations are, is written smaller so it shows whole.
-    const QString message = QCoreApplication::translate(kMessageContext, ErrorText(state));
-    QFont font = Arial(18, true);
-    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(message) > Readout->contentsRect().width() - 4)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    Readout->setFont(font);
-    Readout->setText(message);
+    // A message longer than the display, as some translations are, is written smaller.
+    Readout->setText(QCoreApplication::translate(kMessageContext, ErrorText(state)));
+    FitText(Readout, Arial(18, true));
 }
 
 bool frmCalculator::previewKey(QKeyEvent* event) {

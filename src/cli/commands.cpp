@@ -69,15 +69,6 @@ ScoreScale scaleIn(const Fields& fields, std::string_view column) {
     throw RowFailure{std::string(column) + " must be percentile, scaled, standard, t or z: " + std::string(text)};
 }
 
-std::string IsoDate(std::chrono::year_month_day date) {
-    const auto padded = [](unsigned value, size_t width) {
-        const std::string digits = std::to_string(value);
-        return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
-    };
-    return padded(unsigned(int(date.year())), 4) + "-" + padded(unsigned(date.month()), 2) + "-" +
-           padded(unsigned(date.day()), 2);
-}
-
 // A computation's refusal as the row's reason: the window's message, or for a number
 // beyond what the windows' boxes can hold, which only a file reaches, the field it is in.
 template <class Field>
@@ -92,18 +83,18 @@ void addLabel(const std::optional<DescriptiveLabel>& label, LabelSystem labels, 
     if (labels != LabelSystem::None) shown.emplace_back(label ? label->text : "");
 }
 
-void score(const Fields& fields, bool withSampleSize, LabelSystem labels, std::vector<std::string>& shown) {
+void score(const Fields& fields, bool extended, LabelSystem labels, std::vector<std::string>& shown) {
     static const char* const kColumns[] = {"raw", "mean", "sd", "n"};  // by RawScoreField
     RawScoreEntry entry{numberIn(fields, "raw"), numberIn(fields, "mean"), numberIn(fields, "sd"), numberIn(fields, "n")};
     entry.decimals = decimalsIn(fields);
     entry.reverse = reverseIn(fields);
     // A row without a sample size has no t-test.
-    entry.useTTest = withSampleSize && !entry.sampleSize.empty();
+    entry.useTTest = extended && !entry.sampleSize.empty();
     entry.labels = labels;
     const RawScoreReport report = ScoreRawScore(entry);
     if (report.refusal) failOn(report.refusal, fields, kColumns[static_cast<int>(report.refusal->field)]);
     shown = {report.z, report.percentile};
-    if (withSampleSize) {
+    if (extended) {
         if (const auto& small = report.smallSample)
             shown.insert(shown.end(), {small->t, small->adjustedPercentile, small->intervalLow, small->intervalHigh, small->zcc,
                                        small->zccLow, small->zccHigh});
@@ -122,15 +113,27 @@ void convert(const Fields& fields, LabelSystem labels, std::vector<std::string>&
     addLabel(report.label, labels, shown);
 }
 
-void age(const Fields& fields, const Context& context, std::vector<std::string>& shown) {
+std::vector<std::string> yearsMonthsDays(const Age& age) {
+    return {std::to_string(age.years), std::to_string(age.months), std::to_string(age.days)};
+}
+
+void age(const Fields& fields, bool extended, const Context& context, std::vector<std::string>& shown) {
     if (fieldIn(fields, "birth").empty()) throw RowFailure{"Please enter a birth date."};
     // Today stands in for a test date left out.
     const std::string test = fieldIn(fields, "test").empty() ? IsoDate(context.today) : std::string(fieldIn(fields, "test"));
-    const AgeReport report = CalculateAge({std::string(fieldIn(fields, "birth")), test}, context.readDate);
+    const AgeReport report =
+        CalculateAge({std::string(fieldIn(fields, "birth")), test, std::string(fieldIn(fields, "gestation"))}, context.readDate);
     // Both dates are there, so every refusal has its message.
     if (!report.refusals.empty()) throw RowFailure{report.refusals.front().message};
-    const Age& years = *report.age;
-    shown = {std::to_string(years.years), std::to_string(years.months), std::to_string(years.days), report.ageText};
+    shown = yearsMonthsDays(*report.age);
+    shown.push_back(report.ageText);
+    if (!extended) return;
+    const std::optional<Correction>& correction = report.correction;
+    shown.push_back(correction && correction->dueDate ? IsoDate(*correction->dueDate) : "");
+    const std::vector<std::string> corrected = correction && correction->age ? yearsMonthsDays(*correction->age)
+                                                                              : std::vector<std::string>(3);
+    shown.insert(shown.end(), corrected.begin(), corrected.end());
+    shown.push_back(correction ? correction->text : "");
 }
 
 }  // namespace
@@ -144,40 +147,52 @@ std::vector<std::string> RequiredColumns(Command command) {
     return {};
 }
 
+const char* ExtendingColumn(Command command) {
+    switch (command) {
+        case Command::Score: return "n";
+        case Command::Age: return "gestation";
+        case Command::Convert: break;
+    }
+    return nullptr;
+}
+
 std::vector<std::string> OptionalColumns(Command command) {
     switch (command) {
         case Command::Score: return {"n", "reverse", "decimals"};
         case Command::Convert: return {"decimals"};
-        case Command::Age: return {"test"};
+        case Command::Age: return {"test", "gestation"};
     }
     return {};
 }
 
-std::vector<std::string> ResultColumns(Command command, bool withSampleSize, LabelSystem labels) {
+std::vector<std::string> ResultColumns(Command command, bool extended, LabelSystem labels) {
     std::vector<std::string> columns;
     switch (command) {
         case Command::Score:
             columns = {"z", "percentile"};
-            if (withSampleSize) columns.insert(columns.end(), {"t", "adjusted_percentile", "ci_low", "ci_high", "zcc", "zcc_low", "zcc_high"});
+            if (extended) columns.insert(columns.end(), {"t", "adjusted_percentile", "ci_low", "ci_high", "zcc", "zcc_low", "zcc_high"});
             break;
         case Command::Convert: columns = {"result"}; break;
-        case Command::Age: return {"years", "months", "days", "age"};
+        case Command::Age:
+            if (!extended) return {"years", "months", "days", "age"};
+            return {"years", "months", "days", "age", "due_date", "corrected_years", "corrected_months", "corrected_days",
+                    "corrected_age"};
     }
     if (labels != LabelSystem::None) columns.emplace_back("label");
     return columns;
 }
 
-void Compute(Command command, const Fields& fields, bool withSampleSize, const Context& context, Outcome& outcome) {
+void Compute(Command command, const Fields& fields, bool extended, const Context& context, Outcome& outcome) {
     outcome.results.clear();
     outcome.error.clear();
     try {
         switch (command) {
-            case Command::Score: return score(fields, withSampleSize, context.labels, outcome.results);
+            case Command::Score: return score(fields, extended, context.labels, outcome.results);
             case Command::Convert: return convert(fields, context.labels, outcome.results);
-            case Command::Age: return age(fields, context, outcome.results);
+            case Command::Age: return age(fields, extended, context, outcome.results);
         }
     } catch (const RowFailure& failure) {
-        outcome.results.assign(ResultColumns(command, withSampleSize, context.labels).size(), {});
+        outcome.results.assign(ResultColumns(command, extended, context.labels).size(), {});
         outcome.error = failure.reason;
     }
 }

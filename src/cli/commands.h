@@ -36,8 +36,11 @@ struct Outcome {
 // The columns a file must have, and the optional ones the command reads.
 std::vector<std::string> RequiredColumns(Command command);
 std::vector<std::string> OptionalColumns(Command command);
+// The optional column whose presence brings further results: a sample size (the t-test's) for
+// score, a gestation (the corrected age) for age; none for convert. A row may leave it empty.
+const char* ExtendingColumn(Command command);
 // The columns the command adds; score adds the t-test's only with a sample size column.
-std::vector<std::string> ResultColumns(Command command, bool withSampleSize, LabelSystem labels);
+std::vector<std::string> ResultColumns(Command command, bool extended, LabelSystem labels);
 
 // What a row is read with besides its fields: dates as the age window reads
 // them, and today, which stands in for an age's missing test date.
@@ -48,6 +51,6 @@ struct Context {
 };
 
 // Fills outcome, whose storage is reused from row to row.
-void Compute(Command command, const Fields& fields, bool withSampleSize, const Context& context, Outcome& outcome);
+void Compute(Command command, const Fields& fields, bool extended, const Context& context, Outcome& outcome);
 
 }  // namespace modVelmora::cli

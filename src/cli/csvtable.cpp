@@ -79,9 +79,9 @@ private:
         }
         for (const std::string& required : RequiredColumns(command_))
             if (!indexOf(required) && usageProblem.empty()) usageProblem = "the file has no column \"" + required + "\"";
-        withSampleSize_ = command_ == Command::Score && indexOf("n");
+        extended_ = ExtendingColumn(command_) && indexOf(ExtendingColumn(command_));
         std::vector<std::string> names = header_;
-        for (std::string& column : ResultColumns(command_, withSampleSize_, context_.labels)) names.push_back(std::move(column));
+        for (std::string& column : ResultColumns(command_, extended_, context_.labels)) names.push_back(std::move(column));
         names.emplace_back("error");
         writeRow(std::vector<std::string_view>(names.begin(), names.end()));
     }
@@ -92,7 +92,7 @@ private:
         for (const auto& [name, index] : columns_)
             fields_.byColumn.emplace_back(name, size_t(index) < spans_.size() ? fieldAt(size_t(index)) : std::string_view());
         Outcome& outcome = outcome_;
-        Compute(command_, fields_, withSampleSize_, context_, outcome);
+        Compute(command_, fields_, extended_, context_, outcome);
         if (spans_.size() > header_.size() && outcome.error.empty()) {
             outcome.results.assign(outcome.results.size(), {});
             outcome.error = "the row has more fields than the header";
@@ -126,7 +126,7 @@ private:
     const CsvStreams& streams_;
     std::vector<std::string> header_;
     std::vector<std::pair<std::string, int>> columns_;  // the command's columns in the file
-    bool withSampleSize_ = false;
+    bool extended_ = false;
     std::string arena_;
     std::vector<std::pair<size_t, size_t>> spans_;
     std::vector<std::string_view> row_;

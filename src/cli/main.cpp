@@ -60,12 +60,12 @@ int runOne(Command command, const Options& options) {
     const std::vector<std::string> required = RequiredColumns(command);
     for (const std::string& column : required)
         if (!fields.count(column)) return usage("missing " + std::string(column == required[0] ? "" : "--") + column);
-    const bool withSampleSize = fields.count("n") != 0;
+    const bool extended = ExtendingColumn(command) && fields.count(ExtendingColumn(command));
     Fields given;
     for (const auto& [column, text] : fields) given.byColumn.emplace_back(column, text);
     const Context context = desktopContext(options);
     Outcome outcome;
-    Compute(command, given, withSampleSize, context, outcome);
+    Compute(command, given, extended, context, outcome);
     if (!outcome.error.empty()) {
         std::fprintf(stderr, "velmora-cli: %s\n", outcome.error.c_str());
         return kFailed;
@@ -74,8 +74,9 @@ int runOne(Command command, const Options& options) {
     std::vector<std::pair<const char*, std::string>> lines;
     if (command == Command::Convert) lines = {{"", r[0]}};
     if (command == Command::Age) lines = {{"years", r[0]}, {"months", r[1]}, {"days", r[2]}, {"age", r[3]}};
+    if (command == Command::Age && extended) lines.insert(lines.end(), {{"due date", r[4]}, {"corrected age", r[8]}});
     if (command == Command::Score) lines = {{"z-score", r[0]}, {"percentile", r[1]}};
-    if (command == Command::Score && withSampleSize)
+    if (command == Command::Score && extended)
         lines.insert(lines.end(), {{"t", r[2]}, {"adjusted percentile", r[3]}, {"95% CI", r[4] + " to " + r[5]},
                                    {"z-CC", r[6] + " (95% CI " + r[7] + " to " + r[8] + ")"}});
     if (command != Command::Age && context.labels != modVelmora::LabelSystem::None) lines.emplace_back("label", r.back());
@@ -126,7 +127,8 @@ int main(int argc, char* argv[]) {
     CLI::App* age = commands[Command::Age] = app.add_subcommand("age", "The age in years, months and days at the test date (today when left out).");
     age->add_option("BIRTH", options.named["birth"], "the birth date, in a form the age window reads or ISO 8601")->type_name("DATE");
     age->add_option("TEST", options.named["test"], "the test date (default today)")->type_name("DATE");
-    csvOption(age, "birth and optional test");
+    named(age, "gestation", "W[+D]", "gestation at birth in weeks or weeks+days (30+2): the age corrected for prematurity");
+    csvOption(age, "birth and optional test, gestation");
 
     if (argc > 1 && argv[1][0] != '-' && std::none_of(commands.begin(), commands.end(), [&](const auto& command) { return command.second->get_name() == argv[1]; }))
         return usage(std::string("unknown command ") + argv[1]);

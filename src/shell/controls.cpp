@@ -61,6 +61,13 @@ QLabel* ResultLabel(QWidget* parent) {
     return label;
 }
 
+void FitText(QLabel* label, QFont largest) {
+    const int room = label->contentsRect().width() - 4;
+    while (largest.pointSizeF() > 8 && QFontMetrics(largest).horizontalAdvance(label->text()) > room)
+        largest.setPointSizeF(largest.pointSizeF() - 0.5);
+    label->setFont(largest);
+}
+
 QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, int captionTop, int captionWidth,
                  int captionHeight, double points) {
     auto* banner = Place(new QFrame(parent), "Shape1", 105, 105, 4215, 435);

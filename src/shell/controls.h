@@ -36,6 +36,9 @@ QLabel* CaptionLabel(QWidget* parent, const QString& text, const QFont& font);
 QLineEdit* EntryBox(QWidget* parent, int maxLength, const QFont& font, Qt::Alignment alignment = Qt::AlignLeft);
 // A light yellow, bordered, centred result label in bold 12 pt.
 QLabel* ResultLabel(QWidget* parent);
+// Shows the label's text in the largest font up to `largest` that lets it show whole, so a
+// long note or translation is written smaller rather than cut.
+void FitText(QLabel* label, QFont largest);
 // The blue title banner (Shape1) with its white caption (Label2).
 QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, int captionTop, int captionWidth,
                  int captionHeight, double points);

@@ -70,8 +70,9 @@ QString parsed(const QString& text, bool dayFirst = false, const char* language 
 
 }  // namespace
 
-// Two typed dates through the computation: the age, or each refusal as "field: message" ("beep", "focus").
-struct CalculationRow { const char* name; const char* birth; const char* test; const char* seen; };
+// Two typed dates and a gestation through the computation: the age and the corrected age, or each
+// refusal as "field: message" ("beep", "focus").
+struct CalculationRow { const char* name; const char* birth; const char* test; const char* seen; const char* gestation = ""; };
 Q_DECLARE_METATYPE(CalculationRow)
 
 const CalculationRow kCalculationRows[] = {
@@ -80,6 +81,18 @@ const CalculationRow kCalculationRows[] = {
     {"a bad birth date", "abc", "2018-01-14", "birth: Invalid Date"},
     {"both bad, birth first", "abc", "Feb 30, 2000", "birth: Invalid Date | test: Invalid Date"},
     {"a test date a day early", "May 10, 2010", "May 9, 2010", "birth: The test date cannot be less than the birth date."},
+    {"corrected from the due date", "2024-01-10", "2024-09-15", "0 - 8 - 5 | 2024-03-18 | 0 - 5 - 27", "30+2"},
+    {"36+6 is preterm", "2024-01-10", "2024-09-15", "0 - 8 - 5 | 2024-02-01 | 0 - 7 - 14", "36+6"},
+    {"37+0 is born at term", "2024-01-10", "2024-09-15", "0 - 8 - 5 | not corrected (born at term)", "37+0"},
+    {"44+6 is the latest", "2024-01-10", "2024-09-15", "0 - 8 - 5 | not corrected (born at term)", " 44 + 6 "},
+    {"22 weeks, the earliest", "2024-01-10", "2024-09-15", "0 - 8 - 5 | 2024-05-15 | 0 - 4 - 0", "22"},
+    {"a test date before the due date", "2024-01-10", "2024-03-17", "0 - 2 - 7 | 2024-03-18 | before the due date", "30+2"},
+    {"on the due date", "2024-01-10", "2024-03-18", "0 - 2 - 8 | 2024-03-18 | 0 - 0 - 0", "30+2"},
+    {"a leap day birth, a due date on a month's end", "2024-02-29", "2024-06-30", "0 - 4 - 1 | 2024-03-31 | 0 - 2 - 29", "35+4"},
+    {"21+6 is too early", "2024-01-10", "2024-09-15", "gestation: Please enter the gestation as weeks or weeks+days, for example 30+2.", "21+6"},
+    {"30+7 has too many days", "2024-01-10", "2024-09-15", "gestation: Please enter the gestation as weeks or weeks+days, for example 30+2.", "30+7"},
+    {"letters", "2024-01-10", "2024-09-15", "gestation: Please enter the gestation as weeks or weeks+days, for example 30+2.", "abc"},
+    {"a decimal week", "2024-01-10", "2024-09-15", "gestation: Please enter the gestation as weeks or weeks+days, for example 30+2.", "30.5"},
 };
 
 const QString kInvalid = "!Invalid Date";
@@ -87,6 +100,7 @@ constexpr Module AgeWin = Module::AgeCalculator;
 const QString kBirth = "[txtBirthdate=17 sep 98]";
 const QString kTestCalendar = "[cmdShowTestDateCalendar]";
 const QString kClosed = "shown:frmCalendar=0";
+const QString kPreterm = "[txtBirthdate=2024-01-10][txtTestDate=2024-09-15][txtGestation=";
 
 // The age window and its calendar pop-up as a user works them, with today Jan 14, 2018.
 const Scenario kWindowRows[] = {
@@ -104,6 +118,13 @@ const Scenario kWindowRows[] = {
      {"messages=!The test date cannot be less than the birth date.", "lblAge=", "focus=txtBirthdate", "txtTestDate={date:2010-05-09}"}},
     {"Esc clears, the stored birth date stays for the calendar", AgeWin, {}, kBirth + "\r\x1b[cmdShowBirthDateCalendar]\r",
      {"lblAge=", "txtBirthdate={date:1998-09-17}", "txtTestDate="}},
+    // The age corrected for prematurity.
+    {"the corrected age, its due date in the tooltip", AgeWin, {}, kPreterm + "30+2]\r",
+     {"lblAge=0 - 8 - 5", "lblCorrectedAge=0 - 5 - 27", "tip:lblCorrectedAge=Test manuals usually correct for prematurity until the age "
+      "of 24 months (some until 36). Due date: {date:2024-03-18}."}},
+    {"a bad gestation", AgeWin, {}, kPreterm + "30+7]\r",
+     {"messages=!Please enter the gestation as weeks or weeks+days, for example 30+2.", "focus=txtGestation", "txtGestation=30+7", "lblCorrectedAge="}},
+    {"Esc clears the gestation too", AgeWin, {}, kPreterm + "37]\r\x1b", {"txtGestation=", "lblCorrectedAge=", "lblAge="}},
     // Opening a menu is not leaving the box; File > Exit works from the keyboard.
     {"Alt and back", AgeWin, {}, "abc{Alt}\x1b", {"messages=", "txtBirthdate=abc", "focus=txtBirthdate"}},
     {"F10 and back", AgeWin, {}, "17 sep 98{F10}\x1b\x1b", {"messages=", "txtBirthdate=17 sep 98", "focus=txtBirthdate"}},
@@ -156,12 +177,18 @@ private slots:
     void calculation() {
         QFETCH(CalculationRow, row);
         static const DateConventions english = DateConventions::English();
-        const AgeReport report = CalculateAge({row.birth, row.test}, [](std::string_view text) { return ParseDate(text, english); });
+        const AgeReport report =
+            CalculateAge({row.birth, row.test, row.gestation}, [](std::string_view text) { return ParseDate(text, english); });
         QStringList seen;
         for (const auto& refusal : report.refusals)
-            seen << QString(refusal.field == AgeField::BirthDate ? "birth: " : "test: ") +
+            seen << QString(refusal.field == AgeField::BirthDate ? "birth: " : refusal.field == AgeField::TestDate ? "test: " : "gestation: ") +
                         (refusal.message ? refusal.message : refusal.notice == Notice::Beep ? "beep" : "focus");
-        QCOMPARE(report.age ? QString::fromStdString(report.ageText) : seen.join(" | "), QString(row.seen));
+        if (report.age) seen << QString::fromStdString(report.ageText);
+        if (const auto& correction = report.correction) {
+            if (correction->dueDate) seen << QString::fromStdString(IsoDate(*correction->dueDate));
+            seen << QString::fromStdString(correction->text);
+        }
+        QCOMPARE(seen.join(" | "), QString(row.seen));
     }
 
     void datesAreReadInTheirForms_data() { AddRows(kDateRows); }

@@ -34,6 +34,10 @@ const CliRow kRows[] = {
     {"conversions from a file", {"convert", "--csv"}, Fixture("conversions.csv"), Fixture("conversions.expected.csv"),
      Fixture("conversions.expected.txt"), 1},
     {"ages from a file", {"age", "--csv"}, Fixture("ages.csv"), Fixture("ages.expected.csv"), Fixture("ages.expected.txt"), 1},
+    {"ages corrected for prematurity", {"age", "--csv"}, Fixture("preterm.csv"), Fixture("preterm.expected.csv"), Fixture("preterm.expected.txt"), 1},
+    {"one corrected age", {"age", "2024-01-10", "2024-09-15", "--gestation", "30+2"}, "",
+     "years                0\nmonths               8\ndays                 5\nage                  0 - 8 - 5\n"
+     "due date             2024-03-18\ncorrected age        0 - 5 - 27\n", "", 0},
     {"labels at the band edges from every scale", {"convert", "--csv"}, Fixture("labels.csv"), Fixture("labels.aacn.csv"), "", 0},
     {"and in the Wechsler system", {"convert", "--csv", "-", "--labels", "wechsler"}, Fixture("labels.csv"), Fixture("labels.wechsler.csv"), "", 0},
 };

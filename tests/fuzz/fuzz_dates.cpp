@@ -1,9 +1,11 @@
-// Any text read as a date in English, German, French or Spanish: a reading is always a real calendar date.
+// Any text read as a date in English, German, French or Spanish: a reading is always a real calendar
+// date; and as a gestation at birth: a reading always lies within 22+0 and 44+6 weeks.
 #include <QLocale>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "age/agecalculation.h"
 #include "age/datetext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -21,5 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto date = modVelmora::ParseDate(text, *conventions);
         if (date && (!date->ok() || int(date->year()) < 1000 || int(date->year()) > 9999)) std::abort();
     }
+    const auto gestation = modVelmora::ReadGestation(text);
+    if (gestation && (gestation->weeks < 22 || gestation->weeks > 44 || gestation->days < 0 || gestation->days > 6)) std::abort();
     return 0;
 }

@@ -58,6 +58,8 @@ const QStringList kLongest = {"UseTTest=1", "Number of Decimals=4"};
 const Scenario kFilledWindows[] = {
     {"raw score", Raw, kLongest, "115\r100\r15\r10\r", {"lblZscore", "lblAnswer", "lblTScore", "lblAdjustedPercentile"}},
     {"score converter", Conv, kLongest, "", {"lblAnswer"}}, {"age calculator", AgeWin, kLongest, "17 sep 98\t", {"lblAge"}},
+    {"born at term", AgeWin, {}, "[txtBirthdate=2024-01-10][txtGestation=37]\r", {"lblAge", "lblCorrectedAge"}},
+    {"before the due date", AgeWin, {}, "[txtBirthdate=2017-12-20][txtGestation=24]\r", {"lblCorrectedAge"}},
     {"the longest scale names", Conv, {"Convert From=2", "Convert To=1"}, "", {"lblAnswer"}},
     {"the calculator's longest message", Calc, {}, "1/0\r", {"Readout"}},
     {"the lowest label", Conv, {}, "-3\r", {"lblAnswer"}}, {"the highest", Raw, {}, "700\r100\r15\r", {"lblAnswer"}},

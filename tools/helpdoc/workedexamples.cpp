@@ -85,12 +85,15 @@ std::string fill(const std::vector<std::string>& w, const std::string& version) 
         if (report.refusal || !report.label) throw UnknownPlaceholder("no label for " + w[2]);
         return what == "label" ? report.label->text : report.answer;
     }
-    if (what == "age") {
-        needs(2);
+    if (what == "age" || what == "corrected" || what == "due") {
+        needs(what == "age" ? 2 : 3);
         static const DateConventions english = DateConventions::English();
-        const AgeReport report = CalculateAge({w[1], w[2]}, [](std::string_view text) { return ParseDate(text, english); });
-        if (!report.age) throw UnknownPlaceholder("refused dates " + w[1] + " " + w[2]);
-        return report.ageText;
+        const AgeReport report =
+            CalculateAge({w[1], w[2], w.size() > 3 ? w[3] : ""}, [](std::string_view text) { return ParseDate(text, english); });
+        if (!report.age || (what != "age" && !report.correction)) throw UnknownPlaceholder("refused " + what + " " + w[1]);
+        if (what == "age") return report.ageText;
+        if (what == "corrected") return report.correction->text;
+        return IsoDate(report.correction->dueDate.value());
     }
     if (what == "calc") {
         needs(1);

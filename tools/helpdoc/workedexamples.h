@@ -14,6 +14,7 @@
 //   {{convert FROM TO ENTRY DECIMALS}}            the score converter (percentile, scaled, standard, T, z)
 //   {{label SCALE ENTRY SYSTEM}}                  the descriptive label (aacn, wechsler); standard: its standard score
 //   {{age BIRTH TEST}}                            the age calculator (ISO dates)
+//   {{corrected BIRTH TEST WEEKS+DAYS}}           the age corrected for prematurity; due: the due date, ISO
 //   {{calc KEYS}}                                 the calculator's display after the keys
 //   {{version}}                                   the program's version
 
