@@ -197,6 +197,10 @@
         <source>&amp;Descriptive Labels</source>
         <translation>&amp;Beschreibende Kategorien</translation>
     </message>
+    <message>
+        <source>The manual could not be opened: no program for PDF documents was found. It is at %1</source>
+        <translation>Das Handbuch konnte nicht geöffnet werden: Es wurde kein Programm für PDF-Dokumente gefunden. Es liegt unter %1</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::Platform</name>
@@ -539,6 +543,10 @@
     <message>
         <source>Set number of decimal places in percentile and adjusted percentile</source>
         <translation>Anzahl der Nachkommastellen für den Prozentrang und den PR (t-Test) festlegen</translation>
+    </message>
+    <message>
+        <source>95% interval estimate of the percentage of the population above this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
+        <translation>95%-Intervallschätzung des Prozentsatzes der Population, der über diesem Wert liegt (Crawford und Garthwaite, 2002). z-CC %1, 95%-KI %2 bis %3.</translation>
     </message>
 </context>
 <context>

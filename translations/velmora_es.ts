@@ -197,6 +197,10 @@
         <source>&amp;Descriptive Labels</source>
         <translation>&amp;Categorías descriptivas</translation>
     </message>
+    <message>
+        <source>The manual could not be opened: no program for PDF documents was found. It is at %1</source>
+        <translation>No se ha podido abrir el manual: no se ha encontrado ningún programa para documentos PDF. Se encuentra en %1</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::Platform</name>
@@ -539,6 +543,10 @@
     <message>
         <source>Set number of decimal places in percentile and adjusted percentile</source>
         <translation>Establecer el número de decimales del percentil y del percentil ajustado</translation>
+    </message>
+    <message>
+        <source>95% interval estimate of the percentage of the population above this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
+        <translation>Estimación por intervalo al 95 % del porcentaje de la población que queda por encima de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95 %: de %2 a %3.</translation>
     </message>
 </context>
 <context>

@@ -197,6 +197,10 @@
         <source>&amp;Descriptive Labels</source>
         <translation>&amp;Étiquettes descriptives</translation>
     </message>
+    <message>
+        <source>The manual could not be opened: no program for PDF documents was found. It is at %1</source>
+        <translation>Le manuel n&apos;a pas pu être ouvert&#xa0;: aucun programme pour les documents PDF n&apos;a été trouvé. Il se trouve ici&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::Platform</name>
@@ -539,6 +543,10 @@
     <message>
         <source>Set number of decimal places in percentile and adjusted percentile</source>
         <translation>Définir le nombre de décimales du rang centile et du rang centile ajusté</translation>
+    </message>
+    <message>
+        <source>95% interval estimate of the percentage of the population above this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
+        <translation>Estimation par intervalle à 95&#xa0;% du pourcentage de la population situé au-dessus de cette note (Crawford et Garthwaite, 2002). z-CC %1, IC à 95&#xa0;%&#xa0;: de %2 à %3.</translation>
     </message>
 </context>
 <context>

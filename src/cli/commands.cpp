@@ -31,19 +31,23 @@ bool sameWord(std::string_view text, std::string_view word) {
 
 std::string_view fieldIn(const Fields& fields, std::string_view column) { return trimmed(fields(column).value_or("")); }
 
-// Read strictly: the whole field is an optional minus, digits and at most one point, never "12abc"
-// or "1,5". An empty field is left to the computation, whose message it gets.
-std::string numberIn(const Fields& fields, std::string_view column) {
+// Read strictly: the whole field is an optional minus, digits and at most one decimal point (the
+// file's: "." or, with --decimal-comma, ","), never "12abc". An empty field is left to the
+// computation, whose message it gets. Given to the computation with ".".
+std::string numberIn(const Fields& fields, std::string_view column, const Context& context) {
+    const char point = context.decimalComma ? ',' : '.';
     const std::string_view text = fieldIn(fields, column);
     const std::string_view digits = text.substr(!text.empty() && text[0] == '-' ? 1 : 0);
     int points = 0, digitCount = 0;
     for (const char c : digits) {
-        points += c == '.';
+        points += c == point;
         digitCount += c >= '0' && c <= '9';
     }
     if (!text.empty() && (points > 1 || digitCount == 0 || points + digitCount != int(digits.size())))
         throw RowFailure{std::string(column) + " is not a number: " + std::string(text)};
-    return std::string(text);
+    std::string number(text);
+    std::replace(number.begin(), number.end(), point, '.');
+    return number;
 }
 
 unsigned decimalsIn(const Fields& fields) {
@@ -83,9 +87,11 @@ void addLabel(const std::optional<DescriptiveLabel>& label, LabelSystem labels, 
     if (labels != LabelSystem::None) shown.emplace_back(label ? label->text : "");
 }
 
-void score(const Fields& fields, bool extended, LabelSystem labels, std::vector<std::string>& shown) {
+void score(const Fields& fields, bool extended, const Context& context, std::vector<std::string>& shown) {
     static const char* const kColumns[] = {"raw", "mean", "sd", "n"};  // by RawScoreField
-    RawScoreEntry entry{numberIn(fields, "raw"), numberIn(fields, "mean"), numberIn(fields, "sd"), numberIn(fields, "n")};
+    const LabelSystem labels = context.labels;
+    RawScoreEntry entry{numberIn(fields, "raw", context), numberIn(fields, "mean", context), numberIn(fields, "sd", context),
+                        numberIn(fields, "n", context)};
     entry.decimals = decimalsIn(fields);
     entry.reverse = reverseIn(fields);
     // A row without a sample size has no t-test.
@@ -103,9 +109,10 @@ void score(const Fields& fields, bool extended, LabelSystem labels, std::vector<
     addLabel(report.label, labels, shown);
 }
 
-void convert(const Fields& fields, LabelSystem labels, std::vector<std::string>& shown) {
+void convert(const Fields& fields, const Context& context, std::vector<std::string>& shown) {
+    const LabelSystem labels = context.labels;
     const ScoreScale from = scaleIn(fields, "from"), to = scaleIn(fields, "to");
-    const std::string value = numberIn(fields, "value");
+    const std::string value = numberIn(fields, "value", context);
     if (value.empty()) throw RowFailure{"value is empty"};
     const ConversionReport report = ConvertScore({value, from, to, decimalsIn(fields), labels});
     failOn(report.refusal, fields, "value");
@@ -187,8 +194,8 @@ void Compute(Command command, const Fields& fields, bool extended, const Context
     outcome.error.clear();
     try {
         switch (command) {
-            case Command::Score: return score(fields, extended, context.labels, outcome.results);
-            case Command::Convert: return convert(fields, context.labels, outcome.results);
+            case Command::Score: return score(fields, extended, context, outcome.results);
+            case Command::Convert: return convert(fields, context, outcome.results);
             case Command::Age: return age(fields, extended, context, outcome.results);
         }
     } catch (const RowFailure& failure) {

@@ -48,6 +48,7 @@ struct Context {
     std::function<std::optional<std::chrono::year_month_day>(std::string_view text)> readDate;
     std::chrono::year_month_day today;
     LabelSystem labels = LabelSystem::Aacn;  // the descriptive labels added to scores
+    bool decimalComma = false;               // numbers read (and written) with "," for the point
 };
 
 // Fills outcome, whose storage is reused from row to row.

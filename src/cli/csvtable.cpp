@@ -13,8 +13,8 @@ namespace {
 
 constexpr int kRowNotBegun = 0;  // libcsv's parser state between records
 
-void appendField(std::string& out, std::string_view field) {
-    if (std::none_of(field.begin(), field.end(), [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; })) {
+void appendField(std::string& out, std::string_view field, char delimiter) {
+    if (std::none_of(field.begin(), field.end(), [&](char c) { return c == delimiter || c == '"' || c == '\r' || c == '\n'; })) {
         out += field;
         return;
     }
@@ -36,8 +36,9 @@ std::string columnName(std::string_view field) {
 // The parse in progress: libcsv hands over fields and row ends; this turns them into output rows.
 class Table {
 public:
-    Table(Command command, const Context& context, const CsvStreams& streams)
-        : command_(command), context_(context), streams_(streams) {}
+    Table(Command command, const Context& context, const CsvStreams& streams, const CsvFormat& format, const Fields& defaults)
+        : command_(command), context_(context), streams_(streams), format_(format), defaults_(defaults),
+          outputDelimiter_(format.tabbedOutput ? '\t' : format.delimiter) {}
 
     // The record's fields are kept end to end in one buffer, reused from row to row.
     void field(std::string_view text) {
@@ -77,9 +78,16 @@ private:
                 break;
             }
         }
-        for (const std::string& required : RequiredColumns(command_))
-            if (!indexOf(required) && usageProblem.empty()) usageProblem = "the file has no column \"" + required + "\"";
-        extended_ = ExtendingColumn(command_) && indexOf(ExtendingColumn(command_));
+        for (const std::string& required : RequiredColumns(command_)) {
+            if (indexOf(required) || defaults_(required) || !usageProblem.empty()) continue;
+            // A spreadsheet that separates with semicolons gives one column named "value;from;to".
+            const bool semicolons = format_.delimiter != ';' && header_.size() == 1 && header_[0].find(';') != std::string::npos;
+            usageProblem = semicolons ? "the header has semicolons between its columns: give --delimiter ';' (and --decimal-comma "
+                                        "for numbers written with a comma)"
+                                      : "the file has no column \"" + required + "\"";
+        }
+        const char* extending = ExtendingColumn(command_);
+        extended_ = extending && (indexOf(extending) || defaults_(extending));
         std::vector<std::string> names = header_;
         for (std::string& column : ResultColumns(command_, extended_, context_.labels)) names.push_back(std::move(column));
         names.emplace_back("error");
@@ -91,8 +99,13 @@ private:
         fields_.byColumn.clear();
         for (const auto& [name, index] : columns_)
             fields_.byColumn.emplace_back(name, size_t(index) < spans_.size() ? fieldAt(size_t(index)) : std::string_view());
+        for (const auto& [name, text] : defaults_.byColumn)
+            if (!indexOf(name)) fields_.byColumn.emplace_back(name, text);
         Outcome& outcome = outcome_;
         Compute(command_, fields_, extended_, context_, outcome);
+        // Results go out in the file's own convention for decimals.
+        if (context_.decimalComma)
+            for (std::string& result : outcome.results) std::replace(result.begin(), result.end(), '.', ',');
         if (spans_.size() > header_.size() && outcome.error.empty()) {
             outcome.results.assign(outcome.results.size(), {});
             outcome.error = "the row has more fields than the header";
@@ -115,8 +128,8 @@ private:
 
     void writeRow(const std::vector<std::string_view>& fields) {
         for (size_t i = 0; i < fields.size(); ++i) {
-            if (i > 0) out_ += ',';
-            appendField(out_, fields[i]);
+            if (i > 0) out_ += outputDelimiter_;
+            appendField(out_, fields[i], outputDelimiter_);
         }
         out_ += '\n';
     }
@@ -124,6 +137,9 @@ private:
     const Command command_;
     const Context& context_;
     const CsvStreams& streams_;
+    const CsvFormat& format_;
+    const Fields& defaults_;
+    const char outputDelimiter_;
     std::vector<std::string> header_;
     std::vector<std::pair<std::string, int>> columns_;  // the command's columns in the file
     bool extended_ = false;
@@ -144,12 +160,14 @@ int noBlanks(unsigned char) { return 0; }
 
 }  // namespace
 
-CsvCounts RunCsv(Command command, const Context& context, const CsvStreams& streams) {
-    Table table(command, context, streams);
+CsvCounts RunCsv(Command command, const Context& context, const CsvStreams& streams, const CsvFormat& format,
+                 const Fields& defaults) {
+    Table table(command, context, streams, format, defaults);
     csv_parser parser;
     csv_init(&parser, 0);
     const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv_free);
     csv_set_space_func(&parser, noBlanks);
+    csv_set_delim(&parser, static_cast<unsigned char>(format.delimiter));
 
     // Fed a line at a time, so that each record's first line is known for its report.
     std::vector<char> buffer(1 << 16);

@@ -8,7 +8,8 @@
 
 // A whole CSV file through one command: every input row gives exactly one
 // output row, the input's fields unchanged, then the command's result
-// columns and "error". Fields are read and written as RFC 4180 has them.
+// columns and "error". Fields are read and written as RFC 4180 has them,
+// with the delimiter given.
 
 namespace modVelmora::cli {
 
@@ -28,6 +29,14 @@ struct CsvStreams {
     std::function<void(std::string_view line)> report;                // "line 3: reason" for a failed row
 };
 
-CsvCounts RunCsv(Command command, const Context& context, const CsvStreams& streams);
+struct CsvFormat {
+    char delimiter = ',';     // of the file read, and of the rows written unless tabbed
+    bool tabbedOutput = false; // rows written with tabs, for pasting into a table
+};
+
+// defaults gives the value of a column the file does not have (the command line's options);
+// a column in the file wins, even where a row leaves it empty.
+CsvCounts RunCsv(Command command, const Context& context, const CsvStreams& streams, const CsvFormat& format = {},
+                 const Fields& defaults = {});
 
 }  // namespace modVelmora::cli

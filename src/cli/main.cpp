@@ -26,11 +26,22 @@ struct Options {
     bool reverse = false;
     std::string csv;
     std::string labels = "aacn";
+    std::string delimiter = ",";
+    bool decimalComma = false;
+    bool tsv = false;
 };
 
 Context desktopContext(const Options& options) {
     return {modVelmora::ReadYearMonthDay, modVelmora::ToYearMonthDay(QDate::currentDate()),
-            modVelmora::LabelSystemNamed(options.labels).value_or(modVelmora::LabelSystem::Aacn)};
+            modVelmora::LabelSystemNamed(options.labels).value_or(modVelmora::LabelSystem::Aacn), options.decimalComma};
+}
+
+// The options given, by column: the values of the columns a file does not have.
+Fields givenFields(const Options& options) {
+    Fields given;
+    for (const auto& [column, text] : options.named) given.byColumn.emplace_back(column, text);
+    if (options.reverse) given.byColumn.emplace_back("reverse", "1");
+    return given;
 }
 
 int usage(const std::string& problem) {
@@ -47,7 +58,8 @@ int runCsv(Command command, const Options& options) {
                              [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); },
                              [](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); }};
     try {
-        return RunCsv(command, desktopContext(options), streams).failed ? kFailed : 0;
+        const CsvFormat format{options.delimiter == "\\t" ? '\t' : options.delimiter[0], options.tsv};
+        return RunCsv(command, desktopContext(options), streams, format, givenFields(options)).failed ? kFailed : 0;
     } catch (const UsageError& error) {
         return usage(error.what());
     }
@@ -55,14 +67,11 @@ int runCsv(Command command, const Options& options) {
 
 // One value: a line for each result, its name aligned before it.
 int runOne(Command command, const Options& options) {
-    std::map<std::string, std::string> fields = options.named;
-    if (options.reverse) fields["reverse"] = "1";
+    const Fields given = givenFields(options);
     const std::vector<std::string> required = RequiredColumns(command);
     for (const std::string& column : required)
-        if (!fields.count(column)) return usage("missing " + std::string(column == required[0] ? "" : "--") + column);
-    const bool extended = ExtendingColumn(command) && fields.count(ExtendingColumn(command));
-    Fields given;
-    for (const auto& [column, text] : fields) given.byColumn.emplace_back(column, text);
+        if (!given(column)) return usage("missing " + std::string(column == required[0] ? "" : "--") + column);
+    const bool extended = ExtendingColumn(command) && given(ExtendingColumn(command));
     const Context context = desktopContext(options);
     Outcome outcome;
     Compute(command, given, extended, context, outcome);
@@ -77,7 +86,8 @@ int runOne(Command command, const Options& options) {
     if (command == Command::Age && extended) lines.insert(lines.end(), {{"due date", r[4]}, {"corrected age", r[8]}});
     if (command == Command::Score) lines = {{"z-score", r[0]}, {"percentile", r[1]}};
     if (command == Command::Score && extended)
-        lines.insert(lines.end(), {{"t", r[2]}, {"adjusted percentile", r[3]}, {"95% CI", r[4] + " to " + r[5]},
+        lines.insert(lines.end(), {{"t", r[2]}, {"adjusted percentile", r[3]},
+                                   {"95% CI", r[4] + " to " + r[5] + (options.reverse ? " (% above the score)" : " (% below the score)")},
                                    {"z-CC", r[6] + " (95% CI " + r[7] + " to " + r[8] + ")"}});
     if (command != Command::Age && context.labels != modVelmora::LabelSystem::None) lines.emplace_back("label", r.back());
     for (const auto& [name, value] : lines) std::printf(*name ? "%-21s%s\n" : "%s%s\n", name, value.c_str());
@@ -93,16 +103,28 @@ int main(int argc, char* argv[]) {
     Options options;
     std::map<Command, CLI::App*> commands;
     const auto csvOption = [&](CLI::App* command, const char* columns) {
-        command->add_option("--csv", options.csv, std::string("read rows from a CSV FILE with a header (- or nothing for standard input); columns ") + columns)
+        command->add_option("--csv", options.csv, std::string("read rows from a CSV FILE with a header (- or nothing for standard input); columns ") + columns +
+                                                      "; an option given serves as the value of a column the file does not have")
             ->expected(0, 1)
             ->type_name("FILE");
+        command->add_option("--delimiter", options.delimiter, "the character between the fields of the file, and of the rows written: , (the default), ; or \\t")
+            ->check(CLI::IsMember({",", ";", "\\t"}))
+            ->type_name("CHAR");
+        command->add_flag("--decimal-comma", options.decimalComma, "numbers in the file, read and written, have a decimal comma (1,5)");
+        command->add_flag("--tsv", options.tsv, "write the rows with tabs between the fields, for pasting into a table");
+    };
+    // Arguments that give one value; a file gives its own.
+    std::map<CLI::App*, std::vector<std::string>> positionals;
+    const auto positional = [&](CLI::App* command, const char* name, const char* column, const char* type, const char* help) {
+        command->add_option(name, options.named[column], help)->type_name(type);
+        positionals[command].push_back(name);
     };
     const auto named = [&](CLI::App* command, const char* name, const char* type, const char* help) {
         command->add_option(std::string("--") + name, options.named[name], help)->type_name(type);
     };
 
     CLI::App* score = commands[Command::Score] = app.add_subcommand("score", "A raw score against the norms: z-score and percentile; with --n also t, the adjusted percentile, its 95% interval and z-CC.");
-    score->add_option("RAW", options.named["raw"], "the raw score")->type_name("NUMBER");
+    positional(score, "RAW", "raw", "NUMBER", "the raw score");
     named(score, "mean", "M", "mean of the normative sample");
     named(score, "sd", "S", "standard deviation of the normative sample");
     named(score, "n", "N", "size of the normative sample, for the t-test of a small sample");
@@ -117,7 +139,7 @@ int main(int argc, char* argv[]) {
     csvOption(score, "raw,mean,sd and optional n,reverse,decimals");
 
     CLI::App* convert = commands[Command::Convert] = app.add_subcommand("convert", "A score from one scale to another: percentile, scaled, standard, t or z.");
-    convert->add_option("VALUE", options.named["value"], "the score to convert")->type_name("NUMBER");
+    positional(convert, "VALUE", "value", "NUMBER", "the score to convert");
     named(convert, "from", "SCALE", "the scale of VALUE: percentile, scaled, standard, t or z");
     named(convert, "to", "SCALE", "the scale wanted: percentile, scaled, standard, t or z");
     named(convert, "decimals", "D", "decimal places of a percentile or z-score, 0 to 4 (default 1; a z-score shows at least 2)");
@@ -125,8 +147,8 @@ int main(int argc, char* argv[]) {
     csvOption(convert, "value,from,to and optional decimals");
 
     CLI::App* age = commands[Command::Age] = app.add_subcommand("age", "The age in years, months and days at the test date (today when left out).");
-    age->add_option("BIRTH", options.named["birth"], "the birth date, in a form the age window reads or ISO 8601")->type_name("DATE");
-    age->add_option("TEST", options.named["test"], "the test date (default today)")->type_name("DATE");
+    positional(age, "BIRTH", "birth", "DATE", "the birth date, in a form the age window reads or ISO 8601");
+    positional(age, "TEST", "test", "DATE", "the test date (default today)");
     named(age, "gestation", "W[+D]", "gestation at birth in weeks or weeks+days (30+2): the age corrected for prematurity");
     csvOption(age, "birth and optional test, gestation");
 
@@ -146,8 +168,8 @@ int main(int argc, char* argv[]) {
     for (const auto& [command, subcommand] : commands) {
         if (!subcommand->parsed()) continue;
         if (subcommand->count("--csv") == 0) return runOne(command, options);
-        if (!options.named.empty() || options.reverse)
-            return usage("--csv takes every value from the file");
+        for (const std::string& name : positionals[subcommand])
+            if (subcommand->count(name)) return usage("--csv takes " + name + " from the file");
         return runCsv(command, options);
     }
     return kUsage;

@@ -149,7 +149,7 @@ void frmRawScoreConverter::cmdCalculate_Click() {
     if (const auto& small = report.smallSample) {
         lblTScore->setText(ShownNumber(small->t));
         lblAdjustedPercentile->setText(ShownNumber(small->adjustedPercentile));
-        showInterval(*small);
+        showInterval(*small, entry.reverse);
     }
     lblAnswer->setText(ShownNumber(report.percentile));
     lblZscore->setText(ShownNumber(report.z));
@@ -228,10 +228,13 @@ void frmRawScoreConverter::applyHeight() {
     setClientHeightTwips(outerHeight_ - kNonClientHeight);
 }
 
-void frmRawScoreConverter::showInterval(const SmallSampleTexts& small) {
+void frmRawScoreConverter::showInterval(const SmallSampleTexts& small, bool reverse) {
     lblInterval->setText(tr("95% CI %1 to %2").arg(ShownNumber(small.intervalLow), ShownNumber(small.intervalHigh)));
-    const QString meaning = tr("95% interval estimate of the percentage of the population below this score (Crawford and "
-                               "Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.")
+    // With Reverse the percentages are of the population above the score.
+    const QString meaning = (reverse ? tr("95% interval estimate of the percentage of the population above this score (Crawford "
+                                          "and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.")
+                                     : tr("95% interval estimate of the percentage of the population below this score (Crawford "
+                                          "and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3."))
                                 .arg(ShownNumber(small.zcc), ShownNumber(small.zccLow), ShownNumber(small.zccHigh));
     lblInterval->setToolTip(meaning);
     DescribeResult(lblInterval, meaning);

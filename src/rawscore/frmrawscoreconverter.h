@@ -72,7 +72,7 @@ private:
     // Moves the controls below the options by the steps taken and sizes the window.
     void applyHeight();
     void setTTestTooltips(bool useTTest);
-    void showInterval(const SmallSampleTexts& small);
+    void showInterval(const SmallSampleTexts& small, bool reverse);
     void filterNumberKey(QLineEdit* box, int& keyAscii);
 
     int outerHeight_ = kExpandedHeight;

@@ -162,7 +162,7 @@ void ModuleWindow::createMenus() {
     QAction* mnuInstructions = mnuHelp->addAction(tr("&Instructions"));
     mnuInstructions->setObjectName(QStringLiteral("mnuInstructions"));
     mnuInstructions->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(mnuInstructions, &QAction::triggered, this, [] { OpenInstructions(); });
+    connect(mnuInstructions, &QAction::triggered, this, [this] { OpenInstructions(form_); });
     QAction* mnuAbout = mnuHelp->addAction(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuAbout, &QAction::triggered, this, &ModuleWindow::aboutRequested);

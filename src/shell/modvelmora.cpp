@@ -5,22 +5,29 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QUrl>
+#include <QWidget>
 
 #include "shell/platform.h"
 
 namespace modVelmora {
 
-void OpenInstructions() {
+void OpenInstructions(QWidget* owner) {
     // Beside the program in its build folder and on Windows; in share/velmora when installed
     // on Linux; in the bundle's resources on macOS.
     const QDir programFolder(QCoreApplication::applicationDirPath());
     for (const char* place : {"Velmora Help.pdf", "../share/velmora/Velmora Help.pdf", "../Resources/Velmora Help.pdf"}) {
         const QString path = QDir::cleanPath(programFolder.filePath(QString::fromLatin1(place)));
-        if (QFileInfo::exists(path)) {
-            platform().openUrl(QUrl::fromLocalFile(path));
-            return;
-        }
+        if (!QFileInfo::exists(path)) continue;
+        platform().openDocument(path, [window = QPointer<QWidget>(owner), path] {
+            platform().showMessage(window, QCoreApplication::translate("modVelmora::ModuleWindow",
+                                                                       "The manual could not be opened: no program for PDF "
+                                                                       "documents was found. It is at %1")
+                                                   .arg(QDir::toNativeSeparators(path)),
+                                   MessageIcon::Information);
+        });
+        return;
     }
 }
 

@@ -5,13 +5,15 @@
 #include <QTranslator>
 #include <string>
 
+class QWidget;
+
 // The shell's shared routines that belong to no window.
 
 namespace modVelmora {
 
 // Opens "Velmora Help.pdf" from the program's folder (or where an installation puts it);
-// a missing document changes nothing.
-void OpenInstructions();
+// a missing document changes nothing, one that no program can open is reported with its path.
+void OpenInstructions(QWidget* owner);
 
 // Plays one of the program's two WAVE resources (1 closing, 2 opening) without waiting.
 void PlayWaveResource(int id);

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QDir>
 #include <QLibrary>
+#include <QProcess>
 #include <cstdlib>
 
 namespace modVelmora {
@@ -31,6 +32,28 @@ public:
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+
+    void openDocument(const QString& path, std::function<void()> failed) override {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        // The desktop's opener starts at once and says only later, and only on standard error, that no
+        // program takes the file; its exit status tells.
+        auto* opener = new QProcess(qApp);
+        QObject::connect(opener, &QProcess::finished, opener, [opener, failed](int code, QProcess::ExitStatus status) {
+            if (code != 0 || status != QProcess::NormalExit) failed();
+            opener->deleteLater();
+        });
+        QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, failed](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart) return;
+            failed();
+            opener->deleteLater();
+        });
+        opener->setStandardOutputFile(QProcess::nullDevice());
+        opener->setStandardErrorFile(QProcess::nullDevice());
+        opener->start(QStringLiteral("xdg-open"), {path});
+#else
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) failed();
+#endif
+    }
 
     void playWave(int id) override {
         // The sound module, and with it the multimedia stack, is loaded with the first sound.

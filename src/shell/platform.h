@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QUrl>
+#include <functional>
 
 class QWidget;
 
@@ -23,8 +24,11 @@ public:
     virtual void beep() = 0;
     // Empties the clipboard, then puts the text on it.
     virtual void setClipboardText(const QString& text) = 0;
-    // Opens a document or web page with the system's default program; failures are ignored.
+    // Opens a web page with the system's default program; failures are ignored.
     virtual void openUrl(const QUrl& url) = 0;
+    // Opens a document with the system's program for its type, and calls failed, perhaps later,
+    // when there is none to open it with.
+    virtual void openDocument(const QString& path, std::function<void()> failed) = 0;
     // Plays one of the program's WAVE resources without waiting, stopping any sound still playing.
     virtual void playWave(int id) = 0;
     virtual QDate today() = 0;

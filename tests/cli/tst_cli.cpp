@@ -7,7 +7,7 @@ Q_DECLARE_METATYPE(CliRow)
 
 const QByteArray kScored =
     "z-score              1.00\npercentile           84.1\nt                    0.9535\nadjusted percentile  81.7\n"
-    "95% CI               58.5 to 96.0\nz-CC                 1.00 (95% CI 0.21 to 1.75)\nlabel                High average score\n";
+    "95% CI               58.5 to 96.0 (% below the score)\nz-CC                 1.00 (95% CI 0.21 to 1.75)\nlabel                High average score\n";
 QByteArray Fixture(const char* name) {
     QFile file(VELMORA_TESTS_DIR "/cli/fixtures/" + QString(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<no fixture " + QByteArray(name) + ">";
@@ -19,6 +19,9 @@ const QByteArray kHelp = " (velmora-cli --help tells more)\n";
 // The windows' figures hold digit for digit, with "." in every locale.
 const CliRow kRows[] = {
     {"one score with the t-test", {"score", "115", "--mean", "100", "--sd", "15", "--n", "10"}, "", kScored, "", 0},
+    {"reversed, its interval says so", {"score", "115", "--mean", "100", "--sd", "15", "--n", "10", "--reverse", "--labels", "none"}, "",
+     "z-score              -1.00\npercentile           15.9\nt                    -0.9535\nadjusted percentile  18.3\n"
+     "95% CI               4.0 to 41.5 (% above the score)\nz-CC                 -1.00 (95% CI -1.75 to -0.21)\n", "", 0},
     {"one conversion prints its result", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "none"}, "", "97.5\n", "", 0},
     {"and its label", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "wechsler"}, "", "97.5\nlabel                Very high\n", "", 0},
     {"one age", {"age", "17 sep 98", "2018-01-14"}, "", "years                19\nmonths               3\ndays                 27\nage                  19 - 3 - 27\n", "", 0},
@@ -38,6 +41,21 @@ const CliRow kRows[] = {
     {"one corrected age", {"age", "2024-01-10", "2024-09-15", "--gestation", "30+2"}, "",
      "years                0\nmonths               8\ndays                 5\nage                  0 - 8 - 5\n"
      "due date             2024-03-18\ncorrected age        0 - 5 - 27\n", "", 0},
+    // A whole file of one kind, and European spreadsheets.
+    {"options serve as the columns a file lacks, a column wins", {"convert", "--csv", "--from", "scaled", "--to", "percentile", "--labels", "none"},
+     "id,value,to\na,13,\nb,13,z\n", "id,value,to,result,error\na,13,,,\"to must be percentile, scaled, standard, t or z: \"\nb,13,z,1.00,\n",
+     "line 2: to must be percentile, scaled, standard, t or z: \n", 1},
+    {"score norms from the command line", {"score", "--csv", "--mean", "100", "--sd", "15", "--n", "10", "--reverse", "--labels", "none"},
+     "raw\n115\n", "raw,z,percentile,t,adjusted_percentile,ci_low,ci_high,zcc,zcc_low,zcc_high,error\n"
+     "115,-1.00,15.9,-0.9535,18.3,4.0,41.5,-1.00,-1.75,-0.21,\n", "", 0},
+    {"semicolons and decimal commas", {"score", "--csv", "--delimiter", ";", "--decimal-comma", "--labels", "none"},
+     "id;raw;mean;sd\na;13,5;10;1,5\nb;13.5;10;1,5\n", "id;raw;mean;sd;z;percentile;error\na;13,5;10;1,5;2,33;99,0;\n"
+     "b;13.5;10;1,5;;;raw is not a number: 13.5\n", "line 3: raw is not a number: 13.5\n", 1},
+    {"a semicolon header without the option", {"convert", "--csv"}, "value;from;to\n1;z;t\n", "",
+     "velmora-cli: the header has semicolons between its columns: give --delimiter ';' (and --decimal-comma for numbers written "
+     "with a comma)" + kHelp, 2},
+    {"tabs for pasting", {"convert", "--csv", "--tsv", "--labels", "none"}, "value,from,to\n1,z,t\n", "value\tfrom\tto\tresult\terror\n1\tz\tt\t60\t\n", "", 0},
+    {"a value and a file at once", {"convert", "5", "--csv", "--from", "z", "--to", "t"}, "", "", "velmora-cli: --csv takes VALUE from the file" + kHelp, 2},
     {"labels at the band edges from every scale", {"convert", "--csv"}, Fixture("labels.csv"), Fixture("labels.aacn.csv"), "", 0},
     {"and in the Wechsler system", {"convert", "--csv", "-", "--labels", "wechsler"}, Fixture("labels.csv"), Fixture("labels.wechsler.csv"), "", 0},
 };

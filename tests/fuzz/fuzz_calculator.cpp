@@ -1,6 +1,6 @@
 // The calculator driven by a stream of keys: the display is always a number
-// text or one of its two errors, and typing never makes an integer entry
-// longer than its sixteen digits allow.
+// text or one of its two errors, and an integer entry never grows past the
+// sixteen digits it holds.
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,13 +14,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CalculatorEngine engine;
     for (std::size_t i = 0; i < size; ++i) {
         const auto key = static_cast<CalculatorKey>(data[i] % keyCount);
-        const auto response = engine.press(key);
+        const std::string before = engine.number();
+        engine.press(key);
         const std::string& display = engine.number();
         const bool number = engine.state() == modVelmora::DisplayState::Number;
         if (number != !display.empty() || (number && display != "-" && !modVelmora::CalculatorNumber(display))) std::abort();
-        // Sixteen integer digits at most, with a minus sign before them.
-        const bool typedDigit = key <= CalculatorKey::Digit9 && response == CalculatorEngine::Response::Done;
-        if (typedDigit && display.find('.') != std::string::npos && display.find('.') > 17) std::abort();
+        // A digit typed into the integer part leaves at most sixteen characters there, a minus sign
+        // included; after the point, as after a computed result's long integer part, it is appended.
+        const auto integerPart = [](const std::string& text) { return text.substr(0, text.find('.')); };
+        const bool typedIntoIntegerPart = key <= CalculatorKey::Digit9 && display.find('.') != std::string::npos &&
+                                          integerPart(display) != integerPart(before);
+        if (typedIntoIntegerPart && integerPart(display).size() > 16) std::abort();
     }
     return 0;
 }

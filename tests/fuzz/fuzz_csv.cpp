@@ -1,5 +1,5 @@
-// Any bytes read as a CSV file by each command: never a crash, and the output
-// is CSV again whose every row has as many fields as its header.
+// Any bytes read as a CSV file by each command, comma or semicolon separated: never a
+// crash, and the output is CSV again whose every row has as many fields as its header.
 #include <csv.h>
 #include <cstdint>
 #include <cstdlib>
@@ -31,7 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const auto english = modVelmora::DateConventions::English();
     const Context context{[](std::string_view text) { return modVelmora::ParseDate(text, english); },
                           std::chrono::year_month_day(std::chrono::year(2018), std::chrono::January, std::chrono::day(14))};
-    for (const Command command : {Command::Score, Command::Convert, Command::Age}) {
+    // Each command, as a comma file and as a semicolon file with decimal commas and an option standing for a column.
+    static const Fields defaults{{{"mean", "100"}, {"from", "z"}, {"gestation", "30+2"}}};
+    for (const Command command : {Command::Score, Command::Convert, Command::Age})
+    for (const bool european : {false, true}) {
+        Context row = context;
+        row.decimalComma = european;
+        const CsvFormat format{european ? ';' : ','};
         std::size_t offset = 0;
         std::string out;
         const CsvStreams streams{[&](char* buffer, std::size_t wanted) {
@@ -42,12 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                  },
                                  [&](std::string_view text) { out += text; }, [](std::string_view) {}};
         try {
-            RunCsv(command, context, streams);
+            RunCsv(command, row, streams, format, european ? defaults : Fields{});
         } catch (const UsageError&) {
             continue;
         }
         csv_parser parser;
         csv_init(&parser, 0);
+        csv_set_delim(&parser, static_cast<unsigned char>(format.delimiter));
         Widths widths;
         csv_parse(&parser, out.data(), out.size(), onField, onRowEnd, &widths);
         csv_fini(&parser, onField, onRowEnd, &widths);

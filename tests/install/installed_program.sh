@@ -41,7 +41,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
     exit 0
 ' "$scratch"
 
-grep -q "/usr/share/velmora/Velmora%20Help.pdf" "$scratch/opened" 2>/dev/null || fail "F1 did not open the installed help document"
+grep -q "/usr/share/velmora/Velmora Help.pdf" "$scratch/opened" 2>/dev/null || fail "F1 did not open the installed help document"
 [ "$("$scratch/root/usr/bin/velmora-cli" convert 1.96 --from z --to percentile --labels none)" = "97.5" ] || fail "velmora-cli does not convert"
 [ -f "$scratch/root/usr/share/man/man1/velmora-cli.1" ] || fail "no velmora-cli manual page"
 grep -q "^View=1" "$XDG_CONFIG_HOME/Velmora/Velmora.conf" || fail "the settings were not saved at exit"

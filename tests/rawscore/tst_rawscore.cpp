@@ -96,6 +96,9 @@ const Scenario kWindowRows[] = {
      {"lblZscore=1.00", "lblAnswer=84.1", "lblTScore=0.9535", "lblAdjustedPercentile=81.7", "lblInterval=95% CI 58.5 to 96.0",
       "tip:lblInterval=95% interval estimate of the percentage of the population below this score (Crawford and Garthwaite, "
       "2002). z-CC 1.00, 95% CI 0.21 to 1.75.", "focus=cmdClear"}},
+    {"with Reverse the interval is of the population above", Raw, {kTTest}, "[chkReverse][txtRawScore]" + kCalculated + "10\r",
+     {"lblInterval=95% CI 4.0 to 41.5", "tip:lblInterval=95% interval estimate of the percentage of the population above this score "
+      "(Crawford and Garthwaite, 2002). z-CC -1.00, 95% CI -1.75 to -0.21."}},
     {"a refusal that keeps the percentile", Raw, {}, kCalculated + "[txtRawScore=][cmdCalculate]",
      {"messages=Please enter a raw score.", "focus=txtRawScore", "lblAnswer=84.1", "txtSD=15"}},
     {"one that empties it", Raw, {}, kCalculated + "[txtMean=][cmdCalculate]",

@@ -225,16 +225,25 @@ private slots:
         StopProgram();
     }
 
+    void f1OpensTheHelpDocumentBesideTheProgram_data() {
+        QTest::addColumn<bool>("opener");
+        QTest::newRow("with a program for PDF documents") << true;
+        QTest::newRow("without one, a message gives the manual's path") << false;
+    }
     void f1OpensTheHelpDocumentBesideTheProgram() {
+        QFETCH(bool, opener);
         const QString path = QCoreApplication::applicationDirPath() + "/Velmora Help.pdf";
         QFile document(path);
         QVERIFY(document.open(QIODevice::WriteOnly));
         document.close();
         StartProgram(AgeWin);
         platform.reset();
+        platform.documentOpener = opener;
         Play("{F1}");
         QFile::remove(path);
         QCOMPARE(platform.openedUrls, QStringList{QUrl::fromLocalFile(path).toString()});
+        QCOMPARE(platform.messages.join('|'), opener ? QString() : "The manual could not be opened: no program for PDF documents "
+                                                                    "was found. It is at " + QDir::toNativeSeparators(path));
         StopProgram();
     }
 

@@ -20,6 +20,10 @@ public:
     void beep() override { ++beeps; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     void openUrl(const QUrl& url) override { openedUrls << url.toString(); }
+    void openDocument(const QString& path, std::function<void()> failed) override {
+        openedUrls << QUrl::fromLocalFile(path).toString();
+        if (!documentOpener) failed();
+    }
     void playWave(int id) override { sounds << id; }
     QDate today() override { return todayDate; }
     bool supportsWindowOpacity() override { return windowOpacity; }
@@ -31,6 +35,7 @@ public:
         openedUrls.clear();
         sounds.clear();
         clipboard = kUntouched;
+        documentOpener = true;
         beeps = programEnds = immediateEnds = 0;
     }
 
@@ -42,6 +47,7 @@ public:
     QList<int> sounds;
     QDate todayDate{2018, 1, 14};
     bool windowOpacity = false;
+    bool documentOpener = true;  // a program for PDF documents is installed
     int programEnds = 0;
     int immediateEnds = 0;
 };
