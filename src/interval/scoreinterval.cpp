@@ -1,0 +1,115 @@
+#include "interval/scoreinterval.h"
+
+#include <QtGlobal>
+#include <algorithm>
+#include <boost/math/distributions/normal.hpp>
+#include <cmath>
+#include <stdexcept>
+
+#include "stats/intervals.h"
+#include "stats/numbers.h"
+
+namespace modVelmora {
+
+namespace {
+
+const char* const kReliabilityOutOfRange =
+    QT_TRANSLATE_NOOP("modVelmora::Messages", "Please enter a reliability greater than 0 and less than 1.");
+
+// Indexed by IntervalCentre.
+const char* const kCentreNames[] = {QT_TRANSLATE_NOOP("modVelmora::Interval", "Obtained score"),
+                                    QT_TRANSLATE_NOOP("modVelmora::Interval", "Estimated true score")};
+
+struct Linear {
+    double mean, sd;
+};
+// Indexed by ScoreScale; a percentile is read through the inverse normal instead.
+constexpr Linear kLinear[kScaleCount] = {{0, 1}, {10, 3}, {100, 15}, {50, 10}, {0, 1}};
+
+const boost::math::normal_distribution<double> kNormal;
+
+// Halves toward +infinity, decided on the double itself.
+double roundHalfUp(double v) {
+    const double below = std::floor(v);
+    return v - below >= 0.5 ? below + 1 : below;
+}
+
+// A whole number held within the scale's ends.
+std::string whole(double v, double lowest, double highest) { return FormatFixed(std::clamp(v, lowest, highest), 0); }
+
+std::string percentileText(double z, unsigned decimals) {
+    return PercentileBoundText({100 * boost::math::cdf(kNormal, z), false}, decimals);
+}
+
+// A bound in z units on the score's scale: a whole score, z with two places, or a percentile.
+std::string boundOnScale(ScoreScale scale, double z, unsigned decimals) {
+    if (scale == ScoreScale::Percentile) return percentileText(z, decimals);
+    const Linear& linear = kLinear[static_cast<int>(scale)];
+    return FormatFixed(linear.mean + linear.sd * z, scale == ScoreScale::ZScore ? 2 : 0);
+}
+
+// The estimated true score on the score's scale, with one place.
+std::string centreOnScale(ScoreScale scale, double z) {
+    const Linear& linear = kLinear[static_cast<int>(scale)];
+    return FormatFixed(scale == ScoreScale::Percentile ? 100 * boost::math::cdf(kNormal, z) : linear.mean + linear.sd * z, 1);
+}
+
+// The two-sided normal quantile of the level: 1.6449 for 90%, 1.9600 for 95%.
+double criticalZ(int level) {
+    if (level != 90 && level != 95) throw std::invalid_argument("ComputeScoreInterval: level neither 90 nor 95");
+    return boost::math::quantile(kNormal, level == 90 ? 0.95 : 0.975);
+}
+
+// Nothing of the score goes with a refusal.
+IntervalReport refused(const Refusal<IntervalField>& refusal) {
+    IntervalReport report;
+    report.refusal = refusal;
+    return report;
+}
+
+}  // namespace
+
+const char* IntervalCentreName(IntervalCentre centre) { return kCentreNames[static_cast<int>(centre)]; }
+
+IntervalReport ComputeScoreInterval(const IntervalEntry& entry) {
+    const double zCritical = criticalZ(entry.level);
+    IntervalReport report;
+    // The score is refused, and shown on every scale, exactly as the converter does it.
+    for (int to = 0; to < kScaleCount; ++to) {
+        const ConversionReport converted =
+            ConvertScore({entry.score, entry.scale, static_cast<ScoreScale>(to), entry.decimals, entry.labels});
+        if (const auto& score = converted.refusal)
+            return refused({IntervalField::Score, score->notice, score->message, score->emptiesEntry, score->results});
+        report.scores[to] = converted.answer;
+        report.z = converted.z;
+        report.label = converted.label;
+    }
+    const double r = ReadNumericPrefix(entry.reliability);
+    if (!(r > 0 && r < 1))  // an empty box reads as 0
+        return refused({IntervalField::Reliability, Notice::Information, kReliabilityOutOfRange});
+
+    const double z = report.z;
+    report.stanine = whole(roundHalfUp(2 * z + 5), 1, 9);
+    report.sten = whole(roundHalfUp(2 * z + 5.5), 1, 10);
+    report.nce = whole(std::nearbyint(21.06 * z + 50), 1, 99);
+
+    // The interval in double precision from the score as typed; the converter has kept it in range.
+    const double x = ReadNumericPrefix(entry.score);
+    const Linear& linear = kLinear[static_cast<int>(entry.scale)];
+    report.zScore = entry.scale == ScoreScale::Percentile ? boost::math::quantile(kNormal, x / 100) : (x - linear.mean) / linear.sd;
+    const bool estimated = entry.centre == IntervalCentre::EstimatedTrue;
+    // The standard error of measurement around the obtained score, of estimation around the true score.
+    report.zCentre = estimated ? r * report.zScore : report.zScore;
+    const double halfWidth = zCritical * std::sqrt(estimated ? r * (1 - r) : 1 - r);
+    report.zLow = report.zCentre - halfWidth;
+    report.zHigh = report.zCentre + halfWidth;
+
+    if (estimated) report.centre = centreOnScale(entry.scale, report.zCentre);
+    report.low = boundOnScale(entry.scale, report.zLow, entry.decimals);
+    report.high = boundOnScale(entry.scale, report.zHigh, entry.decimals);
+    report.percentileLow = percentileText(report.zLow, entry.decimals);
+    report.percentileHigh = percentileText(report.zHigh, entry.decimals);
+    return report;
+}
+
+}  // namespace modVelmora
