@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/confidence.h"
 #include "common/refusal.h"
 
 // The reliable change computation: whether the difference between a patient's
@@ -16,7 +17,6 @@ namespace modVelmora {
 enum class ChangeField { Test, Retest, MeanTest, MeanRetest, SDTest, SDRetest, Correlation, SampleSize };
 
 // Two-tailed; the enumerators' values are the percentages.
-enum class ConfidenceLevel { Ninety = 90, NinetyFive = 95 };
 
 struct ChangeEntry {
     // As typed, each read by its numeric prefix; an empty text is not given.

@@ -45,6 +45,14 @@ std::optional<LabelSystem> LabelSystemNamed(std::string_view key) {
     return std::nullopt;
 }
 
+std::vector<LabelBand> LabelBands(LabelSystem system) {
+    std::vector<LabelBand> bands;
+    if (system == LabelSystem::None) return bands;
+    for (auto band = std::rbegin(kBands); band != std::rend(kBands); ++band)
+        bands.push_back({band->lowest, system == LabelSystem::Aacn ? band->aacn : band->wechsler});
+    return bands;
+}
+
 std::optional<DescriptiveLabel> DescribeScore(float z, LabelSystem system) {
     if (system == LabelSystem::None) return std::nullopt;
     const float standard = std::nearbyint(static_cast<float>(15.0 * z + 100));

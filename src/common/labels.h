@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 // Descriptive labels: the words a report puts beside a score, by the band of
 // its standard score. Two systems: AACN 2020 (Guilmette et al., 2020,
@@ -23,6 +24,14 @@ struct DescriptiveLabel {
     float standardScore;  // whole, the band's measure
     const char* text;     // English, translated where it is shown
 };
+
+// The bands of a system from the lowest, each from its lowest standard score (the first from
+// none); empty for LabelSystem::None.
+struct LabelBand {
+    float lowest;
+    const char* text;
+};
+std::vector<LabelBand> LabelBands(LabelSystem system);
 
 // The label of z: S = 15z + 100 in single precision, rounded to a whole number
 // with halves to the even neighbour, exactly as the converter shows a standard

@@ -103,6 +103,10 @@ const char* ScaleCaption(ScoreScale scale) { return info(scale).caption; }
 
 const char* ScaleDescription(ScoreScale scale) { return info(scale).description; }
 
+double ScaleMean(ScoreScale scale) { return info(scale).mean; }
+
+double ScaleSD(ScoreScale scale) { return info(scale).sd; }
+
 std::optional<ScoreScale> ScaleNamed(std::string_view name) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     for (int scale = 0; scale < kScaleCount; ++scale) {

@@ -32,6 +32,9 @@ std::optional<ScoreScale> ScaleNamed(std::string_view name);
 // that use it), English, translated where they are shown.
 const char* ScaleCaption(ScoreScale scale);
 const char* ScaleDescription(ScoreScale scale);
+// The mean and SD of a scale that is linear in z (0 and 1 for a percentile, which is not).
+double ScaleMean(ScoreScale scale);
+double ScaleSD(ScoreScale scale);
 inline constexpr const char* kScaleContext = "modVelmora::Scales";
 
 // Percentiles and z-scores are typed and shown with decimals; the other

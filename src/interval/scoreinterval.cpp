@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <boost/math/distributions/normal.hpp>
 #include <cmath>
-#include <stdexcept>
 
 #include "stats/intervals.h"
 #include "stats/numbers.h"
@@ -19,12 +18,6 @@ const char* const kReliabilityOutOfRange =
 // Indexed by IntervalCentre.
 const char* const kCentreNames[] = {QT_TRANSLATE_NOOP("modVelmora::Interval", "Obtained score"),
                                     QT_TRANSLATE_NOOP("modVelmora::Interval", "Estimated true score")};
-
-struct Linear {
-    double mean, sd;
-};
-// Indexed by ScoreScale; a percentile is read through the inverse normal instead.
-constexpr Linear kLinear[kScaleCount] = {{0, 1}, {10, 3}, {100, 15}, {50, 10}, {0, 1}};
 
 const boost::math::normal_distribution<double> kNormal;
 
@@ -44,20 +37,17 @@ std::string percentileText(double z, unsigned decimals) {
 // A bound in z units on the score's scale: a whole score, z with two places, or a percentile.
 std::string boundOnScale(ScoreScale scale, double z, unsigned decimals) {
     if (scale == ScoreScale::Percentile) return percentileText(z, decimals);
-    const Linear& linear = kLinear[static_cast<int>(scale)];
-    return FormatFixed(linear.mean + linear.sd * z, scale == ScoreScale::ZScore ? 2 : 0);
+    return FormatFixed(ScaleMean(scale) + ScaleSD(scale) * z, scale == ScoreScale::ZScore ? 2 : 0);
 }
 
 // The estimated true score on the score's scale, with one place.
 std::string centreOnScale(ScoreScale scale, double z) {
-    const Linear& linear = kLinear[static_cast<int>(scale)];
-    return FormatFixed(scale == ScoreScale::Percentile ? 100 * boost::math::cdf(kNormal, z) : linear.mean + linear.sd * z, 1);
+    return FormatFixed(scale == ScoreScale::Percentile ? 100 * boost::math::cdf(kNormal, z) : ScaleMean(scale) + ScaleSD(scale) * z, 1);
 }
 
 // The two-sided normal quantile of the level: 1.6449 for 90%, 1.9600 for 95%.
-double criticalZ(int level) {
-    if (level != 90 && level != 95) throw std::invalid_argument("ComputeScoreInterval: level neither 90 nor 95");
-    return boost::math::quantile(kNormal, level == 90 ? 0.95 : 0.975);
+double criticalZ(ConfidenceLevel level) {
+    return boost::math::quantile(kNormal, level == ConfidenceLevel::Ninety ? 0.95 : 0.975);
 }
 
 // Nothing of the score goes with a refusal.
@@ -95,8 +85,8 @@ IntervalReport ComputeScoreInterval(const IntervalEntry& entry) {
 
     // The interval in double precision from the score as typed; the converter has kept it in range.
     const double x = ReadNumericPrefix(entry.score);
-    const Linear& linear = kLinear[static_cast<int>(entry.scale)];
-    report.zScore = entry.scale == ScoreScale::Percentile ? boost::math::quantile(kNormal, x / 100) : (x - linear.mean) / linear.sd;
+    report.zScore = entry.scale == ScoreScale::Percentile ? boost::math::quantile(kNormal, x / 100)
+                                                          : (x - ScaleMean(entry.scale)) / ScaleSD(entry.scale);
     const bool estimated = entry.centre == IntervalCentre::EstimatedTrue;
     // The standard error of measurement around the obtained score, of estimation around the true score.
     report.zCentre = estimated ? r * report.zScore : report.zScore;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "common/confidence.h"
 #include "common/labels.h"
 #include "common/refusal.h"
 #include "converter/conversions.h"
@@ -28,7 +29,7 @@ struct IntervalEntry {
     std::string score;  // as typed, read by its numeric prefix as the converter reads it
     ScoreScale scale = ScoreScale::StandardScore;
     std::string reliability;  // as typed, read by its numeric prefix
-    int level = 95;           // percent, 90 or 95; any other throws std::invalid_argument
+    ConfidenceLevel level = ConfidenceLevel::NinetyFive;
     IntervalCentre centre = IntervalCentre::Obtained;
     unsigned decimals = 1;  // of the percentiles, 0 to 4
     LabelSystem labels = LabelSystem::Aacn;

@@ -9,6 +9,11 @@ namespace {
 const QString kConvertFrom = QStringLiteral("Convert From");
 const QString kConvertTo = QStringLiteral("Convert To");
 const QString kDescriptiveLabels = QStringLiteral("Descriptive Labels");
+const QString kIntervalScale = QStringLiteral("Interval Scale");
+const QString kIntervalConfidence = QStringLiteral("Interval Confidence");
+const QString kIntervalCentre = QStringLiteral("Interval Centre");
+const QString kChangeConfidence = QStringLiteral("Change Confidence");
+const QString kChangeReverse = QStringLiteral("Change Reverse");
 
 QSettings store() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora"), QStringLiteral("Velmora"));
@@ -64,5 +69,40 @@ LabelSystem Settings::labels() const {
 }
 
 void Settings::setLabels(LabelSystem system) { write(kDescriptiveLabels, QString::fromLatin1(LabelSystemKey(system))); }
+
+namespace {
+
+// 90 or 95 as stored; anything else is the fallback.
+ConfidenceLevel levelIn(const std::optional<QString>& text, ConfidenceLevel fallback) {
+    return text == QStringLiteral("90") ? ConfidenceLevel::Ninety : text == QStringLiteral("95") ? ConfidenceLevel::NinetyFive : fallback;
+}
+
+}  // namespace
+
+Settings::IntervalChoices Settings::intervalChoices() const {
+    IntervalChoices choices;
+    choices.scale = scaleIn(read(kIntervalScale), choices.scale);
+    choices.level = levelIn(read(kIntervalConfidence), choices.level);
+    if (read(kIntervalCentre) == QStringLiteral("true")) choices.centre = IntervalCentre::EstimatedTrue;
+    return choices;
+}
+
+void Settings::setIntervalChoices(const IntervalChoices& choices) {
+    write(kIntervalScale, QString::number(static_cast<int>(choices.scale)));
+    write(kIntervalConfidence, QString::number(static_cast<int>(choices.level)));
+    write(kIntervalCentre, choices.centre == IntervalCentre::EstimatedTrue ? QStringLiteral("true") : QStringLiteral("obtained"));
+}
+
+Settings::ChangeChoices Settings::changeChoices() const {
+    ChangeChoices choices;
+    choices.level = levelIn(read(kChangeConfidence), choices.level);
+    choices.reverse = read(kChangeReverse) == QStringLiteral("1");
+    return choices;
+}
+
+void Settings::setChangeChoices(const ChangeChoices& choices) {
+    write(kChangeConfidence, QString::number(static_cast<int>(choices.level)));
+    write(kChangeReverse, choices.reverse ? QStringLiteral("1") : QStringLiteral("0"));
+}
 
 }  // namespace modVelmora

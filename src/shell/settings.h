@@ -4,8 +4,10 @@
 #include <functional>
 #include <optional>
 
+#include "change/reliablechange.h"
 #include "common/labels.h"
 #include "converter/conversions.h"
+#include "interval/scoreinterval.h"
 #include "shell/settingsrecord.h"
 
 // The user's settings, in the per-user store of application "Velmora",
@@ -35,6 +37,22 @@ public:
     // unknown value reads as AACN 2020.
     LabelSystem labels() const;
     void setLabels(LabelSystem system);
+
+    // The score interval window's choices and the reliable change window's, written at once;
+    // a missing or damaged value reads as its default.
+    struct IntervalChoices {
+        ScoreScale scale = ScoreScale::StandardScore;
+        ConfidenceLevel level = ConfidenceLevel::NinetyFive;
+        IntervalCentre centre = IntervalCentre::Obtained;
+    };
+    IntervalChoices intervalChoices() const;
+    void setIntervalChoices(const IntervalChoices& choices);
+    struct ChangeChoices {
+        ConfidenceLevel level = ConfidenceLevel::Ninety;
+        bool reverse = false;
+    };
+    ChangeChoices changeChoices() const;
+    void setChangeChoices(const ChangeChoices& choices);
 
     // Reports every write to the store as it happens (tests check their order and number).
     using WriteObserver = std::function<void(const QString& key, const QString& text)>;
