@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>modVelmora::BellCurve</name>
+    <message>
+        <source>Bell curve</source>
+        <translation>Curva de campana</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Labels</name>
     <message>
         <source>Exceptionally high score</source>
