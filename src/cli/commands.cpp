@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "age/agecalculation.h"
+#include "change/reliablechange.h"
 #include "converter/conversions.h"
+#include "interval/scoreinterval.h"
 #include "rawscore/rawscore.h"
 
 namespace modVelmora::cli {
@@ -120,6 +122,58 @@ void convert(const Fields& fields, const Context& context, std::vector<std::stri
     addLabel(report.label, labels, shown);
 }
 
+// 90 or 95, the default when the field is empty.
+ConfidenceLevel levelIn(const Fields& fields, ConfidenceLevel fallback) {
+    const std::string_view text = fieldIn(fields, "level");
+    if (text.empty()) return fallback;
+    if (text == "90") return ConfidenceLevel::Ninety;
+    if (text == "95") return ConfidenceLevel::NinetyFive;
+    throw RowFailure{"level must be 90 or 95: " + std::string(text)};
+}
+
+void interval(const Fields& fields, const Context& context, std::vector<std::string>& shown) {
+    const ScoreScale scale = scaleIn(fields, "scale");
+    const std::string score = numberIn(fields, "score", context), reliability = numberIn(fields, "reliability", context);
+    if (score.empty()) throw RowFailure{"score is empty"};
+    const std::string_view centreText = fieldIn(fields, "centre");
+    if (!centreText.empty() && centreText != "obtained" && centreText != "true")
+        throw RowFailure{"centre must be obtained or true: " + std::string(centreText)};
+    const IntervalEntry entry{score, scale, reliability, levelIn(fields, ConfidenceLevel::NinetyFive),
+                              centreText == "true" ? IntervalCentre::EstimatedTrue : IntervalCentre::Obtained, decimalsIn(fields),
+                              context.labels};
+    const IntervalReport report = ComputeScoreInterval(entry);
+    failOn(report.refusal, fields, report.refusal && report.refusal->field == IntervalField::Reliability ? "reliability" : "score");
+    shown.assign(report.scores.begin(), report.scores.end());
+    shown.insert(shown.end(), {report.stanine, report.sten, report.nce});
+    addLabel(report.label, context.labels, shown);
+    shown.insert(shown.end(), {report.centre, report.low, report.high, report.percentileLow, report.percentileHigh});
+}
+
+void change(const Fields& fields, const Context& context, std::vector<std::string>& shown) {
+    static const char* const kColumns[] = {"x1", "x2", "m1", "m2", "sd1", "sd2", "r", "n"};  // by ChangeField
+    ChangeEntry entry{numberIn(fields, "x1", context),  numberIn(fields, "x2", context), numberIn(fields, "m1", context),
+                      numberIn(fields, "m2", context),  numberIn(fields, "sd1", context), numberIn(fields, "sd2", context),
+                      numberIn(fields, "r", context),   numberIn(fields, "n", context)};
+    entry.level = levelIn(fields, ConfidenceLevel::Ninety);
+    entry.reverse = reverseIn(fields);
+    const ChangeReport report = ComputeReliableChange(entry);
+    if (report.refusal) failOn(report.refusal, fields, kColumns[static_cast<int>(report.refusal->field)]);
+    // Each method's columns, empty where its entries are missing.
+    for (const ChangeMethod method : {ChangeMethod::JacobsonTruax, ChangeMethod::Chelune, ChangeMethod::Iverson,
+                                      ChangeMethod::CrawfordGarthwaite}) {
+        const auto result = std::find_if(report.methods.begin(), report.methods.end(),
+                                         [&](const MethodResult& shownMethod) { return shownMethod.method == method; });
+        const bool regression = method == ChangeMethod::CrawfordGarthwaite;
+        if (result == report.methods.end()) {
+            shown.resize(shown.size() + (regression ? 6 : 5));
+            continue;
+        }
+        shown.insert(shown.end(), {result->texts.expected, result->texts.se, result->texts.statistic});
+        if (regression) shown.push_back(std::to_string(result->df.value_or(0)));
+        shown.insert(shown.end(), {result->texts.p, VerdictText(result->verdict)});
+    }
+}
+
 std::vector<std::string> yearsMonthsDays(const Age& age) {
     return {std::to_string(age.years), std::to_string(age.months), std::to_string(age.days)};
 }
@@ -150,6 +204,8 @@ std::vector<std::string> RequiredColumns(Command command) {
         case Command::Score: return {"raw", "mean", "sd"};
         case Command::Convert: return {"value", "from", "to"};
         case Command::Age: return {"birth"};
+        case Command::Interval: return {"score", "scale", "reliability"};
+        case Command::Change: return {"x1", "x2", "sd1", "r"};
     }
     return {};
 }
@@ -158,7 +214,9 @@ const char* ExtendingColumn(Command command) {
     switch (command) {
         case Command::Score: return "n";
         case Command::Age: return "gestation";
-        case Command::Convert: break;
+        case Command::Convert:
+        case Command::Interval:
+        case Command::Change: break;
     }
     return nullptr;
 }
@@ -168,6 +226,8 @@ std::vector<std::string> OptionalColumns(Command command) {
         case Command::Score: return {"n", "reverse", "decimals"};
         case Command::Convert: return {"decimals"};
         case Command::Age: return {"test", "gestation"};
+        case Command::Interval: return {"level", "centre", "decimals"};
+        case Command::Change: return {"sd2", "m1", "m2", "n", "level", "reverse"};
     }
     return {};
 }
@@ -184,6 +244,16 @@ std::vector<std::string> ResultColumns(Command command, bool extended, LabelSyst
             if (!extended) return {"years", "months", "days", "age"};
             return {"years", "months", "days", "age", "due_date", "corrected_years", "corrected_months", "corrected_days",
                     "corrected_age"};
+        case Command::Interval:
+            columns = {"percentile", "scaled", "standard", "t", "z", "stanine", "sten", "nce"};
+            if (labels != LabelSystem::None) columns.emplace_back("label");
+            columns.insert(columns.end(), {"centre", "low", "high", "percentile_low", "percentile_high"});
+            return columns;
+        case Command::Change:
+            return {"jt_expected",      "jt_se",         "jt_z",        "jt_p",         "jt_verdict",      "chelune_expected",
+                    "chelune_se",       "chelune_z",     "chelune_p",   "chelune_verdict", "iverson_expected", "iverson_se",
+                    "iverson_z",        "iverson_p",     "iverson_verdict", "cg_expected", "cg_se",           "cg_t",
+                    "cg_df",            "cg_p",          "cg_verdict"};
     }
     if (labels != LabelSystem::None) columns.emplace_back("label");
     return columns;
@@ -197,6 +267,8 @@ void Compute(Command command, const Fields& fields, bool extended, const Context
             case Command::Score: return score(fields, extended, context, outcome.results);
             case Command::Convert: return convert(fields, context, outcome.results);
             case Command::Age: return age(fields, extended, context, outcome.results);
+            case Command::Interval: return interval(fields, context, outcome.results);
+            case Command::Change: return change(fields, context, outcome.results);
         }
     } catch (const RowFailure& failure) {
         outcome.results.assign(ResultColumns(command, extended, context.labels).size(), {});

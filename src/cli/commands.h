@@ -15,7 +15,7 @@
 
 namespace modVelmora::cli {
 
-enum class Command { Score, Convert, Age };
+enum class Command { Score, Convert, Age, Interval, Change };
 
 // A row's fields by column (option) name; a column not listed is absent.
 struct Fields {

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "age/datetext.h"
+#include "change/reliablechange.h"
 #include "cli/commands.h"
 #include "cli/csvtable.h"
 
@@ -65,6 +66,59 @@ int runCsv(Command command, const Options& options) {
     }
 }
 
+// The lines of one value: each result with its name, or a method's results for change.
+std::vector<std::pair<std::string, std::string>> oneValueLines(Command command, const std::vector<std::string>& r, bool extended,
+                                                               const Context& context, const Options& options) {
+    const bool labelled = context.labels != modVelmora::LabelSystem::None;
+    std::vector<std::pair<std::string, std::string>> lines;
+    switch (command) {
+        case Command::Convert:
+            lines = {{"", r[0]}};
+            break;
+        case Command::Age:
+            lines = {{"years", r[0]}, {"months", r[1]}, {"days", r[2]}, {"age", r[3]}};
+            if (extended) lines.insert(lines.end(), {{"due date", r[4]}, {"corrected age", r[8]}});
+            return lines;
+        case Command::Score:
+            lines = {{"z-score", r[0]}, {"percentile", r[1]}};
+            if (extended)
+                lines.insert(lines.end(), {{"t", r[2]}, {"adjusted percentile", r[3]},
+                                           {"95% CI", r[4] + " to " + r[5] + (options.reverse ? " (% above the score)" : " (% below the score)")},
+                                           {"z-CC", r[6] + " (95% CI " + r[7] + " to " + r[8] + ")"}});
+            break;
+        case Command::Interval: {
+            const char* const names[] = {"percentile", "scaled score", "standard score", "T-score", "z-score", "stanine", "sten", "NCE"};
+            for (size_t i = 0; i < std::size(names); ++i) lines.emplace_back(names[i], r[i]);
+            if (labelled) lines.emplace_back("label", r[8]);
+            const size_t at = labelled ? 9 : 8;  // centre, low, high, percentile low and high
+            if (!r[at].empty()) lines.emplace_back("estimated true score", r[at]);
+            lines.emplace_back((options.named.count("level") ? options.named.at("level") : std::string("95")) + "% CI",
+                               r[at + 1] + " to " + r[at + 2]);
+            lines.emplace_back("percentiles", r[at + 3] + " to " + r[at + 4]);
+            return lines;
+        }
+        case Command::Change: {
+            using modVelmora::ChangeMethod;
+            size_t at = 0;  // each method's columns, the regression's with its df
+            for (const ChangeMethod method : {ChangeMethod::JacobsonTruax, ChangeMethod::Chelune, ChangeMethod::Iverson,
+                                              ChangeMethod::CrawfordGarthwaite}) {
+                const bool regression = method == ChangeMethod::CrawfordGarthwaite;
+                if (!r[at].empty()) {  // a method whose entries are missing has none
+                    const std::string statistic = regression ? "t " + r[at + 2] + " (" + r[at + 3] + " df)" : "z " + r[at + 2];
+                    lines.emplace_back(modVelmora::MethodName(method), "expected " + r[at] + ", SE " + r[at + 1] + ", " + statistic +
+                                                                           ", p " + r[at + (regression ? 4 : 3)] + ": " +
+                                                                           r[at + (regression ? 5 : 4)]);
+                }
+                at += regression ? 6 : 5;
+            }
+            for (auto& [name, line] : lines) name.resize(std::max<size_t>(name.size(), 29), ' ');
+            return lines;
+        }
+    }
+    if (labelled) lines.emplace_back("label", r.back());
+    return lines;
+}
+
 // One value: a line for each result, its name aligned before it.
 int runOne(Command command, const Options& options) {
     const Fields given = givenFields(options);
@@ -79,18 +133,8 @@ int runOne(Command command, const Options& options) {
         std::fprintf(stderr, "velmora-cli: %s\n", outcome.error.c_str());
         return kFailed;
     }
-    const auto& r = outcome.results;
-    std::vector<std::pair<const char*, std::string>> lines;
-    if (command == Command::Convert) lines = {{"", r[0]}};
-    if (command == Command::Age) lines = {{"years", r[0]}, {"months", r[1]}, {"days", r[2]}, {"age", r[3]}};
-    if (command == Command::Age && extended) lines.insert(lines.end(), {{"due date", r[4]}, {"corrected age", r[8]}});
-    if (command == Command::Score) lines = {{"z-score", r[0]}, {"percentile", r[1]}};
-    if (command == Command::Score && extended)
-        lines.insert(lines.end(), {{"t", r[2]}, {"adjusted percentile", r[3]},
-                                   {"95% CI", r[4] + " to " + r[5] + (options.reverse ? " (% above the score)" : " (% below the score)")},
-                                   {"z-CC", r[6] + " (95% CI " + r[7] + " to " + r[8] + ")"}});
-    if (command != Command::Age && context.labels != modVelmora::LabelSystem::None) lines.emplace_back("label", r.back());
-    for (const auto& [name, value] : lines) std::printf(*name ? "%-21s%s\n" : "%s%s\n", name, value.c_str());
+    for (const auto& [name, value] : oneValueLines(command, outcome.results, extended, context, options))
+        std::printf(name.empty() ? "%s%s\n" : "%-21s%s\n", name.c_str(), value.c_str());
     return 0;
 }
 
@@ -151,6 +195,31 @@ int main(int argc, char* argv[]) {
     positional(age, "TEST", "test", "DATE", "the test date (default today)");
     named(age, "gestation", "W[+D]", "gestation at birth in weeks or weeks+days (30+2): the age corrected for prematurity");
     csvOption(age, "birth and optional test, gestation");
+
+    CLI::App* interval = commands[Command::Interval] = app.add_subcommand("interval", "A score's confidence interval from the test's reliability, and the score on every scale.");
+    positional(interval, "SCORE", "score", "NUMBER", "the score");
+    named(interval, "scale", "SCALE", "the scale of SCORE: percentile, scaled, standard, t or z");
+    named(interval, "reliability", "R", "the test's reliability, greater than 0 and less than 1");
+    interval->add_option("--level", options.named["level"], "the confidence: 90 or 95 (default 95)")->check(CLI::IsMember({"90", "95"}))->type_name("PERCENT");
+    interval->add_option("--centre", options.named["centre"], "obtained (the score, with the SEM; the default) or true (the estimated true score, with the SEE)")
+        ->check(CLI::IsMember({"obtained", "true"}))
+        ->type_name("CENTRE");
+    named(interval, "decimals", "D", "decimal places of the percentiles, 0 to 4 (default 1)");
+    labelsOption(interval);
+    csvOption(interval, "score,scale,reliability and optional level,centre,decimals");
+
+    CLI::App* change = commands[Command::Change] = app.add_subcommand("change", "Has the patient changed between a test and a retest? Four reliable change methods side by side.");
+    positional(change, "X1", "x1", "NUMBER", "the test score");
+    positional(change, "X2", "x2", "NUMBER", "the retest score");
+    named(change, "sd1", "S", "the SD at test of the retest study");
+    named(change, "r", "R", "the test-retest correlation, greater than 0 and less than 1");
+    named(change, "sd2", "S", "the SD at retest (Iverson; with the means and n, the regression)");
+    named(change, "m1", "M", "the mean at test (with --m2: the practice effect)");
+    named(change, "m2", "M", "the mean at retest");
+    named(change, "n", "N", "the size of the retest sample, 3 to 9999 (the regression)");
+    change->add_option("--level", options.named["level"], "the confidence, two-tailed: 90 (the default) or 95")->check(CLI::IsMember({"90", "95"}))->type_name("PERCENT");
+    change->add_flag("--reverse", options.reverse, "low scores are good (errors, reaction times)");
+    csvOption(change, "x1,x2,sd1,r and optional sd2,m1,m2,n,level,reverse");
 
     if (argc > 1 && argv[1][0] != '-' && std::none_of(commands.begin(), commands.end(), [&](const auto& command) { return command.second->get_name() == argv[1]; }))
         return usage(std::string("unknown command ") + argv[1]);

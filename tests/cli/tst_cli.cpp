@@ -41,6 +41,18 @@ const CliRow kRows[] = {
     {"one corrected age", {"age", "2024-01-10", "2024-09-15", "--gestation", "30+2"}, "",
      "years                0\nmonths               8\ndays                 5\nage                  0 - 8 - 5\n"
      "due date             2024-03-18\ncorrected age        0 - 5 - 27\n", "", 0},
+    // Score intervals and reliable change.
+    {"one score interval", {"interval", "35", "--scale", "t", "--reliability", ".80", "--level", "90", "--centre", "true"}, "",
+     "percentile           6.7\nscaled score         6\nstandard score       78\nT-score              35\nz-score              -1.50\n"
+     "stanine              2\nsten                 3\nNCE                  18\nlabel                Below average score\n"
+     "estimated true score 38.0\n90% CI               31 to 45\npercentiles          3.2 to 29.4\n", "", 0},
+    {"score intervals from a file", {"interval", "--csv"}, Fixture("intervals.csv"), Fixture("intervals.expected.csv"),
+     Fixture("intervals.expected.txt"), 1},
+    {"one reliable change, the methods its entries allow", {"change", "104", "96", "--sd1", "13.8", "--sd2", "15", "--r", ".95"}, "",
+     "Jacobson & Truax (1991)      expected 104.00, SE 4.36, z -1.83, p 0.067: Reliable decline\n"
+     "Iverson (2001)               expected 104.00, SE 4.56, z -1.76, p 0.079: Reliable decline\n", "", 0},
+    {"reliable change from a file", {"change", "--csv"}, Fixture("changes.csv"), Fixture("changes.expected.csv"),
+     Fixture("changes.expected.txt"), 1},
     // A whole file of one kind, and European spreadsheets.
     {"options serve as the columns a file lacks, a column wins", {"convert", "--csv", "--from", "scaled", "--to", "percentile", "--labels", "none"},
      "id,value,to\na,13,\nb,13,z\n", "id,value,to,result,error\na,13,,,\"to must be percentile, scaled, standard, t or z: \"\nb,13,z,1.00,\n",

@@ -6,7 +6,9 @@
 #include "age/agecalculation.h"
 #include "age/dateparse.h"
 #include "calculator/calculatorengine.h"
+#include "change/reliablechange.h"
 #include "converter/conversions.h"
+#include "interval/scoreinterval.h"
 #include "rawscore/rawscore.h"
 #include "stats/numbers.h"
 
@@ -28,6 +30,11 @@ unsigned count(const std::string& word) { return static_cast<unsigned>(ReadNumer
 ScoreScale scale(const std::string& name) {
     if (const auto found = ScaleNamed(name)) return *found;
     throw UnknownPlaceholder("no scale named " + name);
+}
+
+ConfidenceLevel level(const std::string& percent) {
+    if (percent != "90" && percent != "95") throw UnknownPlaceholder("no level " + percent);
+    return percent == "90" ? ConfidenceLevel::Ninety : ConfidenceLevel::NinetyFive;
 }
 
 // The raw score window's report for RAW MEAN SD, with a sample size for the t-test.
@@ -94,6 +101,34 @@ std::string fill(const std::vector<std::string>& w, const std::string& version) 
         if (what == "age") return report.ageText;
         if (what == "corrected") return report.correction->text;
         return IsoDate(report.correction->dueDate.value());
+    }
+    if (what == "ci") {
+        needs(6);
+        const IntervalReport report = ComputeScoreInterval({w[2], scale(w[1]), w[3], level(w[4]),
+                                                            w[5] == "true" ? IntervalCentre::EstimatedTrue : IntervalCentre::Obtained});
+        if (report.refusal) throw UnknownPlaceholder("refused score interval " + w[2]);
+        const std::string& part = w[6];
+        if (part == "bounds") return report.low + " to " + report.high;
+        if (part == "percentiles") return report.percentileLow + " to " + report.percentileHigh;
+        if (part == "centre") return report.centre;
+        if (part == "stanine") return report.stanine + ", sten " + report.sten + ", NCE " + report.nce;
+        throw UnknownPlaceholder("no part " + part + " of a score interval");
+    }
+    if (what == "change") {
+        // X1 X2 S1 S2 M1 M2 N R LEVEL METHOD, "-" for an entry left out; the method's results in a table row.
+        needs(10);
+        const auto entry = [&](size_t i) { return w[i] == "-" ? std::string() : w[i]; };
+        const ChangeReport report =
+            ComputeReliableChange({entry(1), entry(2), entry(5), entry(6), entry(3), entry(4), entry(8), entry(7), level(w[9])});
+        for (const MethodResult& result : report.methods) {
+            if (std::string(MethodName(result.method)).rfind(w[10], 0) != 0) continue;
+            const std::string statistic = result.df ? "t " + result.texts.statistic + " (" + std::to_string(*result.df) + " df)"
+                                                    : "z " + result.texts.statistic;
+            if (w.size() > 11 && w[11] == "verdict") return std::string(VerdictText(result.verdict)) + " (p " + result.texts.p + ")";
+            return result.texts.expected + " | " + result.texts.se + " | " + statistic + " | " + result.texts.p + " | " +
+                   result.texts.low + " to " + result.texts.high + " | " + VerdictText(result.verdict);
+        }
+        throw UnknownPlaceholder("no method " + w[10] + " for these entries");
     }
     if (what == "calc") {
         needs(1);

@@ -12,6 +12,9 @@
 //   {{interval RAW MEAN SD N DECIMALS}}           its 95% interval ("58.5 to 96.0"); interval-low, interval-high one end
 //   {{zcc RAW MEAN SD N}}                         z-CC with its 95% interval
 //   {{convert FROM TO ENTRY DECIMALS}}            the score converter (percentile, scaled, standard, T, z)
+//   {{ci SCALE SCORE R LEVEL obtained|true PART}}  the score interval: bounds, percentiles, centre or stanine
+//   {{change X1 X2 S1 S2 M1 M2 N R LEVEL METHOD [verdict]}}  a reliable change method's table row ("-" leaves an
+//                                                 entry out), or its verdict and p
 //   {{label SCALE ENTRY SYSTEM}}                  the descriptive label (aacn, wechsler); standard: its standard score
 //   {{age BIRTH TEST}}                            the age calculator (ISO dates)
 //   {{corrected BIRTH TEST WEEKS+DAYS}}           the age corrected for prematurity; due: the due date, ISO
