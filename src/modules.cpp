@@ -3,6 +3,7 @@
 #include "age/frmagecalculator.h"
 #include "calculator/frmcalculator.h"
 #include "converter/frmscoreconverter.h"
+#include "interval/frmscoreinterval.h"
 #include "rawscore/frmrawscoreconverter.h"
 
 namespace modVelmora {
@@ -20,7 +21,8 @@ std::map<Module, ModuleFactory> ModuleWindows() {
     return {{Module::RawScore, make<frmRawScoreConverter>()},
             {Module::ScoreConverter, make<frmScoreConverter>()},
             {Module::AgeCalculator, make<frmAgeCalculator>()},
-            {Module::Calculator, make<frmCalculator>()}};
+            {Module::Calculator, make<frmCalculator>()},
+            {Module::ScoreInterval, make<frmScoreInterval>()}};
 }
 
 }  // namespace modVelmora

@@ -64,6 +64,9 @@ const Scenario kFilledWindows[] = {
     {"the calculator's longest message", Calc, {}, "1/0\r", {"Readout"}},
     {"the lowest label", Conv, {}, "-3\r", {"lblAnswer"}}, {"the highest", Raw, {}, "700\r100\r15\r", {"lblAnswer"}},
     {"calculator", Calc, kLongest, "", {"Readout", "lblMemoryValue"}},
+    {"score interval", Module::ScoreInterval, {"Interval Scale=0", "Interval Centre=true", "Number of Decimals=4"}, "97.5\t.9\r",
+     {"lblPercentile", "lblScaled", "lblStandard", "lblTScore", "lblZScore", "lblStanine", "lblSten", "lblNCE", "lblInterval",
+      "lblPercentileBand", "lblCentre"}},
 };
 
 // The program from its start: splash, settings read from the store and saved at exit; the frame

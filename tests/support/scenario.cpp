@@ -45,6 +45,7 @@ QString textOf(const QString& what) {
     if (!widget) return "<no " + name + ">";
     if (what.startsWith("tip:")) return widget->toolTip();
     if (what.startsWith("name:")) return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    if (what.startsWith("description:")) return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
     if (what.startsWith("shown:")) return widget->isVisible() ? "1" : "0";
     if (what.startsWith("checked:")) return qobject_cast<QAbstractButton*>(widget)->isChecked() ? "1" : "0";
     if (what.startsWith("colour:")) return widget->palette().color(widget->backgroundRole()).name();
@@ -144,10 +145,13 @@ void Check(const QStringList& seen, const RecordingPlatform& platform) {
         else if (what == "clipboard") actual = platform.clipboard, expected = Shown(expected);
         else if (what == "messages") actual = platform.messages.join('|');
         else if (what == "beeps") actual = QString::number(platform.beeps);
+        else if (what == "clipboard image") actual = platform.clipboardImage.isNull() ? "" : QString("%1x%2").arg(platform.clipboardImage.width())
+                                                                                                  .arg(platform.clipboardImage.height());
         else if (what == "ends") actual = QString::number(platform.programEnds);
         else if (what.startsWith("stored:")) actual = store().value("Parameters/" + what.mid(7), "<none>").toString();
         else actual = textOf(what);
-        if (what.startsWith("tip:") || (!what.contains(':') && qobject_cast<QLabel*>(find<QWidget>(what)))) expected = Shown(expected);
+        const bool numbersShown = what.startsWith("tip:") || what.startsWith("description:");
+        if (numbersShown || (!what.contains(':') && qobject_cast<QLabel*>(find<QWidget>(what)))) expected = Shown(expected);
         QVERIFY2(actual == expected, qPrintable(QString("%1: \"%2\", expected \"%3\"").arg(what, actual, expected)));
     }
 }

@@ -1,0 +1,488 @@
+#include "interval/frmscoreinterval.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "shell/controls.h"
+#include "shell/modvelmora.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+#include "shell/updown.h"
+
+namespace modVelmora {
+
+namespace {
+
+// Sizes in pixels, those of the converter's controls, so the windows look alike.
+constexpr int kCaptionHeight = 22;
+constexpr int kBoxHeight = 29;
+constexpr int kOptionHeight = 22;
+constexpr QSize kPictureSize(420, 200);
+
+QString scaleCaption(int index) {
+    return QCoreApplication::translate(kScaleContext, ScaleCaption(static_cast<ScoreScale>(index)));
+}
+
+QString centreCaption(IntervalCentre centre) { return QCoreApplication::translate(kIntervalContext, IntervalCentreName(centre)); }
+
+// A frame of the program's look whose options stand one under another, or side by side.
+QGroupBox* OptionFrame(QWidget* parent, const QString& title, const char* name, bool sideBySide = false) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFont(Arial(9.75, true));
+    SetBackground(frame, Qt::white);
+    QBoxLayout* options = sideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout(frame)) : new QVBoxLayout(frame);
+    options->setContentsMargins(10, 6, 10, 8);
+    options->setSpacing(6);
+    return frame;
+}
+
+// An option as wide as its frame, taken by a click anywhere on its highlight, not only on its caption.
+class WideOption : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& at) const override { return rect().contains(at); }
+};
+
+QRadioButton* Option(QGroupBox* frame, const QString& caption, const QString& name) {
+    auto* option = new WideOption(caption, frame);
+    option->setObjectName(name);
+    option->setFont(Arial(9.75));
+    option->setFixedHeight(kOptionHeight);
+    SetBackground(option, Qt::white);
+    frame->layout()->addWidget(option);
+    return option;
+}
+
+// The chosen option yellow; Tab reaches a group at it, the arrow keys move within the group.
+void Highlight(const QList<QRadioButton*>& group, int selected) {
+    for (int index = 0; index < group.size(); ++index) {
+        SetBackground(group[index], index == selected ? kYellow : QColor(Qt::white));
+        group[index]->setFocusPolicy(index == selected ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+// The bands of a label system in z, each from its lowest standard score less a half (the scores
+// that round into it) to the next band's; the outer ones run to the picture's ends.
+std::vector<BellCurveBand> Bands(LabelSystem system) {
+    const std::vector<LabelBand> bands = LabelBands(system);
+    std::vector<BellCurveBand> shown;
+    const auto edge = [&](std::size_t i) { return (static_cast<double>(bands[i].lowest) - 0.5 - 100) / 15; };
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        shown.push_back({i == 0 ? -4.0 : edge(i), i + 1 == bands.size() ? 4.0 : edge(i + 1),
+                         QCoreApplication::translate(kLabelContext, bands[i].text)});
+    return shown;
+}
+
+}  // namespace
+
+// The size it was designed at; its layout gives the size it takes.
+frmScoreInterval::frmScoreInterval(Settings& settings) : ModuleWindow(Module::ScoreInterval, QSize(10500, 7200), settings) {}
+
+void frmScoreInterval::createControls(QWidget* client) {
+    const QFont caption = Arial(9.75, true);
+    const auto captionOver = [&](const QString& text, const char* name) {
+        QLabel* label = CaptionLabel(client, text, caption);
+        label->setObjectName(QLatin1String(name));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        label->setFixedHeight(kCaptionHeight);
+        return label;
+    };
+    const auto entryBox = [&](const char* name) {
+        QLineEdit* box = EntryBox(client, 8, Arial(12), Qt::AlignCenter);
+        box->setObjectName(QLatin1String(name));
+        box->setFixedHeight(kBoxHeight);
+        selectWholeTextOnFocus(box);
+        return box;
+    };
+    const auto resultLabel = [&](const char* name) {
+        QLabel* label = ResultLabel(client);
+        label->setObjectName(QLatin1String(name));
+        label->setFixedHeight(kBoxHeight);
+        label->setMinimumWidth(92);
+        return label;
+    };
+
+    Label2 = CaptionLabel(client, tr("Score Interval"), Arial(14.25, true));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFixedHeight(kBoxHeight);
+    SetBackground(Label2, kBannerBlue);
+    SetForeground(Label2, Qt::white);
+
+    // The entry: the score and the reliability, then the choices.
+    lblScoreCaption = captionOver(tr("Score"), "lblScoreCaption");
+    txtScore = entryBox("txtScore");
+    lblReliabilityCaption = captionOver(tr("Reliability"), "lblReliabilityCaption");
+    txtReliability = entryBox("txtReliability");
+    txtReliability->setToolTip(tr("The test's reliability coefficient, greater than 0 and less than 1"));
+    NameBox(txtScore, lblScoreCaption->text());
+    NameBox(txtReliability, lblReliabilityCaption->text());
+
+    fraScale = OptionFrame(client, tr("Scale"), "fraScale");
+    for (int index = 0; index < kScaleCount; ++index) {
+        QRadioButton* option = Option(fraScale, scaleCaption(index), QStringLiteral("optScale%1").arg(index));
+        option->setToolTip(QCoreApplication::translate(kScaleContext, ScaleDescription(static_cast<ScoreScale>(index))));
+        optScale[static_cast<size_t>(index)] = option;
+    }
+    fraConfidence = OptionFrame(client, tr("Confidence"), "fraConfidence", true);
+    optConfidence0 = Option(fraConfidence, tr("90%"), QStringLiteral("optConfidence0"));
+    optConfidence1 = Option(fraConfidence, tr("95%"), QStringLiteral("optConfidence1"));
+    fraCentre = OptionFrame(client, tr("Centre"), "fraCentre");
+    optCentre0 = Option(fraCentre, centreCaption(IntervalCentre::Obtained), QStringLiteral("optCentre0"));
+    optCentre0->setToolTip(tr("The interval around the score as obtained, from the standard error of measurement"));
+    optCentre1 = Option(fraCentre, centreCaption(IntervalCentre::EstimatedTrue), QStringLiteral("optCentre1"));
+    optCentre1->setToolTip(tr("The interval around the estimated true score, which lies nearer the mean, from the "
+                              "standard error of estimation"));
+
+    // The results: the score on every scale, its label, the interval and its picture.
+    auto* results = new QGridLayout;
+    results->setHorizontalSpacing(8);
+    results->setVerticalSpacing(0);
+    struct Result {
+        QLabel** label;
+        const char* name;
+        QString caption;
+    };
+    const Result shown[] = {{&lblPercentile, "lblPercentile", scaleCaption(0)}, {&lblScaled, "lblScaled", scaleCaption(1)},
+                            {&lblStandard, "lblStandard", scaleCaption(2)},     {&lblTScore, "lblTScore", scaleCaption(3)},
+                            {&lblZScore, "lblZScore", scaleCaption(4)},         {&lblStanine, "lblStanine", tr("Stanine")},
+                            {&lblSten, "lblSten", tr("Sten")},                  {&lblNCE, "lblNCE", tr("NCE")}};
+    // Four to a row, each under its caption.
+    for (int i = 0; i < 8; ++i) {
+        const Result& result = shown[i];
+        QLabel* title = captionOver(result.caption, qPrintable(QLatin1String(result.name) + QStringLiteral("Caption")));
+        *result.label = resultLabel(result.name);
+        DescribeResult(*result.label, result.caption);
+        results->addWidget(title, 2 * (i / 4), i % 4);
+        results->addWidget(*result.label, 2 * (i / 4) + 1, i % 4);
+        results->setColumnStretch(i % 4, 1);
+    }
+    lblNCE->setToolTip(tr("Normal curve equivalent: 1 to 99, equal steps, mean 50"));
+    lblStanine->setToolTip(tr("Standard nine: 1 to 9, mean 5, SD 2"));
+    lblSten->setToolTip(tr("Standard ten: 1 to 10, SD 2"));
+    lblDescription = DescriptionLabel(client);
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription->setFixedHeight(18);
+    // Hidden under "None", it keeps its room so that nothing under it moves.
+    QSizePolicy keepRoom = lblDescription->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    lblDescription->setSizePolicy(keepRoom);
+    lblInterval = resultLabel("lblInterval");
+    DescribeResult(lblInterval, tr("Confidence interval"));
+    lblPercentileBand = resultLabel("lblPercentileBand");
+    DescribeResult(lblPercentileBand, tr("Confidence interval in percentiles"));
+    lblCentre = resultLabel("lblCentre");
+    DescribeResult(lblCentre, centreCaption(IntervalCentre::EstimatedTrue));
+    picBellCurve = new BellCurve(client);
+    picBellCurve->setObjectName(QStringLiteral("picBellCurve"));
+    picBellCurve->setFixedSize(kPictureSize);
+
+    // The buttons, as in the other windows, and the picture's own under it.
+    cmdCopy = PictureButton(client, QStringLiteral("clipboard.svg"), QString());
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy->setFixedSize(TwipSize(645, 645));
+    SetPictureText(cmdCopy, tr("Copy interval to clipboard"));
+    lblNumberOfDecimals = DecimalsLabel(client);
+    lblNumberOfDecimals->setObjectName(QStringLiteral("lblNumberOfDecimals"));
+    lblNumberOfDecimals->setFixedSize(TwipSize(330, 330));
+    UpDown1 = new UpDown(client);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setFixedSize(TwipSize(255, 330));
+    NameBox(UpDown1, tr("Number of decimal places"));
+    DescribeResult(lblNumberOfDecimals, tr("Number of decimal places"));
+    UpDown1->setToolTip(tr("Set number of decimal places in percentiles and z-scores (see Instructions)"));
+    lblNumberOfDecimals->setToolTip(UpDown1->toolTip());
+    cmdClear = PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear"));
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    cmdClear->setFixedSize(TwipSize(1170, 750));
+    cmdCalculate = PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate"));
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdCalculate->setFixedSize(TwipSize(1380, 750));
+    cmdCopyPicture = PictureButton(client, QStringLiteral("clipboard.svg"), tr("Copy &Picture"));
+    cmdCopyPicture->setObjectName(QStringLiteral("cmdCopyPicture"));
+    cmdCopyPicture->setToolTip(tr("Copy the bell curve to the clipboard"));
+    cmdSavePicture = PictureButton(client, QStringLiteral("save.svg"), tr("&Save Picture…"));
+    cmdSavePicture->setObjectName(QStringLiteral("cmdSavePicture"));
+    cmdSavePicture->setToolTip(tr("Save the bell curve as a PNG or SVG file"));
+    for (QAbstractButton* button : {cmdCopyPicture, cmdSavePicture}) {
+        button->setFixedHeight(TwipsToPixels(750));
+        button->setMinimumWidth(TwipsToPixels(1380));
+    }
+    setDefaultButton(cmdCalculate);
+    setCancelButton(cmdClear);
+
+    // Laid out: the banner; the entry beside the results; the buttons along the bottom.
+    auto* entry = new QGridLayout;
+    entry->setHorizontalSpacing(12);
+    entry->setVerticalSpacing(0);
+    entry->addWidget(lblScoreCaption, 0, 0);
+    entry->addWidget(txtScore, 1, 0);
+    entry->addWidget(lblReliabilityCaption, 0, 1);
+    entry->addWidget(txtReliability, 1, 1);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(10);
+    left->addLayout(entry);
+    left->addWidget(fraScale);
+    left->addWidget(fraConfidence);
+    left->addWidget(fraCentre);
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addLayout(results);
+    right->addWidget(lblDescription);
+    right->addWidget(lblInterval);
+    auto* band = new QHBoxLayout;
+    band->setSpacing(8);
+    band->addWidget(lblPercentileBand, 1);
+    band->addWidget(lblCentre, 1);
+    right->addLayout(band);
+    right->addSpacing(4);
+    right->addWidget(picBellCurve);
+    right->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    buttons->addWidget(cmdCopy);
+    auto* decimals = new QHBoxLayout;
+    decimals->setSpacing(0);  // the spinner sits against its count
+    decimals->addWidget(lblNumberOfDecimals);
+    decimals->addWidget(UpDown1);
+    buttons->addLayout(decimals);
+    buttons->addStretch();
+    buttons->addWidget(cmdClear);
+    buttons->addSpacing(6);
+    buttons->addWidget(cmdCalculate);
+    auto* pictureButtons = new QHBoxLayout;
+    pictureButtons->setSpacing(12);
+    pictureButtons->addStretch();
+    pictureButtons->addWidget(cmdCopyPicture);
+    pictureButtons->addWidget(cmdSavePicture);
+
+    auto* body = new QGridLayout;
+    body->setHorizontalSpacing(16);
+    body->setVerticalSpacing(10);
+    body->addLayout(left, 0, 0);
+    body->addLayout(right, 0, 1);
+    body->addLayout(buttons, 1, 0);
+    body->addLayout(pictureButtons, 1, 1);
+    body->setColumnMinimumWidth(0, TwipsToPixels(4215));
+
+    auto* window = new QVBoxLayout(client);
+    window->setContentsMargins(7, 7, 7, 7);
+    window->setSpacing(10);
+    window->addWidget(Label2);
+    window->addLayout(body);
+
+    QList<QWidget*> tabOrder{txtScore, txtReliability};
+    for (QRadioButton* option : optScale) tabOrder << option;
+    tabOrder << optConfidence0 << optConfidence1 << optCentre0 << optCentre1 << cmdCalculate << cmdClear << cmdCopy
+             << UpDown1 << cmdCopyPicture << cmdSavePicture;
+    SetTabOrder(tabOrder);
+
+    for (int index = 0; index < kScaleCount; ++index)
+        connect(optScale[static_cast<size_t>(index)], &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) optScale_Click(index);
+        });
+    const std::pair<QRadioButton*, int> confidence[] = {{optConfidence0, 0}, {optConfidence1, 1}};
+    for (const auto& [option, index] : confidence)
+        connect(option, &QRadioButton::toggled, this, [this, index = index](bool on) {
+            if (on) optConfidence_Click(index);
+        });
+    const std::pair<QRadioButton*, int> centre[] = {{optCentre0, 0}, {optCentre1, 1}};
+    for (const auto& [option, index] : centre)
+        connect(option, &QRadioButton::toggled, this, [this, index = index](bool on) {
+            if (on) optCentre_Click(index);
+        });
+    connect(cmdCalculate, &QAbstractButton::clicked, this, &frmScoreInterval::cmdCalculate_Click);
+    connect(cmdClear, &QAbstractButton::clicked, this, &frmScoreInterval::cmdClear_Click);
+    connect(cmdCopy, &QAbstractButton::clicked, this, &frmScoreInterval::cmdCopy_Click);
+    connect(cmdCopyPicture, &QAbstractButton::clicked, this, &frmScoreInterval::cmdCopyPicture_Click);
+    connect(cmdSavePicture, &QAbstractButton::clicked, this, &frmScoreInterval::cmdSavePicture_Click);
+    connect(UpDown1, &UpDown::valueChanged, this, &frmScoreInterval::UpDown1_Change);
+}
+
+void frmScoreInterval::initialise() {
+    choices_ = settings().intervalChoices();
+    const Settings::IntervalChoices stored = choices_;
+    optScale[static_cast<size_t>(stored.scale)]->setChecked(true);
+    (stored.level == ConfidenceLevel::Ninety ? optConfidence0 : optConfidence1)->setChecked(true);
+    (stored.centre == IntervalCentre::Obtained ? optCentre0 : optCentre1)->setChecked(true);
+    UpDown1->setValue(settings().record.numberOfDecimals);
+    UpDown1_Change();
+    clearPicture();
+    labelsChanged();
+}
+
+QList<QLabel*> frmScoreInterval::scoreLabels() const {
+    return {lblPercentile, lblScaled, lblStandard, lblTScore, lblZScore, lblStanine, lblSten, lblNCE};
+}
+
+QList<QLabel*> frmScoreInterval::resultLabels() const {
+    return scoreLabels() << lblDescription << lblInterval << lblPercentileBand << lblCentre;
+}
+
+void frmScoreInterval::storeChoice() {
+    settings().setIntervalChoices(choices_);
+    emptyResults();
+    focusControl(txtScore);
+}
+
+void frmScoreInterval::emptyResults() {
+    for (QLabel* label : resultLabels()) label->clear();
+    clearPicture();
+}
+
+void frmScoreInterval::optScale_Click(int index) {
+    Highlight({optScale.begin(), optScale.end()}, index);
+    choices_.scale = static_cast<ScoreScale>(index);
+    storeChoice();
+}
+
+void frmScoreInterval::optConfidence_Click(int index) {
+    Highlight({optConfidence0, optConfidence1}, index);
+    choices_.level = index == 0 ? ConfidenceLevel::Ninety : ConfidenceLevel::NinetyFive;
+    storeChoice();
+}
+
+void frmScoreInterval::optCentre_Click(int index) {
+    Highlight({optCentre0, optCentre1}, index);
+    choices_.centre = index == 0 ? IntervalCentre::Obtained : IntervalCentre::EstimatedTrue;
+    storeChoice();
+}
+
+void frmScoreInterval::UpDown1_Change() {
+    settings().record.numberOfDecimals = static_cast<std::uint8_t>(UpDown1->value());
+    ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value());
+}
+
+void frmScoreInterval::cmdCalculate_Click() {
+    const IntervalEntry entry{TypedNumber(txtScore->text()), choices_.scale,  TypedNumber(txtReliability->text()),
+                              choices_.level,                 choices_.centre, settings().record.numberOfDecimals,
+                              settings().labels()};
+    const IntervalReport report = ComputeScoreInterval(entry);
+    if (const auto& refusal = report.refusal) {
+        // The picture goes with the results, at the same moment.
+        if (refusal->results == ShownResults::EmptiedFirst) clearPicture();
+        refuse(*refusal, refusal->field == IntervalField::Score ? txtScore : txtReliability, resultLabels());
+        if (refusal->results == ShownResults::EmptiedAfter) clearPicture();
+        return;
+    }
+    const QList<QLabel*> scores = scoreLabels();
+    for (int index = 0; index < kScaleCount; ++index) scores[index]->setText(ShownNumber(report.scores[static_cast<size_t>(index)]));
+    lblStanine->setText(ShownNumber(report.stanine));
+    lblSten->setText(ShownNumber(report.sten));
+    lblNCE->setText(ShownNumber(report.nce));
+    labelledZ_ = report.z;
+    ShowDescription(lblDescription, report.label, settings().labels());
+    lblInterval->setText(tr("%1% CI %2 to %3")
+                             .arg(QString::number(static_cast<int>(choices_.level)), ShownNumber(report.low), ShownNumber(report.high)));
+    lblPercentileBand->setText(tr("Percentiles %1 to %2").arg(ShownNumber(report.percentileLow), ShownNumber(report.percentileHigh)));
+    lblCentre->setText(report.centre.empty() ? QString() : tr("Estimated true score %1").arg(ShownNumber(report.centre)));
+    // Long bounds (four places, a translation) are written smaller rather than cut.
+    for (QLabel* label : {lblInterval, lblPercentileBand, lblCentre}) FitText(label, Arial(12, true));
+
+    BellCurveModel picture{};
+    picture.zScore = report.zScore;
+    picture.zLow = report.zLow;
+    picture.zHigh = report.zHigh;
+    picture.scoreText = ShownNumber(report.scores[static_cast<size_t>(choices_.scale)]);
+    picture.mean = ScaleMean(choices_.scale);
+    picture.sd = ScaleSD(choices_.scale);
+    picture.percentAxisOnly = choices_.scale == ScoreScale::Percentile;
+    picture.bands = Bands(settings().labels());
+    picture.decimalSeparator = DecimalSeparator();
+    picture_ = picture;
+    showPicture();
+    focusControl(cmdClear);
+}
+
+void frmScoreInterval::showPicture() {
+    picBellCurve->setModel(*picture_);
+    cmdCopyPicture->setEnabled(true);
+    cmdSavePicture->setEnabled(true);
+    describePicture();
+}
+
+void frmScoreInterval::clearPicture() {
+    picture_.reset();
+    picBellCurve->clear();
+    cmdCopyPicture->setEnabled(false);
+    cmdSavePicture->setEnabled(false);
+    describePicture();
+}
+
+void frmScoreInterval::describePicture() {
+    if (!picture_) {
+        picBellCurve->setAccessibleDescription(QString());
+        return;
+    }
+    const QString scale = scaleCaption(static_cast<int>(choices_.scale));
+    // Under "None" the label is hidden and the picture has no bands: neither is told.
+    const QString label = settings().labels() == LabelSystem::None ? QString() : lblDescription->text();
+    picBellCurve->setAccessibleDescription(
+        label.isEmpty() ? tr("Bell curve: %1 %2, %3.").arg(scale, picture_->scoreText, lblInterval->text())
+                        : tr("Bell curve: %1 %2, %3, %4.").arg(scale, picture_->scoreText, lblInterval->text(), label));
+}
+
+void frmScoreInterval::labelsChanged() {
+    // The label on show and the picture's bands follow the system at once; no result has none.
+    const LabelSystem system = settings().labels();
+    ShowDescription(lblDescription, picture_ ? DescribeScore(labelledZ_, system) : std::nullopt, system);
+    if (picture_) {
+        picture_->bands = Bands(system);
+        showPicture();
+    }
+}
+
+void frmScoreInterval::cmdClear_Click() {
+    txtScore->clear();
+    txtReliability->clear();
+    emptyResults();
+    focusControl(txtScore);
+}
+
+void frmScoreInterval::cmdCopy_Click() { platform().setClipboardText(lblInterval->text()); }
+
+void frmScoreInterval::cmdCopyPicture_Click() {
+    if (!picture_) return;
+    platform().setClipboardImage(BellCurveImage(*picture_, picBellCurve->size(), 2));
+}
+
+void frmScoreInterval::cmdSavePicture_Click() {
+    if (!picture_) return;
+    QString path = platform().askSavePath(form(), tr("Save Picture"), tr("bell curve.png"),
+                                          tr("PNG image (*.png);;SVG image (*.svg)"));
+    if (path.isEmpty()) return;
+    // A name typed without a type is saved as the first type offered rather than refused.
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+    if (!SaveBellCurve(*picture_, path, picBellCurve->size()))
+        platform().showMessage(form(), tr("The picture could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
+                               MessageIcon::Information);
+}
+
+void frmScoreInterval::keyPress(QObject* control, int& keyAscii) {
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    bool taken = true;
+    if (control == txtScore) {
+        taken = digit || keyAscii == '-' || keyAscii == 8 || (IsDecimalKey(keyAscii) && HasDecimals(choices_.scale));
+    } else if (control == txtReliability) {
+        taken = digit || keyAscii == 8 || IsDecimalKey(keyAscii);
+    }
+    if (!taken) {
+        platform().beep();
+        keyAscii = 0;
+    }
+}
+
+}  // namespace modVelmora
