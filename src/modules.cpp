@@ -2,6 +2,7 @@
 
 #include "age/frmagecalculator.h"
 #include "calculator/frmcalculator.h"
+#include "change/frmreliablechange.h"
 #include "converter/frmscoreconverter.h"
 #include "rawscore/frmrawscoreconverter.h"
 
@@ -20,7 +21,8 @@ std::map<Module, ModuleFactory> ModuleWindows() {
     return {{Module::RawScore, make<frmRawScoreConverter>()},
             {Module::ScoreConverter, make<frmScoreConverter>()},
             {Module::AgeCalculator, make<frmAgeCalculator>()},
-            {Module::Calculator, make<frmCalculator>()}};
+            {Module::Calculator, make<frmCalculator>()},
+            {Module::ReliableChange, make<frmReliableChange>()}};
 }
 
 }  // namespace modVelmora
