@@ -2,6 +2,7 @@
 
 #include "age/frmagecalculator.h"
 #include "calculator/frmcalculator.h"
+#include "change/frmreliablechange.h"
 #include "converter/frmscoreconverter.h"
 #include "interval/frmscoreinterval.h"
 #include "rawscore/frmrawscoreconverter.h"
@@ -22,7 +23,8 @@ std::map<Module, ModuleFactory> ModuleWindows() {
             {Module::ScoreConverter, make<frmScoreConverter>()},
             {Module::AgeCalculator, make<frmAgeCalculator>()},
             {Module::Calculator, make<frmCalculator>()},
-            {Module::ScoreInterval, make<frmScoreInterval>()}};
+            {Module::ScoreInterval, make<frmScoreInterval>()},
+            {Module::ReliableChange, make<frmReliableChange>()}};
 }
 
 }  // namespace modVelmora

@@ -32,6 +32,7 @@ const Scenario kStartRows[] = {
     {"view 2", Conv, {}, "", {"window=frmScoreConverter", "stored:View=2"}},
     {"view 4", AgeWin, {}, "", {"window=frmAgeCalculator", "stored:View=4"}},
     {"view 5", Calc, {}, "", {"window=frmCalculator", "position=49,49", "stored:View=5"}},
+    {"view 8", Module::ReliableChange, {}, "", {"window=frmReliableChange", "stored:View=8"}},
     {"view 3 opens the raw score window", Raw, {"View=3"}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
     {"view 0 opens the raw score window", Raw, {"View=0"}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
     {"a damaged store is saved clean", Raw, {"View=x", "Number of Decimals=1.5", "UseTTest=yes", "Top Coordinates=1e9", "Left Coordinates= 12"},
@@ -67,6 +68,8 @@ const Scenario kFilledWindows[] = {
     {"score interval", Module::ScoreInterval, {"Interval Scale=0", "Interval Centre=true", "Number of Decimals=4"}, "97.5\t.9\r",
      {"lblPercentile", "lblScaled", "lblStandard", "lblTScore", "lblZScore", "lblStanine", "lblSten", "lblNCE", "lblInterval",
       "lblPercentileBand", "lblCentre"}},
+    {"reliable change", Module::ReliableChange, {}, "[txtTest=104][txtRetest=96][txtMeanTest=100][txtMeanRetest=104.3][txtSDTest=13.8]"
+     "[txtSDRetest=15][txtCorrelation=.95][txtSampleSize=50][cmdCalculate]", {}},
 };
 
 // The program from its start: splash, settings read from the store and saved at exit; the frame

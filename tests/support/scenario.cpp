@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTableWidget>
 #include <QWindow>
 
 #include "age/datetext.h"
@@ -37,7 +38,20 @@ QString withDates(QString text) {
     return text;
 }
 
+// "cell:table:row:column" for a cell's text, "tip:…" and "colour:…" for its tooltip and background.
+QString cellOf(const QString& what) {
+    const QStringList piece = what.split(':');
+    auto* table = find<QTableWidget>(piece[1]);
+    const QTableWidgetItem* item = table ? table->item(piece[2].toInt(), piece[3].toInt()) : nullptr;
+    if (!item) return "<no cell " + what.section(':', 1) + ">";
+    if (piece[0] == "tip") return item->toolTip();
+    if (piece[0] == "colour") return item->background().style() == Qt::NoBrush ? "none" : item->background().color().name();
+    return item->text();
+}
+
 QString textOf(const QString& what) {
+    if (what.count(':') == 3) return cellOf(what);
+    if (what.startsWith("rows:")) return QString::number(find<QTableWidget>(what.mid(5))->rowCount());
     const QString name = what.section(':', -1);
     if (auto* action = find<QAction>(name); action && what.startsWith("checked:")) return action->isChecked() ? "1" : "0";
     auto* widget = find<QWidget>(name);
@@ -150,7 +164,7 @@ void Check(const QStringList& seen, const RecordingPlatform& platform) {
         else if (what == "ends") actual = QString::number(platform.programEnds);
         else if (what.startsWith("stored:")) actual = store().value("Parameters/" + what.mid(7), "<none>").toString();
         else actual = textOf(what);
-        const bool numbersShown = what.startsWith("tip:") || what.startsWith("description:");
+        const bool numbersShown = what.startsWith("tip:") || what.startsWith("description:") || what.startsWith("cell:");
         if (numbersShown || (!what.contains(':') && qobject_cast<QLabel*>(find<QWidget>(what)))) expected = Shown(expected);
         QVERIFY2(actual == expected, qPrintable(QString("%1: \"%2\", expected \"%3\"").arg(what, actual, expected)));
     }

@@ -1,0 +1,333 @@
+#include "change/frmreliablechange.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "shell/controls.h"
+#include "shell/modvelmora.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+
+namespace modVelmora {
+
+namespace {
+
+enum Column { MethodColumn, ExpectedColumn, SEColumn, StatisticColumn, PColumn, RangeColumn, VerdictColumn, kColumns };
+
+// Pale, so the verdict's words stay readable; they, not the colour, say what it is.
+const QColor kImprovementBackground(204, 255, 204);
+const QColor kDeclineBackground(255, 204, 204);
+
+// Room for the four methods' rows, and a fifth for a scroll bar that long numbers may need.
+constexpr int kTableRows = 5;
+constexpr int kTableWidth = 706;
+constexpr int kBoxWidth = 100;
+constexpr int kMargin = 7;
+// Room beside a cell's text, so the columns that fit their contents do not crowd it.
+constexpr int kCellPadding = 20;
+
+bool isNumberCharacter(int keyAscii) {
+    return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' || IsDecimalKey(keyAscii) || keyAscii == 8;
+}
+
+QGroupBox* frame(QWidget* client, const QString& title, const char* name) {
+    auto* box = new QGroupBox(title, client);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFont(Arial(9.75, true));
+    SetBackground(box, Qt::white);
+    return box;
+}
+
+}  // namespace
+
+frmReliableChange::frmReliableChange(Settings& settings)
+    : ModuleWindow(Module::ReliableChange, QSize(10800, 7050), settings) {}
+
+std::array<QLineEdit*, 8> frmReliableChange::boxes() const {
+    return {txtTest, txtRetest, txtMeanTest, txtMeanRetest, txtSDTest, txtSDRetest, txtCorrelation, txtSampleSize};
+}
+
+QLineEdit* frmReliableChange::numberBox(QGroupBox* frame, int row, int column, const char* name, const QString& caption,
+                                        const QString& tip) {
+    auto* grid = static_cast<QGridLayout*>(frame->layout());
+    QLabel* label = CaptionLabel(frame, caption, Arial(9.75, true));
+    label->setObjectName(QStringLiteral("lbl%1Caption").arg(QLatin1String(name + 3)));
+    QLineEdit* box = EntryBox(frame, 8, Arial(12), Qt::AlignCenter);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFixedSize(kBoxWidth, TwipsToPixels(435));
+    for (QWidget* control : {static_cast<QWidget*>(label), static_cast<QWidget*>(box)}) control->setToolTip(tip);
+    NameBox(box, caption);
+    grid->addWidget(label, 2 * row, column);
+    grid->addWidget(box, 2 * row + 1, column);
+    selectWholeTextOnFocus(box);
+    return box;
+}
+
+void frmReliableChange::createControls(QWidget* client) {
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(10);
+
+    Label2 = CaptionLabel(client, tr("Reliable Change"), Arial(14.25, true));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFixedHeight(TwipsToPixels(435));
+    SetBackground(Label2, kBannerBlue);
+    SetForeground(Label2, Qt::white);
+    layout->addWidget(Label2);
+
+    fraPatient = frame(client, tr("Patient"), "fraPatient");
+    fraNorms = frame(client, tr("Norms of the retest study"), "fraNorms");
+    fraOptions = frame(client, tr("Options"), "fraOptions");
+    auto* frames = new QHBoxLayout;
+    frames->setSpacing(kMargin);
+    for (QGroupBox* box : {fraPatient, fraNorms, fraOptions}) {
+        auto* grid = new QGridLayout(box);
+        grid->setVerticalSpacing(2);
+        grid->setHorizontalSpacing(10);
+        frames->addWidget(box);
+    }
+    layout->addLayout(frames);
+
+    txtTest = numberBox(fraPatient, 0, 0, "txtTest", tr("Test score"), tr("The patient's score at the first testing"));
+    txtRetest = numberBox(fraPatient, 1, 0, "txtRetest", tr("Retest score"), tr("The patient's score at the retest"));
+    txtMeanTest = numberBox(fraNorms, 0, 0, "txtMeanTest", tr("Mean at test"),
+                            tr("The study's mean at the first testing; both means or neither (optional)"));
+    txtMeanRetest = numberBox(fraNorms, 1, 0, "txtMeanRetest", tr("Mean at retest"),
+                              tr("The study's mean at the retest; both means or neither (optional)"));
+    txtSDTest =
+        numberBox(fraNorms, 0, 1, "txtSDTest", tr("SD at test"), tr("The study's standard deviation at the first testing"));
+    txtSDRetest = numberBox(fraNorms, 1, 1, "txtSDRetest", tr("SD at retest"),
+                            tr("The study's standard deviation at the retest (optional)"));
+    txtCorrelation = numberBox(fraNorms, 0, 2, "txtCorrelation", tr("Test–retest r"),
+                               tr("The correlation between test and retest, greater than 0 and less than 1"));
+    txtSampleSize = numberBox(fraNorms, 1, 2, "txtSampleSize", tr("Sample size n"),
+                              tr("The number of people in the study, from 3 to 9999 (optional)"));
+    txtSampleSize->setMaxLength(4);
+
+    auto* options = static_cast<QGridLayout*>(fraOptions->layout());
+    QLabel* confidence = CaptionLabel(fraOptions, tr("Confidence"), Arial(9.75, true));
+    confidence->setObjectName(QStringLiteral("lblConfidenceCaption"));
+    options->addWidget(confidence, 0, 0, 1, 2);
+    for (int index = 0; index < 2; ++index) {
+        auto* option = new QRadioButton(index == 0 ? tr("90%") : tr("95%"), fraOptions);
+        option->setObjectName(QStringLiteral("optConfidence%1").arg(index));
+        option->setFont(Arial(9.75));
+        option->setToolTip(index == 0 ? tr("90% confidence, two-tailed") : tr("95% confidence, two-tailed"));
+        options->addWidget(option, 1, index);
+        optConfidence[static_cast<size_t>(index)] = option;
+        connect(option, &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) optConfidence_Click(index);
+        });
+    }
+    chkReverse = new QCheckBox(tr("Reverse (low scores are good)"), fraOptions);
+    chkReverse->setObjectName(QStringLiteral("chkReverse"));
+    chkReverse->setFont(Arial(9.75));
+    chkReverse->setToolTip(tr("Check this box when lower scores mean better performance (e.g., errors; reaction times): "
+                              "a lower retest score is then an improvement"));
+    options->addWidget(chkReverse, 2, 0, 1, 2);
+    for (QGroupBox* box : {fraPatient, fraNorms, fraOptions}) {
+        auto* grid = static_cast<QGridLayout*>(box->layout());
+        grid->setRowStretch(grid->rowCount(), 1);  // rows keep to the top of a frame taller than they need
+    }
+    options->setVerticalSpacing(6);
+
+    tblResults = new QTableWidget(0, kColumns, client);
+    tblResults->setObjectName(QStringLiteral("tblResults"));
+    tblResults->setFont(Arial(9));
+    tblResults->setHorizontalHeaderLabels({tr("Method"), tr("Expected retest"), tr("SE"), tr("Statistic"), tr("p"),
+                                           tr("No reliable change"), tr("Verdict")});
+    const QString headerTips[kColumns] = {
+        QString(), tr("The retest score expected from the test score"), tr("Standard error of the difference"),
+        tr("z, or t with its degrees of freedom"), tr("Two-tailed probability"),
+        tr("Retest scores in this range are no reliable change at the chosen confidence"), QString()};
+    for (int column = 0; column < kColumns; ++column) tblResults->horizontalHeaderItem(column)->setToolTip(headerTips[column]);
+    tblResults->horizontalHeader()->setFont(Arial(9, true));
+    // The columns fit their contents; the method's, whose names are left-aligned, takes the room to spare.
+    tblResults->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblResults->horizontalHeader()->setSectionResizeMode(MethodColumn, QHeaderView::Stretch);
+    tblResults->verticalHeader()->hide();
+    const int rowHeight = tblResults->fontMetrics().height() + 10;
+    tblResults->verticalHeader()->setDefaultSectionSize(rowHeight);
+    tblResults->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblResults->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table; the arrow keys move between its cells.
+    tblResults->setTabKeyNavigation(false);
+    tblResults->setWordWrap(false);
+    tblResults->setAccessibleName(tr("Results"));
+    tblResults->setMinimumWidth(kTableWidth);
+    const int headerHeight = tblResults->horizontalHeader()->sizeHint().height();
+    tblResults->setFixedHeight(2 * tblResults->frameWidth() + headerHeight + kTableRows * rowHeight);
+    layout->addWidget(tblResults);
+
+    cmdCopy = PictureButton(client, QStringLiteral("clipboard.svg"), QString());
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy->setFixedSize(TwipSize(645, 645));
+    SetPictureText(cmdCopy, tr("Copy the results table to the clipboard"));
+    cmdClear = PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear"));
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    cmdClear->setMinimumSize(TwipSize(1170, 750));
+    cmdCalculate = PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate"));
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdCalculate->setMinimumSize(TwipSize(1380, 750));
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(12);
+    buttons->addWidget(cmdCopy, 0, Qt::AlignVCenter);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClear);
+    buttons->addWidget(cmdCalculate);
+    layout->addLayout(buttons);
+    setDefaultButton(cmdCalculate);
+    setCancelButton(cmdClear);
+
+    QList<QWidget*> tabOrder;
+    for (QLineEdit* box : boxes()) tabOrder << box;
+    tabOrder << optConfidence[0] << optConfidence[1] << chkReverse << cmdCalculate << cmdClear << cmdCopy << tblResults;
+    SetTabOrder(tabOrder);
+
+    connect(chkReverse, &QCheckBox::toggled, this, &frmReliableChange::chkReverse_Click);
+    connect(cmdCalculate, &QAbstractButton::clicked, this, &frmReliableChange::cmdCalculate_Click);
+    connect(cmdClear, &QAbstractButton::clicked, this, &frmReliableChange::cmdClear_Click);
+    connect(cmdCopy, &QAbstractButton::clicked, this, &frmReliableChange::cmdCopy_Click);
+}
+
+void frmReliableChange::initialise() {
+    // The stored choices are shown, not written again.
+    const Settings::ChangeChoices choices = settings().changeChoices();
+    const int selected = choices.level == ConfidenceLevel::NinetyFive ? 1 : 0;
+    const QSignalBlocker blockNinety(optConfidence[0]), blockNinetyFive(optConfidence[1]), blockReverse(chkReverse);
+    optConfidence[static_cast<size_t>(selected)]->setChecked(true);
+    chkReverse->setChecked(choices.reverse);
+    highlight(selected);
+}
+
+void frmReliableChange::highlight(int selected) {
+    for (int index = 0; index < 2; ++index) {
+        QRadioButton* option = optConfidence[static_cast<size_t>(index)];
+        SetBackground(option, index == selected ? kYellow : QColor(Qt::white));
+        // Tab reaches the pair at its selected option; the arrow keys move within it.
+        option->setFocusPolicy(index == selected ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void frmReliableChange::storeChoices() {
+    settings().setChangeChoices({optConfidence[1]->isChecked() ? ConfidenceLevel::NinetyFive : ConfidenceLevel::Ninety,
+                                 chkReverse->isChecked()});
+}
+
+void frmReliableChange::optConfidence_Click(int index) {
+    highlight(index);
+    storeChoices();
+    // Results at the other level would no longer match the choice on show.
+    clearResults();
+}
+
+void frmReliableChange::chkReverse_Click() {
+    storeChoices();
+    clearResults();
+}
+
+void frmReliableChange::cmdCalculate_Click() {
+    const ChangeEntry entry{TypedNumber(txtTest->text()),        TypedNumber(txtRetest->text()),
+                            TypedNumber(txtMeanTest->text()),    TypedNumber(txtMeanRetest->text()),
+                            TypedNumber(txtSDTest->text()),      TypedNumber(txtSDRetest->text()),
+                            TypedNumber(txtCorrelation->text()), TypedNumber(txtSampleSize->text()),
+                            optConfidence[1]->isChecked() ? ConfidenceLevel::NinetyFive : ConfidenceLevel::Ninety,
+                            chkReverse->isChecked()};
+    const ChangeReport report = ComputeReliableChange(entry);
+    if (const auto& refusal = report.refusal) {
+        // The table is no label the frame can empty: it is emptied here, when the computation says.
+        if (refusal->results == ShownResults::EmptiedFirst) clearResults();
+        refuse(*refusal, boxes()[static_cast<size_t>(refusal->field)], {});
+        if (refusal->results == ShownResults::EmptiedAfter) clearResults();
+        return;
+    }
+    showResults(report);
+    focusControl(cmdClear);
+}
+
+void frmReliableChange::showResults(const ChangeReport& report) {
+    tblResults->setRowCount(static_cast<int>(report.methods.size()));
+    for (int row = 0; row < tblResults->rowCount(); ++row) {
+        const MethodResult& result = report.methods[static_cast<size_t>(row)];
+        const MethodTexts& texts = result.texts;
+        const QString statistic = result.df ? tr("t %1 (%2 df)").arg(ShownNumber(texts.statistic), QString::number(*result.df))
+                                            : tr("z %1").arg(ShownNumber(texts.statistic));
+        const QString cells[kColumns] = {QCoreApplication::translate(kChangeContext, MethodName(result.method)),
+                                         ShownNumber(texts.expected),
+                                         ShownNumber(texts.se),
+                                         statistic,
+                                         ShownNumber(texts.p),
+                                         tr("%1 to %2").arg(ShownNumber(texts.low), ShownNumber(texts.high)),
+                                         QCoreApplication::translate(kChangeContext, VerdictText(result.verdict))};
+        // The whole row in words, for its tooltip and for screen readers.
+        const QString words = tr("%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7")
+                                  .arg(cells[MethodColumn], cells[ExpectedColumn], cells[SEColumn], cells[StatisticColumn],
+                                       cells[PColumn], cells[RangeColumn], cells[VerdictColumn]);
+        for (int column = 0; column < kColumns; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(column == MethodColumn ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            item->setToolTip(words);
+            item->setData(Qt::AccessibleDescriptionRole, words);
+            item->setData(Qt::SizeHintRole, QSize(tblResults->fontMetrics().horizontalAdvance(cells[column]) + kCellPadding,
+                                                  tblResults->verticalHeader()->defaultSectionSize()));
+            tblResults->setItem(row, column, item);
+        }
+        if (result.verdict != Verdict::NoChange)
+            tblResults->item(row, VerdictColumn)
+                ->setBackground(result.verdict == Verdict::Improvement ? kImprovementBackground : kDeclineBackground);
+    }
+}
+
+void frmReliableChange::clearResults() { tblResults->setRowCount(0); }
+
+void frmReliableChange::cmdClear_Click() {
+    for (QLineEdit* box : boxes()) box->clear();
+    clearResults();
+    focusControl(txtTest);
+}
+
+void frmReliableChange::cmdCopy_Click() {
+    if (tblResults->rowCount() == 0) {
+        platform().setClipboardText(QString());
+        return;
+    }
+    // Tabs between cells and a line a row, so it pastes as a table, and the same as HTML; the header first.
+    QStringList lines, htmlRows;
+    for (int row = -1; row < tblResults->rowCount(); ++row) {
+        QStringList cells;
+        QString html;
+        for (int column = 0; column < kColumns; ++column) {
+            const QString text = (row < 0 ? tblResults->horizontalHeaderItem(column) : tblResults->item(row, column))->text();
+            cells << text;
+            html += QStringLiteral("<%1>%2</%1>").arg(row < 0 ? QStringLiteral("th") : QStringLiteral("td"), text.toHtmlEscaped());
+        }
+        lines << cells.join(QLatin1Char('\t'));
+        htmlRows << QStringLiteral("<tr>") + html + QStringLiteral("</tr>");
+    }
+    platform().setClipboardTable(lines.join(QLatin1Char('\n')),
+                                 QStringLiteral("<table border=\"1\">") + htmlRows.join(QString()) + QStringLiteral("</table>"));
+}
+
+void frmReliableChange::keyPress(QObject* control, int& keyAscii) {
+    const auto all = boxes();
+    if (std::find(all.begin(), all.end(), control) == all.end() || isNumberCharacter(keyAscii)) return;
+    platform().beep();
+    keyAscii = 0;
+}
+
+}  // namespace modVelmora
