@@ -10,6 +10,7 @@
 #include "age/datetext.h"
 #include "age/frmcalendar.h"
 #include "shell/controls.h"
+#include "shell/outofdate.h"
 #include "shell/platform.h"
 
 namespace modVelmora {
@@ -83,6 +84,10 @@ void frmAgeCalculator::createControls(QWidget* client) {
     SetTabOrder({txtBirthdate, txtTestDate, cmdCalculate, cmdClear, cmdShowBirthDateCalendar, cmdShowTestDateCalendar,
                  txtGestation});
 
+    outOfDate_ = new OutOfDateResults(client);
+    outOfDate_->add({txtBirthdate, txtTestDate}, {lblAge});
+    outOfDate_->add({txtBirthdate, txtTestDate, txtGestation}, {lblCorrectedAge});
+
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdClear_Click);
     connect(cmdShowBirthDateCalendar, &QAbstractButton::clicked, this,
@@ -147,6 +152,7 @@ void frmAgeCalculator::cmdCalculate_Click() {
     if (!report.age) return;
     lblAge->setText(QString::fromStdString(report.ageText));
     showCorrection(report.correction);
+    outOfDate_->calculated();
 }
 
 void frmAgeCalculator::showCorrection(const std::optional<Correction>& correction) {

@@ -14,6 +14,8 @@ class QLineEdit;
 
 namespace modVelmora {
 
+class OutOfDateResults;
+
 // Module 4: the age in years, months and days between a birth date and a
 // test date, typed or picked from a calendar pop-up.
 class frmAgeCalculator : public ModuleWindow {
@@ -48,6 +50,7 @@ private:
     QLineEdit* txtGestation = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* lblCorrectedAge = nullptr;
+    OutOfDateResults* outOfDate_ = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
     QAbstractButton* cmdClear = nullptr;
 

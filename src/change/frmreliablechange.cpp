@@ -17,6 +17,7 @@
 
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
+#include "shell/outofdate.h"
 #include "shell/platform.h"
 #include "shell/settings.h"
 
@@ -199,6 +200,11 @@ void frmReliableChange::createControls(QWidget* client) {
     SetTabOrder(tabOrder);
 
     connect(chkReverse, &QCheckBox::toggled, this, &frmReliableChange::chkReverse_Click);
+    // A change of option empties the table, so only the boxes can leave it out of date.
+    outOfDate_ = new OutOfDateResults(client);
+    const std::array<QLineEdit*, 8> entries = boxes();
+    outOfDate_->add(QList<QWidget*>(entries.begin(), entries.end()), {tblResults});
+
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmReliableChange::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmReliableChange::cmdClear_Click);
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmReliableChange::cmdCopy_Click);
@@ -256,6 +262,7 @@ void frmReliableChange::cmdCalculate_Click() {
         return;
     }
     showResults(report);
+    outOfDate_->calculated();
     focusControl(cmdClear);
 }
 

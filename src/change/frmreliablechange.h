@@ -15,6 +15,8 @@ class QTableWidget;
 
 namespace modVelmora {
 
+class OutOfDateResults;
+
 // Module 8: whether a patient's retest score differs from the test score by more than the
 // test's unreliability and the practice effect of a retest study explain, by four methods
 // side by side. The confidence and Reverse are stored at once.
@@ -53,6 +55,7 @@ private:
     QAbstractButton* cmdCopy = nullptr;
     QAbstractButton* cmdClear = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
+    OutOfDateResults* outOfDate_ = nullptr;
 
     // The boxes in ChangeField's order.
     std::array<QLineEdit*, 8> boxes() const;

@@ -10,6 +10,7 @@
 
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
+#include "shell/outofdate.h"
 #include "shell/platform.h"
 #include "shell/settings.h"
 #include "shell/updown.h"
@@ -101,6 +102,10 @@ void frmScoreConverter::createControls(QWidget* client) {
             if (on) optTo_Click(index);
         });
     }
+    // A change of scale empties the answer, so only the value and the places can leave it out of date.
+    outOfDate_ = new OutOfDateResults(client);
+    outOfDate_->add({txtFrom, UpDown1}, {lblAnswer, lblDescription});
+
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmScoreConverter::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmScoreConverter::cmdClear_Click);
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmScoreConverter::cmdCopy_Click);
@@ -170,6 +175,7 @@ void frmScoreConverter::cmdCalculate_Click() {
     lblAnswer->setText(ShownNumber(report.answer));
     labelledZ_ = report.z;
     ShowDescription(lblDescription, report.label, settings().labels());
+    outOfDate_->calculated();
     focusControl(cmdClear);
 }
 

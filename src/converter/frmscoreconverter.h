@@ -13,6 +13,7 @@ class QRadioButton;
 
 namespace modVelmora {
 
+class OutOfDateResults;
 class UpDown;
 
 // Module 2: converts a score between percentile, scaled score, standard
@@ -51,6 +52,7 @@ private:
     QLabel* lblNumberOfDecimals = nullptr;
     UpDown* UpDown1 = nullptr;
     QAbstractButton* cmdClear = nullptr;
+    OutOfDateResults* outOfDate_ = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
 
     std::array<QRadioButton*, kScaleCount> optionGroup(QGroupBox* frame, const char* name);

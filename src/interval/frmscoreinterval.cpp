@@ -12,6 +12,7 @@
 
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
+#include "shell/outofdate.h"
 #include "shell/platform.h"
 #include "shell/settings.h"
 #include "shell/updown.h"
@@ -304,6 +305,12 @@ void frmScoreInterval::createControls(QWidget* client) {
         connect(option, &QRadioButton::toggled, this, [this, index = index](bool on) {
             if (on) optCentre_Click(index);
         });
+    // A change of scale, level or centre empties the results, so only these can leave them out of date.
+    outOfDate_ = new OutOfDateResults(client);
+    QList<QWidget*> madeByCalculate{picBellCurve};
+    for (QLabel* label : resultLabels()) madeByCalculate << label;
+    outOfDate_->add({txtScore, txtReliability, UpDown1}, madeByCalculate);
+
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmScoreInterval::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmScoreInterval::cmdClear_Click);
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmScoreInterval::cmdCopy_Click);
@@ -404,6 +411,7 @@ void frmScoreInterval::cmdCalculate_Click() {
     picture.decimalSeparator = DecimalSeparator();
     picture_ = picture;
     showPicture();
+    outOfDate_->calculated();
     focusControl(cmdClear);
 }
 

@@ -16,6 +16,8 @@ class QRadioButton;
 
 namespace modVelmora {
 
+class OutOfDateResults;
+
 class UpDown;
 
 // Module 7: the confidence interval of a score from the test's reliability, around the
@@ -76,6 +78,7 @@ private:
     UpDown* UpDown1 = nullptr;
     QAbstractButton* cmdClear = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
+    OutOfDateResults* outOfDate_ = nullptr;
 
     // The labels that show a result, in the order of the scales, then stanine, sten and NCE.
     QList<QLabel*> scoreLabels() const;

@@ -8,6 +8,7 @@
 
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
+#include "shell/outofdate.h"
 #include "shell/platform.h"
 #include "shell/settings.h"
 #include "shell/updown.h"
@@ -117,6 +118,11 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     for (QLineEdit* box : {txtRawScore, txtMean, txtSD, txtSampleN}) selectWholeTextOnFocus(box);
     SetTabOrder({txtRawScore, txtMean, txtSD, cmdCopy, chkReverse, chkUseTtest, txtSampleN, cmdCalculate, cmdClear, UpDown1});
 
+    outOfDate_ = new OutOfDateResults(client);
+    outOfDate_->add({txtRawScore, txtMean, txtSD, chkReverse, UpDown1}, {lblZscore, lblAnswer, lblDescription});
+    outOfDate_->add({txtRawScore, txtMean, txtSD, txtSampleN, chkReverse, UpDown1},
+                    {lblTScore, lblAdjustedPercentile, lblInterval});
+
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdClear_Click);
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdCopy_Click);
@@ -155,6 +161,7 @@ void frmRawScoreConverter::cmdCalculate_Click() {
     lblZscore->setText(ShownNumber(report.z));
     labelledZ_ = report.zValue;
     ShowDescription(lblDescription, report.label, settings().labels());
+    outOfDate_->calculated();
     focusControl(cmdClear);
 }
 

@@ -11,6 +11,7 @@ class QLineEdit;
 
 namespace modVelmora {
 
+class OutOfDateResults;
 class UpDown;
 
 // Module 1: a raw score with the norms' mean and SD gives a z-score and a
@@ -66,6 +67,7 @@ private:
     UpDown* UpDown1 = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
     QAbstractButton* cmdClear = nullptr;
+    OutOfDateResults* outOfDate_ = nullptr;
 
     void expand();
     void collapse();

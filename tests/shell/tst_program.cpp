@@ -53,6 +53,31 @@ const Scenario kRows[] = {
     {"Help > Instructions with no document changes nothing", Raw, {}, "12[mnuInstructions]", {"window=frmRawScoreConverter", "txtRawScore=12", "messages="}},
 };
 
+// A result stays on show, greyed and described as out of date, while an entry that made it differs.
+const QString kGrey = "#808080", kBlack = "#000000";
+const QString kStale = " Out of date: an entry has changed since Calculate.";
+const QString kChangeExample = "104\t96\t100\t104.3\t13.8\t15\t.95\t50\r";
+const Scenario kOutOfDateRows[] = {
+    {"an edited mean greys z and the percentile", Raw, {}, "115\r100\r15\r[txtMean=101]",
+     {"grey:lblZscore=" + kGrey, "grey:lblAnswer=" + kGrey, "lblAnswer=84.1", "description:lblAnswer=Percentile" + kStale}},
+    {"typed back, they are current again", Raw, {}, "115\r100\r15\r[txtMean=101][txtMean=100]",
+     {"grey:lblAnswer=" + kBlack, "description:lblAnswer=Percentile"}},
+    {"Calculate makes them current", Raw, {}, "115\r100\r15\r[txtMean=101][cmdCalculate]",
+     {"grey:lblAnswer=" + kBlack, "description:lblAnswer=Percentile"}},
+    {"a refused entry leaves the kept results greyed", Raw, {}, "115\r100\r15\r[txtSD=0][cmdCalculate]",
+     {"lblAnswer=84.1", "grey:lblAnswer=" + kGrey}},
+    {"the sample size greys only the t-test's results", Raw, {"UseTTest=1"}, "115\r100\r15\r10\r[txtSampleN=12]",
+     {"grey:lblTScore=" + kGrey, "grey:lblInterval=" + kGrey, "grey:lblAnswer=" + kBlack}},
+    {"the converter's value", Conv, {}, "1\r[txtFrom=2]", {"grey:lblAnswer=" + kGrey, "grey:lblDescription=" + kGrey}},
+    {"a gestation greys only the corrected age", AgeWin, {}, "1/1/2017\r[txtGestation=30]",
+     {"grey:lblCorrectedAge=" + kGrey, "grey:lblAge=" + kBlack}},
+    {"the interval's reliability greys the picture", Module::ScoreInterval, {}, "130\t.9\r[txtReliability=.8]",
+     {"grey:picBellCurve=effect", "grey:lblInterval=" + kGrey}},
+    {"the change table", Module::ReliableChange, {}, kChangeExample + "[txtSampleSize=49]",
+     {"grey:tblResults=effect", "description:tblResults=" + kStale.mid(1)}},
+    {"and Calculate again", Module::ReliableChange, {}, kChangeExample + "[txtSampleSize=49][cmdCalculate]", {"grey:tblResults=none"}},
+};
+
 // Each window filled in, the t-test shown and four decimals, so that the longest results are measured
 // too; what is seen are its result labels.
 const QStringList kLongest = {"UseTTest=1", "Number of Decimals=4"};
@@ -178,6 +203,12 @@ private slots:
     void scenarios() {
         QFETCH(Scenario, row);
         QFile::remove(QCoreApplication::applicationDirPath() + "/Velmora Help.pdf");
+        Run(row, platform);
+    }
+
+    void anEditedEntryGreysItsResultsUntilCalculate_data() { AddRows(kOutOfDateRows); }
+    void anEditedEntryGreysItsResultsUntilCalculate() {
+        QFETCH(Scenario, row);
         Run(row, platform);
     }
 

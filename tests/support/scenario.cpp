@@ -63,6 +63,9 @@ QString textOf(const QString& what) {
     if (what.startsWith("shown:")) return widget->isVisible() ? "1" : "0";
     if (what.startsWith("checked:")) return qobject_cast<QAbstractButton*>(widget)->isChecked() ? "1" : "0";
     if (what.startsWith("colour:")) return widget->palette().color(widget->backgroundRole()).name();
+    // Greyed as out of date: a label's text, or a table or picture drawn through a grey effect.
+    if (what.startsWith("grey:")) return qobject_cast<QLabel*>(widget) ? widget->palette().color(QPalette::WindowText).name()
+                                         : widget->graphicsEffect() ? "effect" : "none";
     return widget->property("text").toString();  // of a box, label or button
 }
 

@@ -37,7 +37,8 @@ void Play(const QString& steps);
 // Each entry is "what=expected": a control's name for its text ("." in numbers stands for the locale's
 // separator in labels, table cells, tooltips, descriptions and the clipboard), "tip:name", "name:name" and
 // "description:name" (for screen readers), "shown:name" and "checked:name" (1 or 0, of a control or menu entry),
-// "colour:name" (its background, "#ffff00"), "rows:name" (a table's row count), "cell:name:row:column" (a table
+// "colour:name" (its background, "#ffff00"), "grey:name" (a label's text colour; "effect" or "none" for a table or picture
+// drawn grey or not), "rows:name" (a table's row count), "cell:name:row:column" (a table
 // cell's text; "tip:" and "colour:" of a cell likewise, "none" for no background), "focus", "window" (the module
 // window shown), "position" ("x,y"), "clipboard", "clipboard image" ("WxH" in pixels, empty when none), "messages"
 // (joined by "|", "!" before one with the exclamation icon), "beeps", "ends" (how often the program ended) and
