@@ -9,6 +9,48 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Change</name>
+    <message>
+        <source>Jacobson &amp; Truax (1991)</source>
+        <translation>Jacobson &amp; Truax (1991)</translation>
+    </message>
+    <message>
+        <source>Chelune et al. (1993)</source>
+        <translation>Chelune et al. (1993)</translation>
+    </message>
+    <message>
+        <source>Iverson (2001)</source>
+        <translation>Iverson (2001)</translation>
+    </message>
+    <message>
+        <source>Crawford &amp; Garthwaite (2007)</source>
+        <translation>Crawford &amp; Garthwaite (2007)</translation>
+    </message>
+    <message>
+        <source>Reliable improvement</source>
+        <translation>Reliable Verbesserung</translation>
+    </message>
+    <message>
+        <source>Reliable decline</source>
+        <translation>Reliable Verschlechterung</translation>
+    </message>
+    <message>
+        <source>No reliable change</source>
+        <translation>Keine reliable Veränderung</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Interval</name>
+    <message>
+        <source>Obtained score</source>
+        <translation>Erzielter Wert</translation>
+    </message>
+    <message>
+        <source>Estimated true score</source>
+        <translation>Geschätzter wahrer Wert</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Labels</name>
     <message>
         <source>Exceptionally high score</source>
@@ -153,6 +195,42 @@
         <source>not corrected (born at term)</source>
         <translation>nicht korrigiert (termingeboren)</translation>
     </message>
+    <message>
+        <source>Please enter the test score.</source>
+        <translation>Bitte geben Sie den Testwert ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the retest score.</source>
+        <translation>Bitte geben Sie den Retestwert ein.</translation>
+    </message>
+    <message>
+        <source>Please enter both means of the retest study, or neither.</source>
+        <translation>Bitte geben Sie beide Mittelwerte der Retest-Studie ein oder keinen.</translation>
+    </message>
+    <message>
+        <source>Please enter the SD at test.</source>
+        <translation>Bitte geben Sie die SD beim Test ein.</translation>
+    </message>
+    <message>
+        <source>The SD at test must be greater than 0.</source>
+        <translation>Die SD beim Test muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The SD at retest must be greater than 0.</source>
+        <translation>Die SD beim Retest muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Please enter a test–retest correlation greater than 0 and less than 1.</source>
+        <translation>Bitte geben Sie eine Retest-Korrelation größer als 0 und kleiner als 1 ein.</translation>
+    </message>
+    <message>
+        <source>The size of the retest sample must be from 3 to 9999.</source>
+        <translation>Die Größe der Retest-Stichprobe muss zwischen 3 und 9999 liegen.</translation>
+    </message>
+    <message>
+        <source>Please enter a reliability greater than 0 and less than 1.</source>
+        <translation>Bitte geben Sie eine Reliabilität größer als 0 und kleiner als 1 ein.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -207,6 +285,21 @@
     <message>
         <source>The manual could not be opened: no program for PDF documents was found. It is at %1</source>
         <translation>Das Handbuch konnte nicht geöffnet werden: Es wurde kein Programm für PDF-Dokumente gefunden. Es liegt unter %1</translation>
+    </message>
+    <message>
+        <source>Score Interval</source>
+        <translation>Konfidenzintervall</translation>
+    </message>
+    <message>
+        <source>Reliable Change</source>
+        <translation>Reliable Veränderung</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::OutOfDateResults</name>
+    <message>
+        <source>Out of date: an entry has changed since Calculate.</source>
+        <translation>Veraltet: Eine Eingabe wurde seit dem Berechnen geändert.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +650,197 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::frmReliableChange</name>
+    <message>
+        <source>Reliable Change</source>
+        <translation>Reliable Veränderung</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Norms of the retest study</source>
+        <translation>Normen der Retest-Studie</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Test score</source>
+        <translation>Testwert</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score at the first testing</source>
+        <translation>Der Wert des Patienten bei der ersten Testung</translation>
+    </message>
+    <message>
+        <source>Retest score</source>
+        <translation>Retestwert</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score at the retest</source>
+        <translation>Der Wert des Patienten beim Retest</translation>
+    </message>
+    <message>
+        <source>Mean at test</source>
+        <translation>Mittelwert Test</translation>
+    </message>
+    <message>
+        <source>The study&apos;s mean at the first testing; both means or neither (optional)</source>
+        <translation>Mittelwert der Studie bei der ersten Testung; beide Mittelwerte oder keinen (optional)</translation>
+    </message>
+    <message>
+        <source>Mean at retest</source>
+        <translation>Mittelwert Retest</translation>
+    </message>
+    <message>
+        <source>The study&apos;s mean at the retest; both means or neither (optional)</source>
+        <translation>Mittelwert der Studie beim Retest; beide Mittelwerte oder keinen (optional)</translation>
+    </message>
+    <message>
+        <source>SD at test</source>
+        <translation>SD Test</translation>
+    </message>
+    <message>
+        <source>The study&apos;s standard deviation at the first testing</source>
+        <translation>Standardabweichung der Studie bei der ersten Testung</translation>
+    </message>
+    <message>
+        <source>SD at retest</source>
+        <translation>SD Retest</translation>
+    </message>
+    <message>
+        <source>The study&apos;s standard deviation at the retest (optional)</source>
+        <translation>Standardabweichung der Studie beim Retest (optional)</translation>
+    </message>
+    <message>
+        <source>Test–retest r</source>
+        <translation>Retest-r</translation>
+    </message>
+    <message>
+        <source>The correlation between test and retest, greater than 0 and less than 1</source>
+        <translation>Die Korrelation zwischen Test und Retest, größer als 0 und kleiner als 1</translation>
+    </message>
+    <message>
+        <source>Sample size n</source>
+        <translation>Stichprobe n</translation>
+    </message>
+    <message>
+        <source>The number of people in the study, from 3 to 9999 (optional)</source>
+        <translation>Die Anzahl der Personen in der Studie, 3 bis 9999 (optional)</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Konfidenz</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>90% confidence, two-tailed</source>
+        <translation>90 % Konfidenz, zweiseitig</translation>
+    </message>
+    <message>
+        <source>95% confidence, two-tailed</source>
+        <translation>95 % Konfidenz, zweiseitig</translation>
+    </message>
+    <message>
+        <source>Reverse (low scores are good)</source>
+        <translation>Umgepolt (niedrige Werte = besser)</translation>
+    </message>
+    <message>
+        <source>Check this box when lower scores mean better performance (e.g., errors; reaction times): a lower retest score is then an improvement</source>
+        <translation>Aktivieren, wenn niedrigere Werte eine bessere Leistung bedeuten (z. B. Fehler, Reaktionszeiten): Ein niedrigerer Retestwert ist dann eine Verbesserung</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Expected retest</source>
+        <translation>Erwarteter Retest</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Prüfgröße</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>No reliable change</source>
+        <translation>Ohne reliable Veränderung</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>The retest score expected from the test score</source>
+        <translation>Der aus dem Testwert erwartete Retestwert</translation>
+    </message>
+    <message>
+        <source>Standard error of the difference</source>
+        <translation>Standardfehler der Differenz</translation>
+    </message>
+    <message>
+        <source>z, or t with its degrees of freedom</source>
+        <translation>z, oder t mit seinen Freiheitsgraden</translation>
+    </message>
+    <message>
+        <source>Two-tailed probability</source>
+        <translation>Zweiseitige Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Retest scores in this range are no reliable change at the chosen confidence</source>
+        <translation>Retestwerte in diesem Bereich sind bei der gewählten Konfidenz keine reliable Veränderung</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Copy the results table to the clipboard</source>
+        <translation>Ergebnistabelle in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 FG)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
+        <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; keine reliable Veränderung von %6; %7</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::frmScoreConverter</name>
     <message>
         <source>Score Converter</source>
@@ -601,6 +885,157 @@
     <message>
         <source>Set number of places in %1</source>
         <translation>Anzahl der Nachkommastellen festlegen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreInterval</name>
+    <message>
+        <source>Score Interval</source>
+        <translation>Konfidenzintervall</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Reliabilität</translation>
+    </message>
+    <message>
+        <source>The test&apos;s reliability coefficient, greater than 0 and less than 1</source>
+        <translation>Der Reliabilitätskoeffizient des Tests, größer als 0 und kleiner als 1</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Konfidenz</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Zentrum</translation>
+    </message>
+    <message>
+        <source>The interval around the score as obtained, from the standard error of measurement</source>
+        <translation>Das Intervall um den erzielten Wert, aus dem Standardmessfehler</translation>
+    </message>
+    <message>
+        <source>The interval around the estimated true score, which lies nearer the mean, from the standard error of estimation</source>
+        <translation>Das Intervall um den geschätzten wahren Wert, der näher am Mittelwert liegt, aus dem Standardschätzfehler</translation>
+    </message>
+    <message>
+        <source>Stanine</source>
+        <translation>Stanine</translation>
+    </message>
+    <message>
+        <source>Sten</source>
+        <translation>Sten</translation>
+    </message>
+    <message>
+        <source>NCE</source>
+        <translation>NCE</translation>
+    </message>
+    <message>
+        <source>Normal curve equivalent: 1 to 99, equal steps, mean 50</source>
+        <translation>Normal Curve Equivalent: 1 bis 99, gleiche Abstände, Mittelwert 50</translation>
+    </message>
+    <message>
+        <source>Standard nine: 1 to 9, mean 5, SD 2</source>
+        <translation>Standard Nine: 1 bis 9, Mittelwert 5, SD 2</translation>
+    </message>
+    <message>
+        <source>Standard ten: 1 to 10, SD 2</source>
+        <translation>Standard Ten: 1 bis 10, SD 2</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Konfidenzintervall</translation>
+    </message>
+    <message>
+        <source>Confidence interval in percentiles</source>
+        <translation>Konfidenzintervall in Prozenträngen</translation>
+    </message>
+    <message>
+        <source>Copy interval to clipboard</source>
+        <translation>Intervall in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Anzahl der Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentiles and z-scores (see Instructions)</source>
+        <translation>Anzahl der Nachkommastellen für Prozentränge und z-Werte festlegen (siehe Anleitung)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>&amp;Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the bell curve to the clipboard</source>
+        <translation>Glockenkurve in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>Bild &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Save the bell curve as a PNG or SVG file</source>
+        <translation>Glockenkurve als PNG- oder SVG-Datei speichern</translation>
+    </message>
+    <message>
+        <source>%1% CI %2 to %3</source>
+        <translation>%1%-KI %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Percentiles %1 to %2</source>
+        <translation>Prozentränge %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Estimated true score %1</source>
+        <translation>Geschätzter wahrer Wert %1</translation>
+    </message>
+    <message>
+        <source>Bell curve: %1 %2, %3.</source>
+        <translation>Glockenkurve: %1 %2, %3.</translation>
+    </message>
+    <message>
+        <source>Bell curve: %1 %2, %3, %4.</source>
+        <translation>Glockenkurve: %1 %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>bell curve.png</source>
+        <translation>Glockenkurve.png</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
+        <translation>Das Bild konnte nicht unter %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

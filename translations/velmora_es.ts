@@ -9,6 +9,48 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Change</name>
+    <message>
+        <source>Jacobson &amp; Truax (1991)</source>
+        <translation>Jacobson y Truax (1991)</translation>
+    </message>
+    <message>
+        <source>Chelune et al. (1993)</source>
+        <translation>Chelune et al. (1993)</translation>
+    </message>
+    <message>
+        <source>Iverson (2001)</source>
+        <translation>Iverson (2001)</translation>
+    </message>
+    <message>
+        <source>Crawford &amp; Garthwaite (2007)</source>
+        <translation>Crawford y Garthwaite (2007)</translation>
+    </message>
+    <message>
+        <source>Reliable improvement</source>
+        <translation>Mejoría fiable</translation>
+    </message>
+    <message>
+        <source>Reliable decline</source>
+        <translation>Empeoramiento fiable</translation>
+    </message>
+    <message>
+        <source>No reliable change</source>
+        <translation>Sin cambio fiable</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Interval</name>
+    <message>
+        <source>Obtained score</source>
+        <translation>Puntuación obtenida</translation>
+    </message>
+    <message>
+        <source>Estimated true score</source>
+        <translation>Puntuación verdadera estimada</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Labels</name>
     <message>
         <source>Exceptionally high score</source>
@@ -153,6 +195,42 @@
         <source>not corrected (born at term)</source>
         <translation>sin corregir (nacido a término)</translation>
     </message>
+    <message>
+        <source>Please enter the test score.</source>
+        <translation>Introduzca la puntuación del test.</translation>
+    </message>
+    <message>
+        <source>Please enter the retest score.</source>
+        <translation>Introduzca la puntuación del retest.</translation>
+    </message>
+    <message>
+        <source>Please enter both means of the retest study, or neither.</source>
+        <translation>Introduzca las dos medias del estudio test-retest, o ninguna.</translation>
+    </message>
+    <message>
+        <source>Please enter the SD at test.</source>
+        <translation>Introduzca la DT del test.</translation>
+    </message>
+    <message>
+        <source>The SD at test must be greater than 0.</source>
+        <translation>La DT del test debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The SD at retest must be greater than 0.</source>
+        <translation>La DT del retest debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Please enter a test–retest correlation greater than 0 and less than 1.</source>
+        <translation>Introduzca una correlación test-retest mayor que 0 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>The size of the retest sample must be from 3 to 9999.</source>
+        <translation>El tamaño de la muestra test-retest debe estar entre 3 y 9999.</translation>
+    </message>
+    <message>
+        <source>Please enter a reliability greater than 0 and less than 1.</source>
+        <translation>Introduzca una fiabilidad mayor que 0 y menor que 1.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -207,6 +285,21 @@
     <message>
         <source>The manual could not be opened: no program for PDF documents was found. It is at %1</source>
         <translation>No se ha podido abrir el manual: no se ha encontrado ningún programa para documentos PDF. Se encuentra en %1</translation>
+    </message>
+    <message>
+        <source>Score Interval</source>
+        <translation>Intervalo de confianza</translation>
+    </message>
+    <message>
+        <source>Reliable Change</source>
+        <translation>Cambio fiable</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::OutOfDateResults</name>
+    <message>
+        <source>Out of date: an entry has changed since Calculate.</source>
+        <translation>Desactualizado: una entrada ha cambiado desde el cálculo.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +650,197 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::frmReliableChange</name>
+    <message>
+        <source>Reliable Change</source>
+        <translation>Cambio fiable</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Paciente</translation>
+    </message>
+    <message>
+        <source>Norms of the retest study</source>
+        <translation>Baremos del estudio test-retest</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Test score</source>
+        <translation>Puntuación test</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score at the first testing</source>
+        <translation>La puntuación del paciente en la primera evaluación</translation>
+    </message>
+    <message>
+        <source>Retest score</source>
+        <translation>Puntuación retest</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score at the retest</source>
+        <translation>La puntuación del paciente en el retest</translation>
+    </message>
+    <message>
+        <source>Mean at test</source>
+        <translation>Media test</translation>
+    </message>
+    <message>
+        <source>The study&apos;s mean at the first testing; both means or neither (optional)</source>
+        <translation>Media del estudio en la primera evaluación; las dos medias o ninguna (opcional)</translation>
+    </message>
+    <message>
+        <source>Mean at retest</source>
+        <translation>Media retest</translation>
+    </message>
+    <message>
+        <source>The study&apos;s mean at the retest; both means or neither (optional)</source>
+        <translation>Media del estudio en el retest; las dos medias o ninguna (opcional)</translation>
+    </message>
+    <message>
+        <source>SD at test</source>
+        <translation>DT test</translation>
+    </message>
+    <message>
+        <source>The study&apos;s standard deviation at the first testing</source>
+        <translation>Desviación típica del estudio en la primera evaluación</translation>
+    </message>
+    <message>
+        <source>SD at retest</source>
+        <translation>DT retest</translation>
+    </message>
+    <message>
+        <source>The study&apos;s standard deviation at the retest (optional)</source>
+        <translation>Desviación típica del estudio en el retest (opcional)</translation>
+    </message>
+    <message>
+        <source>Test–retest r</source>
+        <translation>r test-retest</translation>
+    </message>
+    <message>
+        <source>The correlation between test and retest, greater than 0 and less than 1</source>
+        <translation>La correlación entre test y retest, mayor que 0 y menor que 1</translation>
+    </message>
+    <message>
+        <source>Sample size n</source>
+        <translation>Tamaño muestral n</translation>
+    </message>
+    <message>
+        <source>The number of people in the study, from 3 to 9999 (optional)</source>
+        <translation>El número de personas del estudio, de 3 a 9999 (opcional)</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confianza</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>90% confidence, two-tailed</source>
+        <translation>Confianza del 90 %, bilateral</translation>
+    </message>
+    <message>
+        <source>95% confidence, two-tailed</source>
+        <translation>Confianza del 95 %, bilateral</translation>
+    </message>
+    <message>
+        <source>Reverse (low scores are good)</source>
+        <translation>Invertido (puntuación baja = mejor)</translation>
+    </message>
+    <message>
+        <source>Check this box when lower scores mean better performance (e.g., errors; reaction times): a lower retest score is then an improvement</source>
+        <translation>Marque esta casilla cuando una puntuación más baja indique mejor rendimiento (p. ej., errores, tiempos de reacción): una puntuación más baja en el retest es entonces una mejoría</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Método</translation>
+    </message>
+    <message>
+        <source>Expected retest</source>
+        <translation>Retest esperado</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>ET</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Estadístico</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>No reliable change</source>
+        <translation>Sin cambio fiable</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Conclusión</translation>
+    </message>
+    <message>
+        <source>The retest score expected from the test score</source>
+        <translation>La puntuación de retest esperada a partir de la del test</translation>
+    </message>
+    <message>
+        <source>Standard error of the difference</source>
+        <translation>Error típico de la diferencia</translation>
+    </message>
+    <message>
+        <source>z, or t with its degrees of freedom</source>
+        <translation>z, o t con sus grados de libertad</translation>
+    </message>
+    <message>
+        <source>Two-tailed probability</source>
+        <translation>Probabilidad bilateral</translation>
+    </message>
+    <message>
+        <source>Retest scores in this range are no reliable change at the chosen confidence</source>
+        <translation>Las puntuaciones de retest en este intervalo no son un cambio fiable con la confianza elegida</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Copy the results table to the clipboard</source>
+        <translation>Copiar la tabla de resultados al portapapeles</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 gl)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
+        <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; sin cambio fiable de %6; %7</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::frmScoreConverter</name>
     <message>
         <source>Score Converter</source>
@@ -601,6 +885,157 @@
     <message>
         <source>Set number of places in %1</source>
         <translation>Establecer el número de decimales de «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreInterval</name>
+    <message>
+        <source>Score Interval</source>
+        <translation>Intervalo de confianza</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Fiabilidad</translation>
+    </message>
+    <message>
+        <source>The test&apos;s reliability coefficient, greater than 0 and less than 1</source>
+        <translation>El coeficiente de fiabilidad del test, mayor que 0 y menor que 1</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confianza</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>The interval around the score as obtained, from the standard error of measurement</source>
+        <translation>El intervalo en torno a la puntuación obtenida, a partir del error típico de medida</translation>
+    </message>
+    <message>
+        <source>The interval around the estimated true score, which lies nearer the mean, from the standard error of estimation</source>
+        <translation>El intervalo en torno a la puntuación verdadera estimada, más cercana a la media, a partir del error típico de estimación</translation>
+    </message>
+    <message>
+        <source>Stanine</source>
+        <translation>Eneatipo</translation>
+    </message>
+    <message>
+        <source>Sten</source>
+        <translation>Decatipo</translation>
+    </message>
+    <message>
+        <source>NCE</source>
+        <translation>NCE</translation>
+    </message>
+    <message>
+        <source>Normal curve equivalent: 1 to 99, equal steps, mean 50</source>
+        <translation>Equivalente de curva normal: 1 a 99, intervalos iguales, media 50</translation>
+    </message>
+    <message>
+        <source>Standard nine: 1 to 9, mean 5, SD 2</source>
+        <translation>Eneatipo: 1 a 9, media 5, DT 2</translation>
+    </message>
+    <message>
+        <source>Standard ten: 1 to 10, SD 2</source>
+        <translation>Decatipo: 1 a 10, DT 2</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Intervalo de confianza</translation>
+    </message>
+    <message>
+        <source>Confidence interval in percentiles</source>
+        <translation>Intervalo de confianza en percentiles</translation>
+    </message>
+    <message>
+        <source>Copy interval to clipboard</source>
+        <translation>Copiar el intervalo al portapapeles</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Número de decimales</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentiles and z-scores (see Instructions)</source>
+        <translation>Establecer el número de decimales de los percentiles y las puntuaciones z (véanse las instrucciones)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Copiar &amp;imagen</translation>
+    </message>
+    <message>
+        <source>Copy the bell curve to the clipboard</source>
+        <translation>Copiar la campana de Gauss al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>&amp;Guardar imagen…</translation>
+    </message>
+    <message>
+        <source>Save the bell curve as a PNG or SVG file</source>
+        <translation>Guardar la campana de Gauss como archivo PNG o SVG</translation>
+    </message>
+    <message>
+        <source>%1% CI %2 to %3</source>
+        <translation>IC %1 %: %2 a %3</translation>
+    </message>
+    <message>
+        <source>Percentiles %1 to %2</source>
+        <translation>Percentiles %1 a %2</translation>
+    </message>
+    <message>
+        <source>Estimated true score %1</source>
+        <translation>Puntuación verdadera estimada %1</translation>
+    </message>
+    <message>
+        <source>Bell curve: %1 %2, %3.</source>
+        <translation>Campana de Gauss: %1 %2, %3.</translation>
+    </message>
+    <message>
+        <source>Bell curve: %1 %2, %3, %4.</source>
+        <translation>Campana de Gauss: %1 %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>bell curve.png</source>
+        <translation>campana de Gauss.png</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
+        <translation>No se ha podido guardar la imagen en %1.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,48 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Change</name>
+    <message>
+        <source>Jacobson &amp; Truax (1991)</source>
+        <translation>Jacobson et Truax (1991)</translation>
+    </message>
+    <message>
+        <source>Chelune et al. (1993)</source>
+        <translation>Chelune et al. (1993)</translation>
+    </message>
+    <message>
+        <source>Iverson (2001)</source>
+        <translation>Iverson (2001)</translation>
+    </message>
+    <message>
+        <source>Crawford &amp; Garthwaite (2007)</source>
+        <translation>Crawford et Garthwaite (2007)</translation>
+    </message>
+    <message>
+        <source>Reliable improvement</source>
+        <translation>Amélioration fiable</translation>
+    </message>
+    <message>
+        <source>Reliable decline</source>
+        <translation>Détérioration fiable</translation>
+    </message>
+    <message>
+        <source>No reliable change</source>
+        <translation>Pas de changement fiable</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Interval</name>
+    <message>
+        <source>Obtained score</source>
+        <translation>Note obtenue</translation>
+    </message>
+    <message>
+        <source>Estimated true score</source>
+        <translation>Note vraie estimée</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Labels</name>
     <message>
         <source>Exceptionally high score</source>
@@ -153,6 +195,42 @@
         <source>not corrected (born at term)</source>
         <translation>non corrigé (né à terme)</translation>
     </message>
+    <message>
+        <source>Please enter the test score.</source>
+        <translation>Veuillez saisir la note au test.</translation>
+    </message>
+    <message>
+        <source>Please enter the retest score.</source>
+        <translation>Veuillez saisir la note au retest.</translation>
+    </message>
+    <message>
+        <source>Please enter both means of the retest study, or neither.</source>
+        <translation>Veuillez saisir les deux moyennes de l&apos;étude test-retest, ou aucune.</translation>
+    </message>
+    <message>
+        <source>Please enter the SD at test.</source>
+        <translation>Veuillez saisir l&apos;écart-type au test.</translation>
+    </message>
+    <message>
+        <source>The SD at test must be greater than 0.</source>
+        <translation>L&apos;écart-type au test doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The SD at retest must be greater than 0.</source>
+        <translation>L&apos;écart-type au retest doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Please enter a test–retest correlation greater than 0 and less than 1.</source>
+        <translation>Veuillez saisir une corrélation test-retest supérieure à 0 et inférieure à 1.</translation>
+    </message>
+    <message>
+        <source>The size of the retest sample must be from 3 to 9999.</source>
+        <translation>La taille de l&apos;échantillon test-retest doit être comprise entre 3 et 9999.</translation>
+    </message>
+    <message>
+        <source>Please enter a reliability greater than 0 and less than 1.</source>
+        <translation>Veuillez saisir une fidélité supérieure à 0 et inférieure à 1.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -207,6 +285,21 @@
     <message>
         <source>The manual could not be opened: no program for PDF documents was found. It is at %1</source>
         <translation>Le manuel n&apos;a pas pu être ouvert&#xa0;: aucun programme pour les documents PDF n&apos;a été trouvé. Il se trouve ici&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Score Interval</source>
+        <translation>Intervalle de confiance</translation>
+    </message>
+    <message>
+        <source>Reliable Change</source>
+        <translation>Changement fiable</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::OutOfDateResults</name>
+    <message>
+        <source>Out of date: an entry has changed since Calculate.</source>
+        <translation>Périmé&#xa0;: une saisie a changé depuis le calcul.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +650,197 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::frmReliableChange</name>
+    <message>
+        <source>Reliable Change</source>
+        <translation>Changement fiable</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Norms of the retest study</source>
+        <translation>Normes de l&apos;étude test-retest</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Test score</source>
+        <translation>Note au test</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score at the first testing</source>
+        <translation>La note du patient à la première passation</translation>
+    </message>
+    <message>
+        <source>Retest score</source>
+        <translation>Note au retest</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score at the retest</source>
+        <translation>La note du patient au retest</translation>
+    </message>
+    <message>
+        <source>Mean at test</source>
+        <translation>Moyenne au test</translation>
+    </message>
+    <message>
+        <source>The study&apos;s mean at the first testing; both means or neither (optional)</source>
+        <translation>Moyenne de l&apos;étude à la première passation&#xa0;; les deux moyennes ou aucune (facultatif)</translation>
+    </message>
+    <message>
+        <source>Mean at retest</source>
+        <translation>Moyenne au retest</translation>
+    </message>
+    <message>
+        <source>The study&apos;s mean at the retest; both means or neither (optional)</source>
+        <translation>Moyenne de l&apos;étude au retest&#xa0;; les deux moyennes ou aucune (facultatif)</translation>
+    </message>
+    <message>
+        <source>SD at test</source>
+        <translation>Écart-type test</translation>
+    </message>
+    <message>
+        <source>The study&apos;s standard deviation at the first testing</source>
+        <translation>Écart-type de l&apos;étude à la première passation</translation>
+    </message>
+    <message>
+        <source>SD at retest</source>
+        <translation>Écart-type retest</translation>
+    </message>
+    <message>
+        <source>The study&apos;s standard deviation at the retest (optional)</source>
+        <translation>Écart-type de l&apos;étude au retest (facultatif)</translation>
+    </message>
+    <message>
+        <source>Test–retest r</source>
+        <translation>r test-retest</translation>
+    </message>
+    <message>
+        <source>The correlation between test and retest, greater than 0 and less than 1</source>
+        <translation>La corrélation entre test et retest, supérieure à 0 et inférieure à 1</translation>
+    </message>
+    <message>
+        <source>Sample size n</source>
+        <translation>Effectif n</translation>
+    </message>
+    <message>
+        <source>The number of people in the study, from 3 to 9999 (optional)</source>
+        <translation>Le nombre de personnes de l&apos;étude, de 3 à 9999 (facultatif)</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confiance</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90&#xa0;%</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95&#xa0;%</translation>
+    </message>
+    <message>
+        <source>90% confidence, two-tailed</source>
+        <translation>Confiance à 90&#xa0;%, bilatéral</translation>
+    </message>
+    <message>
+        <source>95% confidence, two-tailed</source>
+        <translation>Confiance à 95&#xa0;%, bilatéral</translation>
+    </message>
+    <message>
+        <source>Reverse (low scores are good)</source>
+        <translation>Inversé (note basse = meilleure)</translation>
+    </message>
+    <message>
+        <source>Check this box when lower scores mean better performance (e.g., errors; reaction times): a lower retest score is then an improvement</source>
+        <translation>Cochez cette case quand une note plus basse signifie une meilleure performance (p. ex. erreurs, temps de réaction)&#xa0;: une note plus basse au retest est alors une amélioration</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>Expected retest</source>
+        <translation>Retest attendu</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>ET</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Statistique</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>No reliable change</source>
+        <translation>Sans changement fiable</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Conclusion</translation>
+    </message>
+    <message>
+        <source>The retest score expected from the test score</source>
+        <translation>La note au retest attendue à partir de la note au test</translation>
+    </message>
+    <message>
+        <source>Standard error of the difference</source>
+        <translation>Erreur-type de la différence</translation>
+    </message>
+    <message>
+        <source>z, or t with its degrees of freedom</source>
+        <translation>z, ou t avec ses degrés de liberté</translation>
+    </message>
+    <message>
+        <source>Two-tailed probability</source>
+        <translation>Probabilité bilatérale</translation>
+    </message>
+    <message>
+        <source>Retest scores in this range are no reliable change at the chosen confidence</source>
+        <translation>Une note au retest dans cet intervalle ne constitue pas un changement fiable au seuil de confiance choisi</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Copy the results table to the clipboard</source>
+        <translation>Copier le tableau des résultats dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 ddl)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
+        <translation>%1&#xa0;: note attendue au retest %2, ET %3&#xa0;; %4, p %5&#xa0;; pas de changement fiable de %6&#xa0;; %7</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::frmScoreConverter</name>
     <message>
         <source>Score Converter</source>
@@ -601,6 +885,157 @@
     <message>
         <source>Set number of places in %1</source>
         <translation>Définir le nombre de décimales pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreInterval</name>
+    <message>
+        <source>Score Interval</source>
+        <translation>Intervalle de confiance</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Fidélité</translation>
+    </message>
+    <message>
+        <source>The test&apos;s reliability coefficient, greater than 0 and less than 1</source>
+        <translation>Le coefficient de fidélité du test, supérieur à 0 et inférieur à 1</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confiance</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90&#xa0;%</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>The interval around the score as obtained, from the standard error of measurement</source>
+        <translation>L&apos;intervalle autour de la note obtenue, à partir de l&apos;erreur-type de mesure</translation>
+    </message>
+    <message>
+        <source>The interval around the estimated true score, which lies nearer the mean, from the standard error of estimation</source>
+        <translation>L&apos;intervalle autour de la note vraie estimée, plus proche de la moyenne, à partir de l&apos;erreur-type d&apos;estimation</translation>
+    </message>
+    <message>
+        <source>Stanine</source>
+        <translation>Stanine</translation>
+    </message>
+    <message>
+        <source>Sten</source>
+        <translation>Sten</translation>
+    </message>
+    <message>
+        <source>NCE</source>
+        <translation>NCE</translation>
+    </message>
+    <message>
+        <source>Normal curve equivalent: 1 to 99, equal steps, mean 50</source>
+        <translation>Équivalent de courbe normale&#xa0;: 1 à 99, intervalles égaux, moyenne 50</translation>
+    </message>
+    <message>
+        <source>Standard nine: 1 to 9, mean 5, SD 2</source>
+        <translation>Standard nine&#xa0;: 1 à 9, moyenne 5, écart-type 2</translation>
+    </message>
+    <message>
+        <source>Standard ten: 1 to 10, SD 2</source>
+        <translation>Standard ten&#xa0;: 1 à 10, écart-type 2</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Intervalle de confiance</translation>
+    </message>
+    <message>
+        <source>Confidence interval in percentiles</source>
+        <translation>Intervalle de confiance en rangs centiles</translation>
+    </message>
+    <message>
+        <source>Copy interval to clipboard</source>
+        <translation>Copier l&apos;intervalle dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Nombre de décimales</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentiles and z-scores (see Instructions)</source>
+        <translation>Définir le nombre de décimales des rangs centiles et des notes z (voir le mode d&apos;emploi)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Copier l&apos;&amp;image</translation>
+    </message>
+    <message>
+        <source>Copy the bell curve to the clipboard</source>
+        <translation>Copier la courbe de Gauss dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>&amp;Enregistrer l&apos;image…</translation>
+    </message>
+    <message>
+        <source>Save the bell curve as a PNG or SVG file</source>
+        <translation>Enregistrer la courbe de Gauss en fichier PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>%1% CI %2 to %3</source>
+        <translation>IC à %1&#xa0;%&#xa0;: %2 à %3</translation>
+    </message>
+    <message>
+        <source>Percentiles %1 to %2</source>
+        <translation>Rangs centiles %1 à %2</translation>
+    </message>
+    <message>
+        <source>Estimated true score %1</source>
+        <translation>Note vraie estimée %1</translation>
+    </message>
+    <message>
+        <source>Bell curve: %1 %2, %3.</source>
+        <translation>Courbe de Gauss&#xa0;: %1 %2, %3.</translation>
+    </message>
+    <message>
+        <source>Bell curve: %1 %2, %3, %4.</source>
+        <translation>Courbe de Gauss&#xa0;: %1 %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>bell curve.png</source>
+        <translation>courbe de Gauss.png</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1.</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,32 @@ std::array<QLineEdit*, 8> frmReliableChange::boxes() const {
     return {txtTest, txtRetest, txtMeanTest, txtMeanRetest, txtSDTest, txtSDRetest, txtCorrelation, txtSampleSize};
 }
 
+int frmReliableChange::tableWidthNeeded() const {
+    // Every method's name and verdict of the language shows whole beside typical numbers,
+    // so a long translation widens the window rather than cutting a name short.
+    QStringList methods, verdicts;
+    for (const ChangeMethod method : {ChangeMethod::JacobsonTruax, ChangeMethod::Chelune, ChangeMethod::Iverson,
+                                      ChangeMethod::CrawfordGarthwaite})
+        methods << QCoreApplication::translate(kChangeContext, MethodName(method));
+    for (const Verdict verdict : {Verdict::Improvement, Verdict::Decline, Verdict::NoChange})
+        verdicts << QCoreApplication::translate(kChangeContext, VerdictText(verdict));
+    const QStringList typical[kColumns] = {methods,
+                                           {ShownNumber("108.43")},
+                                           {ShownNumber("4.78")},
+                                           {tr("t %1 (%2 df)").arg(ShownNumber("-2.60"), QStringLiteral("48"))},
+                                           {ShownNumber("0.012")},
+                                           {tr("%1 to %2").arg(ShownNumber("100.41"), ShownNumber("116.45"))},
+                                           verdicts};
+    const QFontMetrics cells(tblResults->font()), headers(tblResults->horizontalHeader()->font());
+    int width = 2 * tblResults->frameWidth();
+    for (int column = 0; column < kColumns; ++column) {
+        int widest = headers.horizontalAdvance(tblResults->horizontalHeaderItem(column)->text());
+        for (const QString& text : typical[column]) widest = std::max(widest, cells.horizontalAdvance(text));
+        width += widest + kCellPadding;
+    }
+    return width;
+}
+
 QLineEdit* frmReliableChange::numberBox(QGroupBox* frame, int row, int column, const char* name, const QString& caption,
                                         const QString& tip) {
     auto* grid = static_cast<QGridLayout*>(frame->layout());
@@ -169,7 +195,7 @@ void frmReliableChange::createControls(QWidget* client) {
     tblResults->setTabKeyNavigation(false);
     tblResults->setWordWrap(false);
     tblResults->setAccessibleName(tr("Results"));
-    tblResults->setMinimumWidth(kTableWidth);
+    tblResults->setMinimumWidth(std::max(kTableWidth, tableWidthNeeded()));
     const int headerHeight = tblResults->horizontalHeader()->sizeHint().height();
     tblResults->setFixedHeight(2 * tblResults->frameWidth() + headerHeight + kTableRows * rowHeight);
     layout->addWidget(tblResults);
