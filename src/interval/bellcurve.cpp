@@ -1,6 +1,7 @@
 #include "interval/bellcurve.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -323,6 +324,32 @@ QSize BellCurve::sizeHint() const { return {420, 200}; }
 void BellCurve::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Paint(painter, rect(), model_ ? &*model_ : nullptr);
+}
+
+// Each band runs from its lowest standard score less a half (the scores that round into it)
+// to the next band's; the outer ones run to the picture's ends.
+std::vector<BellCurveBand> BellCurveBands(LabelSystem system) {
+    const std::vector<LabelBand> bands = LabelBands(system);
+    std::vector<BellCurveBand> shown;
+    const auto edge = [&](std::size_t i) { return (static_cast<double>(bands[i].lowest) - 0.5 - 100) / 15; };
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        shown.push_back({i == 0 ? -4.0 : edge(i), i + 1 == bands.size() ? 4.0 : edge(i + 1),
+                         QCoreApplication::translate(kLabelContext, bands[i].text)});
+    return shown;
+}
+
+BellCurveModel BellCurveOf(const IntervalReport& report, ScoreScale scale, LabelSystem labels, const QString& decimalSeparator) {
+    BellCurveModel picture{};
+    picture.zScore = report.zScore;
+    picture.zLow = report.zLow;
+    picture.zHigh = report.zHigh;
+    picture.scoreText = QString::fromStdString(report.scores[static_cast<size_t>(scale)]).replace(QLatin1Char('.'), decimalSeparator);
+    picture.mean = ScaleMean(scale);
+    picture.sd = ScaleSD(scale);
+    picture.percentAxisOnly = scale == ScoreScale::Percentile;
+    picture.bands = BellCurveBands(labels);
+    picture.decimalSeparator = decimalSeparator;
+    return picture;
 }
 
 }  // namespace modVelmora

@@ -9,6 +9,9 @@
 #include <optional>
 #include <vector>
 
+#include "common/labels.h"
+#include "interval/scoreinterval.h"
+
 class QPainter;
 
 // The normal curve of the Score Interval window: the score, its interval, the
@@ -32,6 +35,12 @@ struct BellCurveModel {
     std::vector<BellCurveBand> bands;  // empty for the label system "None"
     QString decimalSeparator = QStringLiteral(".");
 };
+
+// The picture of an interval on the entry's scale, with the bands of the label system
+// (their names translated) and the user's decimal separator.
+BellCurveModel BellCurveOf(const IntervalReport& report, ScoreScale scale, LabelSystem labels, const QString& decimalSeparator);
+// The bands of a label system in z, for a picture on show when the system changes.
+std::vector<BellCurveBand> BellCurveBands(LabelSystem system);
 
 // Paints the picture into area on a white ground, in vector form, nothing outside area.
 void PaintBellCurve(QPainter& painter, const QRectF& area, const BellCurveModel& model);

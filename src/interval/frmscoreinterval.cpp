@@ -72,17 +72,6 @@ void Highlight(const QList<QRadioButton*>& group, int selected) {
     }
 }
 
-// The bands of a label system in z, each from its lowest standard score less a half (the scores
-// that round into it) to the next band's; the outer ones run to the picture's ends.
-std::vector<BellCurveBand> Bands(LabelSystem system) {
-    const std::vector<LabelBand> bands = LabelBands(system);
-    std::vector<BellCurveBand> shown;
-    const auto edge = [&](std::size_t i) { return (static_cast<double>(bands[i].lowest) - 0.5 - 100) / 15; };
-    for (std::size_t i = 0; i < bands.size(); ++i)
-        shown.push_back({i == 0 ? -4.0 : edge(i), i + 1 == bands.size() ? 4.0 : edge(i + 1),
-                         QCoreApplication::translate(kLabelContext, bands[i].text)});
-    return shown;
-}
 
 }  // namespace
 
@@ -399,17 +388,7 @@ void frmScoreInterval::cmdCalculate_Click() {
     // Long bounds (four places, a translation) are written smaller rather than cut.
     for (QLabel* label : {lblInterval, lblPercentileBand, lblCentre}) FitText(label, Arial(12, true));
 
-    BellCurveModel picture{};
-    picture.zScore = report.zScore;
-    picture.zLow = report.zLow;
-    picture.zHigh = report.zHigh;
-    picture.scoreText = ShownNumber(report.scores[static_cast<size_t>(choices_.scale)]);
-    picture.mean = ScaleMean(choices_.scale);
-    picture.sd = ScaleSD(choices_.scale);
-    picture.percentAxisOnly = choices_.scale == ScoreScale::Percentile;
-    picture.bands = Bands(settings().labels());
-    picture.decimalSeparator = DecimalSeparator();
-    picture_ = picture;
+    picture_ = BellCurveOf(report, choices_.scale, settings().labels(), DecimalSeparator());
     showPicture();
     outOfDate_->calculated();
     focusControl(cmdClear);
@@ -448,7 +427,7 @@ void frmScoreInterval::labelsChanged() {
     const LabelSystem system = settings().labels();
     ShowDescription(lblDescription, picture_ ? DescribeScore(labelledZ_, system) : std::nullopt, system);
     if (picture_) {
-        picture_->bands = Bands(system);
+        picture_->bands = BellCurveBands(system);
         showPicture();
     }
 }

@@ -76,6 +76,41 @@ private slots:
         Run(row, platform);
     }
 
+    // Each row of velmora-cli's checked output typed into the window gives the same texts.
+    void windowAgreesWithTheCommandLine() {
+        const auto text = [](const char* source) { return QCoreApplication::translate("modVelmora::frmScoreInterval", source); };
+        const QStringList scales = {"percentile", "scaled", "standard", "t", "z"};
+        int compared = 0;
+        for (const auto& record : FixtureRecords(VELMORA_TESTS_DIR "/cli/fixtures/intervals.expected.csv")) {
+            const QString level = record["level"].isEmpty() ? "95" : record["level"];
+            const QString centre = record.value("centre");  // the entry's: the result's column of that name comes later
+            if ((level != "90" && level != "95") || (centre != "" && centre != "obtained" && centre != "true") || record["score"].isEmpty())
+                continue;  // no such choice in the window, and an empty score only beeps
+            StartProgram(Win, {"Interval Scale=" + QString::number(scales.indexOf(record["scale"])), "Interval Confidence=" + level,
+                               "Interval Centre=" + (centre.isEmpty() ? "obtained" : centre),
+                               "Number of Decimals=" + (record["decimals"].isEmpty() ? "1" : record["decimals"])});
+            platform.reset();
+            Play("[txtScore=" + Shown(record["score"]) + "][txtReliability=" + Shown(record["reliability"]) + "][cmdCalculate]");
+            if (!record["error"].isEmpty()) {
+                QCOMPARE(platform.messages.join('|').remove('!'), QCoreApplication::translate("modVelmora::Messages", qPrintable(record["error"])));
+            } else {
+                const QStringList line = CsvFields(record["line"]);
+                Check({"lblPercentile=" + record["percentile"], "lblScaled=" + record["scaled"], "lblStandard=" + record["standard"],
+                       "lblTScore=" + record["t"], "lblZScore=" + record["z"], "lblStanine=" + record["stanine"], "lblSten=" + record["sten"],
+                       "lblNCE=" + record["nce"],
+                       "lblDescription=" + QCoreApplication::translate("modVelmora::Labels", qPrintable(record["label"])),
+                       "lblInterval=" + text("%1% CI %2 to %3").arg(level, record["low"], record["high"]),
+                       "lblPercentileBand=" + text("Percentiles %1 to %2").arg(record["percentile_low"], record["percentile_high"]),
+                       "lblCentre=" + (line.value(16).isEmpty() ? QString() : text("Estimated true score %1").arg(line.value(16)))},
+                      platform);
+            }
+            StopProgram();
+            ++compared;
+            QVERIFY2(!QTest::currentTestFailed(), qPrintable(record["case"]));
+        }
+        QVERIFY(compared >= 12);
+    }
+
     void savePicture_data() { AddRows(kSaveRows); }
     void savePicture() {
         QFETCH(SaveRow, row);

@@ -6,8 +6,10 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QUrl>
 #include <cstdio>
 
+#include "interval/bellcurve.h"
 #include "workedexamples.h"
 
 int main(int argc, char* argv[]) {
@@ -21,9 +23,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "helpdoc: cannot read %s\n", argv[1]);
         return 1;
     }
-    std::string markdown;
+    helpdoc::FilledManual filled;
     try {
-        markdown = helpdoc::FillWorkedExamples(manual.readAll().toStdString(), argv[3]);
+        filled = helpdoc::FillWorkedExamples(manual.readAll().toStdString(), argv[3]);
     } catch (const helpdoc::UnknownPlaceholder& error) {
         std::fprintf(stderr, "helpdoc: %s\n", error.what());
         return 1;
@@ -33,7 +35,13 @@ int main(int argc, char* argv[]) {
     document.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
     document.setDefaultStyleSheet(QStringLiteral("h1 { color: #0a2a7a; } h2 { color: #0050c8; } "
                                                  "th { background-color: #d6e8ff; } td, th { padding: 3px; }"));
-    document.setMarkdown(QString::fromStdString(markdown));
+    document.setMarkdown(QString::fromStdString(filled.text));
+    // The window's own painting, in English, at twice the window's size so that print stays sharp.
+    for (const helpdoc::Picture& picture : filled.pictures) {
+        QImage image = modVelmora::BellCurveImage(
+            modVelmora::BellCurveOf(picture.report, picture.scale, modVelmora::LabelSystem::Aacn, QStringLiteral(".")), QSize(420, 200), 2);
+        document.addResource(QTextDocument::ImageResource, QUrl(QString::fromStdString(picture.name)), image);
+    }
 
     QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
     pdf.setTitle(QStringLiteral("Velmora Help"));

@@ -54,7 +54,7 @@ std::string calculatorDisplay(const std::string& keys) {
     return engine.displayText();
 }
 
-std::string fill(const std::vector<std::string>& w, const std::string& version) {
+std::string fill(const std::vector<std::string>& w, const std::string& version, std::vector<Picture>& pictures) {
     const std::string& what = w.at(0);
     const auto needs = [&](size_t n) {
         if (w.size() < n + 1) throw UnknownPlaceholder(what + " needs " + std::to_string(n) + " values");
@@ -112,6 +112,10 @@ std::string fill(const std::vector<std::string>& w, const std::string& version) 
         if (part == "percentiles") return report.percentileLow + " to " + report.percentileHigh;
         if (part == "centre") return report.centre;
         if (part == "stanine") return report.stanine + ", sten " + report.sten + ", NCE " + report.nce;
+        if (part == "picture") {
+            pictures.push_back({"bellcurve-" + std::to_string(pictures.size() + 1) + ".png", report, scale(w[1])});
+            return "![Bell curve of " + w[1] + " score " + w[2] + "](" + pictures.back().name + ")";
+        }
         throw UnknownPlaceholder("no part " + part + " of a score interval");
     }
     if (what == "change") {
@@ -139,18 +143,19 @@ std::string fill(const std::vector<std::string>& w, const std::string& version) 
 
 }  // namespace
 
-std::string FillWorkedExamples(const std::string& text, const std::string& version) {
-    std::string result;
+FilledManual FillWorkedExamples(const std::string& text, const std::string& version) {
+    FilledManual result;
     size_t from = 0;
     for (size_t open; (open = text.find("{{", from)) != std::string::npos;) {
         const size_t close = text.find("}}", open);
         if (close == std::string::npos) throw UnknownPlaceholder("unclosed placeholder");
         const auto w = words(text.substr(open + 2, close - open - 2));
         if (w.empty()) throw UnknownPlaceholder("empty placeholder");
-        result += text.substr(from, open - from) + fill(w, version);
+        result.text += text.substr(from, open - from) + fill(w, version, result.pictures);
         from = close + 2;
     }
-    return result + text.substr(from);
+    result.text += text.substr(from);
+    return result;
 }
 
 }  // namespace helpdoc
