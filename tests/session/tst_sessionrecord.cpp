@@ -4,6 +4,8 @@
 #endif
 
 #include "rows.h"
+#include "session/sessioncolumns.h"
+#include "session/sessionexport.h"
 #include "session/sessionfile.h"
 
 using namespace modVelmora;
@@ -21,7 +23,9 @@ SessionRow With(SessionRow row, void (*change)(SessionRow&)) { return change(row
 
 struct EqualRow { const char* name; SessionRow a, b; bool equal; };
 struct DamageRow { const char* name; const char* replace; const char* with; const char* reason; };
-Q_DECLARE_METATYPE(EqualRow) Q_DECLARE_METATYPE(DamageRow)
+struct CsvRow { const char* name; Rows rows; QStringList order; QString csv; };
+struct TableRow { const char* name; QList<QStringList> table; QString tabbed, html; };
+Q_DECLARE_METATYPE(EqualRow) Q_DECLARE_METATYPE(DamageRow) Q_DECLARE_METATYPE(CsvRow) Q_DECLARE_METATYPE(TableRow)
 
 const EqualRow kEqualRows[] = {
     {"another millisecond of the same second", Score(At(27, 60, 0)), Score(At(27, 60, 999)), true}, {"the next second", Score(At(27)), Score(At(28)), false},
@@ -50,6 +54,25 @@ const DamageRow kDamageRows[] = {
     {"a field twice", "[\"z\", \"1\"]", "[\"raw\", \"1\"]", "twice"}, {"a field of three texts", "[\"z\", \"1\"]", "[\"z\", \"1\", \"\"]", "pair"},
     {"a field's value a number", "[\"z\", \"1\"]", "[\"z\", 1]", "pair"}, {"fields as an object", "\"fields\": [[\"raw\", \"23\"], [\"z\", \"1\"]]", "\"fields\": {}", "\"fields\" is not a list"},
     {"half a surrogate pair in a text", "\"A\"", "\"\\ud800\"", "Unicode"}, {"half a surrogate pair in a value", "\"23\"", "\"\\udfff\"", "Unicode"},
+};
+
+const CsvRow kCsvRows[] = {
+    {"fields quoted where they hold a comma, quote, CR or LF", {{At(1), "convert", "a,b", "", "", {{"value", "say \"hi\""}, {"from", "x\ny"}, {"to", "c\rd"}, {"result", "1.5"}}}}, {},
+     "time,module,test,value,from,to,result\n2026-12-06T14:03:01,convert,\"a,b\",\"say \"\"hi\"\"\",\"x\ny\",\"c\rd\",1.5\n"},
+    {"velmora-cli's order, other names after as first met, absent fields empty",
+     {{At(2), "convert", "", "", "", {{"result", "9"}, {"value", "1"}, {"note", "x"}}}, {At(3), "score", "", "", "", {{"z", "2"}, {"extra", "y"}, {"raw", "4"}}}},
+     CliColumnOrder(), "time,module,test,raw,z,value,result,note,extra\n2026-12-06T14:03:02,convert,,,,1,9,x,\n2026-12-06T14:03:03,score,,4,2,,,,y\n"},
+    {"age's test date under a name of its own", {Age()}, CliColumnOrder(), "time,module,test,birth,age_test,years\n2026-12-06T14:03:30,age,,2019-02-01,2026-12-06,7\n"},
+    {"times as the clock showed them where each row was made", {Score(At(4, -300)), Score(At(5, 330))}, {"z"},
+     "time,module,test,z,raw,mean,sd,n,percentile\n2026-12-06T14:03:04,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"
+     "2026-12-06T14:03:05,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"},
+};
+
+const TableRow kTableRows[] = {
+    {"plain cells", {{"time", "test"}, {"14:03", "TMT-B"}}, "time\ttest\n14:03\tTMT-B\n", "<tr><th>time</th><th>test</th></tr>\n<tr><td>14:03</td><td>TMT-B</td></tr>"},
+    {"tabs and line breaks become spaces, CR LF one", {{"a\tb", "c\r\nd"}, {"e\nf", "g\rh"}}, "a b\tc d\ne f\tg h\n",
+     "<tr><th>a\tb</th><th>c\r\nd</th></tr>\n<tr><td>e\nf</td><td>g\rh</td></tr>"},
+    {"markup and entities escaped", {{"<b>"}, {"1 < 2 & \"3\""}}, "<b>\n1 < 2 & \"3\"\n", "<tr><th>&lt;b&gt;</th></tr>\n<tr><td>1 &lt; 2 &amp; &quot;3&quot;</td></tr>"},
 };
 
 class TestSession : public QObject {
@@ -133,6 +156,17 @@ private slots:
         QVERIFY(second.load().failure.contains("another Velmora") && !second.save({}).isEmpty());  // while fresh holds it
         fresh.reset();
         QCOMPARE(second.load().rows, Rows{Score()});
+    }
+
+    void csv_data() { AddRows(kCsvRows); }
+    void csv() { QFETCH(CsvRow, row); QCOMPARE(SessionCsv(row.rows, row.order), row.csv); }
+
+    void tables_data() { AddRows(kTableRows); }
+    void tables() {
+        QFETCH(TableRow, row);
+        QCOMPARE(TabSeparated(row.table), row.tabbed);
+        const QString html = HtmlTable(row.table);  // the cells between the table's tags, in a UTF-8 document
+        QCOMPARE(html.section("<meta charset=\"utf-8\"></head><body>\n<table border=\"1\">\n", 1).section("\n</table>", 0, 0), row.html);
     }
 };
 
