@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "session/sessionrecord.h"
+
+// The session as others read it: a table pasted into a spreadsheet or a
+// report, and a CSV file of velmora-cli's columns.
+
+namespace modVelmora {
+
+// Rows of cells, the first the header, separated by tabs with "\n" after each row. A tab or
+// line break inside a cell becomes a space so that the table keeps its shape when pasted.
+QString TabSeparated(const QList<QStringList>& table);
+
+// The same table as a small HTML document, the first row as header cells, every cell escaped.
+QString HtmlTable(const QList<QStringList>& table);
+
+// RFC 4180 CSV with "\n" line ends: time (the row's own wall-clock time, to the second, without
+// offset), module, test, then every field name the rows have, in columnOrder's order and any
+// other name after them as first met. A field named like one of the first three columns goes
+// under "<module>_<name>" (age's test date becomes "age_test"). A row leaves empty what it lacks.
+QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder);
+
+}  // namespace modVelmora

@@ -1,0 +1,174 @@
+#include <QtTest>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+#include "rows.h"
+#include "session/sessioncolumns.h"
+#include "session/sessionexport.h"
+#include "session/sessionfile.h"
+
+using namespace modVelmora;
+using Rows = QList<SessionRow>;
+
+QDateTime At(int second, int offsetMinutes = 60, int ms = 0) {
+    return QDateTime(QDate(2026, 12, 6), QTime(14, 3, second, ms), Qt::OffsetFromUTC, offsetMinutes * 60);
+}
+SessionRow Score(QDateTime time = At(27)) {
+    return {time, "score", "WAIS-IV Vocabulary", "raw 23, mean 31,4, SD 5,2, n 18", "z -1,58\npercentile 5,7",
+            {{"raw", "23"}, {"mean", "31.4"}, {"sd", "5.2"}, {"n", "18"}, {"z", "-1.58"}, {"percentile", "5.7"}}};
+}
+SessionRow Age() { return {At(30), "age", "", "born 1.2.2019", "7;10;5", {{"birth", "2019-02-01"}, {"test", "2026-12-06"}, {"years", "7"}}}; }
+SessionRow With(SessionRow row, void (*change)(SessionRow&)) { return change(row), row; }
+
+struct EqualRow { const char* name; SessionRow a, b; bool equal; };
+struct DamageRow { const char* name; const char* replace; const char* with; const char* reason; };
+struct CsvRow { const char* name; Rows rows; QStringList order; QString csv; };
+struct TableRow { const char* name; QList<QStringList> table; QString tabbed, html; };
+Q_DECLARE_METATYPE(EqualRow) Q_DECLARE_METATYPE(DamageRow) Q_DECLARE_METATYPE(CsvRow) Q_DECLARE_METATYPE(TableRow)
+
+const EqualRow kEqualRows[] = {
+    {"another millisecond of the same second", Score(At(27, 60, 0)), Score(At(27, 60, 999)), true}, {"the next second", Score(At(27)), Score(At(28)), false},
+    {"the same instant at another offset", Score(At(27, 60)), Score(At(27, 60).toOffsetFromUtc(7200)), false},
+    {"another value", Score(), With(Score(), [](SessionRow& r) { r.fields[0].second = "24"; }), false},
+    {"fields in another order", Score(), With(Score(), [](SessionRow& r) { std::swap(r.fields[0], r.fields[1]); }), false},
+};
+
+// Each case changes one thing in a whole, valid session text.
+const char* const kSession = R"({"format": 1, "rows": [{"time": "2026-12-06T14:03:27+01:00", "module": "score", "test": "A",
+  "entry": "raw 23", "results": "z 1", "fields": [["raw", "23"], ["z", "1"]]}]})";
+const DamageRow kDamageRows[] = {
+    {"the untouched text is a session", "", "", ""}, {"cut short", "]}]}", "]}", "not JSON"}, {"no bytes", kSession, "", "not JSON"},
+    {"bytes that are not UTF-8", "\"A\"", "\"\xff\"", "not JSON"}, {"a list, not an object", kSession, "[]", "not an object"},
+    {"format 2", "\"format\": 1", "\"format\": 2", "format"}, {"format as text", "\"format\": 1", "\"format\": \"1\"", "format"},
+    {"no format", "\"format\": 1,", "", "not an object"}, {"a key of its own", "\"format\": 1", "\"format\": 1, \"x\": 0", "not an object"},
+    {"rows not a list", kSession, "{\"format\": 1, \"rows\": {}}", "\"rows\" is not a list"}, {"a row that is a text", R"("rows": [)", R"("rows": ["r", )", "row 1:"},
+    {"a row without fields", R"(, "fields": [["raw", "23"], ["z", "1"]])", "", "row 1: not an object"},
+    {"a row with a key of its own", "\"test\": \"A\"", "\"test\": \"A\", \"note\": \"\"", "row 1: not an object"},
+    {"a test that is a number", "\"test\": \"A\"", "\"test\": 1", "\"test\" is not a text"},
+    {"a time without offset", "27+01:00", "27", "the time"}, {"a time with milliseconds", "27+01:00", "27.000+01:00", "the time"},
+    {"an offset of -00:00", "27+01:00", "27-00:00", "the time"}, {"30 February", "2026-12-06", "2026-02-30", "the time"},
+    {"hour 24", "14:03:27", "24:00:00", "the time"}, {"a date alone", "2026-12-06T14:03:27+01:00", "2026-12-06", "the time"},
+    {"a module in capitals", "\"score\"", "\"Score\"", "unknown module"}, {"a field name with a capital", "\"raw\"", "\"raW\"", "lowercase"},
+    {"a field name from a digit", "\"raw\"", "\"1raw\"", "lowercase"}, {"an empty field name", "\"raw\"", "\"\"", "lowercase"},
+    {"a field twice", "[\"z\", \"1\"]", "[\"raw\", \"1\"]", "twice"}, {"a field of three texts", "[\"z\", \"1\"]", "[\"z\", \"1\", \"\"]", "pair"},
+    {"a field's value a number", "[\"z\", \"1\"]", "[\"z\", 1]", "pair"}, {"fields as an object", "\"fields\": [[\"raw\", \"23\"], [\"z\", \"1\"]]", "\"fields\": {}", "\"fields\" is not a list"},
+    {"half a surrogate pair in a text", "\"A\"", "\"\\ud800\"", "Unicode"}, {"half a surrogate pair in a value", "\"23\"", "\"\\udfff\"", "Unicode"},
+};
+
+const CsvRow kCsvRows[] = {
+    {"fields quoted where they hold a comma, quote, CR or LF", {{At(1), "convert", "a,b", "", "", {{"value", "say \"hi\""}, {"from", "x\ny"}, {"to", "c\rd"}, {"result", "1.5"}}}}, {},
+     "time,module,test,value,from,to,result\n2026-12-06T14:03:01,convert,\"a,b\",\"say \"\"hi\"\"\",\"x\ny\",\"c\rd\",1.5\n"},
+    {"velmora-cli's order, other names after as first met, absent fields empty",
+     {{At(2), "convert", "", "", "", {{"result", "9"}, {"value", "1"}, {"note", "x"}}}, {At(3), "score", "", "", "", {{"z", "2"}, {"extra", "y"}, {"raw", "4"}}}},
+     CliColumnOrder(), "time,module,test,raw,z,value,result,note,extra\n2026-12-06T14:03:02,convert,,,,1,9,x,\n2026-12-06T14:03:03,score,,4,2,,,,y\n"},
+    {"age's test date under a name of its own", {Age()}, CliColumnOrder(), "time,module,test,birth,age_test,years\n2026-12-06T14:03:30,age,,2019-02-01,2026-12-06,7\n"},
+    {"times as the clock showed them where each row was made", {Score(At(4, -300)), Score(At(5, 330))}, {"z"},
+     "time,module,test,z,raw,mean,sd,n,percentile\n2026-12-06T14:03:04,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"
+     "2026-12-06T14:03:05,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"},
+};
+
+const TableRow kTableRows[] = {
+    {"plain cells", {{"time", "test"}, {"14:03", "TMT-B"}}, "time\ttest\n14:03\tTMT-B\n", "<tr><th>time</th><th>test</th></tr>\n<tr><td>14:03</td><td>TMT-B</td></tr>"},
+    {"tabs and line breaks become spaces, CR LF one", {{"a\tb", "c\r\nd"}, {"e\nf", "g\rh"}}, "a b\tc d\ne f\tg h\n",
+     "<tr><th>a\tb</th><th>c\r\nd</th></tr>\n<tr><td>e\nf</td><td>g\rh</td></tr>"},
+    {"markup and entities escaped", {{"<b>"}, {"1 < 2 & \"3\""}}, "<b>\n1 < 2 & \"3\"\n", "<tr><th>&lt;b&gt;</th></tr>\n<tr><td>1 &lt; 2 &amp; &quot;3&quot;</td></tr>"},
+};
+
+class TestSession : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString path(const QString& name = "session/session.json") const { return dir_.filePath(name); }
+    static QByteArray bytes(const QString& name) { QFile file(name); return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)"; }
+
+private slots:
+    void equality_data() { AddRows(kEqualRows); }
+    void equality() { QFETCH(EqualRow, row); QCOMPARE(row.a == row.b, row.equal); }
+
+    void roundTrip() {
+        SessionRow odd{At(59, -210, 999), "change", "ü \"q\" \\ \t\n\u2028 ", "", "€", {{"jt_verdict", "down"}, {"x_1", ""}}};
+        odd.test.append(QChar(0));
+        for (const Rows& rows : {Rows{Score(QDateTime::currentDateTime()), Score(At(0, 0)), Age(), odd, {At(1, 840), "interval", "", "", "", {}}}, Rows()}) {
+            const QByteArray written = WriteSession(rows);
+            const SessionText read = ReadSession(written);
+            QCOMPARE(read.damage, QString());
+            QCOMPARE(read.rows, rows);
+            // Strict JSON for other readers too: control characters escaped, a line a row.
+            QVERIFY(std::none_of(written.begin(), written.end(), [](char c) { return c >= 0 && c < 0x20 && c != '\n'; }));
+            QCOMPARE(written.count('\n'), rows.size() + 2);
+        }
+    }
+
+    void damage_data() { AddRows(kDamageRows); }
+    void damage() {
+        QFETCH(DamageRow, row);
+        const SessionText read = ReadSession(QByteArray(kSession).replace(row.replace, row.with));
+        QVERIFY2(read.damage.contains(row.reason) && read.damage.isEmpty() == !*row.reason, qPrintable(read.damage));
+        QCOMPARE(read.rows.size(), *row.reason ? 0 : 1);
+    }
+
+    // A damaged session is moved aside, never over an earlier one, and a fresh one starts and is kept.
+    void damagedFileSetAside() {
+        const QString stem = path("session/session.damaged-20261206-143005");
+        const QStringList asides{stem + ".json", stem + "-2.json", stem + "-4.json"};
+        const QByteArray damaged[] = {"{\"format\": 2}", "not JSON", ""};
+        QVERIFY(QDir().mkpath(path("session")) && QFile::link(path("nowhere"), stem + "-3.json"));  // a dangling link is no free name
+        for (int i = 0; i < 3; ++i) {
+            QFile file(path());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged[i]) == damaged[i].size());
+            file.close();
+            auto session = std::make_unique<SessionFile>(path());
+            const SessionLoad load = session->load(QDateTime(QDate(2026, 12, 6), QTime(14, 30, 5)));
+            QCOMPARE(load.setAsideAs, asides[i]);
+            QVERIFY(load.rows.isEmpty() && load.failure.isEmpty() && !load.damage.isEmpty() && !QFile::exists(path()));
+            QCOMPARE(bytes(asides[0]), damaged[0]);
+            QCOMPARE(bytes(asides[i]), damaged[i]);
+            QCOMPARE(session->save({Score()}), QString());
+            session.reset();
+            QCOMPARE(SessionFile(path()).load().rows, Rows{Score()});
+        }
+        QVERIFY(!QFile::exists(path("nowhere")));
+    }
+
+    // Every failure to keep the session is told, and leaves what is on disk alone.
+    void saveFailures() {
+        QVERIFY(QFile(path("blocker")).open(QIODevice::WriteOnly) && QDir().mkpath(path("folder/session.json")));
+        QStringList notFiles{"folder/session.json"};
+#ifdef Q_OS_UNIX
+        QVERIFY(mkfifo(QFile::encodeName(path("pipe.json")).constData(), 0600) == 0);  // reading it would wait for a writer
+        notFiles << "pipe.json";
+#endif
+        SessionFile underFile(path("blocker/session.json")), second(path("fresh/session.json"));
+        auto fresh = std::make_unique<SessionFile>(path("fresh/session.json"));
+        QVERIFY(!underFile.load().failure.isEmpty() && !underFile.save({Score()}).isEmpty());
+        for (const QString& notAFile : notFiles) {
+            SessionFile file(path(notAFile));
+            QVERIFY(!file.load().failure.isEmpty() && !file.save({Score()}).isEmpty() && QFileInfo(path(notAFile)).exists() && !QFileInfo(path(notAFile)).isFile());
+        }
+        SessionFile moved(path("moved/session.json"));  // its folder replaced by a file since it was read
+        QVERIFY(moved.load().failure.isEmpty() && QDir().rename(path("moved"), path("moved-away")) && QFile(path("moved")).open(QIODevice::WriteOnly));
+        QVERIFY(!moved.save({Score()}).isEmpty());
+        QVERIFY(!fresh->save({Score()}).isEmpty());  // not loaded yet
+        QVERIFY(fresh->load().failure.isEmpty() && fresh->save({Score()}).isEmpty());
+        QVERIFY(fresh->save({Score(), With(Score(), [](SessionRow& r) { r.module = "calculator"; })}).contains("row 2"));
+        QVERIFY(fresh->save({Score(QDateTime())}).contains("row 1"));
+        QVERIFY(second.load().failure.contains("another Velmora") && !second.save({}).isEmpty());  // while fresh holds it
+        fresh.reset();
+        QCOMPARE(second.load().rows, Rows{Score()});
+    }
+
+    void csv_data() { AddRows(kCsvRows); }
+    void csv() { QFETCH(CsvRow, row); QCOMPARE(SessionCsv(row.rows, row.order), row.csv); }
+
+    void tables_data() { AddRows(kTableRows); }
+    void tables() {
+        QFETCH(TableRow, row);
+        QCOMPARE(TabSeparated(row.table), row.tabbed);
+        const QString html = HtmlTable(row.table);  // the cells between the table's tags, in a UTF-8 document
+        QCOMPARE(html.section("<meta charset=\"utf-8\"></head><body>\n<table border=\"1\">\n", 1).section("\n</table>", 0, 0), row.html);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_sessionrecord.moc"
