@@ -4,7 +4,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
-#include <numeric>
 
 namespace modVelmora {
 
@@ -58,53 +57,60 @@ QString HtmlTable(const QList<QStringList>& table) {
 }
 
 QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder) {
-    // Each (module, field name) gets its column; one named like a leading column takes a name no other column has.
+    // A column is a header text and which of that row's fields so named it holds: interval's rows
+    // have two "centre" fields, as velmora-cli writes them, and so two "centre" columns.
+    using Column = std::pair<QString, qsizetype>;
     QSet<QString> plainNames;
     for (const SessionRow& row : rows)
         for (const auto& [name, value] : row.fields)
             if (!kLeadingColumns.contains(name)) plainNames.insert(name);
-    QHash<QString, QString> columnOf;  // "module/name" to its column
-    QStringList columns, sortNames;    // in order of first appearance; the name each is placed by
+    // Each row's fields in turn, as the columns they go under.
+    QList<QList<Column>> placed;
+    QList<Column> columns;  // in order of first appearance
+    QHash<QString, QString> renamed;  // "module/name" of a field named like a leading column, to its header
     for (const SessionRow& row : rows) {
+        QList<Column>& cells = placed.emplaceBack();
+        QHash<QString, qsizetype> seen;
         for (const auto& [name, value] : row.fields) {
-            const QString key = row.module + u'/' + name;
-            if (columnOf.contains(key)) continue;
-            QString column = name;
+            QString header = name;
             if (kLeadingColumns.contains(name)) {
-                column = row.module + u'_' + name;
-                while (plainNames.contains(column) || columns.contains(column)) column += u'_';
+                const QString key = row.module + u'/' + name;
+                if (!renamed.contains(key)) {
+                    QString unique = row.module + u'_' + name;
+                    while (plainNames.contains(unique) || std::ranges::count(renamed, unique) > 0) unique += u'_';
+                    renamed.insert(key, unique);
+                }
+                header = renamed.value(key);
             }
-            columnOf.insert(key, column);
-            if (columns.contains(column)) continue;
-            columns.append(column);
-            sortNames.append(name);
+            const Column column{header, seen[name]++};
+            cells.append(column);
+            if (!columns.contains(column)) columns.append(column);
         }
     }
-    QList<qsizetype> order(columns.size());
-    std::iota(order.begin(), order.end(), 0);
-    const auto rank = [&](qsizetype i) {
-        const qsizetype at = columnOrder.indexOf(sortNames[i]);
-        return at < 0 ? columnOrder.size() : at;
+    // By velmora-cli's order, a second field of a name by the name's second place there.
+    const auto rank = [&](const Column& column) {
+        const QString name = renamed.key(column.first, column.first).section(u'/', -1);
+        qsizetype at = -1;
+        for (qsizetype found = 0; found <= column.second; ++found)
+            if ((at = columnOrder.indexOf(name, at + 1)) < 0) return columnOrder.size();
+        return at;
     };
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return rank(a) < rank(b); });
+    std::ranges::stable_sort(columns, [&](const Column& a, const Column& b) { return rank(a) < rank(b); });
 
     QStringList header = kLeadingColumns;
-    QHash<QString, qsizetype> indexOf;
-    for (qsizetype i : order) {
-        indexOf.insert(columns[i], header.size());
-        header.append(columns[i]);
-    }
+    for (const Column& column : columns) header.append(column.first);
     QString out;
     appendCsvRow(out, header);
-    QStringList cells;
-    for (const SessionRow& row : rows) {
-        cells = QStringList(header.size());
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const SessionRow& row = rows[r];
+        QStringList cells(header.size());
         // The wall-clock time where and when the row was made, whatever the zone of this export.
         const QDateTime shown = row.time.toOffsetFromUtc(row.time.offsetFromUtc());
         if (shown.isValid()) cells[0] = shown.date().toString(Qt::ISODate) + u'T' + shown.time().toString(Qt::ISODate);
         cells[1] = row.module;
         cells[2] = row.test;
-        for (const auto& [name, value] : row.fields) cells[indexOf.value(columnOf.value(row.module + u'/' + name))] = value;
+        for (qsizetype f = 0; f < qsizetype(row.fields.size()); ++f)
+            cells[kLeadingColumns.size() + columns.indexOf(placed[r][f])] = row.fields[size_t(f)].second;
         appendCsvRow(out, cells);
     }
     return out;

@@ -63,6 +63,8 @@ const CsvRow kCsvRows[] = {
      {{At(2), "convert", "", "", "", {{"result", "9"}, {"value", "1"}, {"note", "x"}}}, {At(3), "score", "", "", "", {{"z", "2"}, {"extra", "y"}, {"raw", "4"}}}},
      CliColumnOrder(), "time,module,test,raw,z,value,result,note,extra\n2026-12-06T14:03:02,convert,,,,1,9,x,\n2026-12-06T14:03:03,score,,4,2,,,,y\n"},
     {"age's test date under a name of its own", {Age()}, CliColumnOrder(), "time,module,test,birth,age_test,years\n2026-12-06T14:03:30,age,,2019-02-01,2026-12-06,7\n"},
+    {"interval's two centres in two columns, each in its place", {{At(6), "interval", "", "", "", {{"score", "130"}, {"centre", "true"}, {"label", "x"}, {"centre", "127.0"}, {"low", "118"}}}},
+     CliColumnOrder(), "time,module,test,label,score,centre,centre,low\n2026-12-06T14:03:06,interval,,x,130,true,127.0,118\n"},
     {"times as the clock showed them where each row was made", {Score(At(4, -300)), Score(At(5, 330))}, {"z"},
      "time,module,test,z,raw,mean,sd,n,percentile\n2026-12-06T14:03:04,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"
      "2026-12-06T14:03:05,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"},
