@@ -37,7 +37,7 @@ const QStringList& SessionModules();
 QString SessionTimeText(const QDateTime& time);
 
 // Why a row cannot be stored and read back as it is (a time out of range, an unknown module, a
-// field name that is not a plain lowercase identifier or comes twice, text that is not Unicode);
+// field name that is not a plain lowercase identifier, text that is not Unicode);
 // empty when it can.
 QString SessionRowProblem(const SessionRow& row);
 
