@@ -35,6 +35,8 @@ const MenuEntry kMenuEntries[] = {
     {Module::ScoreConverter, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Converter"), "Ctrl+S"},
     {Module::AgeCalculator, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Age Calculator"), "Ctrl+A"},
     {Module::Calculator, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Calculator"), "Ctrl+C"},
+    {Module::ScoreInterval, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Interval"), "Ctrl+I"},
+    {Module::ReliableChange, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Reliable Change"), "Ctrl+T"},
 };
 
 bool isPushLike(const QObject* object) {
@@ -94,6 +96,8 @@ void ModuleWindow::show() {
     form_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     createMenus();
     createControls(client_);
+    // A window laid out by Qt's layouts, rather than placed in twips, takes the size its layout asks.
+    if (QLayout* layout = client_->layout()) client_->setFixedSize(layout->sizeHint());
 
     form_->installEventFilter(this);
     for (QWidget* widget : client_->findChildren<QWidget*>()) widget->installEventFilter(this);

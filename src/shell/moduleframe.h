@@ -31,12 +31,12 @@ class ModuleWindow;
 class Settings;
 
 // The module windows by number: both the index of their Module menu entry and
-// the stored View. 3 is the menu's separator line.
-enum class Module { RawScore = 1, ScoreConverter = 2, AgeCalculator = 4, Calculator = 5 };
+// the stored View. 3 and 6 are the menu's separator lines.
+enum class Module { RawScore = 1, ScoreConverter = 2, AgeCalculator = 4, Calculator = 5, ScoreInterval = 7, ReliableChange = 8 };
 
 // Every module, in the order of the Module menu.
-inline constexpr Module kModules[] = {Module::RawScore, Module::ScoreConverter, Module::AgeCalculator,
-                                      Module::Calculator};
+inline constexpr Module kModules[] = {Module::RawScore,   Module::ScoreConverter, Module::AgeCalculator,
+                                      Module::Calculator, Module::ScoreInterval,  Module::ReliableChange};
 
 // The module a stored View names; none for a separator or any other number.
 std::optional<Module> ModuleNumbered(int number);

@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QMimeData>
 #include <QLibrary>
 #include <QProcess>
 #include <cstdlib>
@@ -29,6 +31,26 @@ public:
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->clear();
         clipboard->setText(text);
+    }
+
+    void setClipboardImage(const QImage& image) override {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        clipboard->setImage(image);
+    }
+
+    void setClipboardTable(const QString& tabSeparated, const QString& html) override {
+        // Both forms at once: a word processor pastes the HTML table, a plain editor the tabs.
+        auto* data = new QMimeData;
+        data->setText(tabSeparated);
+        data->setHtml(html);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        clipboard->setMimeData(data);
+    }
+
+    QString askSavePath(QWidget* owner, const QString& title, const QString& suggested, const QString& filters) override {
+        return QFileDialog::getSaveFileName(owner, title, suggested, filters);
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QImage>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -24,6 +25,11 @@ public:
     virtual void beep() = 0;
     // Empties the clipboard, then puts the text on it.
     virtual void setClipboardText(const QString& text) = 0;
+    // Puts a picture, or a table as plain and rich text, on the clipboard.
+    virtual void setClipboardImage(const QImage& image) = 0;
+    virtual void setClipboardTable(const QString& tabSeparated, const QString& html) = 0;
+    // Asks where to save a file (a modal dialog); empty when the user cancels.
+    virtual QString askSavePath(QWidget* owner, const QString& title, const QString& suggested, const QString& filters) = 0;
     // Opens a web page with the system's default program; failures are ignored.
     virtual void openUrl(const QUrl& url) = 0;
     // Opens a document with the system's program for its type, and calls failed, perhaps later,

@@ -19,6 +19,9 @@ public:
     }
     void beep() override { ++beeps; }
     void setClipboardText(const QString& text) override { clipboard = text; }
+    void setClipboardImage(const QImage& image) override { clipboardImage = image; }
+    void setClipboardTable(const QString& tabSeparated, const QString& html) override { clipboard = tabSeparated, clipboardHtml = html; }
+    QString askSavePath(QWidget*, const QString&, const QString&, const QString&) override { return savePath; }
     void openUrl(const QUrl& url) override { openedUrls << url.toString(); }
     void openDocument(const QString& path, std::function<void()> failed) override {
         openedUrls << QUrl::fromLocalFile(path).toString();
@@ -35,6 +38,9 @@ public:
         openedUrls.clear();
         sounds.clear();
         clipboard = kUntouched;
+        clipboardHtml.clear();
+        clipboardImage = QImage();
+        savePath.clear();
         documentOpener = true;
         beeps = programEnds = immediateEnds = 0;
     }
@@ -43,6 +49,9 @@ public:
     QStringList messages;
     int beeps = 0;
     QString clipboard = kUntouched;
+    QString clipboardHtml;
+    QImage clipboardImage;
+    QString savePath;  // where the user chooses to save, empty to cancel
     QStringList openedUrls;
     QList<int> sounds;
     QDate todayDate{2018, 1, 14};
