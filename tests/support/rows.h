@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QTest>
 #include <cstddef>
 
@@ -11,3 +12,7 @@ void AddRows(const Row (&rows)[N]) {
     QTest::addColumn<Row>("row");
     for (const Row& row : rows) QTest::newRow(row.name) << row;
 }
+
+// A file's bytes ("<none>" when it cannot be read), and a file written whole (true when it was).
+inline QByteArray FileBytes(const QString& path) { QFile file(path); return file.open(QIODevice::ReadOnly) ? file.readAll() : "<none>"; }
+inline bool WriteFile(const QString& path, const QByteArray& bytes) { QFile file(path); return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(); }
