@@ -89,18 +89,38 @@ void addLabel(const std::optional<DescriptiveLabel>& label, LabelSystem labels, 
     if (labels != LabelSystem::None) shown.emplace_back(label ? label->text : "");
 }
 
-void score(const Fields& fields, bool extended, const Context& context, std::vector<std::string>& shown) {
+// The norm set a row names gives its mean, sd, n and reverse, which the row then leaves empty.
+std::optional<NormValues> normSetIn(const Fields& fields, const Context& context) {
+    const std::string name(fieldIn(fields, "norms"));
+    if (name.empty()) return std::nullopt;
+    std::string given;
+    for (const char* column : {"mean", "sd", "n", "reverse"})
+        if (!fieldIn(fields, column).empty()) given += (given.empty() ? "" : ", ") + std::string(column);
+    if (!given.empty()) throw RowFailure{"norm set \"" + name + "\" gives mean, sd, n and reverse; leave out " + given};
+    if (!context.normSet) throw RowFailure{"no norm set named \"" + name + "\""};
+    auto found = context.normSet(name);
+    if (const auto* reason = std::get_if<std::string>(&found)) throw RowFailure{*reason};
+    return std::get<NormValues>(std::move(found));
+}
+
+void score(const Fields& fields, bool extended, const Context& context, Outcome& outcome) {
     static const char* const kColumns[] = {"raw", "mean", "sd", "n"};  // by RawScoreField
     const LabelSystem labels = context.labels;
+    const std::optional<NormValues> norms = normSetIn(fields, context);
     RawScoreEntry entry{numberIn(fields, "raw", context), numberIn(fields, "mean", context), numberIn(fields, "sd", context),
                         numberIn(fields, "n", context)};
     entry.decimals = decimalsIn(fields);
     entry.reverse = reverseIn(fields);
+    if (norms) {
+        entry.mean = norms->mean, entry.sd = norms->sd, entry.sampleSize = norms->n;
+        entry.reverse = norms->reverse;
+    }
     // A row without a sample size has no t-test.
     entry.useTTest = extended && !entry.sampleSize.empty();
     entry.labels = labels;
     const RawScoreReport report = ScoreRawScore(entry);
     if (report.refusal) failOn(report.refusal, fields, kColumns[static_cast<int>(report.refusal->field)]);
+    std::vector<std::string>& shown = outcome.results;
     shown = {report.z, report.percentile};
     if (extended) {
         if (const auto& small = report.smallSample)
@@ -109,6 +129,7 @@ void score(const Fields& fields, bool extended, const Context& context, std::vec
         shown.resize(ResultColumns(Command::Score, true, LabelSystem::None).size());
     }
     addLabel(report.label, labels, shown);
+    outcome.reversed = entry.reverse;
 }
 
 void convert(const Fields& fields, const Context& context, std::vector<std::string>& shown) {
@@ -199,9 +220,9 @@ void age(const Fields& fields, bool extended, const Context& context, std::vecto
 
 }  // namespace
 
-std::vector<std::string> RequiredColumns(Command command) {
+std::vector<std::string> RequiredColumns(Command command, bool normSet) {
     switch (command) {
-        case Command::Score: return {"raw", "mean", "sd"};
+        case Command::Score: return normSet ? std::vector<std::string>{"raw"} : std::vector<std::string>{"raw", "mean", "sd"};
         case Command::Convert: return {"value", "from", "to"};
         case Command::Age: return {"birth"};
         case Command::Interval: return {"score", "scale", "reliability"};
@@ -210,20 +231,20 @@ std::vector<std::string> RequiredColumns(Command command) {
     return {};
 }
 
-const char* ExtendingColumn(Command command) {
+std::vector<std::string> ExtendingColumns(Command command) {
     switch (command) {
-        case Command::Score: return "n";
-        case Command::Age: return "gestation";
+        case Command::Score: return {"n", "norms"};
+        case Command::Age: return {"gestation"};
         case Command::Convert:
         case Command::Interval:
         case Command::Change: break;
     }
-    return nullptr;
+    return {};
 }
 
 std::vector<std::string> OptionalColumns(Command command) {
     switch (command) {
-        case Command::Score: return {"n", "reverse", "decimals"};
+        case Command::Score: return {"n", "reverse", "decimals", "norms"};
         case Command::Convert: return {"decimals"};
         case Command::Age: return {"test", "gestation"};
         case Command::Interval: return {"level", "centre", "decimals"};
@@ -262,9 +283,10 @@ std::vector<std::string> ResultColumns(Command command, bool extended, LabelSyst
 void Compute(Command command, const Fields& fields, bool extended, const Context& context, Outcome& outcome) {
     outcome.results.clear();
     outcome.error.clear();
+    outcome.reversed = false;
     try {
         switch (command) {
-            case Command::Score: return score(fields, extended, context, outcome.results);
+            case Command::Score: return score(fields, extended, context, outcome);
             case Command::Convert: return convert(fields, context, outcome.results);
             case Command::Age: return age(fields, extended, context, outcome.results);
             case Command::Interval: return interval(fields, context, outcome.results);

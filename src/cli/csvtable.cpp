@@ -78,7 +78,8 @@ private:
                 break;
             }
         }
-        for (const std::string& required : RequiredColumns(command_)) {
+        const bool normSet = indexOf("norms") || defaults_("norms");
+        for (const std::string& required : RequiredColumns(command_, normSet)) {
             if (indexOf(required) || defaults_(required) || !usageProblem.empty()) continue;
             // A spreadsheet that separates with semicolons gives one column named "value;from;to".
             const bool semicolons = format_.delimiter != ';' && header_.size() == 1 && header_[0].find(';') != std::string::npos;
@@ -86,8 +87,9 @@ private:
                                         "for numbers written with a comma)"
                                       : "the file has no column \"" + required + "\"";
         }
-        const char* extending = ExtendingColumn(command_);
-        extended_ = extending && (indexOf(extending) || defaults_(extending));
+        const std::vector<std::string> extending = ExtendingColumns(command_);
+        extended_ = std::any_of(extending.begin(), extending.end(),
+                                [&](const std::string& column) { return indexOf(column) || defaults_(column); });
         std::vector<std::string> names = header_;
         for (std::string& column : ResultColumns(command_, extended_, context_.labels)) names.push_back(std::move(column));
         names.emplace_back("error");

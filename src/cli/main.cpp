@@ -14,6 +14,7 @@
 #include "change/reliablechange.h"
 #include "cli/commands.h"
 #include "cli/csvtable.h"
+#include "rawscore/normsets.h"
 
 using namespace modVelmora::cli;
 
@@ -32,9 +33,22 @@ struct Options {
     bool tsv = false;
 };
 
+// The norm sets saved in Velmora, read when a row first names one. velmora-cli only reads the file:
+// a damaged one stays where it is and fails the rows that name a set.
+std::variant<NormValues, std::string> savedNormSet(std::string_view name) {
+    static const QString path = modVelmora::NormSetsPath();
+    static const modVelmora::NormSetsReading saved = modVelmora::ReadNormSetsFile(path);
+    if (!saved.problem.isEmpty())
+        return "the norm sets file " + path.toStdString() + " cannot be used: " + saved.problem.toStdString();
+    const modVelmora::NormSet* set = modVelmora::FindNormSet(saved.sets, QString::fromUtf8(name.data(), qsizetype(name.size())));
+    if (!set) return "no norm set named \"" + std::string(name) + "\"";
+    return NormValues{set->mean.toStdString(), set->sd.toStdString(), set->n.toStdString(), set->reverse};
+}
+
 Context desktopContext(const Options& options) {
     return {modVelmora::ReadYearMonthDay, modVelmora::ToYearMonthDay(QDate::currentDate()),
-            modVelmora::LabelSystemNamed(options.labels).value_or(modVelmora::LabelSystem::Aacn), options.decimalComma};
+            modVelmora::LabelSystemNamed(options.labels).value_or(modVelmora::LabelSystem::Aacn), options.decimalComma,
+            savedNormSet};
 }
 
 // The options given, by column: the values of the columns a file does not have.
@@ -67,8 +81,9 @@ int runCsv(Command command, const Options& options) {
 }
 
 // The lines of one value: each result with its name, or a method's results for change.
-std::vector<std::pair<std::string, std::string>> oneValueLines(Command command, const std::vector<std::string>& r, bool extended,
+std::vector<std::pair<std::string, std::string>> oneValueLines(Command command, const Outcome& outcome, bool extended,
                                                                const Context& context, const Options& options) {
+    const std::vector<std::string>& r = outcome.results;
     const bool labelled = context.labels != modVelmora::LabelSystem::None;
     std::vector<std::pair<std::string, std::string>> lines;
     switch (command) {
@@ -81,9 +96,10 @@ std::vector<std::pair<std::string, std::string>> oneValueLines(Command command, 
             return lines;
         case Command::Score:
             lines = {{"z-score", r[0]}, {"percentile", r[1]}};
-            if (extended)
+            // A norm set without a sample size has no t-test.
+            if (extended && !r[2].empty())
                 lines.insert(lines.end(), {{"t", r[2]}, {"adjusted percentile", r[3]},
-                                           {"95% CI", r[4] + " to " + r[5] + (options.reverse ? " (% above the score)" : " (% below the score)")},
+                                           {"95% CI", r[4] + " to " + r[5] + (outcome.reversed ? " (% above the score)" : " (% below the score)")},
                                            {"z-CC", r[6] + " (95% CI " + r[7] + " to " + r[8] + ")"}});
             break;
         case Command::Interval: {
@@ -122,10 +138,11 @@ std::vector<std::pair<std::string, std::string>> oneValueLines(Command command, 
 // One value: a line for each result, its name aligned before it.
 int runOne(Command command, const Options& options) {
     const Fields given = givenFields(options);
-    const std::vector<std::string> required = RequiredColumns(command);
+    const std::vector<std::string> required = RequiredColumns(command, given("norms").has_value());
     for (const std::string& column : required)
         if (!given(column)) return usage("missing " + std::string(column == required[0] ? "" : "--") + column);
-    const bool extended = ExtendingColumn(command) && given(ExtendingColumn(command));
+    const std::vector<std::string> extending = ExtendingColumns(command);
+    const bool extended = std::any_of(extending.begin(), extending.end(), [&](const std::string& column) { return given(column).has_value(); });
     const Context context = desktopContext(options);
     Outcome outcome;
     Compute(command, given, extended, context, outcome);
@@ -133,7 +150,7 @@ int runOne(Command command, const Options& options) {
         std::fprintf(stderr, "velmora-cli: %s\n", outcome.error.c_str());
         return kFailed;
     }
-    for (const auto& [name, value] : oneValueLines(command, outcome.results, extended, context, options))
+    for (const auto& [name, value] : oneValueLines(command, outcome, extended, context, options))
         std::printf(name.empty() ? "%s%s\n" : "%-21s%s\n", name.c_str(), value.c_str());
     return 0;
 }
@@ -167,12 +184,13 @@ int main(int argc, char* argv[]) {
         command->add_option(std::string("--") + name, options.named[name], help)->type_name(type);
     };
 
-    CLI::App* score = commands[Command::Score] = app.add_subcommand("score", "A raw score against the norms: z-score and percentile; with --n also t, the adjusted percentile, its 95% interval and z-CC.");
+    CLI::App* score = commands[Command::Score] = app.add_subcommand("score", "A raw score against the norms: z-score and percentile; with --n (or a norm set with n) also t, the adjusted percentile, its 95% interval and z-CC.");
     positional(score, "RAW", "raw", "NUMBER", "the raw score");
     named(score, "mean", "M", "mean of the normative sample");
     named(score, "sd", "S", "standard deviation of the normative sample");
     named(score, "n", "N", "size of the normative sample, for the t-test of a small sample");
     score->add_flag("--reverse", options.reverse, "low scores are good (errors, reaction times)");
+    named(score, "norms", "NAME", "a norm set saved in Velmora (Manage Norm Sets, kept in ~/.config/Velmora/norms.csv): its mean, SD, n and Reverse, instead of --mean, --sd, --n and --reverse");
     named(score, "decimals", "D", "decimal places of the percentile, 0 to 4 (default 1)");
     const auto labelsOption = [&](CLI::App* command) {
         command->add_option("--labels", options.labels, "descriptive labels: aacn (AACN 2020, the default), wechsler or none")
@@ -180,7 +198,7 @@ int main(int argc, char* argv[]) {
             ->type_name("SYSTEM");
     };
     labelsOption(score);
-    csvOption(score, "raw,mean,sd and optional n,reverse,decimals");
+    csvOption(score, "raw,mean,sd and optional n,reverse,decimals, or raw and norms (a saved norm set's name) for mean,sd,n,reverse");
 
     CLI::App* convert = commands[Command::Convert] = app.add_subcommand("convert", "A score from one scale to another: percentile, scaled, standard, t or z.");
     positional(convert, "VALUE", "value", "NUMBER", "the score to convert");

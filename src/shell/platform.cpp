@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMimeData>
 #include <QLibrary>
 #include <QProcess>
@@ -51,6 +52,23 @@ public:
 
     QString askSavePath(QWidget* owner, const QString& title, const QString& suggested, const QString& filters) override {
         return QFileDialog::getSaveFileName(owner, title, suggested, filters);
+    }
+
+    QString askOpenPath(QWidget* owner, const QString& title, const QString& filters) override {
+        return QFileDialog::getOpenFileName(owner, title, QString(), filters);
+    }
+
+    std::optional<QString> askText(QWidget* owner, const QString& title, const QString& label, const QString& initial) override {
+        bool given = false;
+        const QString text = QInputDialog::getText(owner, title, label, QLineEdit::Normal, initial, &given);
+        return given ? std::optional(text) : std::nullopt;
+    }
+
+    bool confirm(QWidget* owner, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, QCoreApplication::translate("modVelmora::Platform", kApplicationTitle), text,
+                        QMessageBox::Yes | QMessageBox::No, owner);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -30,6 +31,12 @@ public:
     virtual void setClipboardTable(const QString& tabSeparated, const QString& html) = 0;
     // Asks where to save a file (a modal dialog); empty when the user cancels.
     virtual QString askSavePath(QWidget* owner, const QString& title, const QString& suggested, const QString& filters) = 0;
+    // Asks which file to open (a modal dialog); empty when the user cancels.
+    virtual QString askOpenPath(QWidget* owner, const QString& title, const QString& filters) = 0;
+    // Asks for a line of text, offering initial; none when the user cancels.
+    virtual std::optional<QString> askText(QWidget* owner, const QString& title, const QString& label, const QString& initial) = 0;
+    // A modal question titled "The Velmora" with Yes and No, No the default; true for Yes.
+    virtual bool confirm(QWidget* owner, const QString& text) = 0;
     // Opens a web page with the system's default program; failures are ignored.
     virtual void openUrl(const QUrl& url) = 0;
     // Opens a document with the system's program for its type, and calls failed, perhaps later,

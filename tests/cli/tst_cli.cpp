@@ -2,7 +2,8 @@
 
 #include "rows.h"
 
-struct CliRow { const char* name; QStringList arguments; QByteArray input; QByteArray output; QByteArray errors; int status; };
+// config: the fixtures' folder that stands for ~/.config, where Velmora keeps its norm sets.
+struct CliRow { const char* name; QStringList arguments; QByteArray input; QByteArray output; QByteArray errors; int status; const char* config = "config"; };
 Q_DECLARE_METATYPE(CliRow)
 
 const QByteArray kScored =
@@ -13,6 +14,9 @@ QByteArray Fixture(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<no fixture " + QByteArray(name) + ">";
 }
 
+const QByteArray kReversed =
+    "z-score              -1.00\npercentile           15.9\nt                    -0.9535\nadjusted percentile  18.3\n"
+    "95% CI               4.0 to 41.5 (% above the score)\nz-CC                 -1.00 (95% CI -1.75 to -0.21)\n";
 const QByteArray kHelp = " (velmora-cli --help tells more)\n";
 
 // velmora-cli as it is run: arguments and standard input, then standard output, standard error and exit status.
@@ -20,8 +24,7 @@ const QByteArray kHelp = " (velmora-cli --help tells more)\n";
 const CliRow kRows[] = {
     {"one score with the t-test", {"score", "115", "--mean", "100", "--sd", "15", "--n", "10"}, "", kScored, "", 0},
     {"reversed, its interval says so", {"score", "115", "--mean", "100", "--sd", "15", "--n", "10", "--reverse", "--labels", "none"}, "",
-     "z-score              -1.00\npercentile           15.9\nt                    -0.9535\nadjusted percentile  18.3\n"
-     "95% CI               4.0 to 41.5 (% above the score)\nz-CC                 -1.00 (95% CI -1.75 to -0.21)\n", "", 0},
+     kReversed, "", 0},
     {"one conversion prints its result", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "none"}, "", "97.5\n", "", 0},
     {"and its label", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "wechsler"}, "", "97.5\nlabel                Very high\n", "", 0},
     {"one age", {"age", "17 sep 98", "2018-01-14"}, "", "years                19\nmonths               3\ndays                 27\nage                  19 - 3 - 27\n", "", 0},
@@ -70,6 +73,19 @@ const CliRow kRows[] = {
     {"a value and a file at once", {"convert", "5", "--csv", "--from", "z", "--to", "t"}, "", "", "velmora-cli: --csv takes VALUE from the file" + kHelp, 2},
     {"labels at the band edges from every scale", {"convert", "--csv"}, Fixture("labels.csv"), Fixture("labels.aacn.csv"), "", 0},
     {"and in the Wechsler system", {"convert", "--csv", "-", "--labels", "wechsler"}, Fixture("labels.csv"), Fixture("labels.wechsler.csv"), "", 0},
+    // Norm sets saved in Velmora, named in any letter case; a set's n brings the t-test, its Reverse the interval's side.
+    {"a saved norm set with n", {"score", "115", "--norms", "wms local"}, "", kScored, "", 0},
+    {"a reversed one", {"score", "115", "--norms", "Trails Local", "--labels", "none"}, "", kReversed, "", 0},
+    {"one without n", {"score", "85", "--norms", "Stroop", "--labels", "none"}, "", "z-score              -1.00\npercentile           15.9\n", "", 0},
+    {"a set and its own numbers at once", {"score", "115", "--norms", "Stroop", "--mean", "90", "--reverse"}, "", "",
+     "velmora-cli: norm set \"Stroop\" gives mean, sd, n and reverse; leave out mean, reverse\n", 1},
+    {"an unknown set", {"score", "115", "--norms", "WMS"}, "", "", "velmora-cli: no norm set named \"WMS\"\n", 1},
+    {"sets named in a column", {"score", "--csv"}, Fixture("normed.csv"), Fixture("normed.expected.csv"), Fixture("normed.expected.txt"), 1},
+    {"a set for every row brings the t-test's columns", {"score", "--csv", "--norms", "Stroop", "--labels", "none"}, "raw\n85\n",
+     "raw,z,percentile,t,adjusted_percentile,ci_low,ci_high,zcc,zcc_low,zcc_high,error\n85,-1.00,15.9,,,,,,,,\n", "", 0},
+    {"a damaged norms file is read, never set aside", {"score", "115", "--norms", "Stroop"}, "", "", "velmora-cli: the norm sets file "
+     VELMORA_TESTS_DIR "/cli/fixtures/damaged/Velmora/norms.csv cannot be used: Line 1: there is no column \"sd\"; the first line must name "
+     "the columns name, mean and sd (n and reverse may follow).\n", 1, "damaged"},
 };
 
 class TestCli : public QObject {
@@ -79,6 +95,9 @@ private slots:
     void runs() {
         QFETCH(CliRow, row);
         QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", VELMORA_TESTS_DIR "/cli/fixtures/" + QString(row.config));
+        cli.setProcessEnvironment(environment);
         cli.start(VELMORA_CLI, row.arguments);
         cli.write(row.input);
         cli.closeWriteChannel();

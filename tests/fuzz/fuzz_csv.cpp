@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace modVelmora::cli;
     static const auto english = modVelmora::DateConventions::English();
     const Context context{[](std::string_view text) { return modVelmora::ParseDate(text, english); },
-                          std::chrono::year_month_day(std::chrono::year(2018), std::chrono::January, std::chrono::day(14))};
+                          std::chrono::year_month_day(std::chrono::year(2018), std::chrono::January, std::chrono::day(14)),
+                          modVelmora::LabelSystem::Aacn, false, {}};
     // Each command, as a comma file and as a semicolon file with decimal commas and an option standing for a column.
     static const Fields defaults{{{"mean", "100"}, {"from", "z"}, {"gestation", "30+2"}, {"scale", "t"}, {"sd1", "15"}}};
     for (const Command command : {Command::Score, Command::Convert, Command::Age, Command::Interval, Command::Change})

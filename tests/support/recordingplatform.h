@@ -22,6 +22,12 @@ public:
     void setClipboardImage(const QImage& image) override { clipboardImage = image; }
     void setClipboardTable(const QString& tabSeparated, const QString& html) override { clipboard = tabSeparated, clipboardHtml = html; }
     QString askSavePath(QWidget*, const QString&, const QString&, const QString&) override { return savePath; }
+    // Each question is recorded as "kind: its texts", then answered from the fields below.
+    QString askOpenPath(QWidget*, const QString& title, const QString&) override { return questions << "open: " + title, openPath; }
+    std::optional<QString> askText(QWidget*, const QString& title, const QString& label, const QString& initial) override {
+        return questions << QString("text: %1 | %2 | %3").arg(title, label, initial), textAnswer;
+    }
+    bool confirm(QWidget*, const QString& text) override { return questions << "confirm: " + text, confirmAnswer; }
     void openUrl(const QUrl& url) override { openedUrls << url.toString(); }
     void openDocument(const QString& path, std::function<void()> failed) override {
         openedUrls << QUrl::fromLocalFile(path).toString();
@@ -41,6 +47,10 @@ public:
         clipboardHtml.clear();
         clipboardImage = QImage();
         savePath.clear();
+        openPath.clear();
+        textAnswer.reset();
+        confirmAnswer = false;
+        questions.clear();
         documentOpener = true;
         beeps = programEnds = immediateEnds = 0;
     }
@@ -52,6 +62,10 @@ public:
     QString clipboardHtml;
     QImage clipboardImage;
     QString savePath;  // where the user chooses to save, empty to cancel
+    QString openPath;  // the file the user chooses to open, empty to cancel
+    std::optional<QString> textAnswer;  // the text the user gives, none to cancel
+    bool confirmAnswer = false;         // Yes
+    QStringList questions;
     QStringList openedUrls;
     QList<int> sounds;
     QDate todayDate{2018, 1, 14};

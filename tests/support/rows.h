@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QFile>
+#include <QHash>
+#include <QList>
+#include <QString>
 #include <QTest>
 #include <cstddef>
 
@@ -11,11 +15,6 @@ void AddRows(const Row (&rows)[N]) {
     QTest::addColumn<Row>("row");
     for (const Row& row : rows) QTest::newRow(row.name) << row;
 }
-
-#include <QFile>
-#include <QHash>
-#include <QList>
-#include <QString>
 
 // The fields of one CSV line, quoted ones unquoted (no line breaks inside a field).
 inline QStringList CsvFields(const QString& line) {
@@ -46,3 +45,7 @@ inline QList<QHash<QString, QString>> FixtureRecords(const QString& path) {
     }
     return records;
 }
+
+// A file's bytes ("<none>" when it cannot be read), and a file written whole (true when it was).
+inline QByteArray FileBytes(const QString& path) { QFile file(path); return file.open(QIODevice::ReadOnly) ? file.readAll() : "<none>"; }
+inline bool WriteFile(const QString& path, const QByteArray& bytes) { QFile file(path); return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(); }

@@ -1,0 +1,377 @@
+#include "rawscore/normsets.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <algorithm>
+#include <csv.h>
+#include <memory>
+
+#include "common/refusal.h"
+
+namespace modVelmora {
+
+namespace {
+
+const char* const kEmptyFile = QT_TRANSLATE_NOOP(
+    "modVelmora::Messages", "The file is empty: its first line must name the columns name, mean and sd.");
+const char* const kTooLarge = QT_TRANSLATE_NOOP("modVelmora::Messages", "The file is larger than 16 MB, too large to hold norm sets.");
+const char* const kNoColumn = QT_TRANSLATE_NOOP(
+    "modVelmora::Messages",
+    "Line 1: there is no column \"%1\"; the first line must name the columns name, mean and sd (n and reverse may follow).");
+const char* const kSemicolons = QT_TRANSLATE_NOOP(
+    "modVelmora::Messages",
+    "Line 1: the columns are separated by semicolons; norm sets are read with commas between the columns and a point in numbers.");
+const char* const kQuotes = QT_TRANSLATE_NOOP(
+    "modVelmora::Messages", "Line %1: a quoted field is not closed, or a quote stands inside a field without quotes.");
+const char* const kNotUtf8 =
+    QT_TRANSLATE_NOOP("modVelmora::Messages", "Line %1: the text is not UTF-8; save the file as \"CSV UTF-8\".");
+const char* const kExtraFields =
+    QT_TRANSLATE_NOOP("modVelmora::Messages", "Line %1: the row has more fields than the first line has columns.");
+const char* const kOnLine = QT_TRANSLATE_NOOP("modVelmora::Messages", "Line %1: %2");
+const char* const kTwice = QT_TRANSLATE_NOOP("modVelmora::Messages", "Line %1: the name \"%2\" is given twice.");
+const char* const kNoName = QT_TRANSLATE_NOOP("modVelmora::Messages", "A norm set needs a name.");
+const char* const kControlInName =
+    QT_TRANSLATE_NOOP("modVelmora::Messages", "A norm set's name cannot hold tabs, line breaks or other control characters.");
+const char* const kNoMean = QT_TRANSLATE_NOOP("modVelmora::Messages", "The mean is missing.");
+const char* const kBadMean = QT_TRANSLATE_NOOP(
+    "modVelmora::Messages", "The mean must be a number of at most 8 characters, with a point for decimals: %1");
+const char* const kNoSD = QT_TRANSLATE_NOOP("modVelmora::Messages", "The SD is missing.");
+const char* const kBadSD = QT_TRANSLATE_NOOP(
+    "modVelmora::Messages", "The SD must be a number greater than 0, of at most 8 characters, with a point for decimals: %1");
+const char* const kBadN =
+    QT_TRANSLATE_NOOP("modVelmora::Messages", "n must be empty or a whole number from 2 to 9999: %1");
+const char* const kBadReverse =
+    QT_TRANSLATE_NOOP("modVelmora::Messages", "reverse must be 0 or 1, true or false, yes or no: %1");
+const char* const kCannotRead = QT_TRANSLATE_NOOP("modVelmora::Messages", "The file %1 cannot be read: %2");
+const char* const kCannotWrite = QT_TRANSLATE_NOOP("modVelmora::Messages", "The file %1 could not be written: %2");
+const char* const kSetAside = QT_TRANSLATE_NOOP(
+    "modVelmora::Messages", "The norm sets file was damaged and has been kept as %1; the list of norm sets starts empty. %2");
+const char* const kNotSetAside = QT_TRANSLATE_NOOP(
+    "modVelmora::Messages",
+    "The norm sets file %1 is damaged and could not be set aside (%2); no norm set can be saved until it is mended or removed. %3");
+const char* const kUnusable =
+    QT_TRANSLATE_NOOP("modVelmora::Messages", "%1 No norm set can be saved until it can be read.");
+const char* const kUnchanged = QT_TRANSLATE_NOOP("modVelmora::Messages", "Nothing was changed. %1");
+const char* const kNotImported = QT_TRANSLATE_NOOP("modVelmora::Messages", "Nothing was imported from %1. %2");
+const char* const kNoSuchSet = QT_TRANSLATE_NOOP("modVelmora::Messages", "There is no norm set named \"%1\".");
+const char* const kNameTaken = QT_TRANSLATE_NOOP("modVelmora::Messages", "There is already a norm set named \"%1\".");
+
+// A norms file is a few kilobytes; anything much larger is some other file, not read into memory whole.
+constexpr qsizetype kLargestFile = 16 << 20;
+constexpr int kRowNotBegun = 0;  // libcsv's parser state between records
+const char* const kColumns[] = {"name", "mean", "sd", "n", "reverse"};
+enum Column { Name, Mean, SD, N, Reverse, ColumnCount };
+
+QString translated(const char* message) { return QCoreApplication::translate(kMessageContext, message); }
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// An optional minus, digits and at most one point, short enough for the raw score window's box.
+bool isPlainNumber(const QString& text) {
+    if (text.size() > kNormNumberLength) return false;
+    int digits = 0, points = 0;
+    for (qsizetype i = text.startsWith(QLatin1Char('-')) ? 1 : 0; i < text.size(); ++i) {
+        if (isDigit(text[i])) ++digits;
+        else if (text[i] == QLatin1Char('.')) ++points;
+        else return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
+// Control characters and line or paragraph separators would break the list and the file's rows.
+bool breaksLines(QChar c) {
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
+}
+
+bool sameName(const QString& a, const QString& b) { return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0; }
+
+NormSet trimmedSet(NormSet set) {
+    for (QString* text : {&set.name, &set.mean, &set.sd, &set.n}) *text = text->trimmed();
+    return set;
+}
+
+// The text of the reading's libcsv records, checked as they end.
+class Reader {
+public:
+    NormSetsReading reading;
+    long recordLine = 1;
+
+    bool failed() const { return !reading.problem.isEmpty(); }
+    bool sawHeader() const { return columnCount_ > 0; }
+
+    void field(QByteArrayView text) { fields_.emplace_back(text.toByteArray()); }
+    void rowEnd() {
+        if (!failed()) sawHeader() ? takeRecord() : takeHeader();
+        fields_.clear();
+    }
+    void fail(const QString& problem) { reading.problem = problem; }
+
+private:
+    void takeHeader() {
+        columnCount_ = fields_.size();
+        for (int column = 0; column < ColumnCount; ++column) {
+            for (qsizetype i = 0; i < columnCount_ && index_[column] < 0; ++i)
+                if (fields_[i].trimmed().toLower() == kColumns[column]) index_[column] = i;
+        }
+        if (columnCount_ == 1 && fields_[0].contains(';')) return fail(translated(kSemicolons));
+        for (const Column required : {Name, Mean, SD})
+            if (index_[required] < 0) return fail(translated(kNoColumn).arg(QLatin1String(kColumns[required])));
+    }
+
+    void takeRecord() {
+        // A spreadsheet leaves rows of empty fields below its table.
+        if (std::all_of(fields_.begin(), fields_.end(), [](const QByteArray& field) { return field.trimmed().isEmpty(); })) return;
+        if (fields_.size() > columnCount_) return fail(translated(kExtraFields).arg(recordLine));
+        QString text[ColumnCount];
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (index_[column] < 0 || index_[column] >= fields_.size()) continue;
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            text[column] = QString(utf8.decode(fields_[index_[column]])).trimmed();
+            if (utf8.hasError()) return fail(translated(kNotUtf8).arg(recordLine));
+        }
+        NormSet set{text[Name], text[Mean], text[SD], text[N]};
+        const QString reverse = text[Reverse].toLower();
+        if (reverse == QLatin1String("1") || reverse == QLatin1String("true") || reverse == QLatin1String("yes")) set.reverse = true;
+        else if (!reverse.isEmpty() && reverse != QLatin1String("0") && reverse != QLatin1String("false") && reverse != QLatin1String("no"))
+            return fail(translated(kOnLine).arg(QString::number(recordLine), translated(kBadReverse).arg(text[Reverse])));
+        if (const QString problem = NormSetProblem(set); !problem.isEmpty())
+            return fail(translated(kOnLine).arg(QString::number(recordLine), problem));
+        if (FindNormSet(reading.sets, set.name)) return fail(translated(kTwice).arg(QString::number(recordLine), set.name));
+        reading.sets.append(set);
+    }
+
+    QList<QByteArray> fields_;
+    qsizetype columnCount_ = 0;
+    qsizetype index_[ColumnCount] = {-1, -1, -1, -1, -1};
+};
+
+void onField(void* text, size_t size, void* reader) {
+    static_cast<Reader*>(reader)->field(QByteArrayView(static_cast<const char*>(text), text ? qsizetype(size) : 0));
+}
+void onRowEnd(int, void* reader) { static_cast<Reader*>(reader)->rowEnd(); }
+
+QString fieldText(const QString& field) {
+    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\r')) &&
+        !field.contains(QLatin1Char('\n')))
+        return field;
+    return QLatin1Char('"') + QString(field).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+enum class FileState { Read, Unreadable, Damaged };
+
+// allowAbsent: a missing or empty file holds no sets, as the program's own file before its first set.
+FileState readFile(const QString& path, bool allowAbsent, NormSetsReading& reading) {
+    reading = {};
+    QFile file(path);
+    if (allowAbsent && !file.exists()) return FileState::Read;
+    if (!file.open(QIODevice::ReadOnly)) {
+        reading.problem = translated(kCannotRead).arg(native(path), file.errorString());
+        return FileState::Unreadable;
+    }
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (file.error() != QFileDevice::NoError) {
+        reading.problem = translated(kCannotRead).arg(native(path), file.errorString());
+        return FileState::Unreadable;
+    }
+    if (allowAbsent && bytes.isEmpty()) return FileState::Read;
+    reading = ReadNormSets(bytes);
+    return reading.problem.isEmpty() ? FileState::Read : FileState::Damaged;
+}
+
+// Empty when written, else why not.
+QString writeFile(const QString& path, const QList<NormSet>& sets) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    const QByteArray bytes = WriteNormSets(sets);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return {};
+    return translated(kCannotWrite).arg(native(path), file.errorString());
+}
+
+}  // namespace
+
+NormSetsReading ReadNormSets(QByteArrayView csv) {
+    Reader reader;
+    if (csv.size() > kLargestFile) {
+        reader.fail(translated(kTooLarge));
+        return reader.reading;
+    }
+    if (csv.startsWith("\xEF\xBB\xBF")) csv = csv.sliced(3);
+    csv_parser parser;
+    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv_free);
+    // Fed a line at a time, so that each record's first line is known for its reason.
+    long line = 1;
+    while (!csv.empty() && !reader.failed()) {
+        const qsizetype end = csv.indexOf('\n');
+        const qsizetype take = end < 0 ? csv.size() : end + 1;
+        if (parser.pstate == kRowNotBegun) reader.recordLine = line;
+        if (csv_parse(&parser, csv.data(), size_t(take), onField, onRowEnd, &reader) < size_t(take) && !reader.failed())
+            reader.fail(translated(kQuotes).arg(line));
+        line += end >= 0;
+        csv = csv.sliced(take);
+    }
+    if (!reader.failed() && csv_fini(&parser, onField, onRowEnd, &reader) != 0) reader.fail(translated(kQuotes).arg(reader.recordLine));
+    if (!reader.failed() && !reader.sawHeader()) reader.fail(translated(kEmptyFile));
+    if (reader.failed()) reader.reading.sets.clear();
+    return reader.reading;
+}
+
+NormSetsReading ReadNormSetsFile(const QString& path) {
+    NormSetsReading reading;
+    readFile(path, true, reading);
+    return reading;
+}
+
+QByteArray WriteNormSets(const QList<NormSet>& sets) {
+    QString text = QStringLiteral("name,mean,sd,n,reverse\n");
+    for (const NormSet& set : sets)
+        text += QStringList{fieldText(set.name), fieldText(set.mean), fieldText(set.sd), fieldText(set.n),
+                            set.reverse ? QStringLiteral("1") : QStringLiteral("0")}
+                    .join(QLatin1Char(',')) +
+                QLatin1Char('\n');
+    return text.toUtf8();
+}
+
+QString NormSetProblem(const NormSet& set) {
+    if (set.name.trimmed().isEmpty()) return translated(kNoName);
+    if (std::any_of(set.name.begin(), set.name.end(), breaksLines)) return translated(kControlInName);
+    if (set.mean.isEmpty()) return translated(kNoMean);
+    if (!isPlainNumber(set.mean)) return translated(kBadMean).arg(set.mean);
+    if (set.sd.isEmpty()) return translated(kNoSD);
+    // Greater than 0: no minus and a digit other than 0.
+    if (!isPlainNumber(set.sd) || set.sd.startsWith(QLatin1Char('-')) ||
+        !std::any_of(set.sd.begin(), set.sd.end(), [](QChar c) { return c > QLatin1Char('0') && c <= QLatin1Char('9'); }))
+        return translated(kBadSD).arg(set.sd);
+    // The raw score window reads up to four characters and refuses a sample below 2.
+    if (!set.n.isEmpty() && (set.n.size() > 4 || !std::all_of(set.n.begin(), set.n.end(), isDigit) || set.n.toInt() < 2))
+        return translated(kBadN).arg(set.n);
+    return {};
+}
+
+const NormSet* FindNormSet(const QList<NormSet>& sets, const QString& name) {
+    const auto found = std::find_if(sets.begin(), sets.end(), [&](const NormSet& set) { return sameName(set.name, name); });
+    return found == sets.end() ? nullptr : &*found;
+}
+
+QString NormSetsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Velmora/norms.csv");
+}
+
+NormSetStore::NormSetStore(QString path) : path_(std::move(path)) { load(); }
+
+QString NormSetStore::load() {
+    loadProblem_ = settle();
+    return loadProblem_;
+}
+
+QString NormSetStore::settle() {
+    setAsideAs_.clear();
+    sets_.clear();
+    NormSetsReading reading;
+    switch (readFile(path_, true, reading)) {
+        case FileState::Read:
+            sets_ = reading.sets;
+            return {};
+        case FileState::Unreadable: return translated(kUnusable).arg(reading.problem);
+        case FileState::Damaged: break;
+    }
+    // Kept beside itself under a name of its own, so nothing the user typed is lost or overwritten.
+    const QFileInfo file(path_);
+    const QString stamp = QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
+    QString aside;
+    for (int copy = 1; aside.isEmpty() || QFileInfo::exists(aside); ++copy)
+        aside = file.dir().filePath(file.completeBaseName() + QStringLiteral(".damaged-") + stamp +
+                                    (copy > 1 ? QLatin1Char('-') + QString::number(copy) : QString()) + suffix);
+    QFile damaged(path_);
+    if (!damaged.rename(aside)) return translated(kNotSetAside).arg(native(path_), damaged.errorString(), reading.problem);
+    setAsideAs_ = aside;
+    return translated(kSetAside).arg(native(aside), reading.problem);
+}
+
+template <class Change>
+NormSetsResult NormSetStore::change(Change&& apply) {
+    // From the file as it is now: another program may have changed it since.
+    NormSetsReading current;
+    if (readFile(path_, true, current) != FileState::Read) return {NormSetsResult::Failed, translated(kUnchanged).arg(current.problem)};
+    sets_ = current.sets;
+    QList<NormSet> changed = sets_;
+    NormSetsResult result = apply(changed);
+    if (result.status != NormSetsResult::Saved) return result;
+    if (const QString failure = writeFile(path_, changed); !failure.isEmpty())
+        return {NormSetsResult::Failed, translated(kUnchanged).arg(failure)};
+    sets_ = changed;
+    return result;
+}
+
+NormSetsResult NormSetStore::put(const NormSet& set) {
+    return change([kept = trimmedSet(set)](QList<NormSet>& sets) {
+        if (const QString problem = NormSetProblem(kept); !problem.isEmpty()) return NormSetsResult{NormSetsResult::Refused, problem};
+        if (const NormSet* same = FindNormSet(sets, kept.name)) sets[same - sets.constData()] = kept;
+        else sets.append(kept);
+        return NormSetsResult{};
+    });
+}
+
+NormSetsResult NormSetStore::rename(const QString& name, const QString& newName) {
+    return change([&](QList<NormSet>& sets) {
+        const NormSet* set = FindNormSet(sets, name);
+        if (!set) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
+        NormSet renamed = *set;
+        renamed.name = newName.trimmed();
+        if (const QString problem = NormSetProblem(renamed); !problem.isEmpty()) return NormSetsResult{NormSetsResult::Refused, problem};
+        // Another set of that name; the set itself may change its letter case.
+        if (const NormSet* other = FindNormSet(sets, renamed.name); other && other != set)
+            return NormSetsResult{NormSetsResult::Refused, translated(kNameTaken).arg(other->name)};
+        sets[set - sets.constData()] = renamed;
+        return NormSetsResult{};
+    });
+}
+
+NormSetsResult NormSetStore::remove(const QString& name) {
+    return change([&](QList<NormSet>& sets) {
+        const NormSet* set = FindNormSet(sets, name);
+        if (!set) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
+        sets.removeAt(set - sets.constData());
+        return NormSetsResult{};
+    });
+}
+
+NormSetsResult NormSetStore::importFrom(const QString& path) {
+    return change([&](QList<NormSet>& sets) {
+        NormSetsReading imported;
+        switch (readFile(path, false, imported)) {
+            case FileState::Unreadable: return NormSetsResult{NormSetsResult::Failed, imported.problem};
+            case FileState::Damaged:
+                return NormSetsResult{NormSetsResult::Refused, translated(kNotImported).arg(native(path), imported.problem)};
+            case FileState::Read: break;
+        }
+        NormSetsResult result;
+        for (const NormSet& set : imported.sets) {
+            if (const NormSet* same = FindNormSet(sets, set.name)) {
+                sets[same - sets.constData()] = set;
+                ++result.replaced;
+            } else {
+                sets.append(set);
+                ++result.added;
+            }
+        }
+        return result;
+    });
+}
+
+NormSetsResult NormSetStore::exportTo(const QString& path) const {
+    if (const QString failure = writeFile(path, sets_); !failure.isEmpty()) return {NormSetsResult::Failed, failure};
+    return {};
+}
+
+}  // namespace modVelmora

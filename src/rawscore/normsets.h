@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// The clinician's own norm sets: a mean, an SD, perhaps the size of the
+// normative sample and Reverse, kept under a name in one CSV file beside the
+// settings, so that a subtest's norms are typed once.
+
+namespace modVelmora {
+
+struct NormSet {
+    QString name;
+    // Written with "." as the decimal point, as they go back into the raw score window's boxes.
+    QString mean, sd;
+    QString n;  // empty, or the size of the normative sample
+    bool reverse = false;
+
+    friend bool operator==(const NormSet&, const NormSet&) = default;
+};
+
+// The characters the raw score window's mean and SD boxes hold; a longer number would be cut there.
+inline constexpr int kNormNumberLength = 8;
+
+// The sets of a CSV text, or the first reason it cannot be read ("Line 4: ..."), in the user's
+// language where a translation is installed. A header row names the columns name, mean and sd, and
+// optionally n and reverse, in any order; other columns are ignored. Sets come in the file's order.
+struct NormSetsReading {
+    QList<NormSet> sets;
+    QString problem;  // empty when the text was read
+};
+NormSetsReading ReadNormSets(QByteArrayView csv);
+// A file read as ReadNormSets reads its text; a missing file holds no sets.
+NormSetsReading ReadNormSetsFile(const QString& path);
+// RFC 4180, "\n" line ends, reverse as 0 or 1: ReadNormSets gives the same sets back.
+QByteArray WriteNormSets(const QList<NormSet>& sets);
+
+// Why a set cannot be kept, empty when it can: what the reader asks of each row. A kept set is
+// never refused by the raw score window.
+QString NormSetProblem(const NormSet& set);
+// The set of that name, whatever its letter case and surrounding blanks; nullptr when there is none.
+const NormSet* FindNormSet(const QList<NormSet>& sets, const QString& name);
+
+// Where the program keeps the norm sets: norms.csv beside the settings (~/.config/Velmora).
+QString NormSetsPath();
+
+// What became of a change to the store.
+struct NormSetsResult {
+    enum Status { Saved, Refused, Failed };
+    Status status = Saved;  // Refused: the entry was at fault; Failed: the file could not be read or written
+    QString reason;         // why nothing changed, empty when saved
+    int added = 0, replaced = 0;  // by an import
+};
+
+// The norm sets file of one path. Every change is written at once and atomically, starting from the
+// file as it is then, so a second program running meanwhile loses nothing; when the file cannot be
+// read or written nothing changes, in the file or here.
+class NormSetStore {
+public:
+    explicit NormSetStore(QString path = NormSetsPath());
+
+    // Reads the file. A damaged one is renamed beside itself ("norms.damaged-20261206-143005.csv")
+    // and the store starts empty; a missing one is empty. Returns what the user must be told, empty
+    // when nothing went wrong; the last load's is kept for whoever shows the sets first.
+    QString load();
+    const QString& loadProblem() const { return loadProblem_; }
+    const QString& setAsideAs() const { return setAsideAs_; }  // where the last load put a damaged file
+
+    const QList<NormSet>& sets() const { return sets_; }
+    const QString& path() const { return path_; }
+
+    // Adds the set, or replaces the one of its name.
+    NormSetsResult put(const NormSet& set);
+    NormSetsResult rename(const QString& name, const QString& newName);
+    NormSetsResult remove(const QString& name);
+    // All the file's sets or none: one invalid row refuses the file; a set whose name is already
+    // here replaces it.
+    NormSetsResult importFrom(const QString& path);
+    NormSetsResult exportTo(const QString& path) const;
+
+private:
+    QString settle();  // load's work: reads the file or sets it aside, and says what went wrong
+    template <class Change>
+    NormSetsResult change(Change&& apply);
+
+    QString path_;
+    QList<NormSet> sets_;
+    QString loadProblem_;
+    QString setAsideAs_;
+};
+
+}  // namespace modVelmora
