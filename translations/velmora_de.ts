@@ -231,6 +231,110 @@
         <source>Please enter a reliability greater than 0 and less than 1.</source>
         <translation>Bitte geben Sie eine Reliabilität größer als 0 und kleiner als 1 ein.</translation>
     </message>
+    <message>
+        <source>The file is empty: its first line must name the columns name, mean and sd.</source>
+        <translation>Die Datei ist leer: Ihre erste Zeile muss die Spalten name, mean und sd nennen.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 16 MB, too large to hold norm sets.</source>
+        <translation>Die Datei ist größer als 16 MB, zu groß für Normsätze.</translation>
+    </message>
+    <message>
+        <source>Line 1: there is no column &quot;%1&quot;; the first line must name the columns name, mean and sd (n and reverse may follow).</source>
+        <translation>Zeile 1: Es gibt keine Spalte „%1“; die erste Zeile muss die Spalten name, mean und sd nennen (n und reverse dürfen folgen).</translation>
+    </message>
+    <message>
+        <source>Line 1: the columns are separated by semicolons; norm sets are read with commas between the columns and a point in numbers.</source>
+        <translation>Zeile 1: Die Spalten sind durch Semikolons getrennt; Normsätze werden mit Kommas zwischen den Spalten und einem Punkt in Zahlen gelesen.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quoted field is not closed, or a quote stands inside a field without quotes.</source>
+        <translation>Zeile %1: Ein Feld in Anführungszeichen ist nicht geschlossen, oder ein Anführungszeichen steht in einem Feld ohne Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>Line %1: the text is not UTF-8; save the file as &quot;CSV UTF-8&quot;.</source>
+        <translation>Zeile %1: Der Text ist nicht UTF-8; speichern Sie die Datei als „CSV UTF-8“.</translation>
+    </message>
+    <message>
+        <source>Line %1: the row has more fields than the first line has columns.</source>
+        <translation>Zeile %1: Die Zeile hat mehr Felder, als die erste Zeile Spalten hat.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: the name &quot;%2&quot; is given twice.</source>
+        <translation>Zeile %1: Der Name „%2“ kommt zweimal vor.</translation>
+    </message>
+    <message>
+        <source>A norm set needs a name.</source>
+        <translation>Ein Normsatz braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A norm set&apos;s name cannot hold tabs, line breaks or other control characters.</source>
+        <translation>Der Name eines Normsatzes darf keine Tabulatoren, Zeilenumbrüche oder andere Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The mean is missing.</source>
+        <translation>Der Mittelwert fehlt.</translation>
+    </message>
+    <message>
+        <source>The mean must be a number of at most 8 characters, with a point for decimals: %1</source>
+        <translation>Der Mittelwert muss eine Zahl mit höchstens 8 Zeichen sein, mit einem Punkt für Dezimalstellen: %1</translation>
+    </message>
+    <message>
+        <source>The SD is missing.</source>
+        <translation>Die SD fehlt.</translation>
+    </message>
+    <message>
+        <source>The SD must be a number greater than 0, of at most 8 characters, with a point for decimals: %1</source>
+        <translation>Die SD muss eine Zahl größer als 0 mit höchstens 8 Zeichen sein, mit einem Punkt für Dezimalstellen: %1</translation>
+    </message>
+    <message>
+        <source>n must be empty or a whole number from 2 to 9999: %1</source>
+        <translation>n muss leer oder eine ganze Zahl von 2 bis 9999 sein: %1</translation>
+    </message>
+    <message>
+        <source>reverse must be 0 or 1, true or false, yes or no: %1</source>
+        <translation>reverse muss 0 oder 1, true oder false, yes oder no sein: %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The norm sets file was damaged and has been kept as %1; the list of norm sets starts empty. %2</source>
+        <translation>Die Datei der Normsätze war beschädigt und wurde als %1 aufbewahrt; die Liste der Normsätze beginnt leer. %2</translation>
+    </message>
+    <message>
+        <source>The norm sets file %1 is damaged and could not be set aside (%2); no norm set can be saved until it is mended or removed. %3</source>
+        <translation>Die Datei der Normsätze %1 ist beschädigt und konnte nicht beiseitegelegt werden (%2); kein Normsatz kann gespeichert werden, bis sie repariert oder entfernt ist. %3</translation>
+    </message>
+    <message>
+        <source>%1 No norm set can be saved until it can be read.</source>
+        <translation>%1 Kein Normsatz kann gespeichert werden, bis sie gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation>Nichts wurde geändert. %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1. %2</source>
+        <translation>Aus %1 wurde nichts importiert. %2</translation>
+    </message>
+    <message>
+        <source>There is no norm set named &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Normsatz namens „%1“.</translation>
+    </message>
+    <message>
+        <source>There is already a norm set named &quot;%1&quot;.</source>
+        <translation>Es gibt bereits einen Normsatz namens „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -294,6 +398,18 @@
         <source>Reliable Change</source>
         <translation>Reliable Veränderung</translation>
     </message>
+    <message>
+        <source>&amp;Session…</source>
+        <translation>&amp;Sitzung…</translation>
+    </message>
+    <message>
+        <source>Sess&amp;ion…</source>
+        <translation>Si&amp;tzung…</translation>
+    </message>
+    <message>
+        <source>Show the session: every result calculated, in one table (Ctrl+Shift+S)</source>
+        <translation>Die Sitzung zeigen: alle berechneten Ergebnisse in einer Tabelle (Strg+Umschalt+S)</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -350,6 +466,21 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Mittelwert 0, SD 1: der Abstand vom Mittelwert in Standardabweichungen</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::SessionLog</name>
+    <message>
+        <source>The session cannot be kept on disk in this run: %1. Results are still collected until the program ends.</source>
+        <translation>Die Sitzung kann in diesem Lauf nicht auf dem Datenträger gehalten werden: %1. Die Ergebnisse werden trotzdem gesammelt, bis das Programm endet.</translation>
+    </message>
+    <message>
+        <source>The saved session was damaged (%1). It has been set aside as %2, and a new session starts.</source>
+        <translation>Die gespeicherte Sitzung war beschädigt (%1). Sie wurde als %2 beiseitegelegt, und eine neue Sitzung beginnt.</translation>
+    </message>
+    <message>
+        <source>The session could not be saved: %1</source>
+        <translation>Die Sitzung konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -472,6 +603,26 @@
         <source>Due date: %1.</source>
         <translation>Errechneter Geburtstermin: %1.</translation>
     </message>
+    <message>
+        <source>born %1</source>
+        <translation>geboren %1</translation>
+    </message>
+    <message>
+        <source>tested %1</source>
+        <translation>getestet %1</translation>
+    </message>
+    <message>
+        <source>gestation %1</source>
+        <translation>Gestation %1</translation>
+    </message>
+    <message>
+        <source>age %1</source>
+        <translation>Alter %1</translation>
+    </message>
+    <message>
+        <source>corrected age %1</source>
+        <translation>korrigiertes Alter %1</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::frmCalculator</name>
@@ -544,6 +695,93 @@
     <message>
         <source>I AGREE to these terms and conditions</source>
         <translation>Ich STIMME diesen Bedingungen ZU</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmNormSets</name>
+    <message>
+        <source>Manage Norm Sets</source>
+        <translation>Normsätze verwalten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Norms</source>
+        <translation>Normen</translation>
+    </message>
+    <message>
+        <source>Norm sets</source>
+        <translation>Normsätze</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>Mittelwert %1</translation>
+    </message>
+    <message>
+        <source>SD %1</source>
+        <translation>SD %1</translation>
+    </message>
+    <message>
+        <source>n %1</source>
+        <translation>n %1</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>umgepolt</translation>
+    </message>
+    <message>
+        <source>Rename Norm Set</source>
+        <translation>Normsatz umbenennen</translation>
+    </message>
+    <message>
+        <source>New name for &quot;%1&quot;:</source>
+        <translation>Neuer Name für „%1“:</translation>
+    </message>
+    <message>
+        <source>Delete the norm set &quot;%1&quot;?</source>
+        <translation>Den Normsatz „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Import Norm Sets</source>
+        <translation>Normsätze importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Norm sets imported: %1 added, %2 replaced.</source>
+        <translation>Normsätze importiert: %1 hinzugefügt, %2 ersetzt.</translation>
+    </message>
+    <message>
+        <source>Export Norm Sets</source>
+        <translation>Normsätze exportieren</translation>
     </message>
 </context>
 <context>
@@ -647,6 +885,98 @@
     <message>
         <source>95% interval estimate of the percentage of the population above this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
         <translation>95%-Intervallschätzung des Prozentsatzes der Population, der über diesem Wert liegt (Crawford und Garthwaite, 2002). z-CC %1, 95%-KI %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>&amp;Norms</source>
+        <translation>&amp;Normen</translation>
+    </message>
+    <message>
+        <source>Norms</source>
+        <translation>Normen</translation>
+    </message>
+    <message>
+        <source>A saved norm set fills the mean, the SD, the sample size and Reverse</source>
+        <translation>Ein gespeicherter Normsatz füllt Mittelwert, SD, Stichprobengröße und Umgepolt</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Norms…</source>
+        <translation>&amp;Speichern…</translation>
+    </message>
+    <message>
+        <source>Keep the mean, the SD, the sample size and Reverse under a name</source>
+        <translation>Mittelwert, SD, Stichprobengröße und Umgepolt unter einem Namen speichern</translation>
+    </message>
+    <message>
+        <source>Mana&amp;ge…</source>
+        <translation>&amp;Verwalten…</translation>
+    </message>
+    <message>
+        <source>Rename, delete, import and export the saved norm sets</source>
+        <translation>Gespeicherte Normsätze umbenennen, löschen, importieren und exportieren</translation>
+    </message>
+    <message>
+        <source>(typed)</source>
+        <translation>(eingegeben)</translation>
+    </message>
+    <message>
+        <source>Save Norms</source>
+        <translation>Normen speichern</translation>
+    </message>
+    <message>
+        <source>Name of the norm set (for example the test and subtest):</source>
+        <translation>Name des Normsatzes (zum Beispiel Test und Untertest):</translation>
+    </message>
+    <message>
+        <source>A norm set named &quot;%1&quot; is saved already. Replace it?</source>
+        <translation>Ein Normsatz namens „%1“ ist bereits gespeichert. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>raw %1</source>
+        <translation>Rohwert %1</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>Mittelwert %1</translation>
+    </message>
+    <message>
+        <source>SD %1</source>
+        <translation>SD %1</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>percentile %1</source>
+        <translation>Prozentrang %1</translation>
+    </message>
+    <message>
+        <source>n %1</source>
+        <translation>n %1</translation>
+    </message>
+    <message>
+        <source>t %1</source>
+        <translation>t %1</translation>
+    </message>
+    <message>
+        <source>adjusted percentile %1</source>
+        <translation>PR (t-Test) %1</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (95%-KI %2 bis %3)</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>umgepolt</translation>
+    </message>
+    <message>
+        <source>Save norm set</source>
+        <translation>Normsatz speichern</translation>
+    </message>
+    <message>
+        <source>Manage norm sets</source>
+        <translation>Normsätze verwalten</translation>
     </message>
 </context>
 <context>
@@ -839,6 +1169,18 @@
         <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
         <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; keine reliable Veränderung von %6; %7</translation>
     </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>%1 % Konfidenz</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>umgepolt</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1: %2 (%3, p %4)</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::frmScoreConverter</name>
@@ -987,7 +1329,7 @@
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation>&amp;Bild kopieren</translation>
+        <translation>Bild &amp;kopieren</translation>
     </message>
     <message>
         <source>Copy the bell curve to the clipboard</source>
@@ -1036,6 +1378,156 @@
     <message>
         <source>The picture could not be saved to %1.</source>
         <translation>Das Bild konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>reliability %1</source>
+        <translation>Reliabilität %1</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>%1 % Konfidenz</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmSession</name>
+    <message>
+        <source>Session - Velmora</source>
+        <translation>Sitzung - Velmora</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Session results</source>
+        <translation>Ergebnisse der Sitzung</translation>
+    </message>
+    <message>
+        <source>Type a test&apos;s name in its row&apos;s Test cell (F2). Delete removes the rows selected.</source>
+        <translation>Den Namen eines Tests in die Zelle Test seiner Zeile eingeben (F2). Entf löscht die ausgewählten Zeilen.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Table</source>
+        <translation>Tabelle &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the table to the clipboard, to paste into a report or a spreadsheet</source>
+        <translation>Die Tabelle in die Zwischenablage kopieren, zum Einfügen in einen Bericht oder eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Speichern…</translation>
+    </message>
+    <message>
+        <source>Save the session as a CSV file with velmora-cli&apos;s columns</source>
+        <translation>Die Sitzung als CSV-Datei mit den Spalten von velmora-cli speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Print the table</source>
+        <translation>Die Tabelle drucken</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>&amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save the table as a PDF document</source>
+        <translation>Die Tabelle als PDF-Dokument speichern</translation>
+    </message>
+    <message>
+        <source>De&amp;lete Rows</source>
+        <translation>Zeilen &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Delete the rows selected (Delete)</source>
+        <translation>Die ausgewählten Zeilen löschen (Entf)</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear Session…</source>
+        <translation>Sitzung l&amp;eeren…</translation>
+    </message>
+    <message>
+        <source>Delete every row of the session</source>
+        <translation>Alle Zeilen der Sitzung löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc); the session is kept</source>
+        <translation>Dieses Fenster schließen (Esc); die Sitzung bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>Velmora session, %1 (Velmora %2)</source>
+        <translation>Velmora-Sitzung, %1 (Velmora %2)</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Sitzung speichern</translation>
+    </message>
+    <message>
+        <source>session.csv</source>
+        <translation>sitzung.csv</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1.</source>
+        <translation>Die Sitzung konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>session.pdf</source>
+        <translation>sitzung.pdf</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Velmora session</source>
+        <translation>Velmora-Sitzung</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved to %1.</source>
+        <translation>Das PDF konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n results of the session? This cannot be undone.</source>
+        <translation>
+            <numerusform>Das eine Ergebnis der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
+            <numerusform>Alle %n Ergebnisse der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,110 @@
         <source>Please enter a reliability greater than 0 and less than 1.</source>
         <translation>Introduzca una fiabilidad mayor que 0 y menor que 1.</translation>
     </message>
+    <message>
+        <source>The file is empty: its first line must name the columns name, mean and sd.</source>
+        <translation>El archivo está vacío: su primera línea debe nombrar las columnas name, mean y sd.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 16 MB, too large to hold norm sets.</source>
+        <translation>El archivo supera los 16 MB, demasiado para contener baremos.</translation>
+    </message>
+    <message>
+        <source>Line 1: there is no column &quot;%1&quot;; the first line must name the columns name, mean and sd (n and reverse may follow).</source>
+        <translation>Línea 1: no hay ninguna columna «%1»; la primera línea debe nombrar las columnas name, mean y sd (pueden seguir n y reverse).</translation>
+    </message>
+    <message>
+        <source>Line 1: the columns are separated by semicolons; norm sets are read with commas between the columns and a point in numbers.</source>
+        <translation>Línea 1: las columnas están separadas por punto y coma; los baremos se leen con comas entre las columnas y un punto en los números.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quoted field is not closed, or a quote stands inside a field without quotes.</source>
+        <translation>Línea %1: un campo entre comillas no está cerrado, o hay unas comillas dentro de un campo sin comillas.</translation>
+    </message>
+    <message>
+        <source>Line %1: the text is not UTF-8; save the file as &quot;CSV UTF-8&quot;.</source>
+        <translation>Línea %1: el texto no está en UTF-8; guarde el archivo como «CSV UTF-8».</translation>
+    </message>
+    <message>
+        <source>Line %1: the row has more fields than the first line has columns.</source>
+        <translation>Línea %1: la fila tiene más campos que columnas la primera línea.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: the name &quot;%2&quot; is given twice.</source>
+        <translation>Línea %1: el nombre «%2» aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>A norm set needs a name.</source>
+        <translation>Un baremo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A norm set&apos;s name cannot hold tabs, line breaks or other control characters.</source>
+        <translation>El nombre de un baremo no puede contener tabuladores, saltos de línea ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The mean is missing.</source>
+        <translation>Falta la media.</translation>
+    </message>
+    <message>
+        <source>The mean must be a number of at most 8 characters, with a point for decimals: %1</source>
+        <translation>La media debe ser un número de 8 caracteres como máximo, con un punto para los decimales: %1</translation>
+    </message>
+    <message>
+        <source>The SD is missing.</source>
+        <translation>Falta la DT.</translation>
+    </message>
+    <message>
+        <source>The SD must be a number greater than 0, of at most 8 characters, with a point for decimals: %1</source>
+        <translation>La DT debe ser un número mayor que 0, de 8 caracteres como máximo, con un punto para los decimales: %1</translation>
+    </message>
+    <message>
+        <source>n must be empty or a whole number from 2 to 9999: %1</source>
+        <translation>n debe estar vacío o ser un número entero de 2 a 9999: %1</translation>
+    </message>
+    <message>
+        <source>reverse must be 0 or 1, true or false, yes or no: %1</source>
+        <translation>reverse debe ser 0 o 1, true o false, yes o no: %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>No se ha podido escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The norm sets file was damaged and has been kept as %1; the list of norm sets starts empty. %2</source>
+        <translation>El archivo de baremos estaba dañado y se ha conservado como %1; la lista de baremos empieza vacía. %2</translation>
+    </message>
+    <message>
+        <source>The norm sets file %1 is damaged and could not be set aside (%2); no norm set can be saved until it is mended or removed. %3</source>
+        <translation>El archivo de baremos %1 está dañado y no se ha podido apartar (%2); no se puede guardar ningún baremo hasta que se repare o se elimine. %3</translation>
+    </message>
+    <message>
+        <source>%1 No norm set can be saved until it can be read.</source>
+        <translation>%1 No se puede guardar ningún baremo hasta que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation>No se ha cambiado nada. %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1. %2</source>
+        <translation>No se ha importado nada de %1. %2</translation>
+    </message>
+    <message>
+        <source>There is no norm set named &quot;%1&quot;.</source>
+        <translation>No hay ningún baremo llamado «%1».</translation>
+    </message>
+    <message>
+        <source>There is already a norm set named &quot;%1&quot;.</source>
+        <translation>Ya hay un baremo llamado «%1».</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -294,6 +398,18 @@
         <source>Reliable Change</source>
         <translation>Cambio fiable</translation>
     </message>
+    <message>
+        <source>&amp;Session…</source>
+        <translation>Ses&amp;ión…</translation>
+    </message>
+    <message>
+        <source>Sess&amp;ion…</source>
+        <translation>Se&amp;sión…</translation>
+    </message>
+    <message>
+        <source>Show the session: every result calculated, in one table (Ctrl+Shift+S)</source>
+        <translation>Mostrar la sesión: todos los resultados calculados, en una tabla (Ctrl+Mayús+S)</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -350,6 +466,21 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Media 0, DT 1: la distancia a la media en desviaciones típicas</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::SessionLog</name>
+    <message>
+        <source>The session cannot be kept on disk in this run: %1. Results are still collected until the program ends.</source>
+        <translation>La sesión no se puede conservar en el disco durante esta ejecución: %1. Los resultados se siguen recogiendo hasta que termine el programa.</translation>
+    </message>
+    <message>
+        <source>The saved session was damaged (%1). It has been set aside as %2, and a new session starts.</source>
+        <translation>La sesión guardada estaba dañada (%1). Se ha apartado como %2 y empieza una sesión nueva.</translation>
+    </message>
+    <message>
+        <source>The session could not be saved: %1</source>
+        <translation>No se ha podido guardar la sesión: %1</translation>
     </message>
 </context>
 <context>
@@ -472,6 +603,26 @@
         <source>Due date: %1.</source>
         <translation>Fecha probable de parto: %1.</translation>
     </message>
+    <message>
+        <source>born %1</source>
+        <translation>nacido/a el %1</translation>
+    </message>
+    <message>
+        <source>tested %1</source>
+        <translation>evaluado/a el %1</translation>
+    </message>
+    <message>
+        <source>gestation %1</source>
+        <translation>gestación %1</translation>
+    </message>
+    <message>
+        <source>age %1</source>
+        <translation>edad %1</translation>
+    </message>
+    <message>
+        <source>corrected age %1</source>
+        <translation>edad corregida %1</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::frmCalculator</name>
@@ -544,6 +695,93 @@
     <message>
         <source>I AGREE to these terms and conditions</source>
         <translation>ACEPTO estos términos y condiciones</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmNormSets</name>
+    <message>
+        <source>Manage Norm Sets</source>
+        <translation>Gestionar baremos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Norms</source>
+        <translation>Baremos</translation>
+    </message>
+    <message>
+        <source>Norm sets</source>
+        <translation>Baremos guardados</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Guardados en %1</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>Cambiar &amp;nombre…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>media %1</translation>
+    </message>
+    <message>
+        <source>SD %1</source>
+        <translation>DT %1</translation>
+    </message>
+    <message>
+        <source>n %1</source>
+        <translation>n %1</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>invertido</translation>
+    </message>
+    <message>
+        <source>Rename Norm Set</source>
+        <translation>Cambiar el nombre del baremo</translation>
+    </message>
+    <message>
+        <source>New name for &quot;%1&quot;:</source>
+        <translation>Nombre nuevo para «%1»:</translation>
+    </message>
+    <message>
+        <source>Delete the norm set &quot;%1&quot;?</source>
+        <translation>¿Eliminar el baremo «%1»?</translation>
+    </message>
+    <message>
+        <source>Import Norm Sets</source>
+        <translation>Importar baremos</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Norm sets imported: %1 added, %2 replaced.</source>
+        <translation>Baremos importados: %1 añadidos, %2 sustituidos.</translation>
+    </message>
+    <message>
+        <source>Export Norm Sets</source>
+        <translation>Exportar baremos</translation>
     </message>
 </context>
 <context>
@@ -647,6 +885,98 @@
     <message>
         <source>95% interval estimate of the percentage of the population above this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
         <translation>Estimación por intervalo al 95 % del porcentaje de la población que queda por encima de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95 %: de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>&amp;Norms</source>
+        <translation>Ba&amp;remos</translation>
+    </message>
+    <message>
+        <source>Norms</source>
+        <translation>Baremos</translation>
+    </message>
+    <message>
+        <source>A saved norm set fills the mean, the SD, the sample size and Reverse</source>
+        <translation>Un baremo guardado rellena la media, la DT, el tamaño muestral e Invertir</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Norms…</source>
+        <translation>&amp;Guardar…</translation>
+    </message>
+    <message>
+        <source>Keep the mean, the SD, the sample size and Reverse under a name</source>
+        <translation>Guardar la media, la DT, el tamaño muestral e Invertir con un nombre</translation>
+    </message>
+    <message>
+        <source>Mana&amp;ge…</source>
+        <translation>Gestio&amp;nar…</translation>
+    </message>
+    <message>
+        <source>Rename, delete, import and export the saved norm sets</source>
+        <translation>Cambiar el nombre, eliminar, importar y exportar los baremos guardados</translation>
+    </message>
+    <message>
+        <source>(typed)</source>
+        <translation>(escritos)</translation>
+    </message>
+    <message>
+        <source>Save Norms</source>
+        <translation>Guardar baremo</translation>
+    </message>
+    <message>
+        <source>Name of the norm set (for example the test and subtest):</source>
+        <translation>Nombre del baremo (por ejemplo, el test y la prueba):</translation>
+    </message>
+    <message>
+        <source>A norm set named &quot;%1&quot; is saved already. Replace it?</source>
+        <translation>Ya hay un baremo guardado llamado «%1». ¿Sustituirlo?</translation>
+    </message>
+    <message>
+        <source>raw %1</source>
+        <translation>puntuación directa %1</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>media %1</translation>
+    </message>
+    <message>
+        <source>SD %1</source>
+        <translation>DT %1</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>percentile %1</source>
+        <translation>percentil %1</translation>
+    </message>
+    <message>
+        <source>n %1</source>
+        <translation>n %1</translation>
+    </message>
+    <message>
+        <source>t %1</source>
+        <translation>t %1</translation>
+    </message>
+    <message>
+        <source>adjusted percentile %1</source>
+        <translation>percentil ajustado %1</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (IC 95 %: %2 a %3)</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>invertido</translation>
+    </message>
+    <message>
+        <source>Save norm set</source>
+        <translation>Guardar baremo</translation>
+    </message>
+    <message>
+        <source>Manage norm sets</source>
+        <translation>Gestionar baremos</translation>
     </message>
 </context>
 <context>
@@ -838,6 +1168,18 @@
     <message>
         <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
         <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; sin cambio fiable de %6; %7</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confianza del %1 %</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>invertido</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1: %2 (%3, p %4)</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1378,156 @@
     <message>
         <source>The picture could not be saved to %1.</source>
         <translation>No se ha podido guardar la imagen en %1.</translation>
+    </message>
+    <message>
+        <source>reliability %1</source>
+        <translation>fiabilidad %1</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confianza del %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmSession</name>
+    <message>
+        <source>Session - Velmora</source>
+        <translation>Sesión - Velmora</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesión</translation>
+    </message>
+    <message>
+        <source>Session results</source>
+        <translation>Resultados de la sesión</translation>
+    </message>
+    <message>
+        <source>Type a test&apos;s name in its row&apos;s Test cell (F2). Delete removes the rows selected.</source>
+        <translation>Escriba el nombre de un test en la celda Test de su fila (F2). Supr elimina las filas seleccionadas.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Módulo</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Table</source>
+        <translation>&amp;Copiar tabla</translation>
+    </message>
+    <message>
+        <source>Copy the table to the clipboard, to paste into a report or a spreadsheet</source>
+        <translation>Copiar la tabla al portapapeles, para pegarla en un informe o una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Guardar…</translation>
+    </message>
+    <message>
+        <source>Save the session as a CSV file with velmora-cli&apos;s columns</source>
+        <translation>Guardar la sesión como archivo CSV con las columnas de velmora-cli</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Print the table</source>
+        <translation>Imprimir la tabla</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Save the table as a PDF document</source>
+        <translation>Guardar la tabla como documento PDF</translation>
+    </message>
+    <message>
+        <source>De&amp;lete Rows</source>
+        <translation>&amp;Eliminar filas</translation>
+    </message>
+    <message>
+        <source>Delete the rows selected (Delete)</source>
+        <translation>Eliminar las filas seleccionadas (Supr)</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear Session…</source>
+        <translation>&amp;Vaciar sesión…</translation>
+    </message>
+    <message>
+        <source>Delete every row of the session</source>
+        <translation>Eliminar todas las filas de la sesión</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc); the session is kept</source>
+        <translation>Cerrar esta ventana (Esc); la sesión se conserva</translation>
+    </message>
+    <message>
+        <source>Velmora session, %1 (Velmora %2)</source>
+        <translation>Sesión de Velmora, %1 (Velmora %2)</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Guardar sesión</translation>
+    </message>
+    <message>
+        <source>session.csv</source>
+        <translation>sesion.csv</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1.</source>
+        <translation>No se ha podido guardar la sesión en %1.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>session.pdf</source>
+        <translation>sesion.pdf</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Velmora session</source>
+        <translation>Sesión de Velmora</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved to %1.</source>
+        <translation>No se ha podido guardar el PDF en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n results of the session? This cannot be undone.</source>
+        <translation>
+            <numerusform>¿Eliminar el resultado de la sesión? No se puede deshacer.</numerusform>
+            <numerusform>¿Eliminar los %n resultados de la sesión? No se puede deshacer.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,110 @@
         <source>Please enter a reliability greater than 0 and less than 1.</source>
         <translation>Veuillez saisir une fidélité supérieure à 0 et inférieure à 1.</translation>
     </message>
+    <message>
+        <source>The file is empty: its first line must name the columns name, mean and sd.</source>
+        <translation>Le fichier est vide&#xa0;: sa première ligne doit nommer les colonnes name, mean et sd.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 16 MB, too large to hold norm sets.</source>
+        <translation>Le fichier dépasse 16 Mo, trop pour contenir des jeux de normes.</translation>
+    </message>
+    <message>
+        <source>Line 1: there is no column &quot;%1&quot;; the first line must name the columns name, mean and sd (n and reverse may follow).</source>
+        <translation>Ligne 1&#xa0;: il n&apos;y a pas de colonne «&#xa0;%1&#xa0;»&#xa0;; la première ligne doit nommer les colonnes name, mean et sd (n et reverse peuvent suivre).</translation>
+    </message>
+    <message>
+        <source>Line 1: the columns are separated by semicolons; norm sets are read with commas between the columns and a point in numbers.</source>
+        <translation>Ligne 1&#xa0;: les colonnes sont séparées par des points-virgules&#xa0;; les jeux de normes se lisent avec des virgules entre les colonnes et un point dans les nombres.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quoted field is not closed, or a quote stands inside a field without quotes.</source>
+        <translation>Ligne %1&#xa0;: un champ entre guillemets n&apos;est pas fermé, ou un guillemet se trouve dans un champ sans guillemets.</translation>
+    </message>
+    <message>
+        <source>Line %1: the text is not UTF-8; save the file as &quot;CSV UTF-8&quot;.</source>
+        <translation>Ligne %1&#xa0;: le texte n&apos;est pas en UTF-8&#xa0;; enregistrez le fichier au format «&#xa0;CSV UTF-8&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Line %1: the row has more fields than the first line has columns.</source>
+        <translation>Ligne %1&#xa0;: la ligne a plus de champs que la première ligne n&apos;a de colonnes.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: the name &quot;%2&quot; is given twice.</source>
+        <translation>Ligne %1&#xa0;: le nom «&#xa0;%2&#xa0;» figure deux fois.</translation>
+    </message>
+    <message>
+        <source>A norm set needs a name.</source>
+        <translation>Un jeu de normes doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>A norm set&apos;s name cannot hold tabs, line breaks or other control characters.</source>
+        <translation>Le nom d&apos;un jeu de normes ne peut contenir ni tabulations, ni sauts de ligne, ni autres caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>The mean is missing.</source>
+        <translation>La moyenne manque.</translation>
+    </message>
+    <message>
+        <source>The mean must be a number of at most 8 characters, with a point for decimals: %1</source>
+        <translation>La moyenne doit être un nombre d&apos;au plus 8 caractères, avec un point pour les décimales&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The SD is missing.</source>
+        <translation>L&apos;écart-type manque.</translation>
+    </message>
+    <message>
+        <source>The SD must be a number greater than 0, of at most 8 characters, with a point for decimals: %1</source>
+        <translation>L&apos;écart-type doit être un nombre supérieur à 0, d&apos;au plus 8 caractères, avec un point pour les décimales&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>n must be empty or a whole number from 2 to 9999: %1</source>
+        <translation>n doit être vide ou un nombre entier de 2 à 9999&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>reverse must be 0 or 1, true or false, yes or no: %1</source>
+        <translation>reverse doit valoir 0 ou 1, true ou false, yes ou no&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The norm sets file was damaged and has been kept as %1; the list of norm sets starts empty. %2</source>
+        <translation>Le fichier des jeux de normes était endommagé et a été conservé sous %1&#xa0;; la liste des jeux de normes repart vide. %2</translation>
+    </message>
+    <message>
+        <source>The norm sets file %1 is damaged and could not be set aside (%2); no norm set can be saved until it is mended or removed. %3</source>
+        <translation>Le fichier des jeux de normes %1 est endommagé et n&apos;a pas pu être mis de côté (%2)&#xa0;; aucun jeu de normes ne peut être enregistré tant qu&apos;il n&apos;est pas réparé ou supprimé. %3</translation>
+    </message>
+    <message>
+        <source>%1 No norm set can be saved until it can be read.</source>
+        <translation>%1 Aucun jeu de normes ne peut être enregistré tant qu&apos;il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation>Rien n&apos;a été modifié. %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1. %2</source>
+        <translation>Rien n&apos;a été importé de %1. %2</translation>
+    </message>
+    <message>
+        <source>There is no norm set named &quot;%1&quot;.</source>
+        <translation>Il n&apos;y a pas de jeu de normes nommé «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>There is already a norm set named &quot;%1&quot;.</source>
+        <translation>Il existe déjà un jeu de normes nommé «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -294,6 +398,18 @@
         <source>Reliable Change</source>
         <translation>Changement fiable</translation>
     </message>
+    <message>
+        <source>&amp;Session…</source>
+        <translation>&amp;Session…</translation>
+    </message>
+    <message>
+        <source>Sess&amp;ion…</source>
+        <translation>&amp;Session…</translation>
+    </message>
+    <message>
+        <source>Show the session: every result calculated, in one table (Ctrl+Shift+S)</source>
+        <translation>Afficher la session&#xa0;: tous les résultats calculés, dans un tableau (Ctrl+Maj+S)</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -350,6 +466,21 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Moyenne 0, écart-type 1&#xa0;: l&apos;écart à la moyenne en écarts-types</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::SessionLog</name>
+    <message>
+        <source>The session cannot be kept on disk in this run: %1. Results are still collected until the program ends.</source>
+        <translation>La session ne peut pas être conservée sur le disque pendant cette exécution&#xa0;: %1. Les résultats sont tout de même recueillis jusqu&apos;à la fin du programme.</translation>
+    </message>
+    <message>
+        <source>The saved session was damaged (%1). It has been set aside as %2, and a new session starts.</source>
+        <translation>La session enregistrée était endommagée (%1). Elle a été mise de côté sous %2 et une nouvelle session commence.</translation>
+    </message>
+    <message>
+        <source>The session could not be saved: %1</source>
+        <translation>La session n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -472,6 +603,26 @@
         <source>Due date: %1.</source>
         <translation>Terme prévu (40&#xa0;SA)&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>born %1</source>
+        <translation>né(e) le %1</translation>
+    </message>
+    <message>
+        <source>tested %1</source>
+        <translation>évalué(e) le %1</translation>
+    </message>
+    <message>
+        <source>gestation %1</source>
+        <translation>terme %1 SA</translation>
+    </message>
+    <message>
+        <source>age %1</source>
+        <translation>âge %1</translation>
+    </message>
+    <message>
+        <source>corrected age %1</source>
+        <translation>âge corrigé %1</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::frmCalculator</name>
@@ -544,6 +695,93 @@
     <message>
         <source>I AGREE to these terms and conditions</source>
         <translation>J&apos;ACCEPTE ces conditions générales</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmNormSets</name>
+    <message>
+        <source>Manage Norm Sets</source>
+        <translation>Gérer les jeux de normes</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Norms</source>
+        <translation>Normes</translation>
+    </message>
+    <message>
+        <source>Norm sets</source>
+        <translation>Jeux de normes</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Conservés dans %1</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renommer…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>moyenne %1</translation>
+    </message>
+    <message>
+        <source>SD %1</source>
+        <translation>ET %1</translation>
+    </message>
+    <message>
+        <source>n %1</source>
+        <translation>n %1</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>inversé</translation>
+    </message>
+    <message>
+        <source>Rename Norm Set</source>
+        <translation>Renommer le jeu de normes</translation>
+    </message>
+    <message>
+        <source>New name for &quot;%1&quot;:</source>
+        <translation>Nouveau nom pour «&#xa0;%1&#xa0;»&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Delete the norm set &quot;%1&quot;?</source>
+        <translation>Supprimer le jeu de normes «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Import Norm Sets</source>
+        <translation>Importer des jeux de normes</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Norm sets imported: %1 added, %2 replaced.</source>
+        <translation>Jeux de normes importés&#xa0;: %1 ajoutés, %2 remplacés.</translation>
+    </message>
+    <message>
+        <source>Export Norm Sets</source>
+        <translation>Exporter les jeux de normes</translation>
     </message>
 </context>
 <context>
@@ -647,6 +885,98 @@
     <message>
         <source>95% interval estimate of the percentage of the population above this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
         <translation>Estimation par intervalle à 95&#xa0;% du pourcentage de la population situé au-dessus de cette note (Crawford et Garthwaite, 2002). z-CC %1, IC à 95&#xa0;%&#xa0;: de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>&amp;Norms</source>
+        <translation>&amp;Normes</translation>
+    </message>
+    <message>
+        <source>Norms</source>
+        <translation>Normes</translation>
+    </message>
+    <message>
+        <source>A saved norm set fills the mean, the SD, the sample size and Reverse</source>
+        <translation>Un jeu de normes enregistré remplit la moyenne, l&apos;écart-type, l&apos;effectif et Inverser</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Norms…</source>
+        <translation>Enre&amp;gistrer…</translation>
+    </message>
+    <message>
+        <source>Keep the mean, the SD, the sample size and Reverse under a name</source>
+        <translation>Conserver la moyenne, l&apos;écart-type, l&apos;effectif et Inverser sous un nom</translation>
+    </message>
+    <message>
+        <source>Mana&amp;ge…</source>
+        <translation>Gé&amp;rer…</translation>
+    </message>
+    <message>
+        <source>Rename, delete, import and export the saved norm sets</source>
+        <translation>Renommer, supprimer, importer et exporter les jeux de normes enregistrés</translation>
+    </message>
+    <message>
+        <source>(typed)</source>
+        <translation>(saisies)</translation>
+    </message>
+    <message>
+        <source>Save Norms</source>
+        <translation>Enregistrer les normes</translation>
+    </message>
+    <message>
+        <source>Name of the norm set (for example the test and subtest):</source>
+        <translation>Nom du jeu de normes (par exemple le test et le subtest)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A norm set named &quot;%1&quot; is saved already. Replace it?</source>
+        <translation>Un jeu de normes nommé «&#xa0;%1&#xa0;» est déjà enregistré. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>raw %1</source>
+        <translation>note brute %1</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>moyenne %1</translation>
+    </message>
+    <message>
+        <source>SD %1</source>
+        <translation>ET %1</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>percentile %1</source>
+        <translation>rang centile %1</translation>
+    </message>
+    <message>
+        <source>n %1</source>
+        <translation>n %1</translation>
+    </message>
+    <message>
+        <source>t %1</source>
+        <translation>t %1</translation>
+    </message>
+    <message>
+        <source>adjusted percentile %1</source>
+        <translation>rang centile ajusté %1</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (IC à 95&#xa0;%&#xa0;: %2 à %3)</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>inversé</translation>
+    </message>
+    <message>
+        <source>Save norm set</source>
+        <translation>Enregistrer le jeu de normes</translation>
+    </message>
+    <message>
+        <source>Manage norm sets</source>
+        <translation>Gérer les jeux de normes</translation>
     </message>
 </context>
 <context>
@@ -839,6 +1169,18 @@
         <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
         <translation>%1&#xa0;: note attendue au retest %2, ET %3&#xa0;; %4, p %5&#xa0;; pas de changement fiable de %6&#xa0;; %7</translation>
     </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confiance à %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>inversé</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1&#xa0;: %2 (%3, p %4)</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::frmScoreConverter</name>
@@ -995,7 +1337,7 @@
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation>&amp;Enregistrer l&apos;image…</translation>
+        <translation>En&amp;registrer l&apos;image…</translation>
     </message>
     <message>
         <source>Save the bell curve as a PNG or SVG file</source>
@@ -1036,6 +1378,156 @@
     <message>
         <source>The picture could not be saved to %1.</source>
         <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1.</translation>
+    </message>
+    <message>
+        <source>reliability %1</source>
+        <translation>fidélité %1</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confiance à %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmSession</name>
+    <message>
+        <source>Session - Velmora</source>
+        <translation>Session - Velmora</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Session</translation>
+    </message>
+    <message>
+        <source>Session results</source>
+        <translation>Résultats de la session</translation>
+    </message>
+    <message>
+        <source>Type a test&apos;s name in its row&apos;s Test cell (F2). Delete removes the rows selected.</source>
+        <translation>Saisissez le nom d&apos;un test dans la cellule Test de sa ligne (F2). Suppr supprime les lignes sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Table</source>
+        <translation>&amp;Copier le tableau</translation>
+    </message>
+    <message>
+        <source>Copy the table to the clipboard, to paste into a report or a spreadsheet</source>
+        <translation>Copier le tableau dans le presse-papiers, pour le coller dans un compte rendu ou un tableur</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Save the session as a CSV file with velmora-cli&apos;s columns</source>
+        <translation>Enregistrer la session en fichier CSV avec les colonnes de velmora-cli</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print the table</source>
+        <translation>Imprimer le tableau</translation>
+    </message>
+    <message>
+        <source>P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Save the table as a PDF document</source>
+        <translation>Enregistrer le tableau en document PDF</translation>
+    </message>
+    <message>
+        <source>De&amp;lete Rows</source>
+        <translation>&amp;Supprimer les lignes</translation>
+    </message>
+    <message>
+        <source>Delete the rows selected (Delete)</source>
+        <translation>Supprimer les lignes sélectionnées (Suppr)</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear Session…</source>
+        <translation>&amp;Vider la session…</translation>
+    </message>
+    <message>
+        <source>Delete every row of the session</source>
+        <translation>Supprimer toutes les lignes de la session</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc); the session is kept</source>
+        <translation>Fermer cette fenêtre (Échap)&#xa0;; la session est conservée</translation>
+    </message>
+    <message>
+        <source>Velmora session, %1 (Velmora %2)</source>
+        <translation>Session Velmora, %1 (Velmora %2)</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>Enregistrer la session</translation>
+    </message>
+    <message>
+        <source>session.csv</source>
+        <translation>session.csv</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1.</source>
+        <translation>La session n&apos;a pas pu être enregistrée dans %1.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>session.pdf</source>
+        <translation>session.pdf</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Velmora session</source>
+        <translation>Session Velmora</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved to %1.</source>
+        <translation>Le PDF n&apos;a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n results of the session? This cannot be undone.</source>
+        <translation>
+            <numerusform>Supprimer le résultat de la session&#xa0;? Cette action est irréversible.</numerusform>
+            <numerusform>Supprimer les %n résultats de la session&#xa0;? Cette action est irréversible.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "age/datetext.h"
 #include "age/frmcalendar.h"
 #include "shell/controls.h"
+#include "shell/modvelmora.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
 
@@ -153,6 +154,15 @@ void frmAgeCalculator::cmdCalculate_Click() {
     lblAge->setText(QString::fromStdString(report.ageText));
     showCorrection(report.correction);
     outOfDate_->calculated();
+    const QString gestation = txtGestation->text().trimmed();
+    CliEntries cli = {{"birth", IsoDate(*report.birthDate)}, {"test", IsoDate(*report.testDate)}};
+    if (!gestation.isEmpty()) cli.emplace_back("gestation", gestation.toStdString());
+    addToSession(cli::Command::Age,
+                 InWords({tr("born %1").arg(txtBirthdate->text()), tr("tested %1").arg(txtTestDate->text()),
+                          gestation.isEmpty() ? QString() : tr("gestation %1").arg(gestation)}),
+                 InWords({tr("age %1").arg(lblAge->text()),
+                          lblCorrectedAge->text().isEmpty() ? QString() : tr("corrected age %1").arg(lblCorrectedAge->text())}),
+                 cli, !gestation.isEmpty());
 }
 
 void frmAgeCalculator::showCorrection(const std::optional<Correction>& correction) {

@@ -107,12 +107,7 @@ void frmReliableChange::createControls(QWidget* client) {
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->setSpacing(10);
 
-    Label2 = CaptionLabel(client, tr("Reliable Change"), Arial(14.25, true));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setFixedHeight(TwipsToPixels(435));
-    SetBackground(Label2, kBannerBlue);
-    SetForeground(Label2, Qt::white);
+    Label2 = LayoutBanner(client, tr("Reliable Change"));
     layout->addWidget(Label2);
 
     fraPatient = frame(client, tr("Patient"), "fraPatient");
@@ -289,7 +284,28 @@ void frmReliableChange::cmdCalculate_Click() {
     }
     showResults(report);
     outOfDate_->calculated();
+    addResultToSession(entry);
     focusControl(cmdClear);
+}
+
+void frmReliableChange::addResultToSession(const ChangeEntry& entry) {
+    QStringList entered, results;
+    for (QLineEdit* box : boxes())
+        if (!box->text().trimmed().isEmpty()) entered << box->accessibleName() + QLatin1Char(' ') + box->text().trimmed();
+    const QString level = QString::number(static_cast<int>(entry.level));
+    entered << tr("%1% confidence").arg(level) << (entry.reverse ? tr("reversed") : QString());
+    for (int row = 0; row < tblResults->rowCount(); ++row)
+        results << tr("%1: %2 (%3, p %4)")
+                       .arg(tblResults->item(row, MethodColumn)->text(), tblResults->item(row, VerdictColumn)->text(),
+                            tblResults->item(row, StatisticColumn)->text(), tblResults->item(row, PColumn)->text());
+    CliEntries cli = {{"x1", entry.test}, {"x2", entry.retest}, {"sd1", entry.sdTest}, {"r", entry.correlation}};
+    const std::pair<const char*, const std::string*> optional[] = {
+        {"sd2", &entry.sdRetest}, {"m1", &entry.meanTest}, {"m2", &entry.meanRetest}, {"n", &entry.sampleSize}};
+    for (const auto& [column, text] : optional)
+        if (!text->empty()) cli.emplace_back(column, *text);
+    cli.emplace_back("level", level.toStdString());
+    cli.emplace_back("reverse", entry.reverse ? "1" : "0");
+    addToSession(cli::Command::Change, InWords(entered), results.join(QStringLiteral("; ")), cli);
 }
 
 void frmReliableChange::showResults(const ChangeReport& report) {

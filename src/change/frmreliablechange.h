@@ -60,6 +60,7 @@ private:
     // The boxes in ChangeField's order.
     std::array<QLineEdit*, 8> boxes() const;
     int tableWidthNeeded() const;
+    void addResultToSession(const ChangeEntry& entry);
     // A box with its caption above it, at a place of the frame's grid.
     QLineEdit* numberBox(QGroupBox* frame, int row, int column, const char* name, const QString& caption, const QString& tip);
     void highlight(int selected);

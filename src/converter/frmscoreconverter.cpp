@@ -176,6 +176,13 @@ void frmScoreConverter::cmdCalculate_Click() {
     labelledZ_ = report.z;
     ShowDescription(lblDescription, report.label, settings().labels());
     outOfDate_->calculated();
+    const QString answer = captionOf(static_cast<int>(toScale_)) + QLatin1Char(' ') + lblAnswer->text();
+    addToSession(cli::Command::Convert, captionOf(static_cast<int>(fromScale_)) + QLatin1Char(' ') + txtFrom->text().trimmed(),
+                 InWords({answer, lblDescription->isVisible() ? lblDescription->text() : QString()}),
+                 {{"value", TypedNumber(txtFrom->text())},
+                  {"from", ScaleName(fromScale_)},
+                  {"to", ScaleName(toScale_)},
+                  {"decimals", std::to_string(settings().record.numberOfDecimals)}});
     focusControl(cmdClear);
 }
 

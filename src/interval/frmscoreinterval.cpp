@@ -102,12 +102,7 @@ void frmScoreInterval::createControls(QWidget* client) {
         return label;
     };
 
-    Label2 = CaptionLabel(client, tr("Score Interval"), Arial(14.25, true));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setFixedHeight(kBoxHeight);
-    SetBackground(Label2, kBannerBlue);
-    SetForeground(Label2, Qt::white);
+    Label2 = LayoutBanner(client, tr("Score Interval"));
 
     // The entry: the score and the reliability, then the choices.
     lblScoreCaption = captionOver(tr("Score"), "lblScoreCaption");
@@ -391,7 +386,28 @@ void frmScoreInterval::cmdCalculate_Click() {
     picture_ = BellCurveOf(report, choices_.scale, settings().labels(), DecimalSeparator());
     showPicture();
     outOfDate_->calculated();
+    addResultToSession(entry);
     focusControl(cmdClear);
+}
+
+void frmScoreInterval::addResultToSession(const IntervalEntry& entry) {
+    const QString level = QString::number(static_cast<int>(choices_.level));
+    QStringList results;
+    for (QLabel* score : scoreLabels()) results << score->accessibleDescription() + QLatin1Char(' ') + score->text();
+    if (lblDescription->isVisible()) results << lblDescription->text();
+    results << lblInterval->text() << lblPercentileBand->text() << lblCentre->text();
+    const bool estimatedTrue = choices_.centre == IntervalCentre::EstimatedTrue;
+    addToSession(cli::Command::Interval,
+                 InWords({scaleCaption(static_cast<int>(choices_.scale)) + QLatin1Char(' ') + txtScore->text().trimmed(),
+                          tr("reliability %1").arg(txtReliability->text().trimmed()), tr("%1% confidence").arg(level),
+                          centreCaption(choices_.centre)}),
+                 InWords(results),
+                 {{"score", entry.score},
+                  {"scale", ScaleName(choices_.scale)},
+                  {"reliability", entry.reliability},
+                  {"level", level.toStdString()},
+                  {"centre", estimatedTrue ? "true" : "obtained"},
+                  {"decimals", std::to_string(entry.decimals)}});
 }
 
 void frmScoreInterval::showPicture() {

@@ -87,6 +87,7 @@ private:
     void emptyResults();
     void clearPicture();
     void showPicture();
+    void addResultToSession(const IntervalEntry& entry);
     void describePicture();
 
     Settings::IntervalChoices choices_;

@@ -2,10 +2,15 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "rawscore/frmnormsets.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
 #include "shell/outofdate.h"
@@ -130,6 +135,106 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     connect(UpDown1, &UpDown::valueChanged, this, &frmRawScoreConverter::UpDown1_Change);
 }
 
+void frmRawScoreConverter::createStripControls() {
+    // The Norms list and its buttons take the strip under the window, so no described control moves.
+    auto* row = new QHBoxLayout;
+    QLabel* lblNorms = CaptionLabel(strip(), tr("&Norms"), Arial(8.25, true));
+    lblNorms->setObjectName(QStringLiteral("lblNorms"));
+    SetForeground(lblNorms, Qt::white);
+    cboNorms = new QComboBox(strip());
+    cboNorms->setObjectName(QStringLiteral("cboNorms"));
+    cboNorms->setFont(Arial(8.25));
+    cboNorms->setAccessibleName(tr("Norms"));
+    cboNorms->setToolTip(tr("A saved norm set fills the mean, the SD, the sample size and Reverse"));
+    lblNorms->setBuddy(cboNorms);
+    row->addWidget(lblNorms);
+    row->addWidget(cboNorms, 1);
+    static_cast<QVBoxLayout*>(strip()->layout())->insertLayout(0, row);
+    const auto button = [this](const char* name, const QString& caption, const QString& tip) {
+        auto* made = new QToolButton(strip());
+        made->setObjectName(QLatin1String(name));
+        made->setText(caption);
+        made->setToolTip(tip);
+        made->setFont(Arial(8.25));
+        return made;
+    };
+    cmdSaveNorms = button("cmdSaveNorms", tr("Sa&ve Norms…"), tr("Keep the mean, the SD, the sample size and Reverse under a name"));
+    cmdManageNorms = button("cmdManageNorms", tr("Mana&ge…"), tr("Rename, delete, import and export the saved norm sets"));
+    // Their captions may be short in a language; their names say what they act on.
+    cmdSaveNorms->setAccessibleName(tr("Save norm set"));
+    cmdManageNorms->setAccessibleName(tr("Manage norm sets"));
+    stripRow()->insertWidget(0, cmdSaveNorms);
+    stripRow()->insertWidget(1, cmdManageNorms);
+    connect(cboNorms, &QComboBox::activated, this, &frmRawScoreConverter::cboNorms_Click);
+    connect(cmdSaveNorms, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdSaveNorms_Click);
+    connect(cmdManageNorms, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdManageNorms_Click);
+    // Once the boxes hold other numbers, the list no longer names their set.
+    for (QLineEdit* box : {txtMean, txtSD, txtSampleN})
+        connect(box, &QLineEdit::textEdited, this, [this] { cboNorms->setCurrentIndex(0); });
+    connect(chkReverse, &QAbstractButton::clicked, this, [this] { cboNorms->setCurrentIndex(0); });
+}
+
+void frmRawScoreConverter::listNorms() {
+    cboNorms->clear();
+    cboNorms->addItem(tr("(typed)"));
+    for (const NormSet& set : norms_->sets()) cboNorms->addItem(set.name);
+}
+
+void frmRawScoreConverter::cboNorms_Click(int index) {
+    if (index <= 0 || index > norms_->sets().size()) return;
+    const NormSet& set = norms_->sets()[index - 1];
+    txtMean->setText(ShownNumber(set.mean.toStdString()));
+    txtSD->setText(ShownNumber(set.sd.toStdString()));
+    chkReverse->setChecked(set.reverse);
+    // A set with its sample size brings the t-test; one without leaves it as it is.
+    if (!set.n.isEmpty() && !chkUseTtest->isChecked()) chkUseTtest->setChecked(true);
+    if (chkUseTtest->isChecked()) txtSampleN->setText(set.n);
+    focusControl(txtRawScore);
+}
+
+NormSet frmRawScoreConverter::typedNorms(const QString& name) const {
+    const auto typed = [](const QLineEdit* box) { return QString::fromStdString(TypedNumber(box->text().trimmed())); };
+    return {name.trimmed(), typed(txtMean), typed(txtSD), chkUseTtest->isChecked() ? typed(txtSampleN) : QString(),
+            chkReverse->isChecked()};
+}
+
+void frmRawScoreConverter::tellNorms(const NormSetsResult& result) {
+    if (result.status == NormSetsResult::Saved) return;
+    platform().showMessage(form(), result.reason,
+                           result.status == NormSetsResult::Refused ? MessageIcon::Information : MessageIcon::Exclamation);
+}
+
+void frmRawScoreConverter::cmdSaveNorms_Click() {
+    const QString offered = cboNorms->currentIndex() > 0 ? cboNorms->currentText() : QString();
+    const std::optional<QString> name =
+        platform().askText(form(), tr("Save Norms"), tr("Name of the norm set (for example the test and subtest):"), offered);
+    if (!name || name->trimmed().isEmpty()) return;
+    const NormSet set = typedNorms(*name);
+    // Checked before the question, so that nobody is asked to replace a set with numbers that cannot be kept.
+    if (const QString problem = NormSetProblem(set); !problem.isEmpty()) {
+        platform().showMessage(form(), problem, MessageIcon::Information);
+        return;
+    }
+    if (const NormSet* existing = FindNormSet(norms_->sets(), set.name);
+        existing && !platform().confirm(form(), tr("A norm set named \"%1\" is saved already. Replace it?").arg(existing->name)))
+        return;
+    const NormSetsResult result = norms_->put(set);
+    tellNorms(result);
+    listNorms();
+    if (const NormSet* saved = FindNormSet(norms_->sets(), set.name); saved && result.status == NormSetsResult::Saved)
+        cboNorms->setCurrentIndex(static_cast<int>(saved - norms_->sets().data()) + 1);
+}
+
+void frmRawScoreConverter::cmdManageNorms_Click() {
+    // Modal to this window only, and without a nested event loop, so the window may unload under it.
+    auto* dialog = new frmNormSets(*norms_, form());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this] {
+        if (cboNorms) listNorms();
+    });
+    dialog->open();
+}
+
 void frmRawScoreConverter::initialise() {
     // The window is designed expanded; it opens collapsed unless the option was left on.
     SettingsRecord& record = settings().record;
@@ -140,6 +245,12 @@ void frmRawScoreConverter::initialise() {
     UpDown1->setValue(record.numberOfDecimals);
     UpDown1_Change();
     labelsChanged();
+    // The norm sets are read when the window first shows; a damaged file is set aside and told of once.
+    const bool firstShown = !norms_;
+    if (firstShown) norms_ = std::make_unique<NormSetStore>();
+    listNorms();
+    if (firstShown && !norms_->loadProblem().isEmpty())
+        platform().showMessage(form(), norms_->loadProblem(), MessageIcon::Exclamation);
 }
 
 void frmRawScoreConverter::cmdCalculate_Click() {
@@ -162,7 +273,27 @@ void frmRawScoreConverter::cmdCalculate_Click() {
     labelledZ_ = report.zValue;
     ShowDescription(lblDescription, report.label, settings().labels());
     outOfDate_->calculated();
+    addResultToSession(entry, report);
     focusControl(cmdClear);
+}
+
+void frmRawScoreConverter::addResultToSession(const RawScoreEntry& entry, const RawScoreReport& report) {
+    QStringList entered = {tr("raw %1").arg(txtRawScore->text().trimmed()), tr("mean %1").arg(txtMean->text().trimmed()),
+                           tr("SD %1").arg(txtSD->text().trimmed())};
+    QStringList results = {tr("z %1").arg(lblZscore->text()), tr("percentile %1").arg(lblAnswer->text())};
+    CliEntries cli = {{"raw", entry.rawScore}, {"mean", entry.mean}, {"sd", entry.sd}};
+    if (const auto& small = report.smallSample) {
+        entered << tr("n %1").arg(txtSampleN->text().trimmed());
+        results << tr("t %1").arg(lblTScore->text()) << tr("adjusted percentile %1").arg(lblAdjustedPercentile->text())
+                << lblInterval->text()
+                << tr("z-CC %1 (95% CI %2 to %3)").arg(ShownNumber(small->zcc), ShownNumber(small->zccLow), ShownNumber(small->zccHigh));
+        cli.emplace_back("n", entry.sampleSize);
+    }
+    if (entry.reverse) entered << tr("reversed");
+    if (lblDescription->isVisible()) results << lblDescription->text();
+    cli.emplace_back("reverse", entry.reverse ? "1" : "0");
+    cli.emplace_back("decimals", std::to_string(entry.decimals));
+    addToSession(cli::Command::Score, InWords(entered), InWords(results), cli, report.smallSample.has_value());
 }
 
 void frmRawScoreConverter::cmdClear_Click() {

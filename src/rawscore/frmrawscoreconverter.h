@@ -1,10 +1,14 @@
 #pragma once
 
+#include <memory>
+
+#include "rawscore/normsets.h"
 #include "rawscore/rawscore.h"
 #include "shell/moduleframe.h"
 
 class QAbstractButton;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -32,12 +36,16 @@ public:
     void cmdCopy_Click();
     void chkUseTtest_Click();
     void UpDown1_Change();
+    void cboNorms_Click(int index);
+    void cmdSaveNorms_Click();
+    void cmdManageNorms_Click();
 
 protected:
     void createControls(QWidget* client) override;
     void initialise() override;
     void keyPress(QObject* control, int& keyAscii) override;
     void labelsChanged() override;
+    void createStripControls() override;
 
 private:
     QLabel* Label2 = nullptr;
@@ -68,6 +76,9 @@ private:
     QAbstractButton* cmdCalculate = nullptr;
     QAbstractButton* cmdClear = nullptr;
     OutOfDateResults* outOfDate_ = nullptr;
+    QComboBox* cboNorms = nullptr;
+    QAbstractButton* cmdSaveNorms = nullptr;
+    QAbstractButton* cmdManageNorms = nullptr;
 
     void expand();
     void collapse();
@@ -75,9 +86,18 @@ private:
     void applyHeight();
     void setTTestTooltips(bool useTTest);
     void showInterval(const SmallSampleTexts& small, bool reverse);
+    void addResultToSession(const RawScoreEntry& entry, const RawScoreReport& report);
     void filterNumberKey(QLineEdit* box, int& keyAscii);
+    // The saved sets in the Norms list, the one whose numbers the boxes hold chosen.
+    void listNorms();
+    // The boxes' norms as a set of that name.
+    NormSet typedNorms(const QString& name) const;
+    // Tells of a change to the saved sets that did not happen.
+    void tellNorms(const NormSetsResult& result);
 
     int outerHeight_ = kExpandedHeight;
+    // The saved norm sets, read when the window is first shown.
+    std::unique_ptr<NormSetStore> norms_;
     // The z of the percentile on show, which its descriptive label describes.
     float labelledZ_ = 0;
 };

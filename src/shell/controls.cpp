@@ -87,6 +87,16 @@ QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, in
     return title;
 }
 
+QLabel* LayoutBanner(QWidget* parent, const QString& caption) {
+    QLabel* banner = CaptionLabel(parent, caption, Arial(14.25, true));
+    banner->setObjectName(QStringLiteral("Label2"));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setFixedHeight(TwipsToPixels(435));
+    SetBackground(banner, kBannerBlue);
+    SetForeground(banner, Qt::white);
+    return banner;
+}
+
 QLabel* DecimalsLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setAlignment(Qt::AlignCenter);

@@ -42,6 +42,8 @@ void FitText(QLabel* label, QFont largest);
 // The blue title banner (Shape1) with its white caption (Label2).
 QLabel* TitleBanner(QWidget* parent, const QString& caption, int captionLeft, int captionTop, int captionWidth,
                  int captionHeight, double points);
+// The same banner for a window laid out by Qt's layouts: a full-width label named Label2.
+QLabel* LayoutBanner(QWidget* parent, const QString& caption);
 // The white, bordered label that shows the decimals spinner's count.
 QLabel* DecimalsLabel(QWidget* parent);
 // Shows the number of decimals after one blank, the place of a sign.

@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 
+#include "shell/controls.h"
 #include "shell/gradient.h"
 #include "shell/modvelmora.h"
 #include "shell/platform.h"
@@ -49,6 +51,12 @@ std::optional<Module> ModuleNumbered(int number) {
     for (const Module module : kModules)
         if (static_cast<int>(module) == number) return module;
     return std::nullopt;
+}
+
+QString ModuleName(Module module) {
+    for (const MenuEntry& item : kMenuEntries)
+        if (item.module == module) return QCoreApplication::translate("modVelmora::ModuleWindow", item.caption);
+    return {};
 }
 
 int KeyAscii(const QKeyEvent* key) {
@@ -89,19 +97,25 @@ void ModuleWindow::show() {
     if (form_) return;
     form_ = new ModuleForm(*this);
     form_->setObjectName(QString::fromLatin1(metaObject()->className()).section(QStringLiteral("::"), -1));
-    client_ = new TwoToneGradientFill::GradientArea(form_);
+    auto* frame = new QWidget(form_);
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    client_ = new TwoToneGradientFill::GradientArea(frame);
     client_->setObjectName(QStringLiteral("client"));
-    form_->setCentralWidget(client_);
+    column->addWidget(client_);
+    form_->setCentralWidget(frame);
     client_->setFixedSize(TwipSize(clientSizeTwips_.width(), clientSizeTwips_.height()));
     form_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     createMenus();
     createControls(client_);
     // A window laid out by Qt's layouts, rather than placed in twips, takes the size its layout asks.
     if (QLayout* layout = client_->layout()) client_->setFixedSize(layout->sizeHint());
+    // After the described controls, so that they come first in the tab order and keep the first focus.
+    createStrip(frame);
 
     form_->installEventFilter(this);
-    for (QWidget* widget : client_->findChildren<QWidget*>()) widget->installEventFilter(this);
-    client_->installEventFilter(this);
+    for (QWidget* widget : frame->findChildren<QWidget*>()) widget->installEventFilter(this);
 
     runFrameSteps();
     initialise();
@@ -123,6 +137,11 @@ void ModuleWindow::createMenus() {
     QMenuBar* bar = form_->menuBar();
     QMenu* mnuFile = bar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuSession = mnuFile->addAction(tr("&Session…"));
+    mnuSession->setObjectName(QStringLiteral("mnuSession"));
+    mnuSession->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    connect(mnuSession, &QAction::triggered, this, &ModuleWindow::sessionRequested);
+    mnuFile->addSeparator();
     QAction* mnuExit = mnuFile->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &ModuleWindow::exitRequested);
@@ -134,7 +153,7 @@ void ModuleWindow::createMenus() {
         // Entries are named by their index, the separators' included.
         while (++index < static_cast<int>(item.module))
             mnuModuleTitle->addSeparator()->setObjectName(QStringLiteral("mnuModule%1").arg(index));
-        QAction* entry = mnuModuleTitle->addAction(tr(item.caption));
+        QAction* entry = mnuModuleTitle->addAction(ModuleName(item.module));
         entry->setObjectName(QStringLiteral("mnuModule%1").arg(index));
         mnuModule_[item.module] = entry;
         entry->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
@@ -170,6 +189,35 @@ void ModuleWindow::createMenus() {
     QAction* mnuAbout = mnuHelp->addAction(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuAbout, &QAction::triggered, this, &ModuleWindow::aboutRequested);
+}
+
+void ModuleWindow::createStrip(QWidget* frame) {
+    strip_ = new QWidget(frame);
+    strip_->setObjectName(QStringLiteral("strip"));
+    // It carries on the backdrop's last colour, so the window still reads as one.
+    SetBackground(strip_, QColor(0, 128, 255));
+    static_cast<QVBoxLayout*>(frame->layout())->addWidget(strip_);
+    strip_->setFixedWidth(client_->maximumWidth());
+    auto* rows = new QVBoxLayout(strip_);
+    rows->setContentsMargins(TwipsToPixels(105), 4, TwipsToPixels(105), 6);
+    rows->setSpacing(4);
+    stripRow_ = new QHBoxLayout;
+    rows->addLayout(stripRow_);
+    createStripControls();
+    auto* cmdSession = static_cast<QToolButton*>(PictureButton(strip_, QStringLiteral("session.svg"), tr("Sess&ion…")));
+    cmdSession->setObjectName(QStringLiteral("cmdSession"));
+    cmdSession->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    cmdSession->setIconSize(QSize(20, 20));
+    cmdSession->setFont(Arial(8.25));
+    cmdSession->setToolTip(tr("Show the session: every result calculated, in one table (Ctrl+Shift+S)"));
+    stripRow_->addStretch(1);
+    stripRow_->addWidget(cmdSession);
+    connect(cmdSession, &QAbstractButton::clicked, this, &ModuleWindow::sessionRequested);
+}
+
+void ModuleWindow::addToSession(cli::Command command, const QString& entry, const QString& results, const CliEntries& entries,
+                                bool extended) {
+    emit resultMade(CalculatedRow(command, entry, results, entries, extended, settings_.labels()));
 }
 
 void ModuleWindow::unload(Unload why) {

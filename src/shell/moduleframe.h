@@ -10,8 +10,10 @@
 #include <optional>
 
 #include "common/refusal.h"
+#include "session/sessioncli.h"
 
 class QAction;
+class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -40,6 +42,8 @@ inline constexpr Module kModules[] = {Module::RawScore,   Module::ScoreConverter
 
 // The module a stored View names; none for a separator or any other number.
 std::optional<Module> ModuleNumbered(int number);
+// Its entry in the Module menu, translated.
+QString ModuleName(Module module);
 
 // The on-screen form of a module window.
 class ModuleForm : public QMainWindow {
@@ -83,6 +87,9 @@ signals:
     void switchRequested(Module module);
     void exitRequested();
     void aboutRequested();
+    // File > Session… or the window's Session button; a result Calculate has just shown.
+    void sessionRequested();
+    void resultMade(const SessionRow& row);
 
 protected:
     // The window's own part: its controls, and its initialisation after the frame's steps.
@@ -105,6 +112,14 @@ protected:
     void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
     void setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
     void setClientHeightTwips(int height);
+    // The strip under the described client area, the same in every window: in createStripControls
+    // the window's own controls go into its row, before the Session button, or in rows above it.
+    virtual void createStripControls() {}
+    QWidget* strip() const { return strip_; }
+    QHBoxLayout* stripRow() const { return stripRow_; }
+    // Adds the result just shown to the session, as velmora-cli computes it from these entries.
+    void addToSession(cli::Command command, const QString& entry, const QString& results, const CliEntries& entries,
+                      bool extended = false);
     // Gives a control the focus; skipped while the window is not yet shown.
     void focusControl(QWidget* control);
     // The box selects its whole text whenever it gets the focus.
@@ -123,6 +138,7 @@ private:
     friend class ModuleForm;
 
     void createMenus();
+    void createStrip(QWidget* frame);
     void tellRefusal(Notice notice, const char* message, bool emptiesEntry, ShownResults results, QWidget* box,
                      const QList<QLabel*>& answer);
     bool routeKey(QKeyEvent* key);
@@ -133,6 +149,8 @@ private:
     Settings& settings_;
     ModuleForm* form_ = nullptr;
     TwoToneGradientFill::GradientArea* client_ = nullptr;
+    QWidget* strip_ = nullptr;
+    QHBoxLayout* stripRow_ = nullptr;
     std::map<Module, QAction*> mnuModule_;
     QPointer<QAbstractButton> defaultButton_;
     QPointer<QAbstractButton> cancelButton_;

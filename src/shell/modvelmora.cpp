@@ -48,6 +48,11 @@ QString ShownNumber(const std::string& text) {
 
 std::string TypedNumber(const QString& text) { return QString(text).replace(DecimalSeparator(), QStringLiteral(".")).toStdString(); }
 
+QString InWords(QStringList parts) {
+    parts.removeAll(QString());
+    return parts.join(DecimalSeparator() == QStringLiteral(",") ? QStringLiteral("; ") : QStringLiteral(", "));
+}
+
 bool IsDecimalKey(int keyAscii) { return keyAscii == '.' || QString(QChar(keyAscii)) == DecimalSeparator(); }
 
 }  // namespace modVelmora

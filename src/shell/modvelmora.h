@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 #include <string>
 
@@ -32,5 +33,8 @@ std::string TypedNumber(const QString& text);
 // Whether a typed character is a decimal point: "." or the user's separator (the keypad's
 // decimal key types "," on a German keyboard).
 bool IsDecimalKey(int keyAscii);
+// Parts of a sentence listed as the user reads them: after commas, or after semicolons where the
+// comma is the decimal separator ("raw 23,5; mean 31,4"); empty parts are left out.
+QString InWords(QStringList parts);
 
 }  // namespace modVelmora

@@ -9,7 +9,10 @@
 #include <QInputDialog>
 #include <QMimeData>
 #include <QLibrary>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QTextDocument>
 #include <cstdlib>
 
 namespace modVelmora {
@@ -69,6 +72,14 @@ public:
                         QMessageBox::Yes | QMessageBox::No, owner);
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
+    }
+
+    bool print(QWidget* owner, QTextDocument& document) override {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, owner);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        document.print(&printer);
+        return true;
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }

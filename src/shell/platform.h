@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QTextDocument;
 class QWidget;
 
 // The few services of the desktop that the windows use and that a test must
@@ -37,6 +38,8 @@ public:
     virtual std::optional<QString> askText(QWidget* owner, const QString& title, const QString& label, const QString& initial) = 0;
     // A modal question titled "The Velmora" with Yes and No, No the default; true for Yes.
     virtual bool confirm(QWidget* owner, const QString& text) = 0;
+    // Prints the document on the printer the user chooses in the print dialog; false when cancelled.
+    virtual bool print(QWidget* owner, QTextDocument& document) = 0;
     // Opens a web page with the system's default program; failures are ignored.
     virtual void openUrl(const QUrl& url) = 0;
     // Opens a document with the system's program for its type, and calls failed, perhaps later,

@@ -2,14 +2,21 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
+#include <algorithm>
 
+#include "session/frmsession.h"
+#include "session/sessionlog.h"
 #include "shell/frmabout.h"
 #include "shell/platform.h"
 
 namespace modVelmora {
 
-Program::Program(std::map<Module, ModuleFactory> factories) {
+Program::Program(std::map<Module, ModuleFactory> factories) : session_(std::make_unique<SessionLog>(DefaultSessionPath())) {
     for (auto& [module, create] : factories) modules_[module].create = std::move(create);
+    connect(session_.get(), &SessionLog::notSaved, this, [this](const QString& why) {
+        platform().showMessage(shownWindow() ? shownWindow()->form() : nullptr, why, MessageIcon::Exclamation);
+    });
 }
 
 Program::~Program() = default;
@@ -22,6 +29,8 @@ ModuleWindow& Program::window(Module module) {
         connect(made, &ModuleWindow::switchRequested, this, [this, made](Module next) { SwitchModule(*made, next); });
         connect(made, &ModuleWindow::exitRequested, this, [this, made] { ExitProgram(*made); });
         connect(made, &ModuleWindow::aboutRequested, this, &Program::ShowAbout);
+        connect(made, &ModuleWindow::sessionRequested, this, &Program::ShowSession);
+        connect(made, &ModuleWindow::resultMade, session_.get(), &SessionLog::add);
     }
     return *slot.window;
 }
@@ -38,7 +47,11 @@ void Program::StartUp() {
     settings_.load();
     // A View that names no module opens the raw score window, so one bad
     // stored value cannot keep the program from ever starting again.
-    window(ModuleNumbered(settings_.record.view).value_or(Module::RawScore)).show();
+    ModuleWindow& shown = window(ModuleNumbered(settings_.record.view).value_or(Module::RawScore));
+    shown.show();
+    // A damaged session is set aside and a new one starts: the program always starts.
+    if (const QString problem = session_->load(); !problem.isEmpty())
+        platform().showMessage(shown.form(), problem, MessageIcon::Exclamation);
 }
 
 void Program::SwitchModule(ModuleWindow& current, Module next) {
@@ -55,9 +68,29 @@ void Program::ExitProgram(ModuleWindow& current) {
     current.recordPosition();
     for (auto& [module, slot] : modules_)
         if (slot.window) slot.window->unload(ModuleWindow::Unload::ForExit);
+    if (sessionWindow_) sessionWindow_->hide();
     settings_.save();
     exiting_ = false;
     platform().endProgram();
+}
+
+void Program::ShowSession() {
+    if (!sessionWindow_) {
+        sessionWindow_ = std::make_unique<frmSession>(*session_);
+        // Beside the module window, not over the entries it collects, as far as the screen allows.
+        if (ModuleWindow* shown = shownWindow()) {
+            QPoint at = shown->form()->frameGeometry().topRight() + QPoint(8, 0);
+            if (const QScreen* screen = shown->form()->screen()) {
+                const QRect room = screen->availableGeometry();
+                at.setX(std::max(room.left(), std::min(at.x(), room.right() - sessionWindow_->frameGeometry().width())));
+                at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - sessionWindow_->frameGeometry().height())));
+            }
+            sessionWindow_->move(at);
+        }
+    }
+    sessionWindow_->show();
+    sessionWindow_->raise();
+    sessionWindow_->activateWindow();
 }
 
 void Program::ShowAbout() {

@@ -11,12 +11,14 @@
 namespace modVelmora {
 
 class frmAbout;
+class frmSession;
+class SessionLog;
 
 using ModuleFactory = std::function<std::unique_ptr<ModuleWindow>(Settings& settings)>;
 
 // The run's windows and settings: one object for each module window, made
-// the first time it is shown, the About box, and the user's settings, which
-// it hands to the windows. main owns it for the whole run, so every window
+// the first time it is shown, the About box, the session of results and its
+// window, and the user's settings, which it hands to the windows. main owns it for the whole run, so every window
 // goes while the application still lives. It answers the windows' requests:
 // another module, the About box, the end of the program.
 class Program : public QObject {
@@ -41,6 +43,11 @@ public:
     void ExitProgram(ModuleWindow& window);
     // Help > About: the About box, shown modally.
     void ShowAbout();
+    // File > Session… or a window's Session button: the Session window, beside the module window.
+    void ShowSession();
+    SessionLog& session() { return *session_; }
+    // The Session window, once shown.
+    frmSession* sessionWindow() { return sessionWindow_.get(); }
 
 private:
     struct Slot {
@@ -50,6 +57,8 @@ private:
     Settings settings_;
     std::map<Module, Slot> modules_;
     std::unique_ptr<frmAbout> about_;
+    std::unique_ptr<SessionLog> session_;
+    std::unique_ptr<frmSession> sessionWindow_;
     bool exiting_ = false;
 };
 

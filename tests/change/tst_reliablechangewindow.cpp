@@ -124,9 +124,9 @@ private slots:
     void tabVisitsTheControlsInOrder() {
         StartProgram(Change, {k95});
         QStringList visited;
-        for (int step = 0; step < 15; ++step, Play("\t")) visited << FocusName();
+        for (int step = 0; step < 16; ++step, Play("\t")) visited << FocusName();
         QCOMPARE(visited.join(' '), QString("txtTest txtRetest txtMeanTest txtMeanRetest txtSDTest txtSDRetest txtCorrelation "
-                                            "txtSampleSize optConfidence1 chkReverse cmdCalculate cmdClear cmdCopy tblResults txtTest"));
+                                            "txtSampleSize optConfidence1 chkReverse cmdCalculate cmdClear cmdCopy tblResults cmdSession txtTest"));
         StopProgram();
     }
 };

@@ -118,7 +118,7 @@ class TestProgram : public QObject {
         QString text;
         int room = control->width();
         if (const auto* label = qobject_cast<const QLabel*>(control)) {
-            text = label->text();
+            text = label->buddy() ? QString(label->text()).remove('&') : label->text();  // a mnemonic's & is not drawn
             room = label->contentsRect().width();
         } else if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
             text = box->title();

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QStringList>
+#include <QTextDocument>
 #include <QUrl>
 
 #include "shell/platform.h"
@@ -28,6 +29,7 @@ public:
         return questions << QString("text: %1 | %2 | %3").arg(title, label, initial), textAnswer;
     }
     bool confirm(QWidget*, const QString& text) override { return questions << "confirm: " + text, confirmAnswer; }
+    bool print(QWidget*, QTextDocument& document) override { return printed << document.toPlainText(), true; }
     void openUrl(const QUrl& url) override { openedUrls << url.toString(); }
     void openDocument(const QString& path, std::function<void()> failed) override {
         openedUrls << QUrl::fromLocalFile(path).toString();
@@ -42,6 +44,7 @@ public:
     void reset() {
         messages.clear();
         openedUrls.clear();
+        printed.clear();
         sounds.clear();
         clipboard = kUntouched;
         clipboardHtml.clear();
@@ -67,6 +70,7 @@ public:
     bool confirmAnswer = false;         // Yes
     QStringList questions;
     QStringList openedUrls;
+    QStringList printed;  // the text of each document printed
     QList<int> sounds;
     QDate todayDate{2018, 1, 14};
     bool windowOpacity = false;

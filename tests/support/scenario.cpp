@@ -1,5 +1,8 @@
 #include "scenario.h"
 
+#include "rawscore/normsets.h"
+#include "session/sessionfile.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
@@ -101,6 +104,9 @@ QWidget* StartProgram(modVelmora::Module module, const QStringList& stored) {
     settings.setValue("Parameters/View", QString::number(static_cast<int>(module)));
     for (const QString& line : stored) settings.setValue("Parameters/" + line.section('=', 0, 0), line.section('=', 1));
     settings.sync();
+    // Each row starts a session of its own, without saved norm sets.
+    QFile::remove(modVelmora::DefaultSessionPath());
+    QFile::remove(modVelmora::NormSetsPath());
     NewProgram().StartUp();
     QWidget* form = shownModuleWindow();
     Activate(form);

@@ -1,0 +1,248 @@
+#include "session/frmsession.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "session/sessioncolumns.h"
+#include "session/sessionexport.h"
+#include "session/sessionlog.h"
+#include "shell/controls.h"
+#include "shell/frmsplash.h"
+#include "shell/gradient.h"
+#include "shell/moduleframe.h"
+#include "shell/platform.h"
+
+namespace modVelmora {
+
+namespace {
+
+QAbstractButton* button(QWidget* parent, const char* name, const QString& picture, const QString& caption, const QString& tip) {
+    auto* made = static_cast<QToolButton*>(PictureButton(parent, picture, caption));
+    made->setObjectName(QLatin1String(name));
+    made->setToolButtonStyle(picture.isEmpty() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextBesideIcon);
+    made->setIconSize(QSize(20, 20));
+    made->setFont(Arial(9));
+    made->setToolTip(tip);
+    return made;
+}
+
+// A file name as the user typed it, given the suffix the filter promised when it has none.
+QString withSuffix(QString path, const QString& suffix) {
+    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
+    return path;
+}
+
+}  // namespace
+
+QString SessionModuleName(const QString& module) {
+    static const std::pair<const char*, Module> kModulesByWord[] = {{"score", Module::RawScore},
+                                                                   {"convert", Module::ScoreConverter},
+                                                                   {"age", Module::AgeCalculator},
+                                                                   {"interval", Module::ScoreInterval},
+                                                                   {"change", Module::ReliableChange}};
+    for (const auto& [word, shown] : kModulesByWord)
+        if (module == QLatin1String(word)) return ModuleName(shown);
+    return module;
+}
+
+frmSession::frmSession(SessionLog& log) : log_(log) {
+    setObjectName(QStringLiteral("frmSession"));
+    setWindowTitle(tr("Session - Velmora"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* client = new TwoToneGradientFill::GradientArea(this);
+    TwoToneGradientFill::PaintGradient(client, TwoToneGradientFill::RGB(255, 255, 255), TwoToneGradientFill::RGB(0, 128, 255),
+                                       TwoToneGradientFill::kVertical);
+    outer->addWidget(client);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(7, 7, 7, 7);
+    layout->setSpacing(8);
+
+    layout->addWidget(LayoutBanner(client, tr("Session")));
+
+    tblSession = new QTableWidget(0, kColumns, client);
+    tblSession->setObjectName(QStringLiteral("tblSession"));
+    tblSession->setAccessibleName(tr("Session results"));
+    tblSession->setAccessibleDescription(tr("Type a test's name in its row's Test cell (F2). Delete removes the rows selected."));
+    tblSession->setFont(Arial(9));
+    tblSession->horizontalHeader()->setFont(Arial(9, true));
+    tblSession->setHorizontalHeaderLabels({tr("Time"), tr("Module"), tr("Test"), tr("Entry"), tr("Results")});
+    tblSession->verticalHeader()->hide();
+    // Each row as tall as its longest text, wrapped in its column.
+    tblSession->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblSession->setWordWrap(true);
+    tblSession->setTabKeyNavigation(false);
+    tblSession->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblSession->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tblSession->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed);
+    QHeaderView* header = tblSession->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    for (const Column column : {TimeColumn, ModuleColumn}) header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    header->resizeSection(TestColumn, 140);
+    header->resizeSection(EntryColumn, 280);
+    header->setStretchLastSection(true);
+    layout->addWidget(tblSession, 1);
+
+    cmdCopy = button(client, "cmdCopyTable", QStringLiteral("clipboard.svg"), tr("&Copy Table"),
+                     tr("Copy the table to the clipboard, to paste into a report or a spreadsheet"));
+    cmdSave = button(client, "cmdSaveSession", QStringLiteral("save.svg"), tr("&Save…"),
+                     tr("Save the session as a CSV file with velmora-cli's columns"));
+    cmdPrint = button(client, "cmdPrintSession", QStringLiteral("print.svg"), tr("&Print…"), tr("Print the table"));
+    cmdPdf = button(client, "cmdPdfSession", QStringLiteral("pdf.svg"), tr("P&DF…"), tr("Save the table as a PDF document"));
+    cmdDelete = button(client, "cmdDeleteRows", QStringLiteral("clear.svg"), tr("De&lete Rows"), tr("Delete the rows selected (Delete)"));
+    cmdClear = button(client, "cmdClearSession", QString(), tr("Cl&ear Session…"), tr("Delete every row of the session"));
+    cmdClose = button(client, "cmdCloseSession", QString(), tr("Close"), tr("Close this window (Esc); the session is kept"));
+    auto* buttons = new QHBoxLayout;
+    for (QAbstractButton* each : {cmdCopy, cmdSave, cmdPrint, cmdPdf}) buttons->addWidget(each);
+    buttons->addStretch(1);
+    for (QAbstractButton* each : {cmdDelete, cmdClear, cmdClose}) buttons->addWidget(each);
+    layout->addLayout(buttons);
+    SetTabOrder({tblSession, cmdCopy, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear, cmdClose});
+
+    connect(cmdCopy, &QAbstractButton::clicked, this, &frmSession::cmdCopy_Click);
+    connect(cmdSave, &QAbstractButton::clicked, this, &frmSession::cmdSave_Click);
+    connect(cmdPrint, &QAbstractButton::clicked, this, &frmSession::cmdPrint_Click);
+    connect(cmdPdf, &QAbstractButton::clicked, this, &frmSession::cmdPdf_Click);
+    connect(cmdDelete, &QAbstractButton::clicked, this, &frmSession::cmdDelete_Click);
+    connect(cmdClear, &QAbstractButton::clicked, this, &frmSession::cmdClear_Click);
+    connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(tblSession, &QTableWidget::cellChanged, this, &frmSession::testEdited);
+    connect(&log_, &SessionLog::changed, this, &frmSession::refill);
+
+    setFixedSize(1040, 560);
+    refill();
+}
+
+void frmSession::refill() {
+    refilling_ = true;
+    const QList<SessionRow>& rows = log_.rows();
+    tblSession->setRowCount(static_cast<int>(rows.size()));
+    const QLocale locale;
+    for (int row = 0; row < tblSession->rowCount(); ++row) {
+        const SessionRow& shown = rows[row];
+        const QString cells[kColumns] = {locale.toString(shown.time.toLocalTime(), QLocale::ShortFormat),
+                                         SessionModuleName(shown.module), shown.test, shown.entry, shown.results};
+        for (int column = 0; column < kColumns; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setToolTip(cells[column]);
+            // Only the test's name is the user's to type.
+            item->setFlags(column == TestColumn ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                                                : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+            tblSession->setItem(row, column, item);
+        }
+    }
+    for (QAbstractButton* each : {cmdCopy, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear}) each->setEnabled(!rows.isEmpty());
+    refilling_ = false;
+}
+
+void frmSession::testEdited(int row, int column) {
+    if (refilling_ || column != TestColumn) return;
+    log_.setTest(row, tblSession->item(row, column)->text().simplified());
+}
+
+QList<QStringList> frmSession::shownTable() const {
+    QList<QStringList> table;
+    QStringList& header = table.emplaceBack();
+    for (int column = 0; column < kColumns; ++column) header << tblSession->horizontalHeaderItem(column)->text();
+    for (int row = 0; row < tblSession->rowCount(); ++row) {
+        QStringList& cells = table.emplaceBack();
+        for (int column = 0; column < kColumns; ++column) cells << tblSession->item(row, column)->text();
+    }
+    return table;
+}
+
+void frmSession::fillReport(QTextDocument& report) const {
+    const QString heading = tr("Velmora session, %1 (Velmora %2)")
+                                .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat), ProgramVersion());
+    QString html = HtmlTable(shownTable());
+    html.replace(QStringLiteral("<body>"), QStringLiteral("<body><h3>%1</h3>").arg(heading.toHtmlEscaped()));
+    report.setDefaultFont(Arial(9));
+    report.setHtml(html);
+}
+
+void frmSession::tell(const QString& text) { platform().showMessage(this, text, MessageIcon::Exclamation); }
+
+void frmSession::cmdCopy_Click() {
+    const QList<QStringList> table = shownTable();
+    platform().setClipboardTable(TabSeparated(table), HtmlTable(table));
+}
+
+void frmSession::cmdSave_Click() {
+    QString path = platform().askSavePath(this, tr("Save Session"), tr("session.csv"), tr("CSV file (*.csv)"));
+    if (path.isEmpty()) return;
+    path = withSuffix(path, QStringLiteral("csv"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(SessionCsv(log_.rows(), CliColumnOrder()).toUtf8()) < 0 || !file.commit())
+        tell(tr("The session could not be saved to %1.").arg(path));
+}
+
+void frmSession::cmdPrint_Click() {
+    QTextDocument report;
+    fillReport(report);
+    platform().print(this, report);
+}
+
+void frmSession::cmdPdf_Click() {
+    QString path = platform().askSavePath(this, tr("Save as PDF"), tr("session.pdf"), tr("PDF document (*.pdf)"));
+    if (path.isEmpty()) return;
+    path = withSuffix(path, QStringLiteral("pdf"));
+    QTextDocument report;
+    fillReport(report);
+    {
+        QPdfWriter pdf(path);
+        pdf.setTitle(tr("Velmora session"));
+        pdf.setCreator(QStringLiteral("Velmora"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        report.print(&pdf);
+    }
+    // The PDF writer says nothing of a file it could not write.
+    if (QFileInfo(path).size() == 0) tell(tr("The PDF could not be saved to %1.").arg(path));
+}
+
+void frmSession::cmdDelete_Click() {
+    QList<qsizetype> rows;
+    for (const QModelIndex& index : tblSession->selectionModel()->selectedRows()) rows << index.row();
+    if (rows.isEmpty() && tblSession->currentRow() >= 0) rows << tblSession->currentRow();
+    if (rows.isEmpty()) return;
+    const int next = static_cast<int>(*std::min_element(rows.begin(), rows.end()));
+    log_.remove(rows);
+    if (tblSession->rowCount() > 0) tblSession->selectRow(std::min(next, tblSession->rowCount() - 1));
+    tblSession->setFocus();
+}
+
+void frmSession::cmdClear_Click() {
+    if (log_.rows().isEmpty()) return;
+    if (platform().confirm(this, tr("Delete all %n results of the session? This cannot be undone.", nullptr,
+                                    static_cast<int>(log_.rows().size()))))
+        log_.clear();
+}
+
+void frmSession::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+    } else if (event->key() == Qt::Key_Delete && tblSession->hasFocus()) {  // not while a test's name is typed
+        cmdDelete_Click();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace modVelmora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class QAbstractButton;
+class QTableWidget;
+class QTextDocument;
+
+namespace modVelmora {
+
+class SessionLog;
+
+// The Session window: every result calculated in one table, to name each row's test, delete
+// rows, clear the session, and copy, save, print or write it as PDF for a report. It shows the
+// program's session as it changes, beside whichever module window is open.
+class frmSession : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSession(SessionLog& log);
+
+    void cmdCopy_Click();
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void cmdPdf_Click();
+    void cmdDelete_Click();
+    void cmdClear_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    enum Column { TimeColumn, ModuleColumn, TestColumn, EntryColumn, ResultsColumn, kColumns };
+
+    void refill();
+    void testEdited(int row, int column);
+    // The table as shown, its header first.
+    QList<QStringList> shownTable() const;
+    // The table with a heading that dates it, for paper and PDF.
+    void fillReport(QTextDocument& report) const;
+    void tell(const QString& text);
+
+    SessionLog& log_;
+    QTableWidget* tblSession = nullptr;
+    QAbstractButton* cmdCopy = nullptr;
+    QAbstractButton* cmdSave = nullptr;
+    QAbstractButton* cmdPrint = nullptr;
+    QAbstractButton* cmdPdf = nullptr;
+    QAbstractButton* cmdDelete = nullptr;
+    QAbstractButton* cmdClear = nullptr;
+    QAbstractButton* cmdClose = nullptr;
+    bool refilling_ = false;
+};
+
+// The Module menu's name of the window a session row comes from, translated.
+QString SessionModuleName(const QString& module);
+
+}  // namespace modVelmora

@@ -1,0 +1,174 @@
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "age/datetext.h"
+#include "rawscore/normsets.h"
+#include "rows.h"
+#include "scenario.h"
+#include "session/frmsession.h"
+#include "session/sessionfile.h"
+#include "session/sessionlog.h"
+
+using namespace modVelmora;
+
+// A result calculated in a window, and the session row it leaves: its module, entry and results in words.
+struct ResultRow { const char* name; Module module; QStringList stored; QString steps; QString session; };
+Q_DECLARE_METATYPE(ResultRow)
+
+const QString kChange = "104\t96\t100\t104.3\t13.8\t15\t.95\t50\r";
+const ResultRow kResults[] = {
+    {"raw score", Module::RawScore, {}, "23\r31.4\r5.2\r", "score | raw 23; mean 31.4; SD 5.2 | z -1.62; percentile 5.3; Below average score"},
+    {"with the t-test", Module::RawScore, {"UseTTest=1"}, "115\r100\r15\r10\r", "score | raw 115; mean 100; SD 15; n 10 | z 1.00; "
+     "percentile 84.1; t 0.9535; adjusted percentile 81.7; 95% CI 58.5 to 96.0; z-CC 1.00 (95% CI 0.21 to 1.75); High average score"},
+    {"converter", Module::ScoreConverter, {}, "1.5\r", "convert | Z-Score 1.5 | Percentile 93.3; Above average score"},
+    {"age", Module::AgeCalculator, {}, "[txtBirthdate=2024-01-10][txtTestDate=2024-09-15][txtGestation=30+2][cmdCalculate]",
+     "age | born {date:2024-01-10}; tested {date:2024-09-15}; gestation 30+2 | age 0 - 8 - 5; corrected age 0 - 5 - 27"},
+    {"score interval", Module::ScoreInterval, {}, "130\t0.9\r", "interval | Standard Score 130; reliability 0.9; 95% confidence; Obtained "
+     "score | Percentile 97.7; Scaled Score 16; Standard Score 130; T-Score 70; Z-Score 2.00; Stanine 9; Sten 10; NCE 92; Exceptionally "
+     "high score; 95% CI 121 to 139; Percentiles 91.6 to 99.6"},
+    {"reliable change", Module::ReliableChange, {}, "104\t96\t\t\t13.8\t\t0.95\r", "change | Test score 104; Retest score 96; "
+     "SD at test 13.8; Test–retest r 0.95; 90% confidence | Jacobson & Truax (1991): Reliable decline (z -1.83, p 0.067)"},
+    {"a refused entry adds nothing", Module::RawScore, {}, "23\r31.4\r0\r", ""},
+    {"the calculator adds nothing", Module::Calculator, {}, "2+3=", ""},
+    {"the same result twice is one row", Module::ScoreConverter, {}, "1.5\r[cmdCalculate]", "convert | Z-Score 1.5 | Percentile 93.3; Above average score"},
+};
+
+class TestSessionWindow : public QObject {
+    Q_OBJECT
+    RecordingPlatform platform;
+
+    static QString rowsInWords() {
+        QStringList rows;
+        for (const SessionRow& row : TheProgram().session().rows()) rows << row.module + " | " + row.entry + " | " + row.results;
+        return rows.join('\n');
+    }
+    // Four results in four windows, then the Session window.
+    frmSession* calculateAndShow() {
+        StartProgram(Module::RawScore, {"UseTTest=1"});
+        for (const QString& steps : QStringList{"115\r100\r15\r10\r{Ctrl+S}", "1.5\r{Ctrl+I}", "130\t.9\r{Ctrl+T}", kChange + "{Ctrl+Shift+S}"}) {
+            Activate(TheProgram().shownWindow()->form());
+            Play(Shown(steps));
+        }
+        return TheProgram().sessionWindow();
+    }
+
+private slots:
+    void cleanup() { StopProgram(); }
+
+    void eachResultAddsARow_data() { AddRows(kResults); }
+    void eachResultAddsARow() {
+        QFETCH(ResultRow, row);
+        StartProgram(row.module, row.stored);
+        Play(Shown(row.steps));
+        // Parts are listed after commas, or semicolons where the comma is the decimal separator.
+        QString expected = Shown(row.session);
+        if (QLocale().decimalPoint() == ".") expected.replace("; ", ", ");
+        static const QRegularExpression date("\\{date:([0-9-]+)\\}");
+        for (auto match = date.match(expected); match.hasMatch(); match = date.match(expected))
+            expected.replace(match.captured(0), DateText(QDate::fromString(match.captured(1), Qt::ISODate)));
+        QCOMPARE(rowsInWords(), expected);
+    }
+
+    void theWindowShowsCopiesPrintsAndClears() {
+        frmSession* window = calculateAndShow();
+        QVERIFY(window && window->isVisible());
+        auto* table = window->findChild<QTableWidget*>("tblSession");
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->item(1, 1)->text(), "Score Converter");
+        table->item(1, 2)->setText("WISC-V Vocabulary");  // the test's name, typed in its cell
+        Play("[cmdCopyTable]");
+        QCOMPARE(platform.clipboard.section('\n', 0, 0), "Time\tModule\tTest\tEntry\tResults");
+        QVERIFY(platform.clipboard.section('\n', 2, 2).contains("\tScore Converter\tWISC-V Vocabulary\tZ-Score " + Shown("1.5") + "\t"));
+        QVERIFY(platform.clipboardHtml.contains("<td>WISC-V Vocabulary</td>"));
+        Play("[cmdPrintSession]");
+        QVERIFY(platform.printed.value(0).startsWith("Velmora session") && platform.printed.value(0).contains("WISC-V Vocabulary"));
+        QTemporaryDir folder;
+        platform.savePath = folder.filePath("session");
+        Play("[cmdPdfSession]");
+        QVERIFY(FileBytes(folder.filePath("session.pdf")).startsWith("%PDF"));
+        table->selectRow(0);
+        Play("[cmdDeleteRows]");
+        QCOMPARE(TheProgram().session().rows().size(), 3);
+        Play("[cmdClearSession]");  // No keeps the session
+        QCOMPARE(platform.questions.last(), "confirm: Delete all 3 results of the session? This cannot be undone.");
+        platform.confirmAnswer = true;
+        Play("[cmdClearSession]");
+        QCOMPARE(table->rowCount(), 0);
+        StopProgram();
+    }
+
+    // The saved file read by velmora-cli gives again, row by row, the results saved in it.
+    void savedCsvIsWhatVelmoraCliComputes() {
+        calculateAndShow();
+        QTemporaryDir folder;
+        platform.savePath = folder.filePath("report");  // no suffix given
+        Play("[cmdSaveSession]");
+        const QString saved = folder.filePath("report.csv");
+        const QStringList header = CsvFields(QString::fromUtf8(FileBytes(saved)).section('\n', 0, 0));
+        QCOMPARE(header.mid(0, 6).join(','), "time,module,test,raw,mean,sd");
+        int compared = 0;
+        for (const QString command : {"score", "convert", "interval", "change"}) {
+            QProcess cli;
+            cli.start(VELMORA_CLI, {command, "--csv", saved});
+            QVERIFY(cli.waitForFinished());
+            const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+            const QStringList out = CsvFields(lines[0]);
+            for (const QString& line : lines.mid(1)) {
+                const QStringList fields = CsvFields(line);
+                if (fields[1] != command) continue;
+                // Each result column velmora-cli adds after the file's own, against the saved one of that name.
+                for (qsizetype i = header.size(); i < out.size() - 1; ++i) QCOMPARE(fields[i], fields[header.lastIndexOf(out[i])]);
+                QCOMPARE(fields.last(), QString());
+                ++compared;
+            }
+        }
+        QCOMPARE(compared, 4);
+        StopProgram();
+    }
+
+    void aRestartKeepsTheSessionAndADamagedOneIsSetAside() {
+        calculateAndShow();
+        const QList<SessionRow> before = TheProgram().session().rows();
+        NewProgram().StartUp();
+        QCOMPARE(TheProgram().session().rows(), before);
+        StopProgram();
+        const auto setAside = [] { return QDir(QFileInfo(DefaultSessionPath()).path()).entryList({"session.damaged-*.json"}).size(); };
+        const qsizetype earlier = setAside();
+        WriteFile(DefaultSessionPath(), "{\"format\": 1, \"rows\": [");
+        platform.reset();
+        NewProgram().StartUp();
+        QVERIFY(TheProgram().shownWindow() && TheProgram().session().rows().isEmpty());
+        QVERIFY(platform.messages.value(0).startsWith("!The saved session was damaged"));
+        QCOMPARE(setAside(), earlier + 1);
+        StopProgram();
+    }
+
+    void normSetsFillTheBoxesAndOutliveARestart() {
+        WriteFile(NormSetsPath(), "name,mean,sd,n,reverse\nWMS Local,31.4,5.2,18,1\n");
+        NewProgram().StartUp();  // kept, unlike StartProgram's fresh start
+        Activate(TheProgram().shownWindow()->form());
+        auto* norms = TheProgram().window(Module::RawScore).form()->findChild<QComboBox*>("cboNorms");
+        QCOMPARE(norms->itemText(1), "WMS Local");
+        norms->setFocus();
+        Play("{Down}");
+        Check({"txtMean=" + Shown("31.4"), "txtSD=" + Shown("5.2"), "txtSampleN=18", "checked:chkReverse=1", "checked:chkUseTtest=1"}, platform);
+        platform.textAnswer = "Trails A";
+        Play("[txtMean=20][txtSD=4][cmdSaveNorms]");
+        NewProgram().StartUp();
+        QCOMPARE(ReadNormSetsFile(NormSetsPath()).sets.size(), 2);
+        QCOMPARE(TheProgram().window(Module::RawScore).form()->findChild<QComboBox*>("cboNorms")->itemText(2), "Trails A");
+        StopProgram();
+        WriteFile(NormSetsPath(), "name,mean\n\"open");
+        platform.reset();
+        NewProgram().StartUp();
+        QVERIFY(platform.messages.value(0).startsWith("!The norm sets file was damaged"));
+        StopProgram();
+    }
+};
+
+QTEST_MAIN(TestSessionWindow)
+#include "tst_sessionwindow.moc"
