@@ -299,6 +299,8 @@ void frmRawScoreConverter::addResultToSession(const RawScoreEntry& entry, const 
 void frmRawScoreConverter::cmdClear_Click() {
     for (QLineEdit* box : {txtRawScore, txtMean, txtSD, txtSampleN}) box->clear();
     for (QLabel* label : {lblZscore, lblAnswer, lblDescription, lblTScore, lblAdjustedPercentile, lblInterval}) label->clear();
+    // The emptied boxes no longer hold the set the list names.
+    cboNorms->setCurrentIndex(0);
     focusControl(txtRawScore);
 }
 

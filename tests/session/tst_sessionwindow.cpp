@@ -156,6 +156,8 @@ private slots:
         norms->setFocus();
         Play("{Down}");
         Check({"txtMean=" + Shown("31.4"), "txtSD=" + Shown("5.2"), "txtSampleN=18", "checked:chkReverse=1", "checked:chkUseTtest=1"}, platform);
+        Play("\x1b");  // emptied boxes no longer hold the set
+        QCOMPARE(norms->currentIndex(), 0);
         platform.textAnswer = "Trails A";
         Play("[txtMean=20][txtSD=4][cmdSaveNorms]");
         NewProgram().StartUp();
