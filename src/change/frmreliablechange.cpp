@@ -53,8 +53,7 @@ QGroupBox* frame(QWidget* client, const QString& title, const char* name) {
 
 }  // namespace
 
-frmReliableChange::frmReliableChange(Settings& settings)
-    : ModuleWindow(Module::ReliableChange, QSize(10800, 7050), settings) {}
+frmReliableChange::frmReliableChange(Settings& settings) : ModuleWindow(Module::ReliableChange, settings) {}
 
 std::array<QLineEdit*, 8> frmReliableChange::boxes() const {
     return {txtTest, txtRetest, txtMeanTest, txtMeanRetest, txtSDTest, txtSDRetest, txtCorrelation, txtSampleSize};
@@ -238,16 +237,7 @@ void frmReliableChange::initialise() {
     const QSignalBlocker blockNinety(optConfidence[0]), blockNinetyFive(optConfidence[1]), blockReverse(chkReverse);
     optConfidence[static_cast<size_t>(selected)]->setChecked(true);
     chkReverse->setChecked(choices.reverse);
-    highlight(selected);
-}
-
-void frmReliableChange::highlight(int selected) {
-    for (int index = 0; index < 2; ++index) {
-        QRadioButton* option = optConfidence[static_cast<size_t>(index)];
-        SetBackground(option, index == selected ? kYellow : QColor(Qt::white));
-        // Tab reaches the pair at its selected option; the arrow keys move within it.
-        option->setFocusPolicy(index == selected ? Qt::StrongFocus : Qt::ClickFocus);
-    }
+    HighlightOption({optConfidence.begin(), optConfidence.end()}, selected);
 }
 
 void frmReliableChange::storeChoices() {
@@ -256,7 +246,7 @@ void frmReliableChange::storeChoices() {
 }
 
 void frmReliableChange::optConfidence_Click(int index) {
-    highlight(index);
+    HighlightOption({optConfidence.begin(), optConfidence.end()}, index);
     storeChoices();
     // Results at the other level would no longer match the choice on show.
     clearResults();

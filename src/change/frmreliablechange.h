@@ -63,7 +63,6 @@ private:
     void addResultToSession(const ChangeEntry& entry);
     // A box with its caption above it, at a place of the frame's grid.
     QLineEdit* numberBox(QGroupBox* frame, int row, int column, const char* name, const QString& caption, const QString& tip);
-    void highlight(int selected);
     void storeChoices();
     void showResults(const ChangeReport& report);
     void clearResults();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "age/agecalculation.h"
+#include "common/yesno.h"
 #include "change/reliablechange.h"
 #include "converter/conversions.h"
 #include "interval/scoreinterval.h"
@@ -24,11 +25,6 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     return text;
-}
-
-bool sameWord(std::string_view text, std::string_view word) {
-    return std::equal(text.begin(), text.end(), word.begin(), word.end(),
-                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b; });
 }
 
 std::string_view fieldIn(const Fields& fields, std::string_view column) { return trimmed(fields(column).value_or("")); }
@@ -64,8 +60,7 @@ unsigned decimalsIn(const Fields& fields) {
 
 bool reverseIn(const Fields& fields) {
     const std::string_view text = fieldIn(fields, "reverse");
-    if (text.empty() || text == "0" || sameWord(text, "false") || sameWord(text, "no")) return false;
-    if (text == "1" || sameWord(text, "true") || sameWord(text, "yes")) return true;
+    if (const std::optional<bool> reverse = ReadYesNo(text)) return *reverse;
     throw RowFailure{"reverse must be 0 or 1, true or false, yes or no: " + std::string(text)};
 }
 
@@ -157,10 +152,9 @@ void interval(const Fields& fields, const Context& context, std::vector<std::str
     const std::string score = numberIn(fields, "score", context), reliability = numberIn(fields, "reliability", context);
     if (score.empty()) throw RowFailure{"score is empty"};
     const std::string_view centreText = fieldIn(fields, "centre");
-    if (!centreText.empty() && centreText != "obtained" && centreText != "true")
-        throw RowFailure{"centre must be obtained or true: " + std::string(centreText)};
-    const IntervalEntry entry{score, scale, reliability, levelIn(fields, ConfidenceLevel::NinetyFive),
-                              centreText == "true" ? IntervalCentre::EstimatedTrue : IntervalCentre::Obtained, decimalsIn(fields),
+    const std::optional<IntervalCentre> centre = centreText.empty() ? IntervalCentre::Obtained : IntervalCentreNamed(centreText);
+    if (!centre) throw RowFailure{"centre must be obtained or true: " + std::string(centreText)};
+    const IntervalEntry entry{score, scale, reliability, levelIn(fields, ConfidenceLevel::NinetyFive), *centre, decimalsIn(fields),
                               context.labels};
     const IntervalReport report = ComputeScoreInterval(entry);
     failOn(report.refusal, fields, report.refusal && report.refusal->field == IntervalField::Reliability ? "reliability" : "score");

@@ -122,17 +122,8 @@ void frmScoreConverter::initialise() {
     labelsChanged();
 }
 
-void frmScoreConverter::highlight(const std::array<QRadioButton*, kScaleCount>& group, int selected) {
-    for (int index = 0; index < kScaleCount; ++index) {
-        QRadioButton* option = group[static_cast<size_t>(index)];
-        SetBackground(option, index == selected ? kYellow : QColor(Qt::white));
-        // Tab reaches a group at its selected option; the arrow keys move within it.
-        option->setFocusPolicy(index == selected ? Qt::StrongFocus : Qt::ClickFocus);
-    }
-}
-
 void frmScoreConverter::optFrom_Click(int index) {
-    highlight(optFrom, index);
+    HighlightOption({optFrom.begin(), optFrom.end()}, index);
     lblFrom->setText(captionOf(index));
     NameBox(txtFrom, captionOf(index));
     lblAnswer->clear();
@@ -146,7 +137,7 @@ void frmScoreConverter::optTo_Click(int index) {
     const QString caption = captionOf(index);
     lblTo->setText(caption);
     DescribeResult(lblAnswer, caption);
-    highlight(optTo, index);
+    HighlightOption({optTo.begin(), optTo.end()}, index);
     lblAnswer->clear();
     lblDescription->clear();
     const bool places = HasDecimals(static_cast<ScoreScale>(index));

@@ -56,7 +56,6 @@ private:
     QAbstractButton* cmdCalculate = nullptr;
 
     std::array<QRadioButton*, kScaleCount> optionGroup(QGroupBox* frame, const char* name);
-    void highlight(const std::array<QRadioButton*, kScaleCount>& group, int selected);
 
     ScoreScale fromScale_ = ScoreScale::ZScore;
     ScoreScale toScale_ = ScoreScale::Percentile;

@@ -64,19 +64,11 @@ QRadioButton* Option(QGroupBox* frame, const QString& caption, const QString& na
     return option;
 }
 
-// The chosen option yellow; Tab reaches a group at it, the arrow keys move within the group.
-void Highlight(const QList<QRadioButton*>& group, int selected) {
-    for (int index = 0; index < group.size(); ++index) {
-        SetBackground(group[index], index == selected ? kYellow : QColor(Qt::white));
-        group[index]->setFocusPolicy(index == selected ? Qt::StrongFocus : Qt::ClickFocus);
-    }
-}
 
 
 }  // namespace
 
-// The size it was designed at; its layout gives the size it takes.
-frmScoreInterval::frmScoreInterval(Settings& settings) : ModuleWindow(Module::ScoreInterval, QSize(10500, 7200), settings) {}
+frmScoreInterval::frmScoreInterval(Settings& settings) : ModuleWindow(Module::ScoreInterval, settings) {}
 
 void frmScoreInterval::createControls(QWidget* client) {
     const QFont caption = Arial(9.75, true);
@@ -335,19 +327,19 @@ void frmScoreInterval::emptyResults() {
 }
 
 void frmScoreInterval::optScale_Click(int index) {
-    Highlight({optScale.begin(), optScale.end()}, index);
+    HighlightOption({optScale.begin(), optScale.end()}, index);
     choices_.scale = static_cast<ScoreScale>(index);
     storeChoice();
 }
 
 void frmScoreInterval::optConfidence_Click(int index) {
-    Highlight({optConfidence0, optConfidence1}, index);
+    HighlightOption({optConfidence0, optConfidence1}, index);
     choices_.level = index == 0 ? ConfidenceLevel::Ninety : ConfidenceLevel::NinetyFive;
     storeChoice();
 }
 
 void frmScoreInterval::optCentre_Click(int index) {
-    Highlight({optCentre0, optCentre1}, index);
+    HighlightOption({optCentre0, optCentre1}, index);
     choices_.centre = index == 0 ? IntervalCentre::Obtained : IntervalCentre::EstimatedTrue;
     storeChoice();
 }
@@ -396,7 +388,6 @@ void frmScoreInterval::addResultToSession(const IntervalEntry& entry) {
     for (QLabel* score : scoreLabels()) results << score->accessibleDescription() + QLatin1Char(' ') + score->text();
     if (lblDescription->isVisible()) results << lblDescription->text();
     results << lblInterval->text() << lblPercentileBand->text() << lblCentre->text();
-    const bool estimatedTrue = choices_.centre == IntervalCentre::EstimatedTrue;
     addToSession(cli::Command::Interval,
                  InWords({scaleCaption(static_cast<int>(choices_.scale)) + QLatin1Char(' ') + txtScore->text().trimmed(),
                           tr("reliability %1").arg(txtReliability->text().trimmed()), tr("%1% confidence").arg(level),
@@ -406,7 +397,7 @@ void frmScoreInterval::addResultToSession(const IntervalEntry& entry) {
                   {"scale", ScaleName(choices_.scale)},
                   {"reliability", entry.reliability},
                   {"level", level.toStdString()},
-                  {"centre", estimatedTrue ? "true" : "obtained"},
+                  {"centre", IntervalCentreKey(choices_.centre)},
                   {"decimals", std::to_string(entry.decimals)}});
 }
 

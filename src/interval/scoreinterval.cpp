@@ -64,6 +64,14 @@ IntervalReport refused(const Refusal<IntervalField>& refusal) {
 
 const char* IntervalCentreName(IntervalCentre centre) { return kCentreNames[static_cast<int>(centre)]; }
 
+const char* IntervalCentreKey(IntervalCentre centre) { return centre == IntervalCentre::EstimatedTrue ? "true" : "obtained"; }
+
+std::optional<IntervalCentre> IntervalCentreNamed(std::string_view key) {
+    for (const IntervalCentre centre : {IntervalCentre::Obtained, IntervalCentre::EstimatedTrue})
+        if (key == IntervalCentreKey(centre)) return centre;
+    return std::nullopt;
+}
+
 IntervalReport ComputeScoreInterval(const IntervalEntry& entry) {
     const double zCritical = criticalZ(entry.level);
     IntervalReport report;

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/confidence.h"
 #include "common/labels.h"
@@ -23,6 +24,10 @@ enum class IntervalCentre { Obtained, EstimatedTrue };
 // The centre's name ("Obtained score", "Estimated true score"), English,
 // translated where it is shown.
 const char* IntervalCentreName(IntervalCentre centre);
+// The centre's word in the settings store and on the command line ("obtained", "true"), and the
+// centre a word gives; none for any other word.
+const char* IntervalCentreKey(IntervalCentre centre);
+std::optional<IntervalCentre> IntervalCentreNamed(std::string_view key);
 inline constexpr const char* kIntervalContext = "modVelmora::Interval";
 
 struct IntervalEntry {

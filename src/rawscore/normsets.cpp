@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -14,6 +13,8 @@
 #include <memory>
 
 #include "common/refusal.h"
+#include "common/setaside.h"
+#include "common/yesno.h"
 
 namespace modVelmora {
 
@@ -139,10 +140,9 @@ private:
             if (utf8.hasError()) return fail(translated(kNotUtf8).arg(recordLine));
         }
         NormSet set{text[Name], text[Mean], text[SD], text[N]};
-        const QString reverse = text[Reverse].toLower();
-        if (reverse == QLatin1String("1") || reverse == QLatin1String("true") || reverse == QLatin1String("yes")) set.reverse = true;
-        else if (!reverse.isEmpty() && reverse != QLatin1String("0") && reverse != QLatin1String("false") && reverse != QLatin1String("no"))
-            return fail(translated(kOnLine).arg(QString::number(recordLine), translated(kBadReverse).arg(text[Reverse])));
+        const std::optional<bool> reverse = ReadYesNo(text[Reverse].toStdString());
+        if (!reverse) return fail(translated(kOnLine).arg(QString::number(recordLine), translated(kBadReverse).arg(text[Reverse])));
+        set.reverse = *reverse;
         if (const QString problem = NormSetProblem(set); !problem.isEmpty())
             return fail(translated(kOnLine).arg(QString::number(recordLine), problem));
         if (FindNormSet(reading.sets, set.name)) return fail(translated(kTwice).arg(QString::number(recordLine), set.name));
@@ -284,18 +284,10 @@ QString NormSetStore::settle() {
         case FileState::Unreadable: return translated(kUnusable).arg(reading.problem);
         case FileState::Damaged: break;
     }
-    // Kept beside itself under a name of its own, so nothing the user typed is lost or overwritten.
-    const QFileInfo file(path_);
-    const QString stamp = QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
-    QString aside;
-    for (int copy = 1; aside.isEmpty() || QFileInfo::exists(aside); ++copy)
-        aside = file.dir().filePath(file.completeBaseName() + QStringLiteral(".damaged-") + stamp +
-                                    (copy > 1 ? QLatin1Char('-') + QString::number(copy) : QString()) + suffix);
-    QFile damaged(path_);
-    if (!damaged.rename(aside)) return translated(kNotSetAside).arg(native(path_), damaged.errorString(), reading.problem);
-    setAsideAs_ = aside;
-    return translated(kSetAside).arg(native(aside), reading.problem);
+    const SetAside aside = SetDamagedFileAside(path_, QDateTime::currentDateTime());
+    if (aside.path.isEmpty()) return translated(kNotSetAside).arg(native(path_), aside.error, reading.problem);
+    setAsideAs_ = aside.path;
+    return translated(kSetAside).arg(native(aside.path), reading.problem);
 }
 
 template <class Change>

@@ -1,24 +1,15 @@
 #include "session/sessionfile.h"
 
+#include "common/setaside.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 namespace modVelmora {
-
-namespace {
-
-// A dangling link counts as taken too: moving onto it would replace the link.
-bool taken(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
-}  // namespace
 
 QString DefaultSessionPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -51,7 +42,7 @@ SessionLoad SessionFile::load(const QDateTime& now) {
         }
         lock_ = std::move(lock);
     }
-    if (!taken(path_)) {
+    if (!PathTaken(path_)) {
         loaded_ = true;
         return load;
     }
@@ -75,21 +66,14 @@ SessionLoad SessionFile::load(const QDateTime& now) {
     }
 
     load.damage = text.damage;
-    const QString stamp = QLocale::c().toString(now, QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int n = 1;; ++n) {
-        const QString number = n > 1 ? "-" + QString::number(n) : QString();
-        const QString aside = info.dir().filePath(QStringLiteral("%1.damaged-%2%3.json").arg(info.completeBaseName(), stamp, number));
-        if (taken(aside)) continue;
-        if (file.rename(aside)) {
-            load.setAsideAs = aside;
-            loaded_ = true;
-            return load;
-        }
-        if (!taken(aside)) {
-            load.failure = QStringLiteral("%1 is damaged and could not be moved aside: %2").arg(path_, file.errorString());
-            return load;
-        }
+    const SetAside aside = SetDamagedFileAside(path_, now);
+    if (aside.path.isEmpty()) {
+        load.failure = QStringLiteral("%1 is damaged and could not be moved aside: %2").arg(path_, aside.error);
+        return load;
     }
+    load.setAsideAs = aside.path;
+    loaded_ = true;
+    return load;
 }
 
 QString SessionFile::save(const QList<SessionRow>& rows) const {

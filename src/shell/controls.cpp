@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QToolButton>
 #include <algorithm>
@@ -119,6 +120,13 @@ void DescribeResult(QWidget* label, const QString& meaning) { label->setAccessib
 
 void SetTabOrder(const QList<QWidget*>& controls) {
     for (qsizetype i = 1; i < controls.size(); ++i) QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
+void HighlightOption(const QList<QRadioButton*>& group, int selected) {
+    for (int index = 0; index < group.size(); ++index) {
+        SetBackground(group[index], index == selected ? kYellow : QColor(Qt::white));
+        group[index]->setFocusPolicy(index == selected ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void CentreOnScreen(QWidget* window) {

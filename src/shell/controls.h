@@ -11,6 +11,7 @@
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
+class QRadioButton;
 class QWidget;
 
 // Small helpers that let a window lay out its controls: each at its twips
@@ -50,6 +51,9 @@ QLabel* DecimalsLabel(QWidget* parent);
 void ShowNumberOfDecimals(QLabel* label, int decimals);
 // Tab moves through the controls in this order.
 void SetTabOrder(const QList<QWidget*>& controls);
+// The chosen option of a group yellow, the others white; Tab reaches the group at the chosen
+// option, and the arrow keys move within it.
+void HighlightOption(const QList<QRadioButton*>& group, int selected);
 // Places a window in the middle of the primary screen.
 void CentreOnScreen(QWidget* window);
 // The tooltip of a picture, which is also what a screen reader says for it.

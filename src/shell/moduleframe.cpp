@@ -91,6 +91,8 @@ void ModuleForm::closeEvent(QCloseEvent* event) {
 ModuleWindow::ModuleWindow(Module module, QSize clientSizeTwips, Settings& settings)
     : module_(module), clientSizeTwips_(clientSizeTwips), settings_(settings) {}
 
+ModuleWindow::ModuleWindow(Module module, Settings& settings) : module_(module), settings_(settings) {}
+
 ModuleWindow::~ModuleWindow() { delete form_; }
 
 void ModuleWindow::show() {
@@ -105,12 +107,11 @@ void ModuleWindow::show() {
     client_->setObjectName(QStringLiteral("client"));
     column->addWidget(client_);
     form_->setCentralWidget(frame);
-    client_->setFixedSize(TwipSize(clientSizeTwips_.width(), clientSizeTwips_.height()));
+    if (clientSizeTwips_) client_->setFixedSize(TwipSize(clientSizeTwips_->width(), clientSizeTwips_->height()));
     form_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     createMenus();
     createControls(client_);
-    // A window laid out by Qt's layouts, rather than placed in twips, takes the size its layout asks.
-    if (QLayout* layout = client_->layout()) client_->setFixedSize(layout->sizeHint());
+    if (!clientSizeTwips_) client_->setFixedSize(client_->layout()->sizeHint());
     // After the described controls, so that they come first in the tab order and keep the first focus.
     createStrip(frame);
 
@@ -244,9 +245,9 @@ void ModuleWindow::recordPosition() {
 }
 
 void ModuleWindow::setClientHeightTwips(int height) {
-    clientSizeTwips_.setHeight(height);
+    clientSizeTwips_->setHeight(height);
     if (!client_) return;
-    client_->setFixedSize(TwipSize(clientSizeTwips_.width(), height));
+    client_->setFixedSize(TwipSize(clientSizeTwips_->width(), height));
     form_->layout()->activate();
 }
 

@@ -65,7 +65,10 @@ public:
     // closed by its close box or system menu (which ends the program).
     enum class Unload { ForSwitch, ForExit, ByClosing };
 
+    // A window whose controls are placed in twips, in a client area of this size.
     ModuleWindow(Module module, QSize clientSizeTwips, Settings& settings);
+    // A window laid out by Qt's layouts: it takes the size its layout asks.
+    ModuleWindow(Module module, Settings& settings);
     ~ModuleWindow() override;
 
     Module module() const { return module_; }
@@ -145,7 +148,7 @@ private:
     bool isMenuShortcut(const QKeyEvent* key) const;
 
     const Module module_;
-    QSize clientSizeTwips_;
+    std::optional<QSize> clientSizeTwips_;  // none for a window laid out by its layout
     Settings& settings_;
     ModuleForm* form_ = nullptr;
     TwoToneGradientFill::GradientArea* client_ = nullptr;

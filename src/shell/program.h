@@ -18,9 +18,10 @@ using ModuleFactory = std::function<std::unique_ptr<ModuleWindow>(Settings& sett
 
 // The run's windows and settings: one object for each module window, made
 // the first time it is shown, the About box, the session of results and its
-// window, and the user's settings, which it hands to the windows. main owns it for the whole run, so every window
-// goes while the application still lives. It answers the windows' requests:
-// another module, the About box, the end of the program.
+// window, and the user's settings, which it hands to the windows. main owns it
+// for the whole run, so every window goes while the application still lives.
+// It answers the windows' requests: another module, the About box, the
+// session, the end of the program.
 class Program : public QObject {
     Q_OBJECT
 public:

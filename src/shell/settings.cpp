@@ -83,14 +83,14 @@ Settings::IntervalChoices Settings::intervalChoices() const {
     IntervalChoices choices;
     choices.scale = scaleIn(read(kIntervalScale), choices.scale);
     choices.level = levelIn(read(kIntervalConfidence), choices.level);
-    if (read(kIntervalCentre) == QStringLiteral("true")) choices.centre = IntervalCentre::EstimatedTrue;
+    if (const auto stored = read(kIntervalCentre)) choices.centre = IntervalCentreNamed(stored->toStdString()).value_or(choices.centre);
     return choices;
 }
 
 void Settings::setIntervalChoices(const IntervalChoices& choices) {
     write(kIntervalScale, QString::number(static_cast<int>(choices.scale)));
     write(kIntervalConfidence, QString::number(static_cast<int>(choices.level)));
-    write(kIntervalCentre, choices.centre == IntervalCentre::EstimatedTrue ? QStringLiteral("true") : QStringLiteral("obtained"));
+    write(kIntervalCentre, QString::fromLatin1(IntervalCentreKey(choices.centre)));
 }
 
 Settings::ChangeChoices Settings::changeChoices() const {
