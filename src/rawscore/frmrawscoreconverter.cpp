@@ -136,7 +136,7 @@ void frmRawScoreConverter::createControls(QWidget* client) {
 }
 
 void frmRawScoreConverter::createStripControls() {
-    // The Norms list and its buttons take the strip under the window, so no described control moves.
+    // The Norms list and its buttons take the strip under the window, so none of the window's own controls moves.
     auto* row = new QHBoxLayout;
     QLabel* lblNorms = CaptionLabel(strip(), tr("&Norms"), Arial(8.25, true));
     lblNorms->setObjectName(QStringLiteral("lblNorms"));

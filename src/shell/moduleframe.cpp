@@ -112,7 +112,7 @@ void ModuleWindow::show() {
     createMenus();
     createControls(client_);
     if (!clientSizeTwips_) client_->setFixedSize(client_->layout()->sizeHint());
-    // After the described controls, so that they come first in the tab order and keep the first focus.
+    // After the window's own controls, so that they come first in the tab order and keep the first focus.
     createStrip(frame);
 
     form_->installEventFilter(this);

@@ -115,7 +115,7 @@ protected:
     void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
     void setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
     void setClientHeightTwips(int height);
-    // The strip under the described client area, the same in every window: in createStripControls
+    // The strip under the client area, the same in every window: in createStripControls
     // the window's own controls go into its row, before the Session button, or in rows above it.
     virtual void createStripControls() {}
     QWidget* strip() const { return strip_; }
