@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "common/version.h"
 #include "modules.h"
 #include "shell/controls.h"
 #include "shell/frmsplash.h"
@@ -9,7 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationVersion(modVelmora::ProgramVersion());
+    QApplication::setApplicationVersion(QLatin1String(modVelmora::kProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.velmora"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QTranslator programTexts, qtTexts;

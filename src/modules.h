@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "shell/program.h"
+#include "program.h"
 
 namespace modVelmora {
 

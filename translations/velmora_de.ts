@@ -426,6 +426,21 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::ResultControls</name>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Anzahl der Nachkommastellen</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Scales</name>
     <message>
         <source>Percentile</source>
@@ -570,14 +585,6 @@
     <message>
         <source>Age (Years-Months-Days)</source>
         <translation>Alter (Jahre-Monate-Tage)</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Berechnen</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Gestation at birth</source>
@@ -845,18 +852,6 @@
     <message>
         <source>Enter the size of the normative sample</source>
         <translation>Umfang der Normstichprobe eingeben</translation>
-    </message>
-    <message>
-        <source>Number of decimal places</source>
-        <translation>Anzahl der Nachkommastellen</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Berechnen</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>95% CI %1 to %2</source>
@@ -1146,14 +1141,6 @@
         <translation>Ergebnistabelle in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Berechnen</translation>
-    </message>
-    <message>
         <source>t %1 (%2 df)</source>
         <translation>t %1 (%2 FG)</translation>
     </message>
@@ -1205,20 +1192,8 @@
         <translation>Anzahl der Nachkommastellen für den Prozentrang festlegen (siehe Anleitung)</translation>
     </message>
     <message>
-        <source>Number of decimal places</source>
-        <translation>Anzahl der Nachkommastellen</translation>
-    </message>
-    <message>
         <source>converts to</source>
         <translation>wird umgerechnet in</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>Copy %1 to clipboard</source>
@@ -1312,20 +1287,8 @@
         <translation>Intervall in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <source>Number of decimal places</source>
-        <translation>Anzahl der Nachkommastellen</translation>
-    </message>
-    <message>
         <source>Set number of decimal places in percentiles and z-scores (see Instructions)</source>
         <translation>Anzahl der Nachkommastellen für Prozentränge und z-Werte festlegen (siehe Anleitung)</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>

@@ -426,6 +426,21 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::ResultControls</name>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Número de decimales</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Scales</name>
     <message>
         <source>Percentile</source>
@@ -570,14 +585,6 @@
     <message>
         <source>Age (Years-Months-Days)</source>
         <translation>Edad (años-meses-días)</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calcular</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>Gestation at birth</source>
@@ -845,18 +852,6 @@
     <message>
         <source>Enter the size of the normative sample</source>
         <translation>Introduzca el tamaño de la muestra normativa</translation>
-    </message>
-    <message>
-        <source>Number of decimal places</source>
-        <translation>Número de decimales</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calcular</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>95% CI %1 to %2</source>
@@ -1146,14 +1141,6 @@
         <translation>Copiar la tabla de resultados al portapapeles</translation>
     </message>
     <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Borrar</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calcular</translation>
-    </message>
-    <message>
         <source>t %1 (%2 df)</source>
         <translation>t %1 (%2 gl)</translation>
     </message>
@@ -1205,20 +1192,8 @@
         <translation>Establecer el número de decimales del percentil (consulte las Instrucciones)</translation>
     </message>
     <message>
-        <source>Number of decimal places</source>
-        <translation>Número de decimales</translation>
-    </message>
-    <message>
         <source>converts to</source>
         <translation>se convierte en</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Borrar</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calcular</translation>
     </message>
     <message>
         <source>Copy %1 to clipboard</source>
@@ -1312,20 +1287,8 @@
         <translation>Copiar el intervalo al portapapeles</translation>
     </message>
     <message>
-        <source>Number of decimal places</source>
-        <translation>Número de decimales</translation>
-    </message>
-    <message>
         <source>Set number of decimal places in percentiles and z-scores (see Instructions)</source>
         <translation>Establecer el número de decimales de los percentiles y las puntuaciones z (véanse las instrucciones)</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Borrar</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calcular</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>

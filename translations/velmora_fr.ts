@@ -426,6 +426,21 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::ResultControls</name>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>Number of decimal places</source>
+        <translation>Nombre de décimales</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Scales</name>
     <message>
         <source>Percentile</source>
@@ -570,14 +585,6 @@
     <message>
         <source>Age (Years-Months-Days)</source>
         <translation>Âge (ans-mois-jours)</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calculer</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>Gestation at birth</source>
@@ -845,18 +852,6 @@
     <message>
         <source>Enter the size of the normative sample</source>
         <translation>Saisissez l&apos;effectif de l&apos;échantillon normatif</translation>
-    </message>
-    <message>
-        <source>Number of decimal places</source>
-        <translation>Nombre de décimales</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calculer</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>95% CI %1 to %2</source>
@@ -1146,14 +1141,6 @@
         <translation>Copier le tableau des résultats dans le presse-papiers</translation>
     </message>
     <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Effacer</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calculer</translation>
-    </message>
-    <message>
         <source>t %1 (%2 df)</source>
         <translation>t %1 (%2 ddl)</translation>
     </message>
@@ -1205,20 +1192,8 @@
         <translation>Définir le nombre de décimales du rang centile (voir le mode d&apos;emploi)</translation>
     </message>
     <message>
-        <source>Number of decimal places</source>
-        <translation>Nombre de décimales</translation>
-    </message>
-    <message>
         <source>converts to</source>
         <translation>se convertit en</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Effacer</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calculer</translation>
     </message>
     <message>
         <source>Copy %1 to clipboard</source>
@@ -1312,20 +1287,8 @@
         <translation>Copier l&apos;intervalle dans le presse-papiers</translation>
     </message>
     <message>
-        <source>Number of decimal places</source>
-        <translation>Nombre de décimales</translation>
-    </message>
-    <message>
         <source>Set number of decimal places in percentiles and z-scores (see Instructions)</source>
         <translation>Définir le nombre de décimales des rangs centiles et des notes z (voir le mode d&apos;emploi)</translation>
-    </message>
-    <message>
-        <source>C&amp;lear</source>
-        <translation>&amp;Effacer</translation>
-    </message>
-    <message>
-        <source>&amp;Calculate</source>
-        <translation>&amp;Calculer</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>

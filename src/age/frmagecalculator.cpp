@@ -7,12 +7,15 @@
 #include <QLineEdit>
 
 #include "age/agecalculation.h"
+#include "age/ageoperation.h"
 #include "age/datetext.h"
 #include "age/frmcalendar.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
+#include "shell/resultcontrols.h"
+#include "shell/settings.h"
 
 namespace modVelmora {
 
@@ -65,10 +68,9 @@ void frmAgeCalculator::createControls(QWidget* client) {
     lblAge = Place(ResultLabel(client), "lblAge", 945, 2940, 2640, 540);
     lblAge->setFont(Arial(18, true));
     DescribeResult(lblAge, Label4->text());
-    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate")),
-                         "cmdCalculate", 2205, 3675, 1380, 750);
-    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear")), "cmdClear", 945,
-                     3675, 1170, 750);
+    auto* results = new ResultControls(client, settings().record, 0);
+    cmdCalculate = results->cmdCalculate, cmdClear = results->cmdClear;
+    results->placeButtons(945, 2205, 3675);
     Label5 = Place(CaptionLabel(client, tr("Gestation at birth"), caption), "Label5", 945, 4590, 2640, 330);
     txtGestation = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtGestation", 945, 4905, 1275, 435);
     txtGestation->setToolTip(tr("Weeks, or weeks+days (30+2), for a child born before 37 weeks; empty for no correction"));
@@ -143,9 +145,8 @@ void frmAgeCalculator::cmdClear_Click() {
 }
 
 void frmAgeCalculator::cmdCalculate_Click() {
-    const AgeReport report = CalculateAge(
-        {txtBirthdate->text().toStdString(), txtTestDate->text().toStdString(), txtGestation->text().toStdString()},
-        ReadYearMonthDay);
+    const AgeEntry entry{txtBirthdate->text().toStdString(), txtTestDate->text().toStdString(), txtGestation->text().toStdString()};
+    const AgeReport report = CalculateAge(entry, ReadYearMonthDay);
     // Enter does not move the focus, so the boxes are read here as if they were left.
     if (report.birthDate) showDate(AgeField::BirthDate, *report.birthDate);
     if (report.testDate) showDate(AgeField::TestDate, *report.testDate);
@@ -155,14 +156,14 @@ void frmAgeCalculator::cmdCalculate_Click() {
     showCorrection(report.correction);
     outOfDate_->calculated();
     const QString gestation = txtGestation->text().trimmed();
-    CliEntries cli = {{"birth", IsoDate(*report.birthDate)}, {"test", IsoDate(*report.testDate)}};
-    if (!gestation.isEmpty()) cli.emplace_back("gestation", gestation.toStdString());
-    addToSession(cli::Command::Age,
+    NamedTexts fields = AgeFields(entry, report);
+    NameAgeResults(report, report.correction.has_value(), fields);
+    addToSession(AgeOperation(),
                  InWords({tr("born %1").arg(txtBirthdate->text()), tr("tested %1").arg(txtTestDate->text()),
                           gestation.isEmpty() ? QString() : tr("gestation %1").arg(gestation)}),
                  InWords({tr("age %1").arg(lblAge->text()),
                           lblCorrectedAge->text().isEmpty() ? QString() : tr("corrected age %1").arg(lblCorrectedAge->text())}),
-                 cli, !gestation.isEmpty());
+                 std::move(fields));
 }
 
 void frmAgeCalculator::showCorrection(const std::optional<Correction>& correction) {

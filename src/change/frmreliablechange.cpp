@@ -15,10 +15,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "change/changeoperation.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
+#include "shell/resultcontrols.h"
 #include "shell/settings.h"
 
 namespace modVelmora {
@@ -194,23 +196,10 @@ void frmReliableChange::createControls(QWidget* client) {
     tblResults->setFixedHeight(2 * tblResults->frameWidth() + headerHeight + kTableRows * rowHeight);
     layout->addWidget(tblResults);
 
-    cmdCopy = PictureButton(client, QStringLiteral("clipboard.svg"), QString());
-    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy->setFixedSize(TwipSize(645, 645));
+    auto* results = new ResultControls(client, settings().record, ResultControls::Copy);
+    cmdCopy = results->cmdCopy, cmdCalculate = results->cmdCalculate, cmdClear = results->cmdClear;
     SetPictureText(cmdCopy, tr("Copy the results table to the clipboard"));
-    cmdClear = PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear"));
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setMinimumSize(TwipSize(1170, 750));
-    cmdCalculate = PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate"));
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setMinimumSize(TwipSize(1380, 750));
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(12);
-    buttons->addWidget(cmdCopy, 0, Qt::AlignVCenter);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdClear);
-    buttons->addWidget(cmdCalculate);
-    layout->addLayout(buttons);
+    layout->addLayout(results->row());
     setDefaultButton(cmdCalculate);
     setCancelButton(cmdClear);
 
@@ -274,28 +263,22 @@ void frmReliableChange::cmdCalculate_Click() {
     }
     showResults(report);
     outOfDate_->calculated();
-    addResultToSession(entry);
+    addResultToSession(entry, report);
     focusControl(cmdClear);
 }
 
-void frmReliableChange::addResultToSession(const ChangeEntry& entry) {
+void frmReliableChange::addResultToSession(const ChangeEntry& entry, const ChangeReport& report) {
     QStringList entered, results;
     for (QLineEdit* box : boxes())
         if (!box->text().trimmed().isEmpty()) entered << box->accessibleName() + QLatin1Char(' ') + box->text().trimmed();
-    const QString level = QString::number(static_cast<int>(entry.level));
-    entered << tr("%1% confidence").arg(level) << (entry.reverse ? tr("reversed") : QString());
+    entered << tr("%1% confidence").arg(static_cast<int>(entry.level)) << (entry.reverse ? tr("reversed") : QString());
     for (int row = 0; row < tblResults->rowCount(); ++row)
         results << tr("%1: %2 (%3, p %4)")
                        .arg(tblResults->item(row, MethodColumn)->text(), tblResults->item(row, VerdictColumn)->text(),
                             tblResults->item(row, StatisticColumn)->text(), tblResults->item(row, PColumn)->text());
-    CliEntries cli = {{"x1", entry.test}, {"x2", entry.retest}, {"sd1", entry.sdTest}, {"r", entry.correlation}};
-    const std::pair<const char*, const std::string*> optional[] = {
-        {"sd2", &entry.sdRetest}, {"m1", &entry.meanTest}, {"m2", &entry.meanRetest}, {"n", &entry.sampleSize}};
-    for (const auto& [column, text] : optional)
-        if (!text->empty()) cli.emplace_back(column, *text);
-    cli.emplace_back("level", level.toStdString());
-    cli.emplace_back("reverse", entry.reverse ? "1" : "0");
-    addToSession(cli::Command::Change, InWords(entered), results.join(QStringLiteral("; ")), cli);
+    NamedTexts fields = ChangeFields(entry);
+    NameChangeResults(report, fields);
+    addToSession(ChangeOperation(), InWords(entered), results.join(QStringLiteral("; ")), std::move(fields));
 }
 
 void frmReliableChange::showResults(const ChangeReport& report) {

@@ -60,7 +60,7 @@ private:
     // The boxes in ChangeField's order.
     std::array<QLineEdit*, 8> boxes() const;
     int tableWidthNeeded() const;
-    void addResultToSession(const ChangeEntry& entry);
+    void addResultToSession(const ChangeEntry& entry, const ChangeReport& report);
     // A box with its caption above it, at a place of the frame's grid.
     QLineEdit* numberBox(QGroupBox* frame, int row, int column, const char* name, const QString& caption, const QString& tip);
     void storeChoices();

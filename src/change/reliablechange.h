@@ -16,8 +16,6 @@ namespace modVelmora {
 
 enum class ChangeField { Test, Retest, MeanTest, MeanRetest, SDTest, SDRetest, Correlation, SampleSize };
 
-// Two-tailed; the enumerators' values are the percentages.
-
 struct ChangeEntry {
     // As typed, each read by its numeric prefix; an empty text is not given.
     std::string test, retest;          // the patient's scores

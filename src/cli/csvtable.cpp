@@ -36,7 +36,7 @@ std::string columnName(std::string_view field) {
 // The parse in progress: libcsv hands over fields and row ends; this turns them into output rows.
 class Table {
 public:
-    Table(Command command, const Context& context, const CsvStreams& streams, const CsvFormat& format, const Fields& defaults)
+    Table(const Operation& command, const FieldContext& context, const CsvStreams& streams, const CsvFormat& format, const Fields& defaults)
         : command_(command), context_(context), streams_(streams), format_(format), defaults_(defaults),
           outputDelimiter_(format.tabbedOutput ? '\t' : format.delimiter) {}
 
@@ -69,9 +69,9 @@ private:
     void takeHeader() {
         for (size_t i = 0; i < spans_.size(); ++i) header_.emplace_back(fieldAt(i));
         // Where each column the command reads stands; the first of two like-named columns counts.
-        std::vector<std::string> read = RequiredColumns(command_), optional = OptionalColumns(command_);
+        std::vector<std::string_view> read = command_.requiredColumns(), optional = command_.optionalColumns();
         read.insert(read.end(), optional.begin(), optional.end());
-        for (const std::string& column : read) {
+        for (const std::string_view column : read) {
             for (size_t i = 0; i < header_.size(); ++i) {
                 if (columnName(header_[i]) != column) continue;
                 columns_.emplace_back(column, int(i));
@@ -79,42 +79,42 @@ private:
             }
         }
         const bool normSet = indexOf("norms") || defaults_("norms");
-        for (const std::string& required : RequiredColumns(command_, normSet)) {
+        for (const std::string_view required : command_.requiredColumns(normSet)) {
             if (indexOf(required) || defaults_(required) || !usageProblem.empty()) continue;
             // A spreadsheet that separates with semicolons gives one column named "value;from;to".
             const bool semicolons = format_.delimiter != ';' && header_.size() == 1 && header_[0].find(';') != std::string::npos;
             usageProblem = semicolons ? "the header has semicolons between its columns: give --delimiter ';' (and --decimal-comma "
                                         "for numbers written with a comma)"
-                                      : "the file has no column \"" + required + "\"";
+                                      : "the file has no column \"" + std::string(required) + "\"";
         }
-        const std::vector<std::string> extending = ExtendingColumns(command_);
+        const std::vector<std::string_view> extending = command_.extendingColumns();
         extended_ = std::any_of(extending.begin(), extending.end(),
-                                [&](const std::string& column) { return indexOf(column) || defaults_(column); });
-        std::vector<std::string> names = header_;
-        for (std::string& column : ResultColumns(command_, extended_, context_.labels)) names.push_back(std::move(column));
+                                [&](std::string_view column) { return indexOf(column) || defaults_(column); });
+        std::vector<std::string_view> names(header_.begin(), header_.end());
+        for (const std::string_view column : command_.resultColumns(extended_, context_.labels)) names.push_back(column);
         names.emplace_back("error");
-        writeRow(std::vector<std::string_view>(names.begin(), names.end()));
+        writeRow(names);
     }
 
     void takeRecord() {
         ++counts.rows;
-        fields_.byColumn.clear();
+        fields_.byName.clear();
         for (const auto& [name, index] : columns_)
-            fields_.byColumn.emplace_back(name, size_t(index) < spans_.size() ? fieldAt(size_t(index)) : std::string_view());
-        for (const auto& [name, text] : defaults_.byColumn)
-            if (!indexOf(name)) fields_.byColumn.emplace_back(name, text);
+            fields_.byName.emplace_back(name, size_t(index) < spans_.size() ? fieldAt(size_t(index)) : std::string_view());
+        for (const auto& [name, text] : defaults_.byName)
+            if (!indexOf(name)) fields_.byName.emplace_back(name, text);
         Outcome& outcome = outcome_;
-        Compute(command_, fields_, extended_, context_, outcome);
+        command_.compute(fields_, extended_, context_, outcome);
         // Results go out in the file's own convention for decimals.
         if (context_.decimalComma)
-            for (std::string& result : outcome.results) std::replace(result.begin(), result.end(), '.', ',');
+            for (auto& [name, result] : outcome.results.items) std::replace(result.begin(), result.end(), '.', ',');
         if (spans_.size() > header_.size() && outcome.error.empty()) {
-            outcome.results.assign(outcome.results.size(), {});
+            for (auto& [name, result] : outcome.results.items) result.clear();
             outcome.error = "the row has more fields than the header";
         }
         row_.clear();
         for (size_t i = 0; i < header_.size(); ++i) row_.push_back(i < spans_.size() ? fieldAt(i) : std::string_view());
-        row_.insert(row_.end(), outcome.results.begin(), outcome.results.end());
+        for (const auto& [name, result] : outcome.results.items) row_.push_back(result);
         row_.push_back(outcome.error);
         writeRow(row_);
         if (outcome.error.empty()) return;
@@ -136,14 +136,14 @@ private:
         out_ += '\n';
     }
 
-    const Command command_;
-    const Context& context_;
+    const Operation& command_;
+    const FieldContext& context_;
     const CsvStreams& streams_;
     const CsvFormat& format_;
     const Fields& defaults_;
     const char outputDelimiter_;
     std::vector<std::string> header_;
-    std::vector<std::pair<std::string, int>> columns_;  // the command's columns in the file
+    std::vector<std::pair<std::string_view, int>> columns_;  // the command's columns in the file
     bool extended_ = false;
     std::string arena_;
     std::vector<std::pair<size_t, size_t>> spans_;
@@ -162,7 +162,7 @@ int noBlanks(unsigned char) { return 0; }
 
 }  // namespace
 
-CsvCounts RunCsv(Command command, const Context& context, const CsvStreams& streams, const CsvFormat& format,
+CsvCounts RunCsv(const Operation& command, const FieldContext& context, const CsvStreams& streams, const CsvFormat& format,
                  const Fields& defaults) {
     Table table(command, context, streams, format, defaults);
     csv_parser parser;

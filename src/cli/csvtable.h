@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "cli/commands.h"
+#include "common/operation.h"
 
 // A whole CSV file through one command: every input row gives exactly one
 // output row, the input's fields unchanged, then the command's result
@@ -36,7 +36,7 @@ struct CsvFormat {
 
 // defaults gives the value of a column the file does not have (the command line's options);
 // a column in the file wins, even where a row leaves it empty.
-CsvCounts RunCsv(Command command, const Context& context, const CsvStreams& streams, const CsvFormat& format = {},
+CsvCounts RunCsv(const Operation& command, const FieldContext& context, const CsvStreams& streams, const CsvFormat& format = {},
                  const Fields& defaults = {});
 
 }  // namespace modVelmora::cli

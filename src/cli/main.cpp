@@ -7,15 +7,22 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 
 #include "age/datetext.h"
-#include "change/reliablechange.h"
+#include "age/ageoperation.h"
+#include "change/changeoperation.h"
 #include "cli/commands.h"
+#include "converter/conversionoperation.h"
+#include "interval/intervaloperation.h"
 #include "cli/csvtable.h"
+#include "common/version.h"
 #include "rawscore/normsets.h"
+#include "rawscore/rawscoreoperation.h"
 
+using namespace modVelmora;
 using namespace modVelmora::cli;
 
 namespace {
@@ -33,30 +40,50 @@ struct Options {
     bool tsv = false;
 };
 
+// The lines one value prints: each result's name, and its text.
+using Lines = std::vector<std::pair<std::string, std::string>>;
+
+// A command as velmora-cli offers it: its module's operation, its arguments, and how one value is printed.
+struct Command {
+    const Operation* operation;
+    CLI::App* app;
+    std::vector<std::string> positionals;  // arguments that give one value; a file gives its own
+    std::function<Lines(const NamedTexts& results, bool extended, const FieldContext& context, const Options& options)> lines;
+};
+
 // The norm sets saved in Velmora, read when a row first names one. velmora-cli only reads the file:
 // a damaged one stays where it is and fails the rows that name a set.
-std::variant<NormValues, std::string> savedNormSet(std::string_view name) {
-    static const QString path = modVelmora::NormSetsPath();
-    static const modVelmora::NormSetsReading saved = modVelmora::ReadNormSetsFile(path);
-    if (!saved.problem.isEmpty())
-        return "the norm sets file " + path.toStdString() + " cannot be used: " + saved.problem.toStdString();
-    const modVelmora::NormSet* set = modVelmora::FindNormSet(saved.sets, QString::fromUtf8(name.data(), qsizetype(name.size())));
+std::variant<NamedTexts, std::string> savedNormSet(std::string_view name) {
+    static const QString path = NormSetsPath();
+    static const NormSetsReading saved = ReadNormSetsFile(path);
+    if (!saved.problem.isEmpty()) return "the norm sets file " + path.toStdString() + " cannot be used: " + saved.problem.toStdString();
+    const NormSet* set = FindNormSet(saved.sets, QString::fromUtf8(name.data(), qsizetype(name.size())));
     if (!set) return "no norm set named \"" + std::string(name) + "\"";
-    return NormValues{set->mean.toStdString(), set->sd.toStdString(), set->n.toStdString(), set->reverse};
+    NamedTexts fields;
+    fields.add("mean", set->mean.toStdString());
+    fields.add("sd", set->sd.toStdString());
+    fields.add("n", set->n.toStdString());
+    fields.add("reverse", set->reverse ? "1" : "0");
+    return fields;
 }
 
-Context desktopContext(const Options& options) {
-    return {modVelmora::ReadYearMonthDay, modVelmora::ToYearMonthDay(QDate::currentDate()),
-            modVelmora::LabelSystemNamed(options.labels).value_or(modVelmora::LabelSystem::Aacn), options.decimalComma,
-            savedNormSet};
+FieldContext desktopContext(const Options& options) {
+    return {ReadYearMonthDay, ToYearMonthDay(QDate::currentDate()), LabelSystemNamed(options.labels).value_or(LabelSystem::Aacn),
+            options.decimalComma, savedNormSet};
 }
 
 // The options given, by column: the values of the columns a file does not have.
 Fields givenFields(const Options& options) {
     Fields given;
-    for (const auto& [column, text] : options.named) given.byColumn.emplace_back(column, text);
-    if (options.reverse) given.byColumn.emplace_back("reverse", "1");
+    for (const auto& [column, text] : options.named) given.byName.emplace_back(column, text);
+    if (options.reverse) given.byName.emplace_back("reverse", "1");
     return given;
+}
+
+std::string joined(const std::vector<std::string_view>& columns) {
+    std::string text;
+    for (const std::string_view column : columns) text += (text.empty() ? "" : ",") + std::string(column);
+    return text;
 }
 
 int usage(const std::string& problem) {
@@ -64,7 +91,169 @@ int usage(const std::string& problem) {
     return kUsage;
 }
 
-int runCsv(Command command, const Options& options) {
+// The pieces each command's set-up puts together.
+Command newCommand(CLI::App& app, const Operation& operation, const char* description) {
+    return {&operation, app.add_subcommand(std::string(operation.command()), description), {}, {}};
+}
+
+void positional(Command& command, Options& options, const char* name, const char* column, const char* type, const char* help) {
+    command.app->add_option(name, options.named[column], help)->type_name(type);
+    command.positionals.emplace_back(name);
+}
+
+void named(Command& command, Options& options, const char* name, const char* type, const char* help) {
+    command.app->add_option(std::string("--") + name, options.named[name], help)->type_name(type);
+}
+
+void levelOption(Command& command, Options& options, const char* help) {
+    command.app->add_option("--level", options.named["level"], help)->check(CLI::IsMember({"90", "95"}))->type_name("PERCENT");
+}
+
+void labelsOption(Command& command, Options& options) {
+    command.app->add_option("--labels", options.labels, "descriptive labels: aacn (AACN 2020, the default), wechsler or none")
+        ->check(CLI::IsMember({"aacn", "wechsler", "none"}))
+        ->type_name("SYSTEM");
+}
+
+// --csv and how its rows are read and written; the columns named as the operation reads them, and
+// more telling what else the command takes.
+void csvOptions(Command& command, Options& options, const std::string& more = {}) {
+    const Operation& operation = *command.operation;
+    const std::string columns = joined(operation.requiredColumns()) + " and optional " + joined(operation.optionalColumns()) + more;
+    command.app->add_option("--csv", options.csv, "read rows from a CSV FILE with a header (- or nothing for standard input); columns " +
+                                                      columns + "; an option given serves as the value of a column the file does not have")
+        ->expected(0, 1)
+        ->type_name("FILE");
+    command.app->add_option("--delimiter", options.delimiter, "the character between the fields of the file, and of the rows written: , (the default), ; or \\t")
+        ->check(CLI::IsMember({",", ";", "\\t"}))
+        ->type_name("CHAR");
+    command.app->add_flag("--decimal-comma", options.decimalComma, "numbers in the file, read and written, have a decimal comma (1,5)");
+    command.app->add_flag("--tsv", options.tsv, "write the rows with tabs between the fields, for pasting into a table");
+}
+
+void addLabel(Lines& lines, const NamedTexts& r, const FieldContext& context) {
+    if (context.labels != LabelSystem::None) lines.emplace_back("label", r["label"]);
+}
+
+Command setUpScore(CLI::App& app, Options& options) {
+    Command score = newCommand(app, RawScoreOperation(), "A raw score against the norms: z-score and percentile; with --n (or a norm set "
+                                                         "with n) also t, the adjusted percentile, its 95% interval and z-CC.");
+    positional(score, options, "RAW", "raw", "NUMBER", "the raw score");
+    named(score, options, "mean", "M", "mean of the normative sample");
+    named(score, options, "sd", "S", "standard deviation of the normative sample");
+    named(score, options, "n", "N", "size of the normative sample, for the t-test of a small sample");
+    score.app->add_flag("--reverse", options.reverse, "low scores are good (errors, reaction times)");
+    named(score, options, "norms", "NAME", "a norm set saved in Velmora (Manage Norm Sets, kept in ~/.config/Velmora/norms.csv): its mean, "
+                                           "SD, n and Reverse, instead of --mean, --sd, --n and --reverse");
+    named(score, options, "decimals", "D", "decimal places of the percentile, 0 to 4 (default 1)");
+    labelsOption(score, options);
+    csvOptions(score, options, ", or raw and norms (a saved norm set's name) for mean,sd,n,reverse");
+    score.lines = [](const NamedTexts& r, bool extended, const FieldContext& context, const Options& options) {
+        Lines lines = {{"z-score", r["z"]}, {"percentile", r["percentile"]}};
+        // A norm set without a sample size has no t-test; a set's Reverse, like --reverse, turns the interval's side.
+        if (extended && !r["t"].empty()) {
+            const bool reversed = ReadRawScoreEntry(givenFields(options), extended, context).reverse;
+            lines.insert(lines.end(), {{"t", r["t"]},
+                                       {"adjusted percentile", r["adjusted_percentile"]},
+                                       {"95% CI", r["ci_low"] + " to " + r["ci_high"] + (reversed ? " (% above the score)" : " (% below the score)")},
+                                       {"z-CC", r["zcc"] + " (95% CI " + r["zcc_low"] + " to " + r["zcc_high"] + ")"}});
+        }
+        addLabel(lines, r, context);
+        return lines;
+    };
+    return score;
+}
+
+Command setUpConvert(CLI::App& app, Options& options) {
+    Command convert = newCommand(app, ConversionOperation(), "A score from one scale to another: percentile, scaled, standard, t or z.");
+    positional(convert, options, "VALUE", "value", "NUMBER", "the score to convert");
+    named(convert, options, "from", "SCALE", "the scale of VALUE: percentile, scaled, standard, t or z");
+    named(convert, options, "to", "SCALE", "the scale wanted: percentile, scaled, standard, t or z");
+    named(convert, options, "decimals", "D", "decimal places of a percentile or z-score, 0 to 4 (default 1; a z-score shows at least 2)");
+    labelsOption(convert, options);
+    csvOptions(convert, options);
+    convert.lines = [](const NamedTexts& r, bool, const FieldContext& context, const Options&) {
+        Lines lines = {{"", r["result"]}};
+        addLabel(lines, r, context);
+        return lines;
+    };
+    return convert;
+}
+
+Command setUpAge(CLI::App& app, Options& options) {
+    Command age = newCommand(app, AgeOperation(), "The age in years, months and days at the test date (today when left out).");
+    positional(age, options, "BIRTH", "birth", "DATE", "the birth date, in a form the age window reads or ISO 8601");
+    positional(age, options, "TEST", "test", "DATE", "the test date (default today)");
+    named(age, options, "gestation", "W[+D]", "gestation at birth in weeks or weeks+days (30+2): the age corrected for prematurity");
+    csvOptions(age, options);
+    age.lines = [](const NamedTexts& r, bool extended, const FieldContext&, const Options&) {
+        Lines lines = {{"years", r["years"]}, {"months", r["months"]}, {"days", r["days"]}, {"age", r["age"]}};
+        if (extended) lines.insert(lines.end(), {{"due date", r["due_date"]}, {"corrected age", r["corrected_age"]}});
+        return lines;
+    };
+    return age;
+}
+
+Command setUpInterval(CLI::App& app, Options& options) {
+    Command interval = newCommand(app, IntervalOperation(), "A score's confidence interval from the test's reliability, and the score on every scale.");
+    positional(interval, options, "SCORE", "score", "NUMBER", "the score");
+    named(interval, options, "scale", "SCALE", "the scale of SCORE: percentile, scaled, standard, t or z");
+    named(interval, options, "reliability", "R", "the test's reliability, greater than 0 and less than 1");
+    levelOption(interval, options, "the confidence: 90 or 95 (default 95)");
+    interval.app->add_option("--centre", options.named["centre"], "obtained (the score, with the SEM; the default) or true (the estimated true "
+                                                                  "score, with the SEE)")
+        ->check(CLI::IsMember({"obtained", "true"}))
+        ->type_name("CENTRE");
+    named(interval, options, "decimals", "D", "decimal places of the percentiles, 0 to 4 (default 1)");
+    labelsOption(interval, options);
+    csvOptions(interval, options);
+    interval.lines = [](const NamedTexts& r, bool, const FieldContext& context, const Options& options) {
+        Lines lines = {{"percentile", r["percentile"]}, {"scaled score", r["scaled"]}, {"standard score", r["standard"]},
+                       {"T-score", r["t_score"]},       {"z-score", r["z"]},          {"stanine", r["stanine"]},
+                       {"sten", r["sten"]},             {"NCE", r["nce"]}};
+        addLabel(lines, r, context);
+        if (!r["true_score"].empty()) lines.emplace_back("estimated true score", r["true_score"]);
+        const auto level = options.named.find("level");
+        lines.emplace_back((level == options.named.end() ? std::string("95") : level->second) + "% CI", r["low"] + " to " + r["high"]);
+        lines.emplace_back("percentiles", r["percentile_low"] + " to " + r["percentile_high"]);
+        return lines;
+    };
+    return interval;
+}
+
+Command setUpChange(CLI::App& app, Options& options) {
+    Command change = newCommand(app, ChangeOperation(), "Has the patient changed between a test and a retest? Four reliable change methods side by side.");
+    positional(change, options, "X1", "x1", "NUMBER", "the test score");
+    positional(change, options, "X2", "x2", "NUMBER", "the retest score");
+    named(change, options, "sd1", "S", "the SD at test of the retest study");
+    named(change, options, "r", "R", "the test-retest correlation, greater than 0 and less than 1");
+    named(change, options, "sd2", "S", "the SD at retest (Iverson; with the means and n, the regression)");
+    named(change, options, "m1", "M", "the mean at test (with --m2: the practice effect)");
+    named(change, options, "m2", "M", "the mean at retest");
+    named(change, options, "n", "N", "the size of the retest sample, 3 to 9999 (the regression)");
+    levelOption(change, options, "the confidence, two-tailed: 90 (the default) or 95");
+    change.app->add_flag("--reverse", options.reverse, "low scores are good (errors, reaction times)");
+    csvOptions(change, options);
+    change.lines = [](const NamedTexts& r, bool, const FieldContext&, const Options&) {
+        Lines lines;
+        const std::pair<ChangeMethod, std::string> methods[] = {{ChangeMethod::JacobsonTruax, "jt_"},
+                                                                {ChangeMethod::Chelune, "chelune_"},
+                                                                {ChangeMethod::Iverson, "iverson_"},
+                                                                {ChangeMethod::CrawfordGarthwaite, "cg_"}};
+        for (const auto& [method, prefix] : methods) {
+            const auto at = [&r, &prefix](const char* column) { return r[prefix + column]; };
+            if (at("expected").empty()) continue;  // a method whose entries are missing has none
+            const std::string statistic = method == ChangeMethod::CrawfordGarthwaite ? "t " + at("t") + " (" + at("df") + " df)" : "z " + at("z");
+            std::string name = MethodName(method);
+            name.resize(std::max<std::size_t>(name.size(), 29), ' ');
+            lines.emplace_back(name, "expected " + at("expected") + ", SE " + at("se") + ", " + statistic + ", p " + at("p") + ": " + at("verdict"));
+        }
+        return lines;
+    };
+    return change;
+}
+
+int runCsv(const Command& command, const Options& options) {
     const std::string& path = options.csv.empty() ? "-" : options.csv;
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) return usage("cannot read " + path + ": " + std::strerror(errno));
@@ -74,83 +263,29 @@ int runCsv(Command command, const Options& options) {
                              [](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); }};
     try {
         const CsvFormat format{options.delimiter == "\\t" ? '\t' : options.delimiter[0], options.tsv};
-        return RunCsv(command, desktopContext(options), streams, format, givenFields(options)).failed ? kFailed : 0;
+        return RunCsv(*command.operation, desktopContext(options), streams, format, givenFields(options)).failed ? kFailed : 0;
     } catch (const UsageError& error) {
         return usage(error.what());
     }
 }
 
-// The lines of one value: each result with its name, or a method's results for change.
-std::vector<std::pair<std::string, std::string>> oneValueLines(Command command, const Outcome& outcome, bool extended,
-                                                               const Context& context, const Options& options) {
-    const std::vector<std::string>& r = outcome.results;
-    const bool labelled = context.labels != modVelmora::LabelSystem::None;
-    std::vector<std::pair<std::string, std::string>> lines;
-    switch (command) {
-        case Command::Convert:
-            lines = {{"", r[0]}};
-            break;
-        case Command::Age:
-            lines = {{"years", r[0]}, {"months", r[1]}, {"days", r[2]}, {"age", r[3]}};
-            if (extended) lines.insert(lines.end(), {{"due date", r[4]}, {"corrected age", r[8]}});
-            return lines;
-        case Command::Score:
-            lines = {{"z-score", r[0]}, {"percentile", r[1]}};
-            // A norm set without a sample size has no t-test.
-            if (extended && !r[2].empty())
-                lines.insert(lines.end(), {{"t", r[2]}, {"adjusted percentile", r[3]},
-                                           {"95% CI", r[4] + " to " + r[5] + (outcome.reversed ? " (% above the score)" : " (% below the score)")},
-                                           {"z-CC", r[6] + " (95% CI " + r[7] + " to " + r[8] + ")"}});
-            break;
-        case Command::Interval: {
-            const char* const names[] = {"percentile", "scaled score", "standard score", "T-score", "z-score", "stanine", "sten", "NCE"};
-            for (size_t i = 0; i < std::size(names); ++i) lines.emplace_back(names[i], r[i]);
-            if (labelled) lines.emplace_back("label", r[8]);
-            const size_t at = labelled ? 9 : 8;  // centre, low, high, percentile low and high
-            if (!r[at].empty()) lines.emplace_back("estimated true score", r[at]);
-            lines.emplace_back((options.named.count("level") ? options.named.at("level") : std::string("95")) + "% CI",
-                               r[at + 1] + " to " + r[at + 2]);
-            lines.emplace_back("percentiles", r[at + 3] + " to " + r[at + 4]);
-            return lines;
-        }
-        case Command::Change: {
-            using modVelmora::ChangeMethod;
-            size_t at = 0;  // each method's columns, the regression's with its df
-            for (const ChangeMethod method : {ChangeMethod::JacobsonTruax, ChangeMethod::Chelune, ChangeMethod::Iverson,
-                                              ChangeMethod::CrawfordGarthwaite}) {
-                const bool regression = method == ChangeMethod::CrawfordGarthwaite;
-                if (!r[at].empty()) {  // a method whose entries are missing has none
-                    const std::string statistic = regression ? "t " + r[at + 2] + " (" + r[at + 3] + " df)" : "z " + r[at + 2];
-                    lines.emplace_back(modVelmora::MethodName(method), "expected " + r[at] + ", SE " + r[at + 1] + ", " + statistic +
-                                                                           ", p " + r[at + (regression ? 4 : 3)] + ": " +
-                                                                           r[at + (regression ? 5 : 4)]);
-                }
-                at += regression ? 6 : 5;
-            }
-            for (auto& [name, line] : lines) name.resize(std::max<size_t>(name.size(), 29), ' ');
-            return lines;
-        }
-    }
-    if (labelled) lines.emplace_back("label", r.back());
-    return lines;
-}
-
 // One value: a line for each result, its name aligned before it.
-int runOne(Command command, const Options& options) {
+int runOne(const Command& command, const Options& options) {
+    const Operation& operation = *command.operation;
     const Fields given = givenFields(options);
-    const std::vector<std::string> required = RequiredColumns(command, given("norms").has_value());
-    for (const std::string& column : required)
-        if (!given(column)) return usage("missing " + std::string(column == required[0] ? "" : "--") + column);
-    const std::vector<std::string> extending = ExtendingColumns(command);
-    const bool extended = std::any_of(extending.begin(), extending.end(), [&](const std::string& column) { return given(column).has_value(); });
-    const Context context = desktopContext(options);
+    const std::vector<std::string_view> required = operation.requiredColumns(given("norms").has_value());
+    for (const std::string_view column : required)
+        if (!given(column)) return usage("missing " + std::string(column == required[0] ? "" : "--") + std::string(column));
+    const std::vector<std::string_view> extending = operation.extendingColumns();
+    const bool extended = std::any_of(extending.begin(), extending.end(), [&](std::string_view column) { return given(column).has_value(); });
+    const FieldContext context = desktopContext(options);
     Outcome outcome;
-    Compute(command, given, extended, context, outcome);
+    operation.compute(given, extended, context, outcome);
     if (!outcome.error.empty()) {
         std::fprintf(stderr, "velmora-cli: %s\n", outcome.error.c_str());
         return kFailed;
     }
-    for (const auto& [name, value] : oneValueLines(command, outcome, extended, context, options))
+    for (const auto& [name, value] : command.lines(outcome.results, extended, context, options))
         std::printf(name.empty() ? "%s%s\n" : "%-21s%s\n", name.c_str(), value.c_str());
     return 0;
 }
@@ -158,88 +293,17 @@ int runOne(Command command, const Options& options) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    CLI::App app{"Velmora's percentiles, score conversions and ages, for one value or a CSV file.", "velmora-cli"};
+    CLI::App app{"Velmora's numbers for one value or a CSV file: percentiles, score conversions, ages, score intervals and reliable change.",
+                 "velmora-cli"};
     app.require_subcommand(1);
-    app.set_version_flag("--version", VELMORA_VERSION);
+    app.set_version_flag("--version", kProgramVersion);
     Options options;
-    std::map<Command, CLI::App*> commands;
-    const auto csvOption = [&](CLI::App* command, const char* columns) {
-        command->add_option("--csv", options.csv, std::string("read rows from a CSV FILE with a header (- or nothing for standard input); columns ") + columns +
-                                                      "; an option given serves as the value of a column the file does not have")
-            ->expected(0, 1)
-            ->type_name("FILE");
-        command->add_option("--delimiter", options.delimiter, "the character between the fields of the file, and of the rows written: , (the default), ; or \\t")
-            ->check(CLI::IsMember({",", ";", "\\t"}))
-            ->type_name("CHAR");
-        command->add_flag("--decimal-comma", options.decimalComma, "numbers in the file, read and written, have a decimal comma (1,5)");
-        command->add_flag("--tsv", options.tsv, "write the rows with tabs between the fields, for pasting into a table");
-    };
-    // Arguments that give one value; a file gives its own.
-    std::map<CLI::App*, std::vector<std::string>> positionals;
-    const auto positional = [&](CLI::App* command, const char* name, const char* column, const char* type, const char* help) {
-        command->add_option(name, options.named[column], help)->type_name(type);
-        positionals[command].push_back(name);
-    };
-    const auto named = [&](CLI::App* command, const char* name, const char* type, const char* help) {
-        command->add_option(std::string("--") + name, options.named[name], help)->type_name(type);
-    };
+    const Command commands[] = {setUpScore(app, options), setUpConvert(app, options), setUpAge(app, options), setUpInterval(app, options),
+                                setUpChange(app, options)};
 
-    CLI::App* score = commands[Command::Score] = app.add_subcommand("score", "A raw score against the norms: z-score and percentile; with --n (or a norm set with n) also t, the adjusted percentile, its 95% interval and z-CC.");
-    positional(score, "RAW", "raw", "NUMBER", "the raw score");
-    named(score, "mean", "M", "mean of the normative sample");
-    named(score, "sd", "S", "standard deviation of the normative sample");
-    named(score, "n", "N", "size of the normative sample, for the t-test of a small sample");
-    score->add_flag("--reverse", options.reverse, "low scores are good (errors, reaction times)");
-    named(score, "norms", "NAME", "a norm set saved in Velmora (Manage Norm Sets, kept in ~/.config/Velmora/norms.csv): its mean, SD, n and Reverse, instead of --mean, --sd, --n and --reverse");
-    named(score, "decimals", "D", "decimal places of the percentile, 0 to 4 (default 1)");
-    const auto labelsOption = [&](CLI::App* command) {
-        command->add_option("--labels", options.labels, "descriptive labels: aacn (AACN 2020, the default), wechsler or none")
-            ->check(CLI::IsMember({"aacn", "wechsler", "none"}))
-            ->type_name("SYSTEM");
-    };
-    labelsOption(score);
-    csvOption(score, "raw,mean,sd and optional n,reverse,decimals, or raw and norms (a saved norm set's name) for mean,sd,n,reverse");
-
-    CLI::App* convert = commands[Command::Convert] = app.add_subcommand("convert", "A score from one scale to another: percentile, scaled, standard, t or z.");
-    positional(convert, "VALUE", "value", "NUMBER", "the score to convert");
-    named(convert, "from", "SCALE", "the scale of VALUE: percentile, scaled, standard, t or z");
-    named(convert, "to", "SCALE", "the scale wanted: percentile, scaled, standard, t or z");
-    named(convert, "decimals", "D", "decimal places of a percentile or z-score, 0 to 4 (default 1; a z-score shows at least 2)");
-    labelsOption(convert);
-    csvOption(convert, "value,from,to and optional decimals");
-
-    CLI::App* age = commands[Command::Age] = app.add_subcommand("age", "The age in years, months and days at the test date (today when left out).");
-    positional(age, "BIRTH", "birth", "DATE", "the birth date, in a form the age window reads or ISO 8601");
-    positional(age, "TEST", "test", "DATE", "the test date (default today)");
-    named(age, "gestation", "W[+D]", "gestation at birth in weeks or weeks+days (30+2): the age corrected for prematurity");
-    csvOption(age, "birth and optional test, gestation");
-
-    CLI::App* interval = commands[Command::Interval] = app.add_subcommand("interval", "A score's confidence interval from the test's reliability, and the score on every scale.");
-    positional(interval, "SCORE", "score", "NUMBER", "the score");
-    named(interval, "scale", "SCALE", "the scale of SCORE: percentile, scaled, standard, t or z");
-    named(interval, "reliability", "R", "the test's reliability, greater than 0 and less than 1");
-    interval->add_option("--level", options.named["level"], "the confidence: 90 or 95 (default 95)")->check(CLI::IsMember({"90", "95"}))->type_name("PERCENT");
-    interval->add_option("--centre", options.named["centre"], "obtained (the score, with the SEM; the default) or true (the estimated true score, with the SEE)")
-        ->check(CLI::IsMember({"obtained", "true"}))
-        ->type_name("CENTRE");
-    named(interval, "decimals", "D", "decimal places of the percentiles, 0 to 4 (default 1)");
-    labelsOption(interval);
-    csvOption(interval, "score,scale,reliability and optional level,centre,decimals");
-
-    CLI::App* change = commands[Command::Change] = app.add_subcommand("change", "Has the patient changed between a test and a retest? Four reliable change methods side by side.");
-    positional(change, "X1", "x1", "NUMBER", "the test score");
-    positional(change, "X2", "x2", "NUMBER", "the retest score");
-    named(change, "sd1", "S", "the SD at test of the retest study");
-    named(change, "r", "R", "the test-retest correlation, greater than 0 and less than 1");
-    named(change, "sd2", "S", "the SD at retest (Iverson; with the means and n, the regression)");
-    named(change, "m1", "M", "the mean at test (with --m2: the practice effect)");
-    named(change, "m2", "M", "the mean at retest");
-    named(change, "n", "N", "the size of the retest sample, 3 to 9999 (the regression)");
-    change->add_option("--level", options.named["level"], "the confidence, two-tailed: 90 (the default) or 95")->check(CLI::IsMember({"90", "95"}))->type_name("PERCENT");
-    change->add_flag("--reverse", options.reverse, "low scores are good (errors, reaction times)");
-    csvOption(change, "x1,x2,sd1,r and optional sd2,m1,m2,n,level,reverse");
-
-    if (argc > 1 && argv[1][0] != '-' && std::none_of(commands.begin(), commands.end(), [&](const auto& command) { return command.second->get_name() == argv[1]; }))
+    if (argc > 1 && argv[1][0] != '-' && std::none_of(std::begin(commands), std::end(commands), [&](const Command& command) {
+            return command.app->get_name() == argv[1];
+        }))
         return usage(std::string("unknown command ") + argv[1]);
     try {
         app.parse(argc, argv);
@@ -252,11 +316,11 @@ int main(int argc, char* argv[]) {
     }
     // Options left out are not fields at all.
     std::erase_if(options.named, [](const auto& field) { return field.second.empty(); });
-    for (const auto& [command, subcommand] : commands) {
-        if (!subcommand->parsed()) continue;
-        if (subcommand->count("--csv") == 0) return runOne(command, options);
-        for (const std::string& name : positionals[subcommand])
-            if (subcommand->count(name)) return usage("--csv takes " + name + " from the file");
+    for (const Command& command : commands) {
+        if (!command.app->parsed()) continue;
+        if (command.app->count("--csv") == 0) return runOne(command, options);
+        for (const std::string& name : command.positionals)
+            if (command.app->count(name)) return usage("--csv takes " + name + " from the file");
         return runCsv(command, options);
     }
     return kUsage;

@@ -1,9 +1,24 @@
 #pragma once
 
-// The two confidence levels an interval or a verdict of change is given at, two-tailed.
+#include <optional>
+#include <string_view>
+
+// How sure an interval or a verdict of change is, and where a score's interval is centred.
 
 namespace modVelmora {
 
+// Two-tailed; the enumerators' values are the percentages.
 enum class ConfidenceLevel { Ninety = 90, NinetyFive = 95 };
+
+enum class IntervalCentre { Obtained, EstimatedTrue };
+
+// The centre's name ("Obtained score", "Estimated true score"), English,
+// translated where it is shown.
+const char* IntervalCentreName(IntervalCentre centre);
+// The centre's word in the settings store and on the command line ("obtained", "true"), and the
+// centre a word gives; none for any other word.
+const char* IntervalCentreKey(IntervalCentre centre);
+std::optional<IntervalCentre> IntervalCentreNamed(std::string_view key);
+inline constexpr const char* kIntervalContext = "modVelmora::Interval";
 
 }  // namespace modVelmora

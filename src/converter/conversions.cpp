@@ -11,34 +11,9 @@ namespace modVelmora {
 
 namespace {
 
-struct ScaleInfo {
-    const char* name;
-    const char* caption;
-    const char* description;
-    double mean;  // and SD, of the scales that are linear in z
-    double sd;
-};
-
-// Indexed by ScoreScale.
-const ScaleInfo kScales[kScaleCount] = {
-    {"percentile", QT_TRANSLATE_NOOP("modVelmora::Scales", "Percentile"),
-     QT_TRANSLATE_NOOP("modVelmora::Scales", "Percentage of the norm group scoring below this score"), 0, 1},
-    {"scaled", QT_TRANSLATE_NOOP("modVelmora::Scales", "Scaled Score"),
-     QT_TRANSLATE_NOOP("modVelmora::Scales", "Mean 10, SD 3: Wechsler subtests"), 10, 3},
-    {"standard", QT_TRANSLATE_NOOP("modVelmora::Scales", "Standard Score"),
-     QT_TRANSLATE_NOOP("modVelmora::Scales", "Mean 100, SD 15: IQ and index scores (Wechsler, Stanford-Binet)"), 100, 15},
-    {"t", QT_TRANSLATE_NOOP("modVelmora::Scales", "T-Score"),
-     QT_TRANSLATE_NOOP("modVelmora::Scales", "Mean 50, SD 10: demographically corrected norms (Heaton), MMPI and other "
-                                             "personality and symptom scales"), 50, 10},
-    {"z", QT_TRANSLATE_NOOP("modVelmora::Scales", "Z-Score"),
-     QT_TRANSLATE_NOOP("modVelmora::Scales", "Mean 0, SD 1: the distance from the mean in standard deviations"), 0, 1},
-};
-
 const char* const kPercentileOutOfRange =
     QT_TRANSLATE_NOOP("modVelmora::Messages", "Please enter a percentile that is greater than 0 and less than 100.");
 const char* const kScaledOutOfRange = QT_TRANSLATE_NOOP("modVelmora::Messages", "Scaled score values must be between 1 and 20");
-
-const ScaleInfo& info(ScoreScale scale) { return kScales[static_cast<int>(scale)]; }
 
 using Refused = Refusal<ConversionField>;
 // Only text from outside the 8-character box can leave the single range.
@@ -65,7 +40,7 @@ std::optional<std::string> showOnScale(ScoreScale to, float z, float percentile,
             return whole(scaled);
         }
         default:
-            return whole(static_cast<float>(info(to).sd * z + info(to).mean));
+            return whole(static_cast<float>(ScaleSD(to) * z + ScaleMean(to)));
     }
 }
 
@@ -97,31 +72,6 @@ ConversionReport convertFromPercentile(const ConversionEntry& entry, double perc
 
 }  // namespace
 
-const char* ScaleName(ScoreScale scale) { return info(scale).name; }
-
-const char* ScaleCaption(ScoreScale scale) { return info(scale).caption; }
-
-const char* ScaleDescription(ScoreScale scale) { return info(scale).description; }
-
-double ScaleMean(ScoreScale scale) { return info(scale).mean; }
-
-double ScaleSD(ScoreScale scale) { return info(scale).sd; }
-
-std::optional<ScoreScale> ScaleNamed(std::string_view name) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    for (int scale = 0; scale < kScaleCount; ++scale) {
-        const std::string_view candidate = kScales[scale].name;
-        if (std::equal(name.begin(), name.end(), candidate.begin(), candidate.end(),
-                       [&](char a, char b) { return lower(a) == b; }))
-            return static_cast<ScoreScale>(scale);
-    }
-    return std::nullopt;
-}
-
-bool HasDecimals(ScoreScale scale) {
-    return scale == ScoreScale::Percentile || scale == ScoreScale::ZScore;
-}
-
 ConversionReport ConvertScore(const ConversionEntry& entry) {
     if (entry.value.empty()) return refused({ConversionField::Value, Notice::Beep, nullptr});
     const double typed = ReadNumericPrefix(entry.value);
@@ -132,7 +82,7 @@ ConversionReport ConvertScore(const ConversionEntry& entry) {
     if (entry.from == ScoreScale::ScaledScore && (x < 1 || x > 20))
         return refused({ConversionField::Value, Notice::Information, kScaledOutOfRange, true});
 
-    const float z = static_cast<float>((x - info(entry.from).mean) / info(entry.from).sd);
+    const float z = static_cast<float>((x - ScaleMean(entry.from)) / ScaleSD(entry.from));
     const float percentile = static_cast<float>(100.0 * NormalDist(z, true));
     return converted(z, showOnScale(entry.to, z, percentile, false, entry.decimals), entry.labels);
 }

@@ -8,10 +8,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "converter/conversionoperation.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
+#include "shell/resultcontrols.h"
 #include "shell/settings.h"
 #include "shell/updown.h"
 
@@ -70,20 +72,15 @@ void frmScoreConverter::createControls(QWidget* client) {
     optFrom = optionGroup(Frame1, "optFrom");
     optTo = optionGroup(Frame2, "optTo");
 
-    cmdCopy = Place(PictureButton(client, QStringLiteral("clipboard.svg"), QString()), "cmdCopy", 105, 4365, 645,
-                    645);
+    results_ = new ResultControls(client, settings().record, ResultControls::Copy | ResultControls::Decimals);
+    cmdCopy = results_->cmdCopy, lblNumberOfDecimals = results_->lblNumberOfDecimals, UpDown1 = results_->UpDown1;
+    cmdCalculate = results_->cmdCalculate, cmdClear = results_->cmdClear;
+    results_->placeCopy(105, 4365);
+    results_->placeDecimals(840, 4515);
+    results_->placeButtons(1575, 2940, 4305);
     SetPictureText(cmdCopy, tr("Copy percentile to clipboard"));
-    lblNumberOfDecimals = Place(DecimalsLabel(client), "lblNumberOfDecimals", 840, 4515, 330, 330);
-    lblNumberOfDecimals->setToolTip(
-        tr("Set number of decimal places in percentile (see Instructions)"));
-    UpDown1 = Place(new UpDown(client), "UpDown1", 1155, 4515, 255, 330);
-    NameBox(UpDown1, tr("Number of decimal places"));
-    DescribeResult(lblNumberOfDecimals, tr("Number of decimal places"));
+    lblNumberOfDecimals->setToolTip(tr("Set number of decimal places in percentile (see Instructions)"));
     Image1->setAccessibleName(tr("converts to"));
-    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear")), "cmdClear",
-                     1575, 4305, 1170, 750);
-    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate")),
-                         "cmdCalculate", 2940, 4305, 1380, 750);
     setDefaultButton(cmdCalculate);
     setCancelButton(cmdClear);
     selectWholeTextOnFocus(txtFrom);
@@ -109,7 +106,6 @@ void frmScoreConverter::createControls(QWidget* client) {
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmScoreConverter::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmScoreConverter::cmdClear_Click);
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmScoreConverter::cmdCopy_Click);
-    connect(UpDown1, &UpDown::valueChanged, this, &frmScoreConverter::UpDown1_Change);
 }
 
 void frmScoreConverter::initialise() {
@@ -117,8 +113,7 @@ void frmScoreConverter::initialise() {
     optFrom[static_cast<size_t>(fromScale_)]->setChecked(true);
     toScale_ = settings().convertTo();
     optTo[static_cast<size_t>(toScale_)]->setChecked(true);
-    UpDown1->setValue(settings().record.numberOfDecimals);
-    UpDown1_Change();
+    results_->showStoredDecimals();
     labelsChanged();
 }
 
@@ -144,36 +139,32 @@ void frmScoreConverter::optTo_Click(int index) {
     UpDown1->setVisible(places);
     lblNumberOfDecimals->setVisible(places);
     SetPictureText(cmdCopy, tr("Copy %1 to clipboard").arg(caption));
-    UpDown1->setToolTip(tr("Set number of places in %1").arg(caption));
-    lblNumberOfDecimals->setToolTip(UpDown1->toolTip());
+    results_->setDecimalsTip(tr("Set number of places in %1").arg(caption));
     toScale_ = static_cast<ScoreScale>(index);
     settings().setConvertTo(toScale_);
     focusControl(txtFrom);
 }
 
-void frmScoreConverter::UpDown1_Change() {
-    settings().record.numberOfDecimals = static_cast<std::uint8_t>(UpDown1->value());
-    ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value());
-}
-
 void frmScoreConverter::cmdCalculate_Click() {
-    const ConversionReport report =
-        ConvertScore({TypedNumber(txtFrom->text()), fromScale_, toScale_, settings().record.numberOfDecimals});
+    ConversionEntry entry(settings().labels());
+    entry.value = TypedNumber(txtFrom->text());
+    entry.from = fromScale_;
+    entry.to = toScale_;
+    entry.decimals = settings().record.numberOfDecimals;
+    const ConversionReport report = ConvertScore(entry);
     if (report.refusal) {
         refuse(*report.refusal, txtFrom, {lblAnswer, lblDescription});
         return;
     }
     lblAnswer->setText(ShownNumber(report.answer));
     labelledZ_ = report.z;
-    ShowDescription(lblDescription, report.label, settings().labels());
+    ShowDescription(lblDescription, report.label, entry.labels);
     outOfDate_->calculated();
     const QString answer = captionOf(static_cast<int>(toScale_)) + QLatin1Char(' ') + lblAnswer->text();
-    addToSession(cli::Command::Convert, captionOf(static_cast<int>(fromScale_)) + QLatin1Char(' ') + txtFrom->text().trimmed(),
-                 InWords({answer, lblDescription->isVisible() ? lblDescription->text() : QString()}),
-                 {{"value", TypedNumber(txtFrom->text())},
-                  {"from", ScaleName(fromScale_)},
-                  {"to", ScaleName(toScale_)},
-                  {"decimals", std::to_string(settings().record.numberOfDecimals)}});
+    NamedTexts fields = ConversionFields(entry);
+    NameConversionResults(report, entry.labels, fields);
+    addToSession(ConversionOperation(), captionOf(static_cast<int>(fromScale_)) + QLatin1Char(' ') + txtFrom->text().trimmed(),
+                 InWords({answer, lblDescription->isVisible() ? lblDescription->text() : QString()}), std::move(fields));
     focusControl(cmdClear);
 }
 

@@ -14,6 +14,7 @@ class QRadioButton;
 namespace modVelmora {
 
 class OutOfDateResults;
+class ResultControls;
 class UpDown;
 
 // Module 2: converts a score between percentile, scaled score, standard
@@ -28,7 +29,6 @@ public:
     void cmdCopy_Click();
     void optFrom_Click(int index);
     void optTo_Click(int index);
-    void UpDown1_Change();
 
 protected:
     void createControls(QWidget* client) override;
@@ -53,6 +53,7 @@ private:
     UpDown* UpDown1 = nullptr;
     QAbstractButton* cmdClear = nullptr;
     OutOfDateResults* outOfDate_ = nullptr;
+    ResultControls* results_ = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
 
     std::array<QRadioButton*, kScaleCount> optionGroup(QGroupBox* frame, const char* name);

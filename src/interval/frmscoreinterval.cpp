@@ -10,10 +10,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "interval/intervaloperation.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
+#include "shell/resultcontrols.h"
 #include "shell/settings.h"
 #include "shell/updown.h"
 
@@ -165,26 +167,11 @@ void frmScoreInterval::createControls(QWidget* client) {
     picBellCurve->setFixedSize(kPictureSize);
 
     // The buttons, as in the other windows, and the picture's own under it.
-    cmdCopy = PictureButton(client, QStringLiteral("clipboard.svg"), QString());
-    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy->setFixedSize(TwipSize(645, 645));
+    results_ = new ResultControls(client, settings().record, ResultControls::Copy | ResultControls::Decimals);
+    cmdCopy = results_->cmdCopy, lblNumberOfDecimals = results_->lblNumberOfDecimals, UpDown1 = results_->UpDown1;
+    cmdCalculate = results_->cmdCalculate, cmdClear = results_->cmdClear;
     SetPictureText(cmdCopy, tr("Copy interval to clipboard"));
-    lblNumberOfDecimals = DecimalsLabel(client);
-    lblNumberOfDecimals->setObjectName(QStringLiteral("lblNumberOfDecimals"));
-    lblNumberOfDecimals->setFixedSize(TwipSize(330, 330));
-    UpDown1 = new UpDown(client);
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1->setFixedSize(TwipSize(255, 330));
-    NameBox(UpDown1, tr("Number of decimal places"));
-    DescribeResult(lblNumberOfDecimals, tr("Number of decimal places"));
-    UpDown1->setToolTip(tr("Set number of decimal places in percentiles and z-scores (see Instructions)"));
-    lblNumberOfDecimals->setToolTip(UpDown1->toolTip());
-    cmdClear = PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear"));
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setFixedSize(TwipSize(1170, 750));
-    cmdCalculate = PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate"));
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setFixedSize(TwipSize(1380, 750));
+    results_->setDecimalsTip(tr("Set number of decimal places in percentiles and z-scores (see Instructions)"));
     cmdCopyPicture = PictureButton(client, QStringLiteral("clipboard.svg"), tr("Copy &Picture"));
     cmdCopyPicture->setObjectName(QStringLiteral("cmdCopyPicture"));
     cmdCopyPicture->setToolTip(tr("Copy the bell curve to the clipboard"));
@@ -228,18 +215,7 @@ void frmScoreInterval::createControls(QWidget* client) {
     right->addWidget(picBellCurve);
     right->addStretch();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(6);
-    buttons->addWidget(cmdCopy);
-    auto* decimals = new QHBoxLayout;
-    decimals->setSpacing(0);  // the spinner sits against its count
-    decimals->addWidget(lblNumberOfDecimals);
-    decimals->addWidget(UpDown1);
-    buttons->addLayout(decimals);
-    buttons->addStretch();
-    buttons->addWidget(cmdClear);
-    buttons->addSpacing(6);
-    buttons->addWidget(cmdCalculate);
+    QHBoxLayout* buttons = results_->row();
     auto* pictureButtons = new QHBoxLayout;
     pictureButtons->setSpacing(12);
     pictureButtons->addStretch();
@@ -292,7 +268,6 @@ void frmScoreInterval::createControls(QWidget* client) {
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmScoreInterval::cmdCopy_Click);
     connect(cmdCopyPicture, &QAbstractButton::clicked, this, &frmScoreInterval::cmdCopyPicture_Click);
     connect(cmdSavePicture, &QAbstractButton::clicked, this, &frmScoreInterval::cmdSavePicture_Click);
-    connect(UpDown1, &UpDown::valueChanged, this, &frmScoreInterval::UpDown1_Change);
 }
 
 void frmScoreInterval::initialise() {
@@ -301,8 +276,7 @@ void frmScoreInterval::initialise() {
     optScale[static_cast<size_t>(stored.scale)]->setChecked(true);
     (stored.level == ConfidenceLevel::Ninety ? optConfidence0 : optConfidence1)->setChecked(true);
     (stored.centre == IntervalCentre::Obtained ? optCentre0 : optCentre1)->setChecked(true);
-    UpDown1->setValue(settings().record.numberOfDecimals);
-    UpDown1_Change();
+    results_->showStoredDecimals();
     clearPicture();
     labelsChanged();
 }
@@ -344,15 +318,14 @@ void frmScoreInterval::optCentre_Click(int index) {
     storeChoice();
 }
 
-void frmScoreInterval::UpDown1_Change() {
-    settings().record.numberOfDecimals = static_cast<std::uint8_t>(UpDown1->value());
-    ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value());
-}
-
 void frmScoreInterval::cmdCalculate_Click() {
-    const IntervalEntry entry{TypedNumber(txtScore->text()), choices_.scale,  TypedNumber(txtReliability->text()),
-                              choices_.level,                 choices_.centre, settings().record.numberOfDecimals,
-                              settings().labels()};
+    IntervalEntry entry(settings().labels());
+    entry.score = TypedNumber(txtScore->text());
+    entry.scale = choices_.scale;
+    entry.reliability = TypedNumber(txtReliability->text());
+    entry.level = choices_.level;
+    entry.centre = choices_.centre;
+    entry.decimals = settings().record.numberOfDecimals;
     const IntervalReport report = ComputeScoreInterval(entry);
     if (const auto& refusal = report.refusal) {
         // The picture goes with the results, at the same moment.
@@ -367,7 +340,7 @@ void frmScoreInterval::cmdCalculate_Click() {
     lblSten->setText(ShownNumber(report.sten));
     lblNCE->setText(ShownNumber(report.nce));
     labelledZ_ = report.z;
-    ShowDescription(lblDescription, report.label, settings().labels());
+    ShowDescription(lblDescription, report.label, entry.labels);
     lblInterval->setText(tr("%1% CI %2 to %3")
                              .arg(QString::number(static_cast<int>(choices_.level)), ShownNumber(report.low), ShownNumber(report.high)));
     lblPercentileBand->setText(tr("Percentiles %1 to %2").arg(ShownNumber(report.percentileLow), ShownNumber(report.percentileHigh)));
@@ -375,30 +348,26 @@ void frmScoreInterval::cmdCalculate_Click() {
     // Long bounds (four places, a translation) are written smaller rather than cut.
     for (QLabel* label : {lblInterval, lblPercentileBand, lblCentre}) FitText(label, Arial(12, true));
 
-    picture_ = BellCurveOf(report, choices_.scale, settings().labels(), DecimalSeparator());
+    picture_ = BellCurveOf(report, choices_.scale, entry.labels, DecimalSeparator());
     showPicture();
     outOfDate_->calculated();
-    addResultToSession(entry);
+    addResultToSession(entry, report);
     focusControl(cmdClear);
 }
 
-void frmScoreInterval::addResultToSession(const IntervalEntry& entry) {
-    const QString level = QString::number(static_cast<int>(choices_.level));
+void frmScoreInterval::addResultToSession(const IntervalEntry& entry, const IntervalReport& report) {
+    const QString level = QString::number(static_cast<int>(entry.level));
     QStringList results;
     for (QLabel* score : scoreLabels()) results << score->accessibleDescription() + QLatin1Char(' ') + score->text();
     if (lblDescription->isVisible()) results << lblDescription->text();
     results << lblInterval->text() << lblPercentileBand->text() << lblCentre->text();
-    addToSession(cli::Command::Interval,
-                 InWords({scaleCaption(static_cast<int>(choices_.scale)) + QLatin1Char(' ') + txtScore->text().trimmed(),
+    NamedTexts fields = IntervalFields(entry);
+    NameIntervalResults(report, entry.labels, fields);
+    addToSession(IntervalOperation(),
+                 InWords({scaleCaption(static_cast<int>(entry.scale)) + QLatin1Char(' ') + txtScore->text().trimmed(),
                           tr("reliability %1").arg(txtReliability->text().trimmed()), tr("%1% confidence").arg(level),
-                          centreCaption(choices_.centre)}),
-                 InWords(results),
-                 {{"score", entry.score},
-                  {"scale", ScaleName(choices_.scale)},
-                  {"reliability", entry.reliability},
-                  {"level", level.toStdString()},
-                  {"centre", IntervalCentreKey(choices_.centre)},
-                  {"decimals", std::to_string(entry.decimals)}});
+                          centreCaption(entry.centre)}),
+                 InWords(results), std::move(fields));
 }
 
 void frmScoreInterval::showPicture() {

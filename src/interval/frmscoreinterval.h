@@ -17,6 +17,7 @@ class QRadioButton;
 namespace modVelmora {
 
 class OutOfDateResults;
+class ResultControls;
 
 class UpDown;
 
@@ -36,7 +37,6 @@ public:
     void optScale_Click(int index);
     void optConfidence_Click(int index);
     void optCentre_Click(int index);
-    void UpDown1_Change();
 
 protected:
     void createControls(QWidget* client) override;
@@ -79,6 +79,7 @@ private:
     QAbstractButton* cmdClear = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
     OutOfDateResults* outOfDate_ = nullptr;
+    ResultControls* results_ = nullptr;
 
     // The labels that show a result, in the order of the scales, then stanine, sten and NCE.
     QList<QLabel*> scoreLabels() const;
@@ -87,7 +88,7 @@ private:
     void emptyResults();
     void clearPicture();
     void showPicture();
-    void addResultToSession(const IntervalEntry& entry);
+    void addResultToSession(const IntervalEntry& entry, const IntervalReport& report);
     void describePicture();
 
     Settings::IntervalChoices choices_;

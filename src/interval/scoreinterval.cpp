@@ -15,10 +15,6 @@ namespace {
 const char* const kReliabilityOutOfRange =
     QT_TRANSLATE_NOOP("modVelmora::Messages", "Please enter a reliability greater than 0 and less than 1.");
 
-// Indexed by IntervalCentre.
-const char* const kCentreNames[] = {QT_TRANSLATE_NOOP("modVelmora::Interval", "Obtained score"),
-                                    QT_TRANSLATE_NOOP("modVelmora::Interval", "Estimated true score")};
-
 // Worked in double, not Boost's default long double: twice as fast, and the same digits shown.
 using DoublePolicy = boost::math::policies::policy<boost::math::policies::promote_double<false>>;
 const boost::math::normal_distribution<double, DoublePolicy> kNormal;
@@ -62,23 +58,17 @@ IntervalReport refused(const Refusal<IntervalField>& refusal) {
 
 }  // namespace
 
-const char* IntervalCentreName(IntervalCentre centre) { return kCentreNames[static_cast<int>(centre)]; }
-
-const char* IntervalCentreKey(IntervalCentre centre) { return centre == IntervalCentre::EstimatedTrue ? "true" : "obtained"; }
-
-std::optional<IntervalCentre> IntervalCentreNamed(std::string_view key) {
-    for (const IntervalCentre centre : {IntervalCentre::Obtained, IntervalCentre::EstimatedTrue})
-        if (key == IntervalCentreKey(centre)) return centre;
-    return std::nullopt;
-}
-
 IntervalReport ComputeScoreInterval(const IntervalEntry& entry) {
     const double zCritical = criticalZ(entry.level);
     IntervalReport report;
     // The score is refused, and shown on every scale, exactly as the converter does it.
+    ConversionEntry conversion(entry.labels);
+    conversion.value = entry.score;
+    conversion.from = entry.scale;
+    conversion.decimals = entry.decimals;
     for (int to = 0; to < kScaleCount; ++to) {
-        const ConversionReport converted =
-            ConvertScore({entry.score, entry.scale, static_cast<ScoreScale>(to), entry.decimals, entry.labels});
+        conversion.to = static_cast<ScoreScale>(to);
+        const ConversionReport converted = ConvertScore(conversion);
         if (const auto& score = converted.refusal)
             return refused({IntervalField::Score, score->notice, score->message, score->emptiesEntry, score->results});
         report.scores[to] = converted.answer;

@@ -19,25 +19,16 @@ namespace modVelmora {
 
 enum class IntervalField { Score, Reliability };
 
-enum class IntervalCentre { Obtained, EstimatedTrue };
-
-// The centre's name ("Obtained score", "Estimated true score"), English,
-// translated where it is shown.
-const char* IntervalCentreName(IntervalCentre centre);
-// The centre's word in the settings store and on the command line ("obtained", "true"), and the
-// centre a word gives; none for any other word.
-const char* IntervalCentreKey(IntervalCentre centre);
-std::optional<IntervalCentre> IntervalCentreNamed(std::string_view key);
-inline constexpr const char* kIntervalContext = "modVelmora::Interval";
-
 struct IntervalEntry {
+    explicit IntervalEntry(LabelSystem labels) : labels(labels) {}
+
     std::string score;  // as typed, read by its numeric prefix as the converter reads it
     ScoreScale scale = ScoreScale::StandardScore;
     std::string reliability;  // as typed, read by its numeric prefix
     ConfidenceLevel level = ConfidenceLevel::NinetyFive;
     IntervalCentre centre = IntervalCentre::Obtained;
     unsigned decimals = 1;  // of the percentiles, 0 to 4
-    LabelSystem labels = LabelSystem::Aacn;
+    LabelSystem labels;
 };
 
 struct IntervalReport {

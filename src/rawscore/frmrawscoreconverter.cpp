@@ -11,10 +11,12 @@
 #include <QLineEdit>
 
 #include "rawscore/frmnormsets.h"
+#include "rawscore/rawscoreoperation.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
+#include "shell/resultcontrols.h"
 #include "shell/settings.h"
 #include "shell/updown.h"
 
@@ -100,11 +102,12 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     txtSampleN = Place(EntryBox(frmOptions, 4, QFont(), Qt::AlignCenter), "txtSampleN", 315, 1260, 750, 360);
     txtSampleN->setToolTip(lblSampleN->toolTip());
 
-    cmdCopy = Place(PictureButton(client, QStringLiteral("clipboard.svg"), QString()), "cmdCopy", 105, kCopyTop,
-                    645, 645);
-    lblNumberOfDecimals = Place(DecimalsLabel(client), "lblNumberOfDecimals", 840, kDecimalsTop, 330, 330);
-    UpDown1 = Place(new UpDown(client), "UpDown1", 1155, kDecimalsTop, 255, 330);
-    NameBox(UpDown1, tr("Number of decimal places"));
+    results_ = new ResultControls(client, settings().record, ResultControls::Copy | ResultControls::Decimals);
+    cmdCopy = results_->cmdCopy, lblNumberOfDecimals = results_->lblNumberOfDecimals, UpDown1 = results_->UpDown1;
+    cmdCalculate = results_->cmdCalculate, cmdClear = results_->cmdClear;
+    results_->placeCopy(105, kCopyTop);
+    results_->placeDecimals(840, kDecimalsTop);
+    results_->placeButtons(1575, 2940, kButtonsTop);
     NameBox(txtRawScore, lblSubjectScore->text());
     NameBox(txtMean, lblSampleMean->text());
     NameBox(txtSD, lblSampleSD->text());
@@ -113,11 +116,6 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     DescribeResult(lblAnswer, Label5->text());
     DescribeResult(lblTScore, lblTScoreTitle->text());
     DescribeResult(lblAdjustedPercentile, lblAdjustedPercentileTitle->text());
-    DescribeResult(lblNumberOfDecimals, tr("Number of decimal places"));
-    cmdCalculate = Place(PictureButton(client, QStringLiteral("calculate.svg"), tr("&Calculate")),
-                         "cmdCalculate", 2940, kButtonsTop, 1380, 750);
-    cmdClear = Place(PictureButton(client, QStringLiteral("clear.svg"), tr("C&lear")), "cmdClear",
-                     1575, kButtonsTop, 1170, 750);
     setCancelButton(cmdClear);
 
     for (QLineEdit* box : {txtRawScore, txtMean, txtSD, txtSampleN}) selectWholeTextOnFocus(box);
@@ -132,7 +130,6 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     connect(cmdClear, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdClear_Click);
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdCopy_Click);
     connect(chkUseTtest, &QCheckBox::toggled, this, &frmRawScoreConverter::chkUseTtest_Click);
-    connect(UpDown1, &UpDown::valueChanged, this, &frmRawScoreConverter::UpDown1_Change);
 }
 
 void frmRawScoreConverter::createStripControls() {
@@ -242,8 +239,7 @@ void frmRawScoreConverter::initialise() {
     collapse();
     record.useTTest = savedUseTTest;
     chkUseTtest->setChecked(savedUseTTest == 1);
-    UpDown1->setValue(record.numberOfDecimals);
-    UpDown1_Change();
+    results_->showStoredDecimals();
     labelsChanged();
     // The norm sets are read when the window first shows; a damaged file is set aside and told of once.
     const bool firstShown = !norms_;
@@ -254,9 +250,14 @@ void frmRawScoreConverter::initialise() {
 }
 
 void frmRawScoreConverter::cmdCalculate_Click() {
-    const RawScoreEntry entry{TypedNumber(txtRawScore->text()), TypedNumber(txtMean->text()), TypedNumber(txtSD->text()),
-                              TypedNumber(txtSampleN->text()),  chkReverse->isChecked(),     chkUseTtest->isChecked(),
-                              settings().record.numberOfDecimals};
+    RawScoreEntry entry(settings().labels());
+    entry.rawScore = TypedNumber(txtRawScore->text());
+    entry.mean = TypedNumber(txtMean->text());
+    entry.sd = TypedNumber(txtSD->text());
+    entry.sampleSize = TypedNumber(txtSampleN->text());
+    entry.reverse = chkReverse->isChecked();
+    entry.useTTest = chkUseTtest->isChecked();
+    entry.decimals = settings().record.numberOfDecimals;
     const RawScoreReport report = ScoreRawScore(entry);
     if (report.refusal) {
         QLineEdit* const boxes[] = {txtRawScore, txtMean, txtSD, txtSampleN};
@@ -271,7 +272,7 @@ void frmRawScoreConverter::cmdCalculate_Click() {
     lblAnswer->setText(ShownNumber(report.percentile));
     lblZscore->setText(ShownNumber(report.z));
     labelledZ_ = report.zValue;
-    ShowDescription(lblDescription, report.label, settings().labels());
+    ShowDescription(lblDescription, report.label, entry.labels);
     outOfDate_->calculated();
     addResultToSession(entry, report);
     focusControl(cmdClear);
@@ -281,19 +282,17 @@ void frmRawScoreConverter::addResultToSession(const RawScoreEntry& entry, const 
     QStringList entered = {tr("raw %1").arg(txtRawScore->text().trimmed()), tr("mean %1").arg(txtMean->text().trimmed()),
                            tr("SD %1").arg(txtSD->text().trimmed())};
     QStringList results = {tr("z %1").arg(lblZscore->text()), tr("percentile %1").arg(lblAnswer->text())};
-    CliEntries cli = {{"raw", entry.rawScore}, {"mean", entry.mean}, {"sd", entry.sd}};
     if (const auto& small = report.smallSample) {
         entered << tr("n %1").arg(txtSampleN->text().trimmed());
         results << tr("t %1").arg(lblTScore->text()) << tr("adjusted percentile %1").arg(lblAdjustedPercentile->text())
                 << lblInterval->text()
                 << tr("z-CC %1 (95% CI %2 to %3)").arg(ShownNumber(small->zcc), ShownNumber(small->zccLow), ShownNumber(small->zccHigh));
-        cli.emplace_back("n", entry.sampleSize);
     }
     if (entry.reverse) entered << tr("reversed");
     if (lblDescription->isVisible()) results << lblDescription->text();
-    cli.emplace_back("reverse", entry.reverse ? "1" : "0");
-    cli.emplace_back("decimals", std::to_string(entry.decimals));
-    addToSession(cli::Command::Score, InWords(entered), InWords(results), cli, report.smallSample.has_value());
+    NamedTexts fields = RawScoreFields(entry);
+    NameRawScoreResults(report, entry.useTTest, entry.labels, fields);
+    addToSession(RawScoreOperation(), InWords(entered), InWords(results), std::move(fields));
 }
 
 void frmRawScoreConverter::cmdClear_Click() {
@@ -321,11 +320,6 @@ void frmRawScoreConverter::chkUseTtest_Click() {
     } else {
         collapse();
     }
-}
-
-void frmRawScoreConverter::UpDown1_Change() {
-    settings().record.numberOfDecimals = static_cast<std::uint8_t>(UpDown1->value());
-    ShowNumberOfDecimals(lblNumberOfDecimals, UpDown1->value());
 }
 
 void frmRawScoreConverter::expand() {
@@ -382,9 +376,7 @@ void frmRawScoreConverter::showInterval(const SmallSampleTexts& small, bool reve
 
 void frmRawScoreConverter::setTTestTooltips(bool useTTest) {
     SetPictureText(cmdCopy, tr(useTTest ? kCopyAdjusted : kCopyPercentile));
-    const QString decimals = tr(useTTest ? kDecimalsBoth : kDecimalsPercentile);
-    lblNumberOfDecimals->setToolTip(decimals);
-    UpDown1->setToolTip(decimals);
+    results_->setDecimalsTip(tr(useTTest ? kDecimalsBoth : kDecimalsPercentile));
 }
 
 void frmRawScoreConverter::filterNumberKey(QLineEdit* box, int& keyAscii) {

@@ -16,6 +16,7 @@ class QLineEdit;
 namespace modVelmora {
 
 class OutOfDateResults;
+class ResultControls;
 class UpDown;
 
 // Module 1: a raw score with the norms' mean and SD gives a z-score and a
@@ -35,7 +36,6 @@ public:
     void cmdClear_Click();
     void cmdCopy_Click();
     void chkUseTtest_Click();
-    void UpDown1_Change();
     void cboNorms_Click(int index);
     void cmdSaveNorms_Click();
     void cmdManageNorms_Click();
@@ -76,6 +76,7 @@ private:
     QAbstractButton* cmdCalculate = nullptr;
     QAbstractButton* cmdClear = nullptr;
     OutOfDateResults* outOfDate_ = nullptr;
+    ResultControls* results_ = nullptr;
     QComboBox* cboNorms = nullptr;
     QAbstractButton* cmdSaveNorms = nullptr;
     QAbstractButton* cmdManageNorms = nullptr;

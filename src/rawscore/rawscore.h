@@ -17,12 +17,14 @@ namespace modVelmora {
 enum class RawScoreField { RawScore, Mean, SD, SampleSize };
 
 struct RawScoreEntry {
+    explicit RawScoreEntry(LabelSystem labels) : labels(labels) {}
+
     // As typed, each read by its numeric prefix.
     std::string rawScore, mean, sd, sampleSize;
     bool reverse = false;   // low scores are good
     bool useTTest = false;
     unsigned decimals = 1;  // of the percentiles
-    LabelSystem labels = LabelSystem::Aacn;
+    LabelSystem labels;
 };
 
 // The t-test's results as shown.

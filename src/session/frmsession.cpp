@@ -16,11 +16,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "session/sessioncolumns.h"
+#include "common/version.h"
 #include "session/sessionexport.h"
 #include "session/sessionlog.h"
 #include "shell/controls.h"
-#include "shell/frmsplash.h"
 #include "shell/gradient.h"
 #include "shell/moduleframe.h"
 #include "shell/platform.h"
@@ -58,7 +57,7 @@ QString SessionModuleName(const QString& module) {
     return module;
 }
 
-frmSession::frmSession(SessionLog& log) : log_(log) {
+frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cliColumns_(std::move(cliColumns)) {
     setObjectName(QStringLiteral("frmSession"));
     setWindowTitle(tr("Session - Velmora"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -170,7 +169,7 @@ QList<QStringList> frmSession::shownTable() const {
 
 void frmSession::fillReport(QTextDocument& report) const {
     const QString heading = tr("Velmora session, %1 (Velmora %2)")
-                                .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat), ProgramVersion());
+                                .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat), QLatin1String(kProgramVersion));
     QString html = HtmlTable(shownTable());
     html.replace(QStringLiteral("<body>"), QStringLiteral("<body><h3>%1</h3>").arg(heading.toHtmlEscaped()));
     report.setDefaultFont(Arial(9));
@@ -189,7 +188,7 @@ void frmSession::cmdSave_Click() {
     if (path.isEmpty()) return;
     path = withSuffix(path, QStringLiteral("csv"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(SessionCsv(log_.rows(), CliColumnOrder()).toUtf8()) < 0 || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(SessionCsv(log_.rows(), cliColumns_).toUtf8()) < 0 || !file.commit())
         tell(tr("The session could not be saved to %1.").arg(path));
 }
 

@@ -18,7 +18,8 @@ class SessionLog;
 class frmSession : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSession(SessionLog& log);
+    // cliColumns: velmora-cli's columns, in the order the saved CSV gives them.
+    frmSession(SessionLog& log, QStringList cliColumns);
 
     void cmdCopy_Click();
     void cmdSave_Click();
@@ -42,6 +43,7 @@ private:
     void tell(const QString& text);
 
     SessionLog& log_;
+    const QStringList cliColumns_;
     QTableWidget* tblSession = nullptr;
     QAbstractButton* cmdCopy = nullptr;
     QAbstractButton* cmdSave = nullptr;

@@ -57,60 +57,43 @@ QString HtmlTable(const QList<QStringList>& table) {
 }
 
 QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder) {
-    // A column is a header text and which of that row's fields so named it holds: interval's rows
-    // have two "centre" fields, as velmora-cli writes them, and so two "centre" columns.
-    using Column = std::pair<QString, qsizetype>;
     QSet<QString> plainNames;
     for (const SessionRow& row : rows)
         for (const auto& [name, value] : row.fields)
             if (!kLeadingColumns.contains(name)) plainNames.insert(name);
-    // Each row's fields in turn, as the columns they go under.
-    QList<QList<Column>> placed;
-    QList<Column> columns;  // in order of first appearance
-    QHash<QString, QString> renamed;  // "module/name" of a field named like a leading column, to its header
-    for (const SessionRow& row : rows) {
-        QList<Column>& cells = placed.emplaceBack();
-        QHash<QString, qsizetype> seen;
-        for (const auto& [name, value] : row.fields) {
-            QString header = name;
-            if (kLeadingColumns.contains(name)) {
-                const QString key = row.module + u'/' + name;
-                if (!renamed.contains(key)) {
-                    QString unique = row.module + u'_' + name;
-                    while (plainNames.contains(unique) || std::ranges::count(renamed, unique) > 0) unique += u'_';
-                    renamed.insert(key, unique);
-                }
-                header = renamed.value(key);
-            }
-            const Column column{header, seen[name]++};
-            cells.append(column);
-            if (!columns.contains(column)) columns.append(column);
+    // A field named like a leading column goes under "<module>_<name>", made unique.
+    QHash<QString, QString> renamed;  // "module/name" to its header
+    const auto headerOf = [&](const SessionRow& row, const QString& name) {
+        if (!kLeadingColumns.contains(name)) return name;
+        const QString key = row.module + u'/' + name;
+        if (!renamed.contains(key)) {
+            QString unique = row.module + u'_' + name;
+            while (plainNames.contains(unique) || std::ranges::count(renamed, unique) > 0) unique += u'_';
+            renamed.insert(key, unique);
         }
-    }
-    // By velmora-cli's order, a second field of a name by the name's second place there.
-    const auto rank = [&](const Column& column) {
-        const QString name = renamed.key(column.first, column.first).section(u'/', -1);
-        qsizetype at = -1;
-        for (qsizetype found = 0; found <= column.second; ++found)
-            if ((at = columnOrder.indexOf(name, at + 1)) < 0) return columnOrder.size();
-        return at;
+        return renamed.value(key);
     };
-    std::ranges::stable_sort(columns, [&](const Column& a, const Column& b) { return rank(a) < rank(b); });
+    QStringList columns;  // in order of first appearance
+    for (const SessionRow& row : rows)
+        for (const auto& [name, value] : row.fields)
+            if (const QString header = headerOf(row, name); !columns.contains(header)) columns.append(header);
+    // By velmora-cli's order, any other name after them.
+    const auto rank = [&](const QString& header) {
+        const qsizetype at = columnOrder.indexOf(renamed.key(header, header).section(u'/', -1));
+        return at < 0 ? columnOrder.size() : at;
+    };
+    std::ranges::stable_sort(columns, [&](const QString& a, const QString& b) { return rank(a) < rank(b); });
 
-    QStringList header = kLeadingColumns;
-    for (const Column& column : columns) header.append(column.first);
     QString out;
-    appendCsvRow(out, header);
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        const SessionRow& row = rows[r];
-        QStringList cells(header.size());
+    appendCsvRow(out, kLeadingColumns + columns);
+    for (const SessionRow& row : rows) {
+        QStringList cells(kLeadingColumns.size() + columns.size());
         // The wall-clock time where and when the row was made, whatever the zone of this export.
         const QDateTime shown = row.time.toOffsetFromUtc(row.time.offsetFromUtc());
         if (shown.isValid()) cells[0] = shown.date().toString(Qt::ISODate) + u'T' + shown.time().toString(Qt::ISODate);
         cells[1] = row.module;
         cells[2] = row.test;
-        for (qsizetype f = 0; f < qsizetype(row.fields.size()); ++f)
-            cells[kLeadingColumns.size() + columns.indexOf(placed[r][f])] = row.fields[size_t(f)].second;
+        for (const auto& [name, value] : row.fields) cells[kLeadingColumns.size() + columns.indexOf(headerOf(row, name))] = value;
         appendCsvRow(out, cells);
     }
     return out;

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <algorithm>
 
 namespace modVelmora {
@@ -55,7 +56,25 @@ void appendJsonText(QByteArray& out, const QString& text) {
 
 bool hasKeys(const QJsonObject& object, const QStringList& keys) { return object.keys() == keys; }
 
+// A session kept before the interval's results had names of their own held its T-score as "t" and its
+// estimated true score as a second "centre".
+void nameIntervalResults(SessionRow& row) {
+    if (row.module != QLatin1String("interval")) return;
+    bool centreSeen = false;
+    for (auto& [name, value] : row.fields) {
+        if (name == QLatin1String("t")) name = QStringLiteral("t_score");
+        else if (name == QLatin1String("centre") && std::exchange(centreSeen, true)) name = QStringLiteral("true_score");
+    }
+}
+
 }  // namespace
+
+SessionRow RowOf(const CalculatedResult& result, const QDateTime& time) {
+    SessionRow row{time, QString::fromUtf8(result.command.data(), qsizetype(result.command.size())), QString(), result.entry, result.results, {}};
+    for (const auto& [name, text] : result.fields.items)
+        row.fields.emplace_back(QString::fromUtf8(name.data(), qsizetype(name.size())), QString::fromStdString(text));
+    return row;
+}
 
 bool operator==(const SessionRow& a, const SessionRow& b) {
     return sameSecond(a.time, b.time) && a.module == b.module && a.test == b.test && a.entry == b.entry &&
@@ -77,10 +96,12 @@ QString SessionRowProblem(const SessionRow& row) {
     if (!SessionModules().contains(row.module)) return QStringLiteral("unknown module \"%1\"").arg(row.module);
     if (!row.test.isValidUtf16() || !row.entry.isValidUtf16() || !row.results.isValidUtf16())
         return QStringLiteral("a text that is not Unicode");
-    // A name may come twice, as velmora-cli's interval writes "centre" twice.
+    QSet<QString> names;
     for (const auto& [name, value] : row.fields) {
         if (!isFieldName(name)) return QStringLiteral("the field name \"%1\" is not a lowercase identifier").arg(name);
         if (!value.isValidUtf16()) return QStringLiteral("the field \"%1\" is not Unicode").arg(name);
+        if (names.contains(name)) return QStringLiteral("the field \"%1\" comes twice").arg(name);
+        names.insert(name);
     }
     return {};
 }
@@ -119,6 +140,7 @@ SessionText ReadSession(const QByteArray& json) {
                 return rowDamaged(QStringLiteral("a field that is not a pair of texts"));
             row.fields.emplace_back(pair[0].toString(), pair[1].toString());
         }
+        nameIntervalResults(row);
         if (const QString problem = SessionRowProblem(row); !problem.isEmpty()) return rowDamaged(problem);
         text.rows.append(std::move(row));
     }

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/calculatedresult.h"
+
 // The session: every result the clinician calculated, one row each, and its
 // text on disk. The text is JSON:
 //   {"format": 1, "rows": [{"time": "2026-12-06T14:03:27+01:00", "module": "score", "test": "...",
@@ -29,6 +31,9 @@ struct SessionRow {
     // Times count as equal when they fall in the same second at the same offset from UTC, as they are stored.
     friend bool operator==(const SessionRow& a, const SessionRow& b);
 };
+
+// The row of a result a window has just shown, made at time.
+SessionRow RowOf(const CalculatedResult& result, const QDateTime& time);
 
 // The modules a row may come from, in velmora-cli's order of its commands.
 const QStringList& SessionModules();

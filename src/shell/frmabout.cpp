@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "common/version.h"
 #include "shell/controls.h"
 #include "shell/frmlicense.h"
-#include "shell/frmsplash.h"
 #include "shell/modvelmora.h"
 #include "shell/platform.h"
 
@@ -83,7 +83,7 @@ frmAbout::frmAbout() {
 
 void frmAbout::showEvent(QShowEvent* event) {
     // Every opening starts afresh: opaque, still, and greeted by the short sound.
-    lblVersion->setText(tr("Version %1").arg(ProgramVersion()));
+    lblVersion->setText(tr("Version %1").arg(QLatin1String(kProgramVersion)));
     alphaLevel_ = kOpaque;
     setWindowOpacity(1.0);
     animation_.reset();

@@ -5,12 +5,11 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "common/version.h"
 #include "shell/controls.h"
 #include "shell/moduleframe.h"
 
 namespace modVelmora {
-
-QString ProgramVersion() { return QStringLiteral(VELMORA_VERSION); }
 
 frmSplash::frmSplash(std::function<void()> startUp) : startUp_(std::move(startUp)) {
     setObjectName(QStringLiteral("frmSplash"));
@@ -25,7 +24,7 @@ frmSplash::frmSplash(std::function<void()> startUp) : startUp_(std::move(startUp
     imgSplash->setAccessibleName(QStringLiteral("Velmora"));
     imgSplash->installEventFilter(this);
 
-    lblVersion = Place(new QLabel(tr("Version %1").arg(ProgramVersion()), this), "lblVersion", 420, 315,
+    lblVersion = Place(new QLabel(tr("Version %1").arg(QLatin1String(kProgramVersion)), this), "lblVersion", 420, 315,
                        1275, 330);
     lblVersion->setFont(Arial(9));
     SetBackground(lblVersion, Qt::white);

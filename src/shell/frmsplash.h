@@ -34,7 +34,4 @@ private:
     bool ended_ = false;
 };
 
-// "5.4.0": major, minor and revision of this program.
-QString ProgramVersion();
-
 }  // namespace modVelmora

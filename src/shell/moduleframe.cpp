@@ -216,9 +216,8 @@ void ModuleWindow::createStrip(QWidget* frame) {
     connect(cmdSession, &QAbstractButton::clicked, this, &ModuleWindow::sessionRequested);
 }
 
-void ModuleWindow::addToSession(cli::Command command, const QString& entry, const QString& results, const CliEntries& entries,
-                                bool extended) {
-    emit resultMade(CalculatedRow(command, entry, results, entries, extended, settings_.labels()));
+void ModuleWindow::addToSession(const Operation& operation, const QString& entry, const QString& results, NamedTexts fields) {
+    emit resultMade({operation.command(), entry, results, std::move(fields)});
 }
 
 void ModuleWindow::unload(Unload why) {

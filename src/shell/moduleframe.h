@@ -9,8 +9,9 @@
 #include <map>
 #include <optional>
 
+#include "common/operation.h"
 #include "common/refusal.h"
-#include "session/sessioncli.h"
+#include "common/calculatedresult.h"
 
 class QAction;
 class QHBoxLayout;
@@ -92,7 +93,7 @@ signals:
     void aboutRequested();
     // File > Session… or the window's Session button; a result Calculate has just shown.
     void sessionRequested();
-    void resultMade(const SessionRow& row);
+    void resultMade(const CalculatedResult& result);
 
 protected:
     // The window's own part: its controls, and its initialisation after the frame's steps.
@@ -120,9 +121,9 @@ protected:
     virtual void createStripControls() {}
     QWidget* strip() const { return strip_; }
     QHBoxLayout* stripRow() const { return stripRow_; }
-    // Adds the result just shown to the session, as velmora-cli computes it from these entries.
-    void addToSession(cli::Command command, const QString& entry, const QString& results, const CliEntries& entries,
-                      bool extended = false);
+    // Adds the result just shown to the session: the operation's word, the entry and the results in
+    // the window's words, and the operation's fields and results as they were shown.
+    void addToSession(const Operation& operation, const QString& entry, const QString& results, NamedTexts fields);
     // Gives a control the focus; skipped while the window is not yet shown.
     void focusControl(QWidget* control);
     // The box selects its whole text whenever it gets the focus.

@@ -4,10 +4,9 @@
 #include <functional>
 #include <optional>
 
-#include "change/reliablechange.h"
+#include "common/confidence.h"
 #include "common/labels.h"
-#include "converter/conversions.h"
-#include "interval/scoreinterval.h"
+#include "common/scales.h"
 #include "shell/settingsrecord.h"
 
 // The user's settings, in the per-user store of application "Velmora",

@@ -70,7 +70,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-double ReadNumericPrefix(std::string_view text) {
+std::string NumericPrefixText(std::string_view text) {
     std::string number;
     bool seenPoint = false;
     for (char c : text) {
@@ -86,10 +86,16 @@ double ReadNumericPrefix(std::string_view text) {
             break;
         }
     }
+    if (number.find_first_of("0123456789") == std::string::npos) return text.empty() ? "" : "0";
+    return number;
+}
+
+double ReadNumericPrefix(std::string_view text) {
+    const std::string number = NumericPrefixText(text);
     const bool negative = !number.empty() && number[0] == '-';
     std::string_view digits(number);
     if (negative) digits.remove_prefix(1);
-    if (digits.find_first_of("0123456789") == std::string_view::npos) return 0;
+    if (digits.empty()) return 0;
 
     double value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);

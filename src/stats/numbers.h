@@ -14,6 +14,9 @@ namespace modVelmora {
 // and line feeds are skipped anywhere; text with no such part reads as 0.
 // "12abc" is 12, "1.2.3" is 1.2, ".5" is 0.5 and a lone "-" is 0. Always finite.
 double ReadNumericPrefix(std::string_view text);
+// The part of text that ReadNumericPrefix reads, blanks left out ("31.4" of "31.4\n", "12" of
+// "12abc"); "0" for a text that reads as 0 without a digit, and empty for an empty text.
+std::string NumericPrefixText(std::string_view text);
 
 // v rounded to places decimals, halves to the even neighbour.
 double RoundToPlaces(double v, int places);

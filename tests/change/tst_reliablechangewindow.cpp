@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "agreement.h"
 #include "rows.h"
 #include "scenario.h"
 
@@ -71,47 +72,36 @@ private slots:
         Run(row, platform);
     }
 
-    // Each row of velmora-cli's checked output typed into the window gives the same texts.
+    // Every row of velmora-cli's reliable changes typed into the window shows velmora-cli's texts.
     void windowAgreesWithTheCommandLine() {
-        const auto text = [](const char* source) { return QCoreApplication::translate("modVelmora::frmReliableChange", source); };
-        const auto change = [](const QString& source) { return QCoreApplication::translate("modVelmora::Change", qPrintable(source)); };
-        const QStringList boxes = {"txtTest", "txtRetest", "txtMeanTest", "txtMeanRetest", "txtSDTest", "txtSDRetest", "txtCorrelation",
-                                   "txtSampleSize"};
-        const QStringList columns = {"x1", "x2", "m1", "m2", "sd1", "sd2", "r", "n"};
-        const QStringList methods = {"jt", "chelune", "iverson", "cg"};
-        int compared = 0;
-        for (const auto& record : FixtureRecords(VELMORA_TESTS_DIR "/cli/fixtures/changes.expected.csv")) {
-            if (record["level"] != "" && record["level"] != "90" && record["level"] != "95") continue;  // no such option
-            QString steps;
-            for (int i = 0; i < boxes.size(); ++i) steps += "[" + boxes[i] + "=" + Shown(record[columns[i]]) + "]";
-            StartProgram(Change, {"Change Confidence=" + (record["level"] == "95" ? QString("95") : "90"),
-                                  "Change Reverse=" + QString(record["reverse"] == "yes" ? "1" : "0")});
-            platform.reset();
-            Play(steps + "[cmdCalculate]");
-            const QString name = record["case"];
-            if (!record["error"].isEmpty()) {
-                QCOMPARE(platform.messages.join('|').remove('!'), QCoreApplication::translate("modVelmora::Messages", qPrintable(record["error"])));
-            } else {
-                int row = 0;
-                for (const QString& method : methods) {
-                    if (record[method + "_expected"].isEmpty()) continue;
-                    const QString statistic = method == "cg" ? text("t %1 (%2 df)").arg(Shown(record["cg_t"]), record["cg_df"])
-                                                             : text("z %1").arg(Shown(record[method + "_z"]));
-                    Check({QString("cell:tblResults:%1:1=%2").arg(row).arg(record[method + "_expected"]),
-                           QString("cell:tblResults:%1:2=%2").arg(row).arg(record[method + "_se"]),
-                           QString("cell:tblResults:%1:3=%2").arg(row).arg(statistic),
-                           QString("cell:tblResults:%1:4=%2").arg(row).arg(record[method + "_p"]),
-                           QString("cell:tblResults:%1:6=%2").arg(row).arg(change(record[method + "_verdict"]))},
-                          platform);
-                    ++row;
+        const CliAgreement changes{
+            Change, "change", "changes.csv",
+            [](const CliRecord& row) {
+                const QStringList boxes = {"txtTest", "txtRetest", "txtMeanTest", "txtMeanRetest", "txtSDTest", "txtSDRetest", "txtCorrelation",
+                                           "txtSampleSize"};
+                const QStringList columns = {"x1", "x2", "m1", "m2", "sd1", "sd2", "r", "n"};
+                QString steps;
+                for (int i = 0; i < boxes.size(); ++i) steps += "[" + boxes[i] + "=" + Shown(row[columns[i]]) + "]";
+                return std::pair{QStringList{"Change Confidence=" + (row["level"] == "95" ? QString("95") : "90"),
+                                             "Change Reverse=" + QString(row["reverse"] == "yes" ? "1" : "0")},
+                                 steps + "[cmdCalculate]"};
+            },
+            [](const CliRecord& row) {
+                QStringList seen;
+                int shown = 0;
+                for (const QString method : {"jt", "chelune", "iverson", "cg"}) {
+                    if (row[method + "_expected"].isEmpty()) continue;
+                    const QString statistic =
+                        method == "cg" ? Translated("modVelmora::frmReliableChange", "t %1 (%2 df)").arg(Shown(row["cg_t"]), row["cg_df"])
+                                       : Translated("modVelmora::frmReliableChange", "z %1").arg(Shown(row[method + "_z"]));
+                    const QString cell = QString("cell:tblResults:%1:").arg(shown++);
+                    seen << cell + "1=" + row[method + "_expected"] << cell + "2=" + row[method + "_se"] << cell + "3=" + statistic
+                         << cell + "4=" + row[method + "_p"] << cell + "6=" + Translated("modVelmora::Change", row[method + "_verdict"]);
                 }
-                Check({QString("rows:tblResults=%1").arg(row)}, platform);
-            }
-            StopProgram();
-            ++compared;
-            QVERIFY2(!QTest::currentTestFailed(), qPrintable(name));
-        }
-        QVERIFY(compared >= 10);
+                return seen << QString("rows:tblResults=%1").arg(shown);
+            },
+            false};
+        QVERIFY(CheckAgainstCli(changes, platform) >= 10);
     }
 
     void copyGivesAWordProcessorAnHtmlTable() {

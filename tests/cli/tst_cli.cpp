@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "rows.h"
+#include "workedexamples.h"
 
 // config: the fixtures' folder that stands for ~/.config, where Velmora keeps its norm sets.
 struct CliRow { const char* name; QStringList arguments; QByteArray input; QByteArray output; QByteArray errors; int status; const char* config = "config"; };
@@ -105,6 +106,37 @@ private slots:
         QCOMPARE(cli.readAllStandardOutput(), row.output);
         QCOMPARE(cli.readAllStandardError(), row.errors);
         QCOMPARE(cli.exitCode(), row.status);
+    }
+
+    // Each worked example of the manual, filled in as the manual is built, is what velmora-cli gives
+    // for the same fields from a file.
+    void theManualsExamplesAreVelmoraClis() {
+        QFile manual(VELMORA_TESTS_DIR "/../docs/manual.md");
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        static const QRegularExpression example("\\{\\{(score|convert|age|interval|change) ([^}]*) : ([^}]*)\\}\\}");
+        int compared = 0;
+        for (const auto& match : example.globalMatch(QString::fromUtf8(manual.readAll()))) {
+            QStringList arguments = {match.captured(1), "--csv", "-"}, names, values;
+            for (const QString& field : match.captured(2).split(' ', Qt::SkipEmptyParts)) {
+                if (field.startsWith("labels=")) arguments << "--labels" << field.section('=', 1);
+                else names << field.section('=', 0, 0), values << field.section('=', 1);
+            }
+            QProcess cli;
+            cli.start(VELMORA_CLI, arguments);
+            cli.write((names.join(',') + '\n' + values.join(',') + '\n').toUtf8());
+            cli.closeWriteChannel();
+            QVERIFY(cli.waitForFinished(30000));
+            const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
+            const QStringList header = CsvFields(lines.value(0)), row = CsvFields(lines.value(1));
+            QString expected = match.captured(3);
+            // The longest names first, so that $ci_low is never read as $ci.
+            QStringList columns = header;
+            std::sort(columns.begin(), columns.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+            for (const QString& column : columns) expected.replace('$' + column, row.value(header.indexOf(column)));
+            QCOMPARE(QString::fromStdString(helpdoc::FillWorkedExamples(match.captured(0).toStdString(), "").text), expected);
+            ++compared;
+        }
+        QVERIFY(compared >= 60);
     }
 };
 

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "converter/conversions.h"
+#include "agreement.h"
 #include "rows.h"
 #include "scenario.h"
 
@@ -101,6 +102,9 @@ const Scenario kWindowRows[] = {
 };
 
 // The conversions among the five scales, and the score converter window as a user works it.
+// A scale's number in the settings, by velmora-cli's name in any letter case.
+QString Index(const QString& scale) { return QString::number(static_cast<int>(ScaleNamed(scale.toStdString()).value_or(ScoreScale::ZScore))); }
+
 class TestConverter : public QObject {
     Q_OBJECT
 
@@ -110,7 +114,9 @@ private slots:
     void conversions_data() { AddRows(kRows); }
     void conversions() {
         QFETCH(ConversionRow, row);
-        const ConversionReport report = ConvertScore({row.entry, row.from, row.to, unsigned(row.decimals)});
+        ConversionEntry entry(LabelSystem::Aacn);
+        entry.value = row.entry, entry.from = row.from, entry.to = row.to, entry.decimals = unsigned(row.decimals);
+        const ConversionReport report = ConvertScore(entry);
         const std::string refusal = !report.refusal ? "" : report.refusal->message ? report.refusal->message : "(beep)";
         QCOMPARE(report.refusal ? refusal : report.answer, std::string(row.text));
     }
@@ -119,6 +125,25 @@ private slots:
     void window() {
         QFETCH(Scenario, row);
         Run(row, platform);
+    }
+
+    // Every row of velmora-cli's conversions and label edges typed into the window shows velmora-cli's
+    // texts, in both label systems.
+    void windowAgreesWithTheCommandLine() {
+        for (const QString fixture : {"conversions.csv", "labels.csv"}) {
+            const CliAgreement conversions{Conv, "convert", fixture,
+                                           [](const CliRecord& row) {
+                                               return std::pair{QStringList{"Convert From=" + Index(row["from"]),
+                                                                            "Convert To=" + Index(row["to"]),
+                                                                            "Number of Decimals=" + (row["decimals"].isEmpty() ? "1" : row["decimals"])},
+                                                                "[txtFrom=" + Shown(row["value"]) + "][cmdCalculate]"};
+                                           },
+                                           [](const CliRecord& row) {
+                                               return QStringList{"lblAnswer=" + row["result"],
+                                                                  "lblDescription=" + Translated("modVelmora::Labels", row["label"])};
+                                           }};
+            QVERIFY(CheckAgainstCli(conversions, platform) >= 10);
+        }
     }
 };
 

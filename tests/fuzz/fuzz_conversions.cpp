@@ -27,8 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto from = static_cast<ScoreScale>(data[0] % modVelmora::kScaleCount);
     const auto to = static_cast<ScoreScale>(data[1] % modVelmora::kScaleCount);
     const unsigned decimals = data[2] % 5;
-    const std::string entry(reinterpret_cast<const char*>(data + 3), size - 3);
-    const auto report = modVelmora::ConvertScore({entry, from, to, decimals});
+    modVelmora::ConversionEntry entry(modVelmora::LabelSystem::Aacn);
+    entry.value.assign(reinterpret_cast<const char*>(data + 3), size - 3);
+    entry.from = from;
+    entry.to = to;
+    entry.decimals = decimals;
+    const auto report = modVelmora::ConvertScore(entry);
     if (!report.refusal && !isNumberText(report.answer)) std::abort();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "age/dateparse.h"
+#include "cli/commands.h"
 #include "cli/csvtable.h"
 
 namespace {
@@ -29,14 +30,18 @@ void onRowEnd(int, void* data) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace modVelmora::cli;
     static const auto english = modVelmora::DateConventions::English();
-    const Context context{[](std::string_view text) { return modVelmora::ParseDate(text, english); },
+    const modVelmora::FieldContext context{[](std::string_view text) { return modVelmora::ParseDate(text, english); },
                           std::chrono::year_month_day(std::chrono::year(2018), std::chrono::January, std::chrono::day(14)),
                           modVelmora::LabelSystem::Aacn, false, {}};
     // Each command, as a comma file and as a semicolon file with decimal commas and an option standing for a column.
-    static const Fields defaults{{{"mean", "100"}, {"from", "z"}, {"gestation", "30+2"}, {"scale", "t"}, {"sd1", "15"}}};
-    for (const Command command : {Command::Score, Command::Convert, Command::Age, Command::Interval, Command::Change})
+    static const modVelmora::Fields defaults = [] {
+        modVelmora::Fields given;
+        given.byName = {{"mean", "100"}, {"from", "z"}, {"gestation", "30+2"}, {"scale", "t"}, {"sd1", "15"}};
+        return given;
+    }();
+    for (const modVelmora::Operation* command : Commands())
     for (const bool european : {false, true}) {
-        Context row = context;
+        modVelmora::FieldContext row = context;
         row.decimalComma = european;
         const CsvFormat format{european ? ';' : ','};
         std::size_t offset = 0;
@@ -49,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                  },
                                  [&](std::string_view text) { out += text; }, [](std::string_view) {}};
         try {
-            RunCsv(command, row, streams, format, european ? defaults : Fields{});
+            RunCsv(*command, row, streams, format, european ? defaults : modVelmora::Fields{});
         } catch (const UsageError&) {
             continue;
         }

@@ -4,16 +4,22 @@
 #include <cstdlib>
 
 #include "rawscore/normsets.h"
-#include "rawscore/rawscore.h"
+#include "rawscore/rawscoreoperation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto reading = modVelmora::ReadNormSets(QByteArrayView(data, qsizetype(size)));
     if (!reading.problem.isEmpty()) return 0;
     const auto again = modVelmora::ReadNormSets(modVelmora::WriteNormSets(reading.sets));
     if (!again.problem.isEmpty() || again.sets != reading.sets) std::abort();
+    const modVelmora::FieldContext context{{}, {}, modVelmora::LabelSystem::Aacn, false, {}};
     for (const modVelmora::NormSet& set : reading.sets) {
-        const modVelmora::RawScoreEntry entry{"0", set.mean.toStdString(), set.sd.toStdString(), set.n.toStdString(), set.reverse,
-                                              !set.n.isEmpty()};
+        modVelmora::NamedTexts fields;
+        fields.add("raw", "0");
+        fields.add("mean", set.mean.toStdString());
+        fields.add("sd", set.sd.toStdString());
+        fields.add("n", set.n.toStdString());
+        fields.add("reverse", set.reverse ? "1" : "0");
+        const auto entry = modVelmora::ReadRawScoreEntry(modVelmora::Fields(fields), !set.n.isEmpty(), context);
         if (modVelmora::ScoreRawScore(entry).refusal) std::abort();
     }
     return 0;

@@ -10,15 +10,30 @@ constexpr IntervalCentre Obtained = IntervalCentre::Obtained, True = IntervalCen
 using F = IntervalField;
 using R = ShownResults;
 
-IntervalEntry Entry(const char* score, S scale, const char* r = ".9", int level = 95, IntervalCentre centre = Obtained, unsigned decimals = 1) {
-    return {score, scale, r, static_cast<ConfidenceLevel>(level), centre, decimals};
+// An entry as typed and chosen, labelled in AACN 2020.
+struct Typed {
+    const char* score;
+    S scale;
+    const char* r;
+    int level;
+    IntervalCentre centre;
+    unsigned decimals;
+    IntervalEntry made() const {
+        IntervalEntry entry(LabelSystem::Aacn);
+        entry.score = score, entry.scale = scale, entry.reliability = r;
+        entry.level = static_cast<ConfidenceLevel>(level), entry.centre = centre, entry.decimals = decimals;
+        return entry;
+    }
+};
+Typed Entry(const char* score, S scale, const char* r = ".9", int level = 95, IntervalCentre centre = Obtained, unsigned decimals = 1) {
+    return {score, scale, r, level, centre, decimals};
 }
 
 // The centre (none around the obtained score), the bounds on the score's scale and as percentiles, and in z.
-struct IntervalRow { const char* name; IntervalEntry entry; const char* centre, *bounds, *percentiles; double zLow, zHigh; };
+struct IntervalRow { const char* name; Typed entry; const char* centre, *bounds, *percentiles; double zLow, zHigh; };
 // Percentile, scaled, standard, T and z as the converter shows them | stanine sten NCE | the label.
-struct ScoreRow { const char* name; IntervalEntry entry; const char* shown; };
-struct RefusalRow { const char* name; IntervalEntry entry; F field; Notice notice; const char* message; bool emptied; R results; };
+struct ScoreRow { const char* name; Typed entry; const char* shown; };
+struct RefusalRow { const char* name; Typed entry; F field; Notice notice; const char* message; bool emptied; R results; };
 Q_DECLARE_METATYPE(IntervalRow)
 Q_DECLARE_METATYPE(ScoreRow)
 Q_DECLARE_METATYPE(RefusalRow)
@@ -82,7 +97,7 @@ private slots:
     void interval_data() { AddRows(kIntervalRows); }
     void interval() {
         QFETCH(IntervalRow, row);
-        const IntervalReport report = ComputeScoreInterval(row.entry);
+        const IntervalReport report = ComputeScoreInterval(row.entry.made());
         QVERIFY(!report.refusal);
         QCOMPARE(report.centre, std::string(row.centre));
         QCOMPARE(report.low + " to " + report.high, std::string(row.bounds));
@@ -94,7 +109,7 @@ private slots:
     void scores_data() { AddRows(kScoreRows); }
     void scores() {
         QFETCH(ScoreRow, row);
-        const IntervalReport report = ComputeScoreInterval(row.entry);
+        const IntervalReport report = ComputeScoreInterval(row.entry.made());
         QVERIFY(!report.refusal && report.label);
         std::string shown;
         for (const std::string& score : report.scores) shown += score + " ";
@@ -105,7 +120,7 @@ private slots:
     void refusals_data() { AddRows(kRefusalRows); }
     void refusals() {
         QFETCH(RefusalRow, row);
-        const IntervalReport report = ComputeScoreInterval(row.entry);
+        const IntervalReport report = ComputeScoreInterval(row.entry.made());
         QVERIFY(report.refusal);
         QCOMPARE(report.refusal->field, row.field);
         QCOMPARE(report.refusal->notice, row.notice);

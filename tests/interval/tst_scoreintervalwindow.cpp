@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "agreement.h"
 #include "rows.h"
 #include "scenario.h"
 
@@ -64,6 +65,9 @@ const SaveRow kSaveRows[] = {
 };
 
 // The Score Interval window as a user works it.
+// A scale's number in the settings, by velmora-cli's name in any letter case.
+QString Index(const QString& scale) { return QString::number(static_cast<int>(ScaleNamed(scale.toStdString()).value_or(ScoreScale::ZScore))); }
+
 class TestScoreIntervalWindow : public QObject {
     Q_OBJECT
 
@@ -76,39 +80,31 @@ private slots:
         Run(row, platform);
     }
 
-    // Each row of velmora-cli's checked output typed into the window gives the same texts.
+    // Every row of velmora-cli's score intervals typed into the window shows velmora-cli's texts, in both label systems.
     void windowAgreesWithTheCommandLine() {
-        const auto text = [](const char* source) { return QCoreApplication::translate("modVelmora::frmScoreInterval", source); };
-        const QStringList scales = {"percentile", "scaled", "standard", "t", "z"};
-        int compared = 0;
-        for (const auto& record : FixtureRecords(VELMORA_TESTS_DIR "/cli/fixtures/intervals.expected.csv")) {
-            const QString level = record["level"].isEmpty() ? "95" : record["level"];
-            const QString centre = record.value("centre");  // the entry's: the result's column of that name comes later
-            if ((level != "90" && level != "95") || (centre != "" && centre != "obtained" && centre != "true") || record["score"].isEmpty())
-                continue;  // no such choice in the window, and an empty score only beeps
-            StartProgram(Win, {"Interval Scale=" + QString::number(scales.indexOf(record["scale"])), "Interval Confidence=" + level,
-                               "Interval Centre=" + (centre.isEmpty() ? "obtained" : centre),
-                               "Number of Decimals=" + (record["decimals"].isEmpty() ? "1" : record["decimals"])});
-            platform.reset();
-            Play("[txtScore=" + Shown(record["score"]) + "][txtReliability=" + Shown(record["reliability"]) + "][cmdCalculate]");
-            if (!record["error"].isEmpty()) {
-                QCOMPARE(platform.messages.join('|').remove('!'), QCoreApplication::translate("modVelmora::Messages", qPrintable(record["error"])));
-            } else {
-                const QStringList line = CsvFields(record["line"]);
-                Check({"lblPercentile=" + record["percentile"], "lblScaled=" + record["scaled"], "lblStandard=" + record["standard"],
-                       "lblTScore=" + record["t"], "lblZScore=" + record["z"], "lblStanine=" + record["stanine"], "lblSten=" + record["sten"],
-                       "lblNCE=" + record["nce"],
-                       "lblDescription=" + QCoreApplication::translate("modVelmora::Labels", qPrintable(record["label"])),
-                       "lblInterval=" + text("%1% CI %2 to %3").arg(level, record["low"], record["high"]),
-                       "lblPercentileBand=" + text("Percentiles %1 to %2").arg(record["percentile_low"], record["percentile_high"]),
-                       "lblCentre=" + (line.value(16).isEmpty() ? QString() : text("Estimated true score %1").arg(line.value(16)))},
-                      platform);
-            }
-            StopProgram();
-            ++compared;
-            QVERIFY2(!QTest::currentTestFailed(), qPrintable(record["case"]));
-        }
-        QVERIFY(compared >= 12);
+        const auto text = [](const char* source) { return Translated("modVelmora::frmScoreInterval", source); };
+        const CliAgreement intervals{
+            Win, "interval", "intervals.csv",
+            [](const CliRecord& row) {
+                const QString level = row["level"].isEmpty() ? "95" : row["level"];
+                // An empty score only beeps.
+                if (row["score"].isEmpty()) return std::pair{QStringList(), QString()};
+                return std::pair{QStringList{"Interval Scale=" + Index(row["scale"]), "Interval Confidence=" + level,
+                                             "Interval Centre=" + (row["centre"].isEmpty() ? "obtained" : row["centre"]),
+                                             "Number of Decimals=" + (row["decimals"].isEmpty() ? "1" : row["decimals"])},
+                                 "[txtScore=" + Shown(row["score"]) + "][txtReliability=" + Shown(row["reliability"]) + "][cmdCalculate]"};
+            },
+            [&text](const CliRecord& row) {
+                const QString level = row["level"].isEmpty() ? "95" : row["level"];
+                return QStringList{"lblPercentile=" + row["percentile"], "lblScaled=" + row["scaled"], "lblStandard=" + row["standard"],
+                                   "lblTScore=" + row["t_score"], "lblZScore=" + row["z"], "lblStanine=" + row["stanine"],
+                                   "lblSten=" + row["sten"], "lblNCE=" + row["nce"],
+                                   "lblDescription=" + Translated("modVelmora::Labels", row["label"]),
+                                   "lblInterval=" + text("%1% CI %2 to %3").arg(level, row["low"], row["high"]),
+                                   "lblPercentileBand=" + text("Percentiles %1 to %2").arg(row["percentile_low"], row["percentile_high"]),
+                                   "lblCentre=" + (row["true_score"].isEmpty() ? QString() : text("Estimated true score %1").arg(row["true_score"]))};
+            }};
+        QVERIFY(CheckAgainstCli(intervals, platform) >= 12);
     }
 
     void savePicture_data() { AddRows(kSaveRows); }

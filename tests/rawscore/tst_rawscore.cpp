@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "rawscore/rawscore.h"
+#include "agreement.h"
 #include "rows.h"
 #include "scenario.h"
 #include "shell/twips.h"
@@ -11,20 +12,33 @@ using R = ShownResults;
 
 // What the computation shows for an entry: z and the percentile, then with a sample size
 // t, the adjusted percentile, its interval and z-CC with its interval.
+// An entry as typed into the boxes, labelled in AACN 2020.
+struct Typed {
+    const char *raw, *mean, *sd;
+    unsigned decimals;
+    bool reverse;
+    const char* n;  // nullptr without the t-test
+    RawScoreEntry made() const {
+        RawScoreEntry entry(LabelSystem::Aacn);
+        entry.rawScore = raw, entry.mean = mean, entry.sd = sd, entry.sampleSize = n ? n : "";
+        entry.reverse = reverse, entry.useTTest = n != nullptr, entry.decimals = decimals;
+        return entry;
+    }
+};
+
 struct ScoreRow {
     const char* name;
-    RawScoreEntry entry;
+    Typed entry;
     const char* z;
     const char* percentile;
     const char* smallSample = "";  // "t adjusted | low to high | zcc (zccLow to zccHigh)", or its first parts
 };
-struct RefusalRow { const char* name; RawScoreEntry entry; F field; const char* message; bool emptied; R results; };
+struct RefusalRow { const char* name; Typed entry; F field; const char* message; bool emptied; R results; };
 Q_DECLARE_METATYPE(ScoreRow)
 Q_DECLARE_METATYPE(RefusalRow)
 
-RawScoreEntry Entry(const char* raw, const char* mean, const char* sd, unsigned decimals = 1, bool reverse = false,
-                    const char* n = nullptr) {
-    return {raw, mean, sd, n ? n : "", reverse, n != nullptr, decimals};
+Typed Entry(const char* raw, const char* mean, const char* sd, unsigned decimals = 1, bool reverse = false, const char* n = nullptr) {
+    return {raw, mean, sd, decimals, reverse, n};
 }
 
 const ScoreRow kScoreRows[] = {
@@ -139,7 +153,7 @@ private slots:
     void shownResults_data() { AddRows(kScoreRows); }
     void shownResults() {
         QFETCH(ScoreRow, row);
-        const RawScoreReport report = ScoreRawScore(row.entry);
+        const RawScoreReport report = ScoreRawScore(row.entry.made());
         QVERIFY(!report.refusal);
         QCOMPARE(report.z, std::string(row.z));
         QCOMPARE(report.percentile, std::string(row.percentile));
@@ -155,7 +169,7 @@ private slots:
     void refusals_data() { AddRows(kRefusalRows); }
     void refusals() {
         QFETCH(RefusalRow, row);
-        const RawScoreReport report = ScoreRawScore(row.entry);
+        const RawScoreReport report = ScoreRawScore(row.entry.made());
         QVERIFY(report.refusal);
         QCOMPARE(report.refusal->field, row.field);
         QCOMPARE(std::string(report.refusal->message), std::string(row.message));
@@ -179,6 +193,29 @@ private slots:
         Play("[chkUseTtest]");
         QCOMPARE(QPoint(clear->y(), form->height()), collapsed);
         StopProgram();
+    }
+
+    // Every row of velmora-cli's scores typed into the window shows velmora-cli's texts, in both label systems.
+    void windowAgreesWithTheCommandLine() {
+        const CliAgreement scores{Raw, "score", "scores.csv",
+                                  [](const CliRecord& row) {
+                                      QStringList stored = {"Number of Decimals=" + (row["decimals"].isEmpty() ? "1" : row["decimals"])};
+                                      QString steps = "[txtRawScore=" + Shown(row["raw"]) + "][txtMean=" + Shown(row["mean"]) + "][txtSD=" +
+                                                      Shown(row["sd"]) + "]";
+                                      if (!row["n"].isEmpty()) stored << kTTest, steps += "[txtSampleN=" + Shown(row["n"]) + "]";
+                                      if (row["reverse"] == "yes") steps += "[chkReverse]";
+                                      return std::pair{stored, steps + "[cmdCalculate]"};
+                                  },
+                                  [](const CliRecord& row) {
+                                      QStringList seen = {"lblZscore=" + row["z"], "lblAnswer=" + row["percentile"],
+                                                          "lblDescription=" + Translated("modVelmora::Labels", row["label"])};
+                                      if (!row["t"].isEmpty())
+                                          seen << "lblTScore=" + row["t"] << "lblAdjustedPercentile=" + row["adjusted_percentile"]
+                                               << "lblInterval=" + Translated("modVelmora::frmRawScoreConverter", "95% CI %1 to %2")
+                                                                       .arg(row["ci_low"], row["ci_high"]);
+                                      return seen;
+                                  }};
+        QVERIFY(CheckAgainstCli(scores, platform) >= 12);
     }
 };
 

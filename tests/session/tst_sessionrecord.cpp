@@ -4,7 +4,7 @@
 #endif
 
 #include "rows.h"
-#include "session/sessioncolumns.h"
+#include "cli/commands.h"
 #include "session/sessionexport.h"
 #include "session/sessionfile.h"
 
@@ -26,6 +26,13 @@ struct DamageRow { const char* name; const char* replace; const char* with; cons
 struct CsvRow { const char* name; Rows rows; QStringList order; QString csv; };
 struct TableRow { const char* name; QList<QStringList> table; QString tabbed, html; };
 Q_DECLARE_METATYPE(EqualRow) Q_DECLARE_METATYPE(DamageRow) Q_DECLARE_METATYPE(CsvRow) Q_DECLARE_METATYPE(TableRow)
+
+// velmora-cli's columns, in the order a saved session gives them.
+QStringList CliColumnOrder() {
+    QStringList order;
+    for (const std::string_view column : cli::ColumnOrder()) order << QString::fromLatin1(column.data(), qsizetype(column.size()));
+    return order;
+}
 
 const EqualRow kEqualRows[] = {
     {"another millisecond of the same second", Score(At(27, 60, 0)), Score(At(27, 60, 999)), true}, {"the next second", Score(At(27)), Score(At(28)), false},
@@ -51,7 +58,7 @@ const DamageRow kDamageRows[] = {
     {"hour 24", "14:03:27", "24:00:00", "the time"}, {"a date alone", "2026-12-06T14:03:27+01:00", "2026-12-06", "the time"},
     {"a module in capitals", "\"score\"", "\"Score\"", "unknown module"}, {"a field name with a capital", "\"raw\"", "\"raW\"", "lowercase"},
     {"a field name from a digit", "\"raw\"", "\"1raw\"", "lowercase"}, {"an empty field name", "\"raw\"", "\"\"", "lowercase"},
-    {"a field of three texts", "[\"z\", \"1\"]", "[\"z\", \"1\", \"\"]", "pair"},
+    {"a field named twice", "[\"z\", \"1\"]", "[\"raw\", \"1\"]", "comes twice"}, {"a field of three texts", "[\"z\", \"1\"]", "[\"z\", \"1\", \"\"]", "pair"},
     {"a field's value a number", "[\"z\", \"1\"]", "[\"z\", 1]", "pair"}, {"fields as an object", "\"fields\": [[\"raw\", \"23\"], [\"z\", \"1\"]]", "\"fields\": {}", "\"fields\" is not a list"},
     {"half a surrogate pair in a text", "\"A\"", "\"\\ud800\"", "Unicode"}, {"half a surrogate pair in a value", "\"23\"", "\"\\udfff\"", "Unicode"},
 };
@@ -63,8 +70,8 @@ const CsvRow kCsvRows[] = {
      {{At(2), "convert", "", "", "", {{"result", "9"}, {"value", "1"}, {"note", "x"}}}, {At(3), "score", "", "", "", {{"z", "2"}, {"extra", "y"}, {"raw", "4"}}}},
      CliColumnOrder(), "time,module,test,raw,z,value,result,note,extra\n2026-12-06T14:03:02,convert,,,,1,9,x,\n2026-12-06T14:03:03,score,,4,2,,,,y\n"},
     {"age's test date under a name of its own", {Age()}, CliColumnOrder(), "time,module,test,birth,age_test,years\n2026-12-06T14:03:30,age,,2019-02-01,2026-12-06,7\n"},
-    {"interval's two centres in two columns, each in its place", {{At(6), "interval", "", "", "", {{"score", "130"}, {"centre", "true"}, {"label", "x"}, {"centre", "127.0"}, {"low", "118"}}}},
-     CliColumnOrder(), "time,module,test,label,score,centre,centre,low\n2026-12-06T14:03:06,interval,,x,130,true,127.0,118\n"},
+    {"interval's centre and its true score, each in its place", {{At(6), "interval", "", "", "", {{"score", "130"}, {"centre", "true"}, {"label", "x"}, {"true_score", "127.0"}, {"low", "118"}}}},
+     CliColumnOrder(), "time,module,test,label,score,centre,true_score,low\n2026-12-06T14:03:06,interval,,x,130,true,127.0,118\n"},
     {"times as the clock showed them where each row was made", {Score(At(4, -300)), Score(At(5, 330))}, {"z"},
      "time,module,test,z,raw,mean,sd,n,percentile\n2026-12-06T14:03:04,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"
      "2026-12-06T14:03:05,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"},
@@ -89,7 +96,7 @@ private slots:
     void equality() { QFETCH(EqualRow, row); QCOMPARE(row.a == row.b, row.equal); }
 
     void roundTrip() {
-        SessionRow odd{At(59, -210, 999), "change", "ü \"q\" \\ \t\n\u2028 ", "", "€", {{"jt_verdict", "down"}, {"x_1", ""}, {"x_1", "twice"}}};
+        SessionRow odd{At(59, -210, 999), "change", "ü \"q\" \\ \t\n\u2028 ", "", "€", {{"jt_verdict", "down"}, {"x_1", ""}, {"x_2", "two"}}};
         odd.test.append(QChar(0));
         for (const Rows& rows : {Rows{Score(QDateTime::currentDateTime()), Score(At(0, 0)), Age(), odd, {At(1, 840), "interval", "", "", "", {}}}, Rows()}) {
             const QByteArray written = WriteSession(rows);
@@ -100,6 +107,15 @@ private slots:
             QVERIFY(std::none_of(written.begin(), written.end(), [](char c) { return c >= 0 && c < 0x20 && c != '\n'; }));
             QCOMPARE(written.count('\n'), rows.size() + 2);
         }
+    }
+
+    // Kept before the interval's results were named apart: its T-score was "t", its true score a second "centre".
+    void anEarlierIntervalRowGetsItsResultsNamed() {
+        const SessionText read = ReadSession(R"({"format": 1, "rows": [{"time": "2026-12-06T14:03:27+01:00", "module": "interval",
+          "test": "", "entry": "", "results": "", "fields": [["centre", "true"], ["t", "70"], ["centre", "127.0"]]}]})");
+        QStringList names;
+        for (const auto& [name, value] : read.rows.value(0).fields) names << name + "=" + value;
+        QCOMPARE(names.join(' '), "centre=true t_score=70 true_score=127.0");
     }
 
     void damage_data() { AddRows(kDamageRows); }

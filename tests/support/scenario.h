@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "recordingplatform.h"
-#include "shell/program.h"
+#include "program.h"
 
 class QWidget;
 

@@ -1,6 +1,8 @@
 // Builds "Velmora Help.pdf" from the Markdown manual, with its worked
-// examples filled in by the program's own routines.
+// examples filled in by the program's own operations; or, with --text, any
+// text with placeholders (velmora-cli's manual page, its columns filled in).
 //   helpdoc MANUAL.md OUTPUT.pdf VERSION
+//   helpdoc --text INPUT OUTPUT VERSION
 #include <QFile>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -8,26 +10,36 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <cstdio>
+#include <cstring>
 
 #include "interval/bellcurve.h"
 #include "workedexamples.h"
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: helpdoc MANUAL.md OUTPUT.pdf VERSION\n");
+    const bool text = argc == 5 && std::strcmp(argv[1], "--text") == 0;
+    if (argc != 4 && !text) {
+        std::fprintf(stderr, "usage: helpdoc MANUAL.md OUTPUT.pdf VERSION, or helpdoc --text INPUT OUTPUT VERSION\n");
         return 2;
     }
-    QFile manual(QString::fromLocal8Bit(argv[1]));
+    char** const paths = argv + (text ? 2 : 1);
+    QFile manual(QString::fromLocal8Bit(paths[0]));
     if (!manual.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "helpdoc: cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "helpdoc: cannot read %s\n", paths[0]);
         return 1;
     }
     helpdoc::FilledManual filled;
     try {
-        filled = helpdoc::FillWorkedExamples(manual.readAll().toStdString(), argv[3]);
+        filled = helpdoc::FillWorkedExamples(manual.readAll().toStdString(), paths[2]);
     } catch (const helpdoc::UnknownPlaceholder& error) {
         std::fprintf(stderr, "helpdoc: %s\n", error.what());
+        return 1;
+    }
+    if (text) {
+        QFile out(QString::fromLocal8Bit(paths[1]));
+        const QByteArray bytes = QByteArray::fromStdString(filled.text);
+        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush()) return 0;
+        std::fprintf(stderr, "helpdoc: cannot write %s\n", paths[1]);
         return 1;
     }
 

@@ -1,16 +1,15 @@
 #include "workedexamples.h"
 
+#include <algorithm>
+#include <set>
 #include <sstream>
 #include <vector>
 
-#include "age/agecalculation.h"
 #include "age/dateparse.h"
 #include "calculator/calculatorengine.h"
-#include "change/reliablechange.h"
-#include "converter/conversions.h"
-#include "interval/scoreinterval.h"
-#include "rawscore/rawscore.h"
-#include "stats/numbers.h"
+#include "change/changeoperation.h"
+#include "cli/commands.h"
+#include "interval/intervaloperation.h"
 
 namespace helpdoc {
 
@@ -25,23 +24,92 @@ std::vector<std::string> words(const std::string& text) {
     return result;
 }
 
-unsigned count(const std::string& word) { return static_cast<unsigned>(ReadNumericPrefix(word)); }
-
-ScoreScale scale(const std::string& name) {
-    if (const auto found = ScaleNamed(name)) return *found;
-    throw UnknownPlaceholder("no scale named " + name);
+std::string joined(const std::vector<std::string_view>& columns) {
+    std::string text;
+    for (const std::string_view column : columns) text += (text.empty() ? "" : ",") + std::string(column);
+    return text;
 }
 
-ConfidenceLevel level(const std::string& percent) {
-    if (percent != "90" && percent != "95") throw UnknownPlaceholder("no level " + percent);
-    return percent == "90" ? ConfidenceLevel::Ninety : ConfidenceLevel::NinetyFive;
+// A placeholder's NAME=VALUE words: the fields, and the descriptive labels they are read with.
+struct Entry {
+    NamedTexts texts;
+    LabelSystem labels = LabelSystem::Aacn;
+};
+
+Entry entryOf(const std::vector<std::string>& w) {
+    Entry entry;
+    for (auto word = w.begin() + 1; word != w.end(); ++word) {
+        const std::size_t equals = word->find('=');
+        if (equals == std::string::npos || equals == 0) throw UnknownPlaceholder("not NAME=VALUE: " + *word);
+        const std::string name = word->substr(0, equals), value = word->substr(equals + 1);
+        if (name == "labels") {
+            const auto system = LabelSystemNamed(value);
+            if (!system) throw UnknownPlaceholder("no label system named " + value);
+            entry.labels = *system;
+            continue;
+        }
+        // Named texts keep views of their names, so each name is kept for the run.
+        static std::set<std::string, std::less<>> names;
+        entry.texts.add(*names.insert(name).first, value);
+    }
+    return entry;
 }
 
-// The raw score window's report for RAW MEAN SD, with a sample size for the t-test.
-RawScoreReport rawScore(const std::vector<std::string>& w, const std::string& sampleSize, unsigned decimals, bool reverse) {
-    const RawScoreReport report = ScoreRawScore({w.at(1), w.at(2), w.at(3), sampleSize, reverse, !sampleSize.empty(), decimals});
-    if (report.refusal) throw UnknownPlaceholder("refused entry in " + w[0]);
-    return report;
+FieldContext contextOf(const Entry& entry) {
+    static const DateConventions iso = DateConventions::English();
+    return {[](std::string_view text) { return ParseDate(text, iso); }, Date{}, entry.labels, false, {}};
+}
+
+// The command on the fields, its results in the template's $columns.
+std::string operationText(const Operation& operation, const Entry& entry, const std::string& pattern) {
+    const Fields fields(entry.texts);
+    const std::vector<std::string_view> extending = operation.extendingColumns();
+    const bool extended = std::any_of(extending.begin(), extending.end(), [&](std::string_view column) { return fields(column).has_value(); });
+    Outcome outcome;
+    operation.compute(fields, extended, contextOf(entry), outcome);
+    if (!outcome.error.empty()) throw UnknownPlaceholder(std::string(operation.command()) + " refused: " + outcome.error);
+    std::string text;
+    for (std::size_t at = 0; at < pattern.size();) {
+        if (pattern[at] != '$') {
+            text += pattern[at++];
+            continue;
+        }
+        const std::size_t end = pattern.find_first_not_of("abcdefghijklmnopqrstuvwxyz_0123456789", at + 1);
+        const std::string column = pattern.substr(at + 1, end - at - 1);
+        const auto& items = outcome.results.items;
+        if (std::none_of(items.begin(), items.end(), [&](const auto& item) { return item.first == column; }))
+            throw UnknownPlaceholder(std::string(operation.command()) + " has no result " + column);
+        text += outcome.results[column];
+        at = end == std::string::npos ? pattern.size() : end;
+    }
+    return text;
+}
+
+std::string noChangeRange(const Entry& entry, const std::string& prefix) {
+    const ChangeReport report = ComputeReliableChange(ReadChangeEntry(Fields(entry.texts), contextOf(entry)));
+    const std::pair<ChangeMethod, const char*> prefixes[] = {
+        {ChangeMethod::JacobsonTruax, "jt"}, {ChangeMethod::Chelune, "chelune"}, {ChangeMethod::Iverson, "iverson"}, {ChangeMethod::CrawfordGarthwaite, "cg"}};
+    for (const MethodResult& result : report.methods)
+        for (const auto& [method, name] : prefixes)
+            if (method == result.method && prefix == name) return result.texts.low + " to " + result.texts.high;
+    throw UnknownPlaceholder("no method " + prefix + " for these entries");
+}
+
+std::string columnsOf(const std::vector<std::string>& w) {
+    if (w.size() != 3) throw UnknownPlaceholder("columns needs a command and a kind");
+    const Operation* operation = cli::CommandNamed(w[1]);
+    if (!operation) throw UnknownPlaceholder("no command " + w[1]);
+    if (w[2] == "required") return joined(operation->requiredColumns());
+    if (w[2] == "optional") return joined(operation->optionalColumns());
+    // The results of a row without the extending columns, and those they add.
+    const std::vector<std::string_view> plain = operation->resultColumns(false, LabelSystem::None);
+    if (w[2] == "results") return joined(plain);
+    if (w[2] == "extended") {
+        std::vector<std::string_view> more = operation->resultColumns(true, LabelSystem::None);
+        std::erase_if(more, [&](std::string_view column) { return std::find(plain.begin(), plain.end(), column) != plain.end(); });
+        return joined(more);
+    }
+    throw UnknownPlaceholder("no kind of columns " + w[2]);
 }
 
 std::string calculatorDisplay(const std::string& keys) {
@@ -54,89 +122,27 @@ std::string calculatorDisplay(const std::string& keys) {
     return engine.displayText();
 }
 
-std::string fill(const std::vector<std::string>& w, const std::string& version, std::vector<Picture>& pictures) {
-    const std::string& what = w.at(0);
-    const auto needs = [&](size_t n) {
-        if (w.size() < n + 1) throw UnknownPlaceholder(what + " needs " + std::to_string(n) + " values");
-    };
+std::string fill(const std::string& placeholder, const std::string& version, std::vector<Picture>& pictures) {
+    const std::size_t colon = placeholder.find(" : ");
+    const std::vector<std::string> w = words(placeholder.substr(0, colon));
+    if (w.empty()) throw UnknownPlaceholder("empty placeholder");
+    const std::string& what = w[0];
+    const std::string pattern = colon == std::string::npos ? std::string() : placeholder.substr(colon + 3);
     if (what == "version") return version;
-    if (what == "z" || what == "percentile") {
-        needs(4);
-        const RawScoreReport report = rawScore(w, "", count(w[4]), w.size() > 5 && w[5] == "reverse");
-        return what == "z" ? report.z : report.percentile;
+    if (what == "calc" && w.size() == 2) return calculatorDisplay(w[1]);
+    if (what == "columns") return columnsOf(w);
+    if (what == "no-change") return noChangeRange(entryOf(w), pattern);
+    if (what == "bell-curve") {
+        const Entry entry = entryOf(w);
+        const IntervalEntry interval = ReadIntervalEntry(Fields(entry.texts), contextOf(entry));
+        const IntervalReport report = ComputeScoreInterval(interval);
+        if (report.refusal) throw UnknownPlaceholder("refused score interval " + interval.score);
+        pictures.push_back({"bellcurve-" + std::to_string(pictures.size() + 1) + ".png", report, interval.scale});
+        return "![Bell curve of " + std::string(ScaleName(interval.scale)) + " score " + interval.score + "](" + pictures.back().name + ")";
     }
-    if (what == "tscore" || what == "adjusted") {
-        needs(what == "tscore" ? 4 : 5);
-        const RawScoreReport report = rawScore(w, w[4], what == "adjusted" ? count(w[5]) : 1, false);
-        return what == "tscore" ? report.smallSample->t : report.smallSample->adjustedPercentile;
-    }
-    if (what.starts_with("interval") || what == "zcc") {
-        needs(4);
-        const SmallSampleTexts small = *rawScore(w, w[4], w.size() > 5 ? count(w[5]) : 2, false).smallSample;
-        if (what == "interval-low") return small.intervalLow;
-        if (what == "interval-high") return small.intervalHigh;
-        if (what == "interval") return small.intervalLow + " to " + small.intervalHigh;
-        return small.zcc + " (95% CI " + small.zccLow + " to " + small.zccHigh + ")";
-    }
-    if (what == "convert") {
-        needs(4);
-        const ConversionReport report = ConvertScore({w[3], scale(w[1]), scale(w[2]), count(w[4])});
-        if (report.refusal) throw UnknownPlaceholder("refused conversion");
-        return report.answer;
-    }
-    if (what == "label" || what == "standard") {
-        needs(3);
-        const auto system = LabelSystemNamed(w[3]);
-        if (!system) throw UnknownPlaceholder("no label system named " + w[3]);
-        const ConversionReport report = ConvertScore({w[2], scale(w[1]), ScoreScale::StandardScore, 1, *system});
-        if (report.refusal || !report.label) throw UnknownPlaceholder("no label for " + w[2]);
-        return what == "label" ? report.label->text : report.answer;
-    }
-    if (what == "age" || what == "corrected" || what == "due") {
-        needs(what == "age" ? 2 : 3);
-        static const DateConventions english = DateConventions::English();
-        const AgeReport report =
-            CalculateAge({w[1], w[2], w.size() > 3 ? w[3] : ""}, [](std::string_view text) { return ParseDate(text, english); });
-        if (!report.age || (what != "age" && !report.correction)) throw UnknownPlaceholder("refused " + what + " " + w[1]);
-        if (what == "age") return report.ageText;
-        if (what == "corrected") return report.correction->text;
-        return IsoDate(report.correction->dueDate.value());
-    }
-    if (what == "ci") {
-        needs(6);
-        const IntervalReport report = ComputeScoreInterval({w[2], scale(w[1]), w[3], level(w[4]),
-                                                            w[5] == "true" ? IntervalCentre::EstimatedTrue : IntervalCentre::Obtained});
-        if (report.refusal) throw UnknownPlaceholder("refused score interval " + w[2]);
-        const std::string& part = w[6];
-        if (part == "bounds") return report.low + " to " + report.high;
-        if (part == "percentiles") return report.percentileLow + " to " + report.percentileHigh;
-        if (part == "centre") return report.centre;
-        if (part == "stanine") return report.stanine + ", sten " + report.sten + ", NCE " + report.nce;
-        if (part == "picture") {
-            pictures.push_back({"bellcurve-" + std::to_string(pictures.size() + 1) + ".png", report, scale(w[1])});
-            return "![Bell curve of " + w[1] + " score " + w[2] + "](" + pictures.back().name + ")";
-        }
-        throw UnknownPlaceholder("no part " + part + " of a score interval");
-    }
-    if (what == "change") {
-        // X1 X2 S1 S2 M1 M2 N R LEVEL METHOD, "-" for an entry left out; the method's results in a table row.
-        needs(10);
-        const auto entry = [&](size_t i) { return w[i] == "-" ? std::string() : w[i]; };
-        const ChangeReport report =
-            ComputeReliableChange({entry(1), entry(2), entry(5), entry(6), entry(3), entry(4), entry(8), entry(7), level(w[9])});
-        for (const MethodResult& result : report.methods) {
-            if (std::string(MethodName(result.method)).rfind(w[10], 0) != 0) continue;
-            const std::string statistic = result.df ? "t " + result.texts.statistic + " (" + std::to_string(*result.df) + " df)"
-                                                    : "z " + result.texts.statistic;
-            if (w.size() > 11 && w[11] == "verdict") return std::string(VerdictText(result.verdict)) + " (p " + result.texts.p + ")";
-            return result.texts.expected + " | " + result.texts.se + " | " + statistic + " | " + result.texts.p + " | " +
-                   result.texts.low + " to " + result.texts.high + " | " + VerdictText(result.verdict);
-        }
-        throw UnknownPlaceholder("no method " + w[10] + " for these entries");
-    }
-    if (what == "calc") {
-        needs(1);
-        return calculatorDisplay(w[1]);
+    if (const Operation* operation = cli::CommandNamed(what)) {
+        if (pattern.empty()) throw UnknownPlaceholder(what + " needs \" : \" and the results to show");
+        return operationText(*operation, entryOf(w), pattern);
     }
     throw UnknownPlaceholder("unknown placeholder " + what);
 }
@@ -149,9 +155,11 @@ FilledManual FillWorkedExamples(const std::string& text, const std::string& vers
     for (size_t open; (open = text.find("{{", from)) != std::string::npos;) {
         const size_t close = text.find("}}", open);
         if (close == std::string::npos) throw UnknownPlaceholder("unclosed placeholder");
-        const auto w = words(text.substr(open + 2, close - open - 2));
-        if (w.empty()) throw UnknownPlaceholder("empty placeholder");
-        result.text += text.substr(from, open - from) + fill(w, version, result.pictures);
+        try {
+            result.text += text.substr(from, open - from) + fill(text.substr(open + 2, close - open - 2), version, result.pictures);
+        } catch (const FieldError& error) {
+            throw UnknownPlaceholder(text.substr(open, close + 2 - open) + ": " + error.what());
+        }
         from = close + 2;
     }
     result.text += text.substr(from);

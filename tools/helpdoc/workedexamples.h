@@ -6,24 +6,17 @@
 
 #include "interval/scoreinterval.h"
 
-// The manual's worked examples are written as placeholders that the
-// program's own routines fill in when the manual is built:
-//   {{z RAW MEAN SD DECIMALS [reverse]}}          z-score as the raw score window shows it
-//   {{percentile RAW MEAN SD DECIMALS [reverse]}} percentile as it shows it
-//   {{tscore RAW MEAN SD N}}                      t value of the t-test option
-//   {{adjusted RAW MEAN SD N DECIMALS}}           adjusted percentile
-//   {{interval RAW MEAN SD N DECIMALS}}           its 95% interval ("58.5 to 96.0"); interval-low, interval-high one end
-//   {{zcc RAW MEAN SD N}}                         z-CC with its 95% interval
-//   {{convert FROM TO ENTRY DECIMALS}}            the score converter (percentile, scaled, standard, T, z)
-//   {{ci SCALE SCORE R LEVEL obtained|true PART}}  the score interval: bounds, percentiles, centre or stanine;
-//                                                 picture: its bell curve, as a Markdown image of a picture listed
-//   {{change X1 X2 S1 S2 M1 M2 N R LEVEL METHOD [verdict]}}  a reliable change method's table row ("-" leaves an
-//                                                 entry out), or its verdict and p
-//   {{label SCALE ENTRY SYSTEM}}                  the descriptive label (aacn, wechsler); standard: its standard score
-//   {{age BIRTH TEST}}                            the age calculator (ISO dates)
-//   {{corrected BIRTH TEST WEEKS+DAYS}}           the age corrected for prematurity; due: the due date, ISO
-//   {{calc KEYS}}                                 the calculator's display after the keys
-//   {{version}}                                   the program's version
+// The manual's worked examples are written as placeholders that the program's own operations
+// fill in when the manual is built, with velmora-cli's commands, fields and columns:
+//   {{COMMAND NAME=VALUE ... : TEMPLATE}}   the command on those fields ("labels=wechsler" chooses the
+//                                           descriptive labels, AACN otherwise); the template with each
+//                                           $column replaced by that result ("$ci_low to $ci_high")
+//   {{no-change NAME=VALUE ... : PREFIX}}   reliable change on those fields: the range of retest scores
+//                                           that is no reliable change by the method of that column prefix
+//   {{bell-curve NAME=VALUE ...}}           the score interval's bell curve, a Markdown image of a picture listed
+//   {{columns COMMAND required|optional|results|extended}}  the command's columns, for the manual page
+//   {{calc KEYS}}                           the calculator's display after the keys
+//   {{version}}                             the program's version
 
 namespace helpdoc {
 

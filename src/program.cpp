@@ -1,10 +1,11 @@
-#include "shell/program.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
 #include <algorithm>
 
+#include "cli/commands.h"
 #include "session/frmsession.h"
 #include "session/sessionlog.h"
 #include "shell/frmabout.h"
@@ -30,7 +31,8 @@ ModuleWindow& Program::window(Module module) {
         connect(made, &ModuleWindow::exitRequested, this, [this, made] { ExitProgram(*made); });
         connect(made, &ModuleWindow::aboutRequested, this, &Program::ShowAbout);
         connect(made, &ModuleWindow::sessionRequested, this, &Program::ShowSession);
-        connect(made, &ModuleWindow::resultMade, session_.get(), &SessionLog::add);
+        connect(made, &ModuleWindow::resultMade, session_.get(),
+                [this](const CalculatedResult& result) { session_->add(RowOf(result, QDateTime::currentDateTime())); });
     }
     return *slot.window;
 }
@@ -76,7 +78,9 @@ void Program::ExitProgram(ModuleWindow& current) {
 
 void Program::ShowSession() {
     if (!sessionWindow_) {
-        sessionWindow_ = std::make_unique<frmSession>(*session_);
+        QStringList cliColumns;
+        for (const std::string_view column : cli::ColumnOrder()) cliColumns << QString::fromLatin1(column.data(), qsizetype(column.size()));
+        sessionWindow_ = std::make_unique<frmSession>(*session_, cliColumns);
         // Beside the module window, not over the entries it collects, as far as the screen allows.
         if (ModuleWindow* shown = shownWindow()) {
             QPoint at = shown->form()->frameGeometry().topRight() + QPoint(8, 0);

@@ -1,0 +1,25 @@
+#include "common/confidence.h"
+
+#include <QtGlobal>
+
+namespace modVelmora {
+
+namespace {
+
+// Indexed by IntervalCentre.
+const char* const kCentreNames[] = {QT_TRANSLATE_NOOP("modVelmora::Interval", "Obtained score"),
+                                    QT_TRANSLATE_NOOP("modVelmora::Interval", "Estimated true score")};
+
+}  // namespace
+
+const char* IntervalCentreName(IntervalCentre centre) { return kCentreNames[static_cast<int>(centre)]; }
+
+const char* IntervalCentreKey(IntervalCentre centre) { return centre == IntervalCentre::EstimatedTrue ? "true" : "obtained"; }
+
+std::optional<IntervalCentre> IntervalCentreNamed(std::string_view key) {
+    for (const IntervalCentre centre : {IntervalCentre::Obtained, IntervalCentre::EstimatedTrue})
+        if (key == IntervalCentreKey(centre)) return centre;
+    return std::nullopt;
+}
+
+}  // namespace modVelmora

@@ -1,0 +1,71 @@
+#include "agreement.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTest>
+
+#include "rows.h"
+#include "scenario.h"
+
+namespace {
+
+QList<CliRecord> cliRows(const CliAgreement& agreement, const QString& labels) {
+    QProcess cli;
+    QStringList arguments = {agreement.command, "--csv", VELMORA_TESTS_DIR "/cli/fixtures/" + agreement.fixture};
+    if (agreement.labelled) arguments << "--labels" << labels;
+    cli.start(VELMORA_CLI, arguments);
+    if (!cli.waitForFinished(30000)) qFatal("velmora-cli did not finish");
+    const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const QStringList header = CsvFields(lines.value(0));
+    QList<CliRecord> rows;
+    for (const QString& line : lines.mid(1)) {
+        const QStringList fields = CsvFields(line);
+        CliRecord& row = rows.emplaceBack();
+        for (qsizetype i = 0; i < header.size(); ++i) row[header[i].toLower()] = fields.value(i);
+    }
+    return rows;
+}
+
+// velmora-cli's own reading of a field ("raw is not a number: 12abc", "the row has more fields than
+// the header") never reaches a window, whose boxes it never meets.
+bool readingError(const CliRecord& row) {
+    const QString& error = row["error"];
+    if (error.startsWith("the row ")) return true;
+    for (auto field = row.begin(); field != row.end(); ++field)
+        if (error.startsWith(field.key() + ' ')) return true;
+    return false;
+}
+
+}  // namespace
+
+QString Translated(const char* context, const QString& english) {
+    return QCoreApplication::translate(context, english.toUtf8().constData());
+}
+
+int CheckAgainstCli(const CliAgreement& agreement, RecordingPlatform& platform) {
+    int compared = 0;
+    for (const QString labels : agreement.labelled ? QStringList{"aacn", "wechsler"} : QStringList{"aacn"}) {
+        for (const CliRecord& row : cliRows(agreement, labels)) {
+            if (readingError(row)) continue;
+            const auto [stored, steps] = agreement.entry(row);
+            if (steps.isEmpty()) continue;
+            // The system is stored before the start, so the window calculates in it from the first.
+            StartProgram(agreement.module, stored + QStringList{"Descriptive Labels=" + labels});
+            platform.reset();
+            Play(steps);
+            // The message's icon is the window's own affair.
+            if (!row["error"].isEmpty())
+                QTest::qCompare(platform.messages.join('|').remove('!'), Translated("modVelmora::Messages", row["error"]), "messages",
+                                "velmora-cli's error", __FILE__, __LINE__);
+            else
+                Check(agreement.seen(row), platform);
+            StopProgram();
+            ++compared;
+            if (QTest::currentTestFailed()) {
+                qWarning("%s in %s: %s", qPrintable(agreement.command), qPrintable(labels), qPrintable(QStringList(row.values()).join(',')));
+                return compared;
+            }
+        }
+    }
+    return compared;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "recordingplatform.h"
+#include "shell/moduleframe.h"
+
+// A window against velmora-cli: every row of a velmora-cli fixture is computed by velmora-cli and
+// typed into the window, in both label systems, and the window shows each result velmora-cli
+// gives, or its message.
+
+// A row of velmora-cli's output by its columns' lowercase names.
+using CliRecord = QHash<QString, QString>;
+
+struct CliAgreement {
+    modVelmora::Module module;
+    QString command;  // velmora-cli's
+    QString fixture;  // its input, in tests/cli/fixtures
+    // The settings stored before the start and the steps that enter the row (see Play); no steps
+    // for a row the window has no way to take.
+    std::function<std::pair<QStringList, QString>(const CliRecord& row)> entry;
+    // What the window then shows, as Check reads it.
+    std::function<QStringList(const CliRecord& row)> seen;
+    bool labelled = true;  // the command gives descriptive labels
+};
+
+// Runs every row; returns how many were compared.
+int CheckAgainstCli(const CliAgreement& agreement, RecordingPlatform& platform);
+
+// A text of the program in the user's language.
+QString Translated(const char* context, const QString& english);
