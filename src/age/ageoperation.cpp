@@ -14,12 +14,17 @@ const ResultColumn<AgeReport> kResults[] = {
     {"months", ShownWhen::Always, [](const AgeReport& r) { return std::to_string(r.age->months); }},
     {"days", ShownWhen::Always, [](const AgeReport& r) { return std::to_string(r.age->days); }},
     {"age", ShownWhen::Always, [](const AgeReport& r) { return r.ageText; }},
+    {"total_months", ShownWhen::Always, [](const AgeReport& r) { return std::to_string(TotalMonths(*r.age)); }},
     {"due_date", ShownWhen::Extended,
      [](const AgeReport& r) { return r.correction && r.correction->dueDate ? IsoDate(*r.correction->dueDate) : std::string(); }},
     {"corrected_years", ShownWhen::Extended, [](const AgeReport& r) { return corrected(r, &Age::years); }},
     {"corrected_months", ShownWhen::Extended, [](const AgeReport& r) { return corrected(r, &Age::months); }},
     {"corrected_days", ShownWhen::Extended, [](const AgeReport& r) { return corrected(r, &Age::days); }},
     {"corrected_age", ShownWhen::Extended, [](const AgeReport& r) { return r.correction ? r.correction->text : std::string(); }},
+    {"corrected_total_months", ShownWhen::Extended,
+     [](const AgeReport& r) {
+         return r.correction && r.correction->age ? std::to_string(TotalMonths(*r.correction->age)) : std::string();
+     }},
 };
 
 class AgeCalculationOperation final : public Operation {

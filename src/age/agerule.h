@@ -20,4 +20,7 @@ Age ComputeAge(std::chrono::year_month_day birthDate, std::chrono::year_month_da
 // "19 - 3 - 27".
 std::string AgeText(const Age& age);
 
+// The completed months, as infant tests take the age: 14 for 1 - 2 - 5.
+inline int TotalMonths(const Age& age) { return 12 * age.years + age.months; }
+
 }  // namespace modVelmora

@@ -35,8 +35,8 @@ AgeField fieldOf(frmCalendar::Target target) {
 
 }  // namespace
 
-// The gestation and the corrected age take a strip added below the buttons.
-frmAgeCalculator::frmAgeCalculator(Settings& settings) : ModuleWindow(Module::AgeCalculator, QSize(4425, 6300), settings) {}
+// The age in months, the gestation and the corrected age take a strip added below the buttons.
+frmAgeCalculator::frmAgeCalculator(Settings& settings) : ModuleWindow(Module::AgeCalculator, QSize(4425, 7650), settings) {}
 
 frmAgeCalculator::~frmAgeCalculator() = default;
 
@@ -71,13 +71,19 @@ void frmAgeCalculator::createControls(QWidget* client) {
     auto* results = new ResultControls(client, settings().record, 0);
     cmdCalculate = results->cmdCalculate, cmdClear = results->cmdClear;
     results->placeButtons(945, 2205, 3675);
-    Label5 = Place(CaptionLabel(client, tr("Gestation at birth"), caption), "Label5", 945, 4590, 2640, 330);
-    txtGestation = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtGestation", 945, 4905, 1275, 435);
+    // Infant tests take the age in completed months and days.
+    Label7 = Place(CaptionLabel(client, tr("Age in months and days"), caption), "Label7", 945, 4590, 2640, 330);
+    lblAgeInMonths = Place(ResultLabel(client), "lblAgeInMonths", 945, 4905, 2640, 435);
+    DescribeResult(lblAgeInMonths, Label7->text());
+    Label5 = Place(CaptionLabel(client, tr("Gestation at birth"), caption), "Label5", 945, 5445, 2640, 330);
+    txtGestation = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtGestation", 945, 5760, 1275, 435);
     txtGestation->setToolTip(tr("Weeks, or weeks+days (30+2), for a child born before 37 weeks; empty for no correction"));
     NameBox(txtGestation, tr("Gestation at birth, in weeks or weeks+days"));
-    Label6 = Place(CaptionLabel(client, tr("Corrected age"), caption), "Label6", 945, 5445, 2640, 330);
-    lblCorrectedAge = Place(ResultLabel(client), "lblCorrectedAge", 945, 5760, 2640, 435);
+    Label6 = Place(CaptionLabel(client, tr("Corrected age"), caption), "Label6", 945, 6300, 2640, 330);
+    lblCorrectedAge = Place(ResultLabel(client), "lblCorrectedAge", 945, 6615, 2640, 435);
     DescribeResult(lblCorrectedAge, Label6->text());
+    lblCorrectedInMonths = Place(ResultLabel(client), "lblCorrectedInMonths", 945, 7110, 2640, 435);
+    DescribeResult(lblCorrectedInMonths, tr("Corrected age in months and days"));
     setDefaultButton(cmdCalculate);
     setCancelButton(cmdClear);
     selectWholeTextOnFocus(txtBirthdate);
@@ -88,8 +94,8 @@ void frmAgeCalculator::createControls(QWidget* client) {
                  txtGestation});
 
     outOfDate_ = new OutOfDateResults(client);
-    outOfDate_->add({txtBirthdate, txtTestDate}, {lblAge});
-    outOfDate_->add({txtBirthdate, txtTestDate, txtGestation}, {lblCorrectedAge});
+    outOfDate_->add({txtBirthdate, txtTestDate}, {lblAge, lblAgeInMonths});
+    outOfDate_->add({txtBirthdate, txtTestDate, txtGestation}, {lblCorrectedAge, lblCorrectedInMonths});
 
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmAgeCalculator::cmdClear_Click);
@@ -140,6 +146,7 @@ void frmAgeCalculator::cmdClear_Click() {
     txtTestDate->clear();
     txtGestation->clear();
     lblAge->clear();
+    lblAgeInMonths->clear();
     showCorrection(std::nullopt);
     focusControl(txtBirthdate);
 }
@@ -150,9 +157,11 @@ void frmAgeCalculator::cmdCalculate_Click() {
     // Enter does not move the focus, so the boxes are read here as if they were left.
     if (report.birthDate) showDate(AgeField::BirthDate, *report.birthDate);
     if (report.testDate) showDate(AgeField::TestDate, *report.testDate);
-    for (const Refusal<AgeField>& refusal : report.refusals) refuse(refusal, boxOf(refusal.field), {lblAge, lblCorrectedAge});
+    for (const Refusal<AgeField>& refusal : report.refusals)
+        refuse(refusal, boxOf(refusal.field), {lblAge, lblAgeInMonths, lblCorrectedAge, lblCorrectedInMonths});
     if (!report.age) return;
     lblAge->setText(QString::fromStdString(report.ageText));
+    lblAgeInMonths->setText(monthsAndDays(*report.age));
     showCorrection(report.correction);
     outOfDate_->calculated();
     const QString gestation = txtGestation->text().trimmed();
@@ -161,9 +170,16 @@ void frmAgeCalculator::cmdCalculate_Click() {
     addToSession(AgeOperation(),
                  InWords({tr("born %1").arg(txtBirthdate->text()), tr("tested %1").arg(txtTestDate->text()),
                           gestation.isEmpty() ? QString() : tr("gestation %1").arg(gestation)}),
-                 InWords({tr("age %1").arg(lblAge->text()),
+                 InWords({tr("age %1").arg(lblAge->text()), lblAgeInMonths->text(),
                           lblCorrectedAge->text().isEmpty() ? QString() : tr("corrected age %1").arg(lblCorrectedAge->text())}),
                  std::move(fields));
+}
+
+QString frmAgeCalculator::monthsAndDays(const Age& age) {
+    const int months = TotalMonths(age);
+    const QString form = months == 1 ? (age.days == 1 ? tr("%1 month %2 day") : tr("%1 month %2 days"))
+                                     : (age.days == 1 ? tr("%1 months %2 day") : tr("%1 months %2 days"));
+    return form.arg(months).arg(age.days);
 }
 
 void frmAgeCalculator::showCorrection(const std::optional<Correction>& correction) {
@@ -172,6 +188,7 @@ void frmAgeCalculator::showCorrection(const std::optional<Correction>& correctio
                                            : QCoreApplication::translate(kMessageContext, correction->text.c_str());
     lblCorrectedAge->setText(text);
     FitText(lblCorrectedAge, Arial(12, true));
+    lblCorrectedInMonths->setText(correction && correction->age ? monthsAndDays(*correction->age) : QString());
     QString meaning = tr("Test manuals usually correct for prematurity until the age of 24 months (some until 36).");
     if (correction && correction->dueDate) meaning += QLatin1Char(' ') + tr("Due date: %1.").arg(DateText(ToQDate(*correction->dueDate)));
     lblCorrectedAge->setToolTip(correction ? meaning : QString());

@@ -50,6 +50,9 @@ private:
     QLineEdit* txtGestation = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* lblCorrectedAge = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* lblAgeInMonths = nullptr;
+    QLabel* lblCorrectedInMonths = nullptr;
     OutOfDateResults* outOfDate_ = nullptr;
     QAbstractButton* cmdCalculate = nullptr;
     QAbstractButton* cmdClear = nullptr;
@@ -61,6 +64,8 @@ private:
     QDate& remembered(AgeField field);
     QLineEdit* boxOf(AgeField field) const;
     void showCorrection(const std::optional<Correction>& correction);
+    // "14 months 5 days", in the user's language.
+    static QString monthsAndDays(const Age& age);
     void showCalendar(frmCalendar::Target target);
 
     // The last date read from each box; kept for the whole run, across module switches and Clear.

@@ -85,7 +85,7 @@ ChangeEntry ReadChangeEntry(const Fields& fields, const FieldContext& context) {
     std::string* const texts[] = {&entry.test,    &entry.retest,   &entry.meanTest,    &entry.meanRetest,
                                   &entry.sdTest,  &entry.sdRetest, &entry.correlation, &entry.sampleSize};
     for (std::size_t field = 0; field < kEntryColumns.size(); ++field) *texts[field] = NumberField(fields, kEntryColumns[field], context);
-    entry.level = LevelField(fields, ConfidenceLevel::Ninety);
+    entry.level = LevelField(fields, ConfidenceLevel::NinetyFive);
     entry.reverse = YesNoField(fields, "reverse");
     return entry;
 }

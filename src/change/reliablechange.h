@@ -23,7 +23,7 @@ struct ChangeEntry {
     std::string sdTest, sdRetest;      // the SD at retest is optional
     std::string correlation;           // test-retest r, 0 < r < 1
     std::string sampleSize;            // of the retest study, optional, read as ReadSampleSize reads it
-    ConfidenceLevel level = ConfidenceLevel::Ninety;
+    ConfidenceLevel level = ConfidenceLevel::NinetyFive;
     bool reverse = false;  // low scores are good
 };
 

@@ -187,8 +187,13 @@ Command setUpAge(CLI::App& app, Options& options) {
     named(age, options, "gestation", "W[+D]", "gestation at birth in weeks or weeks+days (30+2): the age corrected for prematurity");
     csvOptions(age, options);
     age.lines = [](const NamedTexts& r, bool extended, const FieldContext&, const Options&) {
-        Lines lines = {{"years", r["years"]}, {"months", r["months"]}, {"days", r["days"]}, {"age", r["age"]}};
-        if (extended) lines.insert(lines.end(), {{"due date", r["due_date"]}, {"corrected age", r["corrected_age"]}});
+        Lines lines = {{"years", r["years"]}, {"months", r["months"]}, {"days", r["days"]}, {"age", r["age"]},
+                       {"months and days", r["total_months"] + " months " + r["days"] + " days"}};
+        if (extended) {
+            lines.insert(lines.end(), {{"due date", r["due_date"]}, {"corrected age", r["corrected_age"]}});
+            if (!r["corrected_total_months"].empty())
+                lines.emplace_back("corrected in months", r["corrected_total_months"] + " months " + r["corrected_days"] + " days");
+        }
         return lines;
     };
     return age;
@@ -231,7 +236,7 @@ Command setUpChange(CLI::App& app, Options& options) {
     named(change, options, "m1", "M", "the mean at test (with --m2: the practice effect)");
     named(change, options, "m2", "M", "the mean at retest");
     named(change, options, "n", "N", "the size of the retest sample, 3 to 9999 (the regression)");
-    levelOption(change, options, "the confidence, two-tailed: 90 (the default) or 95");
+    levelOption(change, options, "the confidence, two-tailed: 90 or 95 (the default)");
     change.app->add_flag("--reverse", options.reverse, "low scores are good (errors, reaction times)");
     csvOptions(change, options);
     change.lines = [](const NamedTexts& r, bool, const FieldContext&, const Options&) {

@@ -38,9 +38,19 @@ std::string boundOnScale(ScoreScale scale, double z, unsigned decimals) {
     return FormatFixed(ScaleMean(scale) + ScaleSD(scale) * z, scale == ScoreScale::ZScore ? 2 : 0);
 }
 
-// The estimated true score on the score's scale, with one place.
+// The estimated true score on the score's scale, with one place; a z-score with two, as z is shown.
 std::string centreOnScale(ScoreScale scale, double z) {
-    return FormatFixed(scale == ScoreScale::Percentile ? 100 * boost::math::cdf(kNormal, z) : ScaleMean(scale) + ScaleSD(scale) * z, 1);
+    if (scale == ScoreScale::Percentile) return FormatFixed(100 * boost::math::cdf(kNormal, z), 1);
+    return FormatFixed(ScaleMean(scale) + ScaleSD(scale) * z, scale == ScoreScale::ZScore ? 2 : 1);
+}
+
+// The converter's percentile, but one that shows as 0 or 100 is written beyond the smallest step
+// shown, as the band's bounds are: no score lies at the 0th or 100th percentile.
+std::string percentileWithin(const std::string& shown, unsigned decimals) {
+    const double step = std::pow(10.0, -double(decimals));
+    if (shown == FormatPlaces(0, decimals)) return "< " + FormatPlaces(step, decimals);
+    if (shown == FormatPlaces(100, decimals)) return "> " + FormatPlaces(100 - step, decimals);
+    return shown;
 }
 
 // The two-sided normal quantile of the level: 1.6449 for 90%, 1.9600 for 95%.
@@ -71,7 +81,7 @@ IntervalReport ComputeScoreInterval(const IntervalEntry& entry) {
         const ConversionReport converted = ConvertScore(conversion);
         if (const auto& score = converted.refusal)
             return refused({IntervalField::Score, score->notice, score->message, score->emptiesEntry, score->results});
-        report.scores[to] = converted.answer;
+        report.scores[to] = conversion.to == ScoreScale::Percentile ? percentileWithin(converted.answer, entry.decimals) : converted.answer;
         report.z = converted.z;
         report.label = converted.label;
     }

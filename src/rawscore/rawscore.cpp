@@ -17,6 +17,7 @@ const char* const kNoRawScore = QT_TRANSLATE_NOOP("modVelmora::Messages", "Pleas
 const char* const kNoMean = QT_TRANSLATE_NOOP("modVelmora::Messages", "Please enter the sample mean.");
 const char* const kNoSD = QT_TRANSLATE_NOOP("modVelmora::Messages", "Please enter the sample standard deviation.");
 const char* const kZeroSD = QT_TRANSLATE_NOOP("modVelmora::Messages", "The standard deviation cannot equal zero.");
+const char* const kNegativeSD = QT_TRANSLATE_NOOP("modVelmora::Messages", "The standard deviation cannot be negative.");
 const char* const kNoSampleSize =
     QT_TRANSLATE_NOOP("modVelmora::Messages", "Please enter the size of the normative sample.");
 const char* const kSampleTooSmall =
@@ -75,6 +76,8 @@ RawScoreReport ScoreRawScore(const RawScoreEntry& entry) {
     const auto sd = single(entry.sd);
     if (!sd) return refuse(beyondRange(F::SD));
     if (*sd == 0) return refuse({F::SD, Notice::Information, kZeroSD, true});
+    // A negative SD would turn z about while the t-test's interval kept its side.
+    if (*sd < 0) return refuse({F::SD, Notice::Information, kNegativeSD, true});
 
     if (entry.useTTest) {
         if (entry.sampleSize.empty())

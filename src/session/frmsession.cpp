@@ -61,7 +61,7 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
     setObjectName(QStringLiteral("frmSession"));
     setWindowTitle(tr("Session - Velmora"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* client = new TwoToneGradientFill::GradientArea(this);
@@ -124,7 +124,9 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
     connect(tblSession, &QTableWidget::cellChanged, this, &frmSession::testEdited);
     connect(&log_, &SessionLog::changed, this, &frmSession::refill);
 
-    setFixedSize(1040, 560);
+    // A long session reads best in a large window: the table takes whatever room it is given.
+    setMinimumSize(720, 400);
+    resize(1040, 560);
     refill();
 }
 

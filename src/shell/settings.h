@@ -47,7 +47,7 @@ public:
     IntervalChoices intervalChoices() const;
     void setIntervalChoices(const IntervalChoices& choices);
     struct ChangeChoices {
-        ConfidenceLevel level = ConfidenceLevel::Ninety;
+        ConfidenceLevel level = ConfidenceLevel::NinetyFive;
         bool reverse = false;
     };
     ChangeChoices changeChoices() const;

@@ -121,11 +121,14 @@ const Scenario kWindowRows[] = {
      {"lblAge=", "txtBirthdate={date:1998-09-17}", "txtTestDate="}},
     // The age corrected for prematurity.
     {"the corrected age, its due date in the tooltip", AgeWin, {}, kPreterm + "30+2]\r",
-     {"lblAge=0 - 8 - 5", "lblCorrectedAge=0 - 5 - 27", "tip:lblCorrectedAge=Test manuals usually correct for prematurity until the age "
+     {"lblAge=0 - 8 - 5", "lblAgeInMonths=8 months 5 days", "lblCorrectedAge=0 - 5 - 27", "lblCorrectedInMonths=5 months 27 days",
+      "tip:lblCorrectedAge=Test manuals usually correct for prematurity until the age "
       "of 24 months (some until 36). Due date: {date:2024-03-18}."}},
     {"a bad gestation", AgeWin, {}, kPreterm + "30+7]\r",
      {"messages=!Please enter the gestation as weeks or weeks+days, for example 30+2.", "focus=txtGestation", "txtGestation=30+7", "lblCorrectedAge="}},
-    {"Esc clears the gestation too", AgeWin, {}, kPreterm + "37]\r\x1b", {"txtGestation=", "lblCorrectedAge=", "lblAge="}},
+    {"Esc clears the gestation too", AgeWin, {}, kPreterm + "37]\r\x1b", {"txtGestation=", "lblCorrectedAge=", "lblAge=", "lblAgeInMonths="}},
+    {"one month and one day, in months", AgeWin, {}, "[txtBirthdate=2024-01-10][txtTestDate=2024-02-11]\r",
+     {"lblAgeInMonths=1 month 1 day", "lblCorrectedInMonths="}},
     // Opening a menu is not leaving the box; File > Exit works from the keyboard.
     {"Alt and back", AgeWin, {}, "abc{Alt}\x1b", {"messages=", "txtBirthdate=abc", "focus=txtBirthdate"}},
     {"F10 and back", AgeWin, {}, "17 sep 98{F10}\x1b\x1b", {"messages=", "txtBirthdate=17 sep 98", "focus=txtBirthdate"}},
@@ -279,7 +282,15 @@ private slots:
                                     },
                                     [](const CliRecord& row) {
                                         const QString corrected = row["corrected_age"];
+                                        const auto inMonths = [](const QString& months, const QString& days) {
+                                            if (months.isEmpty()) return QString();
+                                            const QString form = QString(months == "1" ? "%1 month" : "%1 months") +
+                                                                 (days == "1" ? " %2 day" : " %2 days");
+                                            return Translated("modVelmora::frmAgeCalculator", form).arg(months, days);
+                                        };
                                         return QStringList{"lblAge=" + row["age"],
+                                                           "lblAgeInMonths=" + inMonths(row["total_months"], row["days"]),
+                                                           "lblCorrectedInMonths=" + inMonths(row["corrected_total_months"], row["corrected_days"]),
                                                            "lblCorrectedAge=" + (row["corrected_years"].isEmpty()
                                                                                      ? Translated("modVelmora::Messages", corrected)
                                                                                      : corrected)};

@@ -28,7 +28,8 @@ const CliRow kRows[] = {
      kReversed, "", 0},
     {"one conversion prints its result", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "none"}, "", "97.5\n", "", 0},
     {"and its label", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "wechsler"}, "", "97.5\nlabel                Very high\n", "", 0},
-    {"one age", {"age", "17 sep 98", "2018-01-14"}, "", "years                19\nmonths               3\ndays                 27\nage                  19 - 3 - 27\n", "", 0},
+    {"one age", {"age", "17 sep 98", "2018-01-14"}, "", "years                19\nmonths               3\ndays                 27\nage                  19 - 3 - 27\n"
+     "months and days      231 months 27 days\n", "", 0},
     {"a value that is not entirely a number", {"score", "12abc", "--mean", "100", "--sd", "15"}, "", "", "velmora-cli: raw is not a number: 12abc\n", 1},
     {"the window's message", {"convert", "100", "--from", "percentile", "--to", "z"}, "", "",
      "velmora-cli: Please enter a percentile that is greater than 0 and less than 100.\n", 1},
@@ -43,8 +44,8 @@ const CliRow kRows[] = {
     {"ages from a file", {"age", "--csv"}, Fixture("ages.csv"), Fixture("ages.expected.csv"), Fixture("ages.expected.txt"), 1},
     {"ages corrected for prematurity", {"age", "--csv"}, Fixture("preterm.csv"), Fixture("preterm.expected.csv"), Fixture("preterm.expected.txt"), 1},
     {"one corrected age", {"age", "2024-01-10", "2024-09-15", "--gestation", "30+2"}, "",
-     "years                0\nmonths               8\ndays                 5\nage                  0 - 8 - 5\n"
-     "due date             2024-03-18\ncorrected age        0 - 5 - 27\n", "", 0},
+     "years                0\nmonths               8\ndays                 5\nage                  0 - 8 - 5\nmonths and days      8 months 5 days\n"
+     "due date             2024-03-18\ncorrected age        0 - 5 - 27\ncorrected in months  5 months 27 days\n", "", 0},
     // Score intervals and reliable change.
     {"one score interval", {"interval", "35", "--scale", "t", "--reliability", ".80", "--level", "90", "--centre", "true"}, "",
      "percentile           6.7\nscaled score         6\nstandard score       78\nT-score              35\nz-score              -1.50\n"
@@ -53,8 +54,8 @@ const CliRow kRows[] = {
     {"score intervals from a file", {"interval", "--csv"}, Fixture("intervals.csv"), Fixture("intervals.expected.csv"),
      Fixture("intervals.expected.txt"), 1},
     {"one reliable change, the methods its entries allow", {"change", "104", "96", "--sd1", "13.8", "--sd2", "15", "--r", ".95"}, "",
-     "Jacobson & Truax (1991)      expected 104.00, SE 4.36, z -1.83, p 0.067: Reliable decline\n"
-     "Iverson (2001)               expected 104.00, SE 4.56, z -1.76, p 0.079: Reliable decline\n", "", 0},
+     "Jacobson & Truax (1991)      expected 104.00, SE 4.36, z -1.83, p 0.067: No reliable change\n"
+     "Iverson (2001)               expected 104.00, SE 4.56, z -1.76, p 0.079: No reliable change\n", "", 0},
     {"reliable change from a file", {"change", "--csv"}, Fixture("changes.csv"), Fixture("changes.expected.csv"),
      Fixture("changes.expected.txt"), 1},
     // A whole file of one kind, and European spreadsheets.

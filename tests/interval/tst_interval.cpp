@@ -45,7 +45,7 @@ const IntervalRow kIntervalRows[] = {
     {"35's estimated true score", Entry("35", T, ".80", 90, True), "38.0", "31 to 45", "3.2 to 29.4", -1.857941450781, -0.5420585492194},
     {"scaled 7, r .85", Entry("7", Scaled, ".85"), "", "5 to 9", "3.9 to 40.5", -1.759090787129, -0.240909212871},
     {"a true score of 7.45 shows 7.5", Entry("7", Scaled, ".85", 90, True), "7.5", "6 to 9", "7.5 to 39.6", -1.437330222615, -0.2626697773848},
-    {"z: two places, its centre one", Entry("-1.5", Z, ".7", 90, True, 2), "-1.1", "-1.80 to -0.30", "3.56 to 38.35", -1.803766625263, -0.2962333747372},
+    {"z: two places, its centre too", Entry("-1.5", Z, ".7", 90, True, 2), "-1.05", "-1.80 to -0.30", "3.56 to 38.35", -1.803766625263, -0.2962333747372},
     {"z: two places at three decimals", Entry("-1.5", Z, ".7", 95, Obtained, 3), "", "-2.57 to -0.43", "0.503 to 33.488", -2.57351648623, -0.4264835137697},
     {"percentile 16: bounds as percentiles", Entry("16", Pct, ".9", 95, Obtained, 2), "", "5.32 to 35.40", "5.32 to 35.40", -1.614252915514, -0.3746628509052},
     {"and its true score too", Entry("16", Pct, ".9", 90, True, 2), "18.5", "8.25 to 34.40", "8.25 to 34.40", -1.388468182974, -0.4015560068033},
@@ -57,6 +57,7 @@ const IntervalRow kIntervalRows[] = {
 
 const ScoreRow kScoreRows[] = {
     {"z 0", Entry("0", Z), "50.0 10 100 50 0.00 | 5 6 50 | Average score"},
+    {"no score is at the 100th percentile", Entry("20", Scaled), "> 99.9 20 150 83 3.33 | 9 10 99 | Exceptionally high score"},
     {"z 0.25: stanine 5.5 goes up", Entry("0.25", Z), "59.9 11 104 52 0.25 | 6 6 55 | Average score"},
     {"z -0.25: stanine 4.5 goes up", Entry("-0.25", Z), "40.1 9 96 48 -0.25 | 5 5 45 | Average score"},
     {"z 0.5: sten 6.5 goes up", Entry("0.5", Z), "69.1 12 108 55 0.50 | 6 7 61 | Average score"},

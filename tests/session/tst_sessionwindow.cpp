@@ -26,12 +26,12 @@ const ResultRow kResults[] = {
      "percentile 84.1; t 0.9535; adjusted percentile 81.7; 95% CI 58.5 to 96.0; z-CC 1.00 (95% CI 0.21 to 1.75); High average score"},
     {"converter", Module::ScoreConverter, {}, "1.5\r", "convert | Z-Score 1.5 | Percentile 93.3; Above average score"},
     {"age", Module::AgeCalculator, {}, "[txtBirthdate=2024-01-10][txtTestDate=2024-09-15][txtGestation=30+2][cmdCalculate]",
-     "age | born {date:2024-01-10}; tested {date:2024-09-15}; gestation 30+2 | age 0 - 8 - 5; corrected age 0 - 5 - 27"},
+     "age | born {date:2024-01-10}; tested {date:2024-09-15}; gestation 30+2 | age 0 - 8 - 5; 8 months 5 days; corrected age 0 - 5 - 27"},
     {"score interval", Module::ScoreInterval, {}, "130\t0.9\r", "interval | Standard Score 130; reliability 0.9; 95% confidence; Obtained "
      "score | Percentile 97.7; Scaled Score 16; Standard Score 130; T-Score 70; Z-Score 2.00; Stanine 9; Sten 10; NCE 92; Exceptionally "
      "high score; 95% CI 121 to 139; Percentiles 91.6 to 99.6"},
     {"reliable change", Module::ReliableChange, {}, "104\t96\t\t\t13.8\t\t0.95\r", "change | Test score 104; Retest score 96; "
-     "SD at test 13.8; Test–retest r 0.95; 90% confidence | Jacobson & Truax (1991): Reliable decline (z -1.83, p 0.067)"},
+     "SD at test 13.8; Test–retest r 0.95; 95% confidence | Jacobson & Truax (1991): No reliable change (z -1.83, p 0.067)"},
     {"a refused entry adds nothing", Module::RawScore, {}, "23\r31.4\r0\r", ""},
     {"the calculator adds nothing", Module::Calculator, {}, "2+3=", ""},
     {"the same result twice is one row", Module::ScoreConverter, {}, "1.5\r[cmdCalculate]", "convert | Z-Score 1.5 | Percentile 93.3; Above average score"},
@@ -98,6 +98,10 @@ private slots:
         platform.confirmAnswer = true;
         Play("[cmdClearSession]");
         QCOMPARE(table->rowCount(), 0);
+        const QSize before = table->size();
+        window->resize(window->size() + QSize(300, 200));
+        QCoreApplication::processEvents();
+        QCOMPARE(table->size(), before + QSize(300, 200));
         StopProgram();
     }
 
