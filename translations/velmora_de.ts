@@ -335,6 +335,10 @@
         <source>There is already a norm set named &quot;%1&quot;.</source>
         <translation>Es gibt bereits einen Normsatz namens „%1“.</translation>
     </message>
+    <message>
+        <source>The standard deviation cannot be negative.</source>
+        <translation>Die Standardabweichung darf nicht negativ sein.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -416,6 +420,10 @@
     <message>
         <source>Out of date: an entry has changed since Calculate.</source>
         <translation>Veraltet: Eine Eingabe wurde seit dem Berechnen geändert.</translation>
+    </message>
+    <message>
+        <source>Out of date: press Calculate before copying.</source>
+        <translation>Nicht aktuell: vor dem Kopieren Berechnen drücken.</translation>
     </message>
 </context>
 <context>
@@ -629,6 +637,30 @@
     <message>
         <source>corrected age %1</source>
         <translation>korrigiertes Alter %1</translation>
+    </message>
+    <message>
+        <source>Age in months and days</source>
+        <translation>Alter in Monaten und Tagen</translation>
+    </message>
+    <message>
+        <source>Corrected age in months and days</source>
+        <translation>Korrigiertes Alter in Monaten und Tagen</translation>
+    </message>
+    <message>
+        <source>%1 month %2 day</source>
+        <translation>%1 Monat %2 Tag</translation>
+    </message>
+    <message>
+        <source>%1 month %2 days</source>
+        <translation>%1 Monat %2 Tage</translation>
+    </message>
+    <message>
+        <source>%1 months %2 day</source>
+        <translation>%1 Monate %2 Tag</translation>
+    </message>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 Monate %2 Tage</translation>
     </message>
 </context>
 <context>

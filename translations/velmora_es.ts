@@ -335,6 +335,10 @@
         <source>There is already a norm set named &quot;%1&quot;.</source>
         <translation>Ya hay un baremo llamado «%1».</translation>
     </message>
+    <message>
+        <source>The standard deviation cannot be negative.</source>
+        <translation>La desviación típica no puede ser negativa.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -416,6 +420,10 @@
     <message>
         <source>Out of date: an entry has changed since Calculate.</source>
         <translation>Desactualizado: una entrada ha cambiado desde el cálculo.</translation>
+    </message>
+    <message>
+        <source>Out of date: press Calculate before copying.</source>
+        <translation>No actualizado: pulse Calcular antes de copiar.</translation>
     </message>
 </context>
 <context>
@@ -629,6 +637,30 @@
     <message>
         <source>corrected age %1</source>
         <translation>edad corregida %1</translation>
+    </message>
+    <message>
+        <source>Age in months and days</source>
+        <translation>Edad en meses y días</translation>
+    </message>
+    <message>
+        <source>Corrected age in months and days</source>
+        <translation>Edad corregida en meses y días</translation>
+    </message>
+    <message>
+        <source>%1 month %2 day</source>
+        <translation>%1 mes %2 día</translation>
+    </message>
+    <message>
+        <source>%1 month %2 days</source>
+        <translation>%1 mes %2 días</translation>
+    </message>
+    <message>
+        <source>%1 months %2 day</source>
+        <translation>%1 meses %2 día</translation>
+    </message>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 meses %2 días</translation>
     </message>
 </context>
 <context>

@@ -335,6 +335,10 @@
         <source>There is already a norm set named &quot;%1&quot;.</source>
         <translation>Il existe déjà un jeu de normes nommé «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>The standard deviation cannot be negative.</source>
+        <translation>L'écart-type ne peut pas être négatif.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -416,6 +420,10 @@
     <message>
         <source>Out of date: an entry has changed since Calculate.</source>
         <translation>Périmé&#xa0;: une saisie a changé depuis le calcul.</translation>
+    </message>
+    <message>
+        <source>Out of date: press Calculate before copying.</source>
+        <translation>Résultat non à jour&#xa0;: cliquez sur Calculer avant de copier.</translation>
     </message>
 </context>
 <context>
@@ -629,6 +637,30 @@
     <message>
         <source>corrected age %1</source>
         <translation>âge corrigé %1</translation>
+    </message>
+    <message>
+        <source>Age in months and days</source>
+        <translation>Âge en mois et jours</translation>
+    </message>
+    <message>
+        <source>Corrected age in months and days</source>
+        <translation>Âge corrigé en mois et jours</translation>
+    </message>
+    <message>
+        <source>%1 month %2 day</source>
+        <translation>%1 mois %2 jour</translation>
+    </message>
+    <message>
+        <source>%1 month %2 days</source>
+        <translation>%1 mois %2 jours</translation>
+    </message>
+    <message>
+        <source>%1 months %2 day</source>
+        <translation>%1 mois %2 jour</translation>
+    </message>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 mois %2 jours</translation>
     </message>
 </context>
 <context>

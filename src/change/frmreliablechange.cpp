@@ -201,6 +201,13 @@ void frmReliableChange::createControls(QWidget* client) {
     SetPictureText(cmdCopy, tr("Copy the results table to the clipboard"));
     layout->addLayout(results->row());
     setDefaultButton(cmdCalculate);
+    // Row by row, as the boxes are read: the patient's scores, then the study's figures.
+    setEnterOrder({txtTest, txtRetest, txtMeanTest, txtSDTest, txtCorrelation, txtMeanRetest, txtSDRetest, txtSampleSize}, [this] {
+        const auto filled = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
+        // The two scores, the SD at test and r, and the study's means both or neither.
+        return filled(txtTest) && filled(txtRetest) && filled(txtSDTest) && filled(txtCorrelation) &&
+               filled(txtMeanTest) == filled(txtMeanRetest);
+    });
     setCancelButton(cmdClear);
 
     QList<QWidget*> tabOrder;
@@ -213,6 +220,7 @@ void frmReliableChange::createControls(QWidget* client) {
     outOfDate_ = new OutOfDateResults(client);
     const std::array<QLineEdit*, 8> entries = boxes();
     outOfDate_->add(QList<QWidget*>(entries.begin(), entries.end()), {tblResults});
+    outOfDate_->guard(cmdCopy, {tblResults});
 
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmReliableChange::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmReliableChange::cmdClear_Click);
@@ -324,6 +332,7 @@ void frmReliableChange::cmdClear_Click() {
 }
 
 void frmReliableChange::cmdCopy_Click() {
+    if (outOfDate_->refuses(cmdCopy)) return;
     if (tblResults->rowCount() == 0) {
         platform().setClipboardText(QString());
         return;

@@ -102,6 +102,7 @@ void frmScoreConverter::createControls(QWidget* client) {
     // A change of scale empties the answer, so only the value and the places can leave it out of date.
     outOfDate_ = new OutOfDateResults(client);
     outOfDate_->add({txtFrom, UpDown1}, {lblAnswer, lblDescription});
+    outOfDate_->guard(cmdCopy, {lblAnswer});
 
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmScoreConverter::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmScoreConverter::cmdClear_Click);
@@ -181,7 +182,10 @@ void frmScoreConverter::cmdClear_Click() {
     focusControl(txtFrom);
 }
 
-void frmScoreConverter::cmdCopy_Click() { platform().setClipboardText(lblAnswer->text()); }
+void frmScoreConverter::cmdCopy_Click() {
+    if (outOfDate_->refuses(cmdCopy)) return;
+    platform().setClipboardText(lblAnswer->text());
+}
 
 void frmScoreConverter::keyPress(QObject* control, int& keyAscii) {
     if (control != txtFrom) return;

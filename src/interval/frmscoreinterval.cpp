@@ -183,6 +183,7 @@ void frmScoreInterval::createControls(QWidget* client) {
         button->setMinimumWidth(TwipsToPixels(1380));
     }
     setDefaultButton(cmdCalculate);
+    setEnterOrder({txtScore, txtReliability}, [this] { return !txtReliability->text().trimmed().isEmpty(); });
     setCancelButton(cmdClear);
 
     // Laid out: the banner; the entry beside the results; the buttons along the bottom.
@@ -262,6 +263,7 @@ void frmScoreInterval::createControls(QWidget* client) {
     QList<QWidget*> madeByCalculate{picBellCurve};
     for (QLabel* label : resultLabels()) madeByCalculate << label;
     outOfDate_->add({txtScore, txtReliability, UpDown1}, madeByCalculate);
+    for (QAbstractButton* button : {cmdCopy, cmdCopyPicture, cmdSavePicture}) outOfDate_->guard(button, {lblInterval, picBellCurve});
 
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmScoreInterval::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmScoreInterval::cmdClear_Click);
@@ -415,15 +417,18 @@ void frmScoreInterval::cmdClear_Click() {
     focusControl(txtScore);
 }
 
-void frmScoreInterval::cmdCopy_Click() { platform().setClipboardText(lblInterval->text()); }
+void frmScoreInterval::cmdCopy_Click() {
+    if (outOfDate_->refuses(cmdCopy)) return;
+    platform().setClipboardText(lblInterval->text());
+}
 
 void frmScoreInterval::cmdCopyPicture_Click() {
-    if (!picture_) return;
+    if (!picture_ || outOfDate_->refuses(cmdCopyPicture)) return;
     platform().setClipboardImage(BellCurveImage(*picture_, picBellCurve->size(), 2));
 }
 
 void frmScoreInterval::cmdSavePicture_Click() {
-    if (!picture_) return;
+    if (!picture_ || outOfDate_->refuses(cmdSavePicture)) return;
     QString path = platform().askSavePath(form(), tr("Save Picture"), tr("bell curve.png"),
                                           tr("PNG image (*.png);;SVG image (*.svg)"));
     if (path.isEmpty()) return;

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -125,6 +124,7 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     outOfDate_->add({txtRawScore, txtMean, txtSD, chkReverse, UpDown1}, {lblZscore, lblAnswer, lblDescription});
     outOfDate_->add({txtRawScore, txtMean, txtSD, txtSampleN, chkReverse, UpDown1},
                     {lblTScore, lblAdjustedPercentile, lblInterval});
+    outOfDate_->guard(cmdCopy, {lblAnswer, lblAdjustedPercentile});
 
     connect(cmdCalculate, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdCalculate_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmRawScoreConverter::cmdClear_Click);
@@ -148,7 +148,7 @@ void frmRawScoreConverter::createStripControls() {
     row->addWidget(cboNorms, 1);
     static_cast<QVBoxLayout*>(strip()->layout())->insertLayout(0, row);
     const auto button = [this](const char* name, const QString& caption, const QString& tip) {
-        auto* made = new QToolButton(strip());
+        auto* made = new FramedToolButton(strip());
         made->setObjectName(QLatin1String(name));
         made->setText(caption);
         made->setToolTip(tip);
@@ -304,6 +304,7 @@ void frmRawScoreConverter::cmdClear_Click() {
 }
 
 void frmRawScoreConverter::cmdCopy_Click() {
+    if (outOfDate_->refuses(cmdCopy)) return;
     const QLabel* shown = chkUseTtest->isChecked() ? lblAdjustedPercentile : lblAnswer;
     platform().setClipboardText(shown->text());
 }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QPainter>
 #include <QToolButton>
 #include <algorithm>
 
@@ -154,8 +155,18 @@ void ShowDescription(QLabel* label, const std::optional<DescriptiveLabel>& descr
     label->setAccessibleDescription(meaning);
 }
 
+void FramedToolButton::paintEvent(QPaintEvent* event) {
+    QToolButton::paintEvent(event);
+    if (!hasFocus()) return;
+    // The style marks the focus only after a key moved it, never after Calculate moved it: without
+    // this frame the next key typed seems to vanish.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
+}
+
 QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption) {
-    auto* button = new QToolButton(parent);
+    auto* button = new FramedToolButton(parent);
     button->setIcon(QIcon(QStringLiteral(":/pictures/") + picture));
     button->setFocusPolicy(Qt::StrongFocus);
     if (caption.isEmpty()) {

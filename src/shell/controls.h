@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QList>
 #include <QString>
+#include <QToolButton>
 #include <optional>
 
 #include "common/labels.h"
@@ -66,6 +67,15 @@ void DescribeResult(QWidget* label, const QString& meaning);
 // that name the standard score and the system; hidden under "None", empty without a score.
 QLabel* DescriptionLabel(QWidget* parent);
 void ShowDescription(QLabel* label, const std::optional<DescriptiveLabel>& description, LabelSystem system);
+
+// A tool button that shows a frame while it has the keyboard focus.
+class FramedToolButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // A button with a picture from the resources and an optional caption.
 QAbstractButton* PictureButton(QWidget* parent, const QString& picture, const QString& caption);

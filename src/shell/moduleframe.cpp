@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/controls.h"
 #include "shell/gradient.h"
@@ -229,6 +230,8 @@ void ModuleWindow::unload(Unload why) {
     ModuleForm* form = std::exchange(form_, nullptr);
     client_ = nullptr;
     selectOnFocus_.clear();
+    enterOrder_.clear();
+    entryComplete_ = nullptr;
     form->hide();
     form->deleteLater();
     unloading_ = false;
@@ -298,6 +301,14 @@ bool ModuleWindow::routeKey(QKeyEvent* key) {
         if (auto* button = qobject_cast<QAbstractButton*>(focus); button && isPushLike(button)) {
             button->click();
             return true;
+        }
+        if (const qsizetype at = enterOrder_.indexOf(qobject_cast<QLineEdit*>(focus)); at >= 0 && at + 1 < enterOrder_.size()) {
+            // So that typing a number and Enter, box after box, never calculates half an entry.
+            const auto filled = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
+            if (std::any_of(enterOrder_.begin() + at + 1, enterOrder_.end(), filled) || !entryComplete_()) {
+                focusControl(enterOrder_[at + 1]);
+                return true;
+            }
         }
         if (defaultButton_ && defaultButton_->isVisible() && defaultButton_->isEnabled()) {
             defaultButton_->click();

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QSize>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -114,6 +115,12 @@ protected:
     // The frame's part of the load step: position, View and backdrop.
     void runFrameSteps();
     void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    // Enter in one of these boxes moves on to the next, and presses the default button in the last
+    // one, or in any box once every box after it is empty and the entry is complete without them.
+    void setEnterOrder(QList<QLineEdit*> boxes, std::function<bool()> complete) {
+        enterOrder_ = std::move(boxes);
+        entryComplete_ = std::move(complete);
+    }
     void setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
     void setClientHeightTwips(int height);
     // The strip under the client area, the same in every window: in createStripControls
@@ -159,6 +166,8 @@ private:
     QPointer<QAbstractButton> defaultButton_;
     QPointer<QAbstractButton> cancelButton_;
     QList<QLineEdit*> selectOnFocus_;
+    QList<QLineEdit*> enterOrder_;
+    std::function<bool()> entryComplete_;
     bool unloading_ = false;
     // Where the window was placed, so a window that was not moved keeps its
     // stored twips rather than drifting to the nearest pixel.

@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "shell/controls.h"
+#include "shell/platform.h"
 #include "shell/updown.h"
 
 namespace modVelmora {
@@ -51,6 +53,10 @@ void drawGrey(QWidget* result, bool grey, const QColor& ownColour) {
     }
 }
 
+QString copyNote() {
+    return QCoreApplication::translate("modVelmora::OutOfDateResults", "Out of date: press Calculate before copying.");
+}
+
 }  // namespace
 
 QString OutOfDateNote() {
@@ -86,6 +92,23 @@ void OutOfDateResults::entryChanged() {
         if (!group.madeFrom.isEmpty()) show(group, statesOf(group.entries) != group.madeFrom);
 }
 
+void OutOfDateResults::guard(QAbstractButton* button, const QList<QWidget*>& results) { guards_.push_back({button, results}); }
+
+bool OutOfDateResults::isOutOfDate(const QList<QWidget*>& results) const {
+    return std::any_of(groups_.begin(), groups_.end(), [&](const Group& group) {
+        return group.outOfDate && std::any_of(results.begin(), results.end(), [&](QWidget* result) {
+                   return group.results.contains(result) && showsSomething(result);
+               });
+    });
+}
+
+bool OutOfDateResults::refuses(const QAbstractButton* button) const {
+    const auto guard = std::find_if(guards_.begin(), guards_.end(), [button](const Guard& each) { return each.button == button; });
+    if (guard == guards_.end() || !isOutOfDate(guard->results)) return false;
+    platform().beep();
+    return true;
+}
+
 void OutOfDateResults::show(Group& group, bool outOfDate) {
     if (group.outOfDate == outOfDate) return;
     group.outOfDate = outOfDate;
@@ -96,6 +119,11 @@ void OutOfDateResults::show(Group& group, bool outOfDate) {
         if (meaning.endsWith(OutOfDateNote())) meaning = meaning.chopped(OutOfDateNote().size()).trimmed();
         if (outOfDate && showsSomething(result)) meaning = (meaning + QLatin1Char(' ') + OutOfDateNote()).trimmed();
         DescribeResult(result, meaning);
+    }
+    for (const Guard& guard : guards_) {
+        QString tip = guard.button->toolTip();
+        if (tip.endsWith(copyNote())) tip = tip.chopped(copyNote().size()).trimmed();
+        guard.button->setToolTip(isOutOfDate(guard.results) ? (tip + QLatin1Char('\n') + copyNote()).trimmed() : tip);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <vector>
 
+class QAbstractButton;
 class QWidget;
 
 namespace modVelmora {
@@ -23,6 +24,10 @@ public:
     void add(const QList<QWidget*>& entries, const QList<QWidget*>& results);
     // Calculate has just shown results made from the entries as they now stand.
     void calculated();
+    // A button that copies or saves these results: while any of them is out of date it copies
+    // nothing (refuses() beeps), and its tooltip says why.
+    void guard(QAbstractButton* button, const QList<QWidget*>& results);
+    bool refuses(const QAbstractButton* button) const;
 
 private:
     struct Group {
@@ -33,10 +38,17 @@ private:
         bool outOfDate = false;
     };
 
+    struct Guard {
+        QAbstractButton* button;
+        QList<QWidget*> results;
+    };
+
     void entryChanged();
     void show(Group& group, bool outOfDate);
+    bool isOutOfDate(const QList<QWidget*>& results) const;
 
     std::vector<Group> groups_;
+    std::vector<Guard> guards_;
 };
 
 // The accessible description of a result that is out of date.

@@ -32,11 +32,21 @@ const Scenario kRows[] = {
      {"cell:tblResults:0:6=Reliable improvement", "colour:tblResults:0:6=#ccffcc", "cell:tblResults:0:3=z -1.83"}},
     {"without the means only two methods", Change, {}, kWithoutMeans,
      {"rows:tblResults=2", "cell:tblResults:0:0=Jacobson & Truax (1991)", "cell:tblResults:1:0=Iverson (2001)", "cell:tblResults:1:3=z -1.76"}},
+    // Enter goes on row by row, and calculates once the entries needed are there and the rest are empty.
+    {"a number and Enter, box after box; the boxes left empty at the end are not needed", Change, {}, "104\r96\r100\r13.8\r.95\r104.3\r",
+     {"messages=", "rows:tblResults=2", "cell:tblResults:1:3=z -2.82", "focus=cmdClear"}},
+    {"an optional box left empty is passed over", Change, {}, "104\r96\r\r13.8\r.95\r",
+     {"messages=", "rows:tblResults=1", "txtMeanTest=", "focus=cmdClear"}},
+    {"Enter in a box with entries after it moves on", Change, {}, kExample + "[txtTest]\r",
+     {"focus=txtRetest", "rows:tblResults=4"}},
     // Refused entries: the message, the results emptied, the box focused and kept.
     {"an r of 1.2", Change, {}, kExample + "[txtCorrelation=1.2][cmdCalculate]",
      {"messages=Please enter a test–retest correlation greater than 0 and less than 1.", "rows:tblResults=0", "txtCorrelation=1.2",
       "focus=txtCorrelation"}},
-    {"a lone mean", Change, {}, "104\t96\t100\t\t13.8\t\t.95\r", {"messages=Please enter both means of the retest study, or neither.", "focus=txtMeanRetest"}},
+    {"Enter goes to the other mean rather than calculate with one", Change, {}, "104\t96\t100\t\t13.8\t\t.95\r",
+     {"messages=", "focus=txtMeanRetest"}},
+    {"a lone mean", Change, {}, "104\t96\t100\t\t13.8\t\t.95[cmdCalculate]",
+     {"messages=Please enter both means of the retest study, or neither.", "focus=txtMeanRetest"}},
     {"a sample of 2", Change, {}, kExample + "[txtSampleSize=2][cmdCalculate]",
      {"messages=The size of the retest sample must be from 3 to 9999.", "focus=txtSampleSize", "rows:tblResults=0"}},
     // Keys.

@@ -14,6 +14,9 @@ const QString kPercentile = "messages=Please enter a percentile that is greater 
 const QStringList kT = {"Interval Scale=3", "Interval Confidence=90"}, kZ = {"Interval Scale=4"};
 
 const Scenario kRows[] = {
+    {"an out-of-date picture and interval are not copied", Win, {}, k130 + "[txtReliability=.8][cmdCopyPicture][cmdCopy]",
+     {"clipboard image=", "clipboard=(clipboard untouched)", "beeps=2"}},
+    {"Enter moves on to the reliability, then calculates", Win, {}, "130\r.9\r", {"messages=", kInterval130, "focus=cmdClear"}},
     {"standard 130, r .90, 95% around the obtained score", Win, {}, k130,
      {kInterval130, "lblPercentileBand=Percentiles 91.6 to 99.6", "lblCentre=", "focus=cmdClear", "messages=", "beeps=0"}},
     {"its estimated true score", Win, {"Interval Centre=true"}, k130,
@@ -29,7 +32,7 @@ const Scenario kRows[] = {
     // Refused entries, as the computation decides.
     {"reliability 1.2 keeps the results", Win, {}, k130 + "[txtReliability=1.2][cmdCalculate]",
      {kReliability, "focus=txtReliability", "txtReliability=1.2", kInterval130}},
-    {"no reliability", Win, {}, "100\r", {kReliability, "focus=txtReliability", "lblInterval="}},
+    {"no reliability", Win, {}, "100\r\r", {kReliability, "focus=txtReliability", "lblInterval="}},
     {"percentile 100 empties results and picture", Win, {"Interval Scale=0"}, "50\t.9\r[txtScore=100][cmdCalculate][cmdCopyPicture]",
      {kPercentile, "txtScore=", "focus=txtScore", "lblInterval=", "lblPercentile=", "clipboard image=", "description:picBellCurve="}},
     {"an empty score only beeps", Win, {}, "[cmdCalculate]", {"beeps=1", "messages=", "focus=txtScore"}},

@@ -131,6 +131,10 @@ const Scenario kWindowRows[] = {
     // Copying, clearing and the decimals.
     {"copy with nothing shown copies nothing", Raw, {}, "[cmdCopy]", {"clipboard="}},
     {"copy takes the percentile", Raw, {}, kCalculated + "[cmdCopy]", {"clipboard=84.1"}},
+    {"an out-of-date percentile is not copied, and the tooltip says why", Raw, {}, kCalculated + "[txtMean=101][cmdCopy]",
+     {"clipboard=(clipboard untouched)", "beeps=1", "tip:cmdCopy=Copy percentile to clipboard\nOut of date: press Calculate before copying."}},
+    {"once calculated again it is", Raw, {}, kCalculated + "[txtMean=101][cmdCalculate][cmdCopy]",
+     {"clipboard=82.5", "beeps=0", "tip:cmdCopy=Copy percentile to clipboard"}},
     {"with the t-test copy takes the adjusted percentile", Raw, {kTTest}, kCalculated + "10\r[cmdCopy]", {"clipboard=81.7"}},
     {"Esc clears but keeps the options", Raw, {kTTest, "Number of Decimals=2"}, "[chkReverse][txtRawScore]" + kCalculated + "10\r\x1b",
      {"lblZscore=", "lblAnswer=", "lblTScore=", "lblAdjustedPercentile=", "lblInterval=", "txtRawScore=", "txtSampleN=",
@@ -182,6 +186,18 @@ private slots:
     void window() {
         QFETCH(Scenario, row);
         Run(row, platform);
+    }
+
+    // After Calculate the focus is on Clear, and Clear shows it, so the next key is not typed blind.
+    void theFocusedButtonShowsIt() {
+        StartProgram(Raw);
+        Play(kCalculated);
+        auto* clear = TheProgram().shownWindow()->form()->findChild<QWidget*>("cmdClear");
+        QCOMPARE(FocusName(), QString("cmdClear"));
+        const QImage focused = clear->grab().toImage();
+        Play("[txtRawScore]");
+        QVERIFY(focused != clear->grab().toImage());
+        StopProgram();
     }
 
     void theTTestGrowsTheWindowBy744Twips() {

@@ -44,7 +44,7 @@ QString Translated(const char* context, const QString& english) {
 
 int CheckAgainstCli(const CliAgreement& agreement, RecordingPlatform& platform) {
     int compared = 0;
-    for (const QString labels : agreement.labelled ? QStringList{"aacn", "wechsler"} : QStringList{"aacn"}) {
+    for (const QString& labels : agreement.labelled ? QStringList{"aacn", "wechsler"} : QStringList{"aacn"}) {
         for (const CliRecord& row : cliRows(agreement, labels)) {
             if (readingError(row)) continue;
             const auto [stored, steps] = agreement.entry(row);
