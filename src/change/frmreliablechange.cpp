@@ -18,6 +18,7 @@
 #include "change/changeoperation.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
+#include "shell/numberbox.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
 #include "shell/resultcontrols.h"
@@ -92,7 +93,7 @@ QLineEdit* frmReliableChange::numberBox(QGroupBox* frame, int row, int column, c
     auto* grid = static_cast<QGridLayout*>(frame->layout());
     QLabel* label = CaptionLabel(frame, caption, Arial(9.75, true));
     label->setObjectName(QStringLiteral("lbl%1Caption").arg(QLatin1String(name + 3)));
-    QLineEdit* box = EntryBox(frame, 8, Arial(12), Qt::AlignCenter);
+    QLineEdit* box = new NumberBox(frame, 8, Arial(12), Qt::AlignCenter);
     box->setObjectName(QString::fromLatin1(name));
     box->setFixedSize(kBoxWidth, TwipsToPixels(435));
     for (QWidget* control : {static_cast<QWidget*>(label), static_cast<QWidget*>(box)}) control->setToolTip(tip);

@@ -11,6 +11,7 @@
 #include "converter/conversionoperation.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
+#include "shell/numberbox.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
 #include "shell/resultcontrols.h"
@@ -56,7 +57,7 @@ void frmScoreConverter::createControls(QWidget* client) {
                     1485, 330);
     lblTo = Place(CaptionLabel(client, captionOf(2), Arial(9.75, true)), "lblTo", 2625, 735,
                   1590, 330);
-    txtFrom = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtFrom", 420, 1050, 1380, 435);
+    txtFrom = Place(new NumberBox(client, 8, Arial(12), Qt::AlignCenter), "txtFrom", 420, 1050, 1380, 435);
     Image1 = Place(new QLabel(client), "Image1", 1972, 1010, 480, 480);
     Image1->setPixmap(QIcon(QStringLiteral(":/pictures/arrow.svg")).pixmap(Image1->size()));
     lblAnswer = Place(ResultLabel(client), "lblAnswer", 2625, 1050, 1380, 435);
@@ -125,6 +126,7 @@ void frmScoreConverter::optFrom_Click(int index) {
     lblAnswer->clear();
     lblDescription->clear();
     fromScale_ = static_cast<ScoreScale>(index);
+    txtFrom->setDecimalsAllowed(HasDecimals(fromScale_));
     settings().setConvertFrom(fromScale_);
     focusControl(txtFrom);
 }

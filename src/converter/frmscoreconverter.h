@@ -13,6 +13,7 @@ class QRadioButton;
 
 namespace modVelmora {
 
+class NumberBox;
 class OutOfDateResults;
 class ResultControls;
 class UpDown;
@@ -40,7 +41,7 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* lblFrom = nullptr;
     QLabel* lblTo = nullptr;
-    QLineEdit* txtFrom = nullptr;
+    NumberBox* txtFrom = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* lblAnswer = nullptr;
     QLabel* lblDescription = nullptr;

@@ -13,6 +13,7 @@
 #include "interval/intervaloperation.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
+#include "shell/numberbox.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
 #include "shell/resultcontrols.h"
@@ -82,7 +83,7 @@ void frmScoreInterval::createControls(QWidget* client) {
         return label;
     };
     const auto entryBox = [&](const char* name) {
-        QLineEdit* box = EntryBox(client, 8, Arial(12), Qt::AlignCenter);
+        QLineEdit* box = new NumberBox(client, 8, Arial(12), Qt::AlignCenter);
         box->setObjectName(QLatin1String(name));
         box->setFixedHeight(kBoxHeight);
         selectWholeTextOnFocus(box);

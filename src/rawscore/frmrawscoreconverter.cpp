@@ -13,6 +13,7 @@
 #include "rawscore/rawscoreoperation.h"
 #include "shell/controls.h"
 #include "shell/modvelmora.h"
+#include "shell/numberbox.h"
 #include "shell/outofdate.h"
 #include "shell/platform.h"
 #include "shell/resultcontrols.h"
@@ -59,13 +60,13 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     const QFont caption = Arial(9.75, true);
     lblSubjectScore = Place(CaptionLabel(client, tr("Raw Score"), caption), "lblSubjectScore", 105,
                             735, 1275, 330);
-    txtRawScore = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtRawScore", 105, 1050, 1275, 435);
+    txtRawScore = Place(new NumberBox(client, 8, Arial(12), Qt::AlignCenter), "txtRawScore", 105, 1050, 1275, 435);
     lblSampleMean = Place(CaptionLabel(client, tr("Sample Mean"), caption), "lblSampleMean", 1575,
                           735, 1380, 330);
-    txtMean = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtMean", 1575, 1050, 1275, 435);
+    txtMean = Place(new NumberBox(client, 8, Arial(12), Qt::AlignCenter), "txtMean", 1575, 1050, 1275, 435);
     lblSampleSD =
         Place(CaptionLabel(client, tr("Sample SD"), caption), "lblSampleSD", 3045, 735, 1275, 330);
-    txtSD = Place(EntryBox(client, 8, Arial(12), Qt::AlignCenter), "txtSD", 3045, 1050, 1275, 435);
+    txtSD = Place(new NumberBox(client, 8, Arial(12), Qt::AlignCenter), "txtSD", 3045, 1050, 1275, 435);
 
     Label1 = Place(CaptionLabel(client, tr("Z-Score"), caption), "Label1", 105, 1680, 750, 330);
     lblZscore = Place(ResultLabel(client), "lblZscore", 105, 1995, 1275, 435);
@@ -98,7 +99,7 @@ void frmRawScoreConverter::createControls(QWidget* client) {
     lblSampleN = Place(CaptionLabel(frmOptions, tr("Sample N"), Arial(8.25)), "lblSampleN", 315,
                        1050, 960, 330);
     lblSampleN->setToolTip(tr("Enter the size of the normative sample"));
-    txtSampleN = Place(EntryBox(frmOptions, 4, QFont(), Qt::AlignCenter), "txtSampleN", 315, 1260, 750, 360);
+    txtSampleN = Place(new NumberBox(frmOptions, 4, QFont(), Qt::AlignCenter), "txtSampleN", 315, 1260, 750, 360);
     txtSampleN->setToolTip(lblSampleN->toolTip());
 
     results_ = new ResultControls(client, settings().record, ResultControls::Copy | ResultControls::Decimals);

@@ -1,3 +1,5 @@
+#include <QClipboard>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "converter/conversions.h"
@@ -125,6 +127,19 @@ private slots:
     void window() {
         QFETCH(Scenario, row);
         Run(row, platform);
+    }
+
+    // A scaled score is a whole number: a pasted decimal is refused as a typed point is.
+    void aPastedDecimalOnAWholeScale() {
+        StartProgram(Conv, {"Convert From=1"});
+        platform.reset();
+        auto* box = TheProgram().shownWindow()->form()->findChild<QLineEdit*>("txtFrom");
+        QGuiApplication::clipboard()->setText(Shown("12.5"));
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QGuiApplication::clipboard()->setText("13");
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(box->text() + QString::number(platform.beeps), QString("131"));
+        StopProgram();
     }
 
     // Every row of velmora-cli's conversions and label edges typed into the window shows velmora-cli's

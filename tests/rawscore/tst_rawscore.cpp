@@ -1,3 +1,5 @@
+#include <QClipboard>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "rawscore/rawscore.h"
@@ -85,6 +87,24 @@ const RefusalRow kRefusalRows[] = {
      false, R::Kept},
     {"a sample of 10000, from a file", Entry("115", "100", "15", 1, false, "10000"), F::SampleSize,
      "The normative sample size must be at most 9999.", false, R::Kept},
+};
+
+// A paste into a number box: what the box held, what was on the clipboard, what the box then holds.
+struct PasteRow { const char* name; const char* box; const char* held; QString clipboard; QString after; int beeps; };
+Q_DECLARE_METATYPE(PasteRow)
+const bool kComma = QLocale::system().decimalPoint() == ",";
+const PasteRow kPasteRows[] = {
+    {"a number with a spreadsheet's line end", "txtMean", "", "31.4\r\n", "31.4", 0},
+    {"blanks around it dropped", "txtRawScore", "", "  -2.5\t", "-2.5", 0},
+    {"in the user's notation", "txtSD", "", Shown("5.2"), Shown("5.2"), 0},
+    {"two cells of a spreadsheet", "txtMean", "7", "31,4\t5,2", "7", 1},
+    {"two numbers", "txtMean", "7", "31 4", "7", 1},
+    {"no number", "txtRawScore", "7", "abc", "7", 1},
+    {"a comma where it is no separator", "txtRawScore", "", "1,5", kComma ? "1,5" : "", kComma ? 0 : 1},
+    {"more than the box holds", "txtMean", "", "123.45678", "", 1},
+    {"added to what the box holds", "txtRawScore", "12", "34", "1234", 0},
+    {"too much with what the box holds", "txtRawScore", "1234567", "89", "1234567", 1},
+    {"the sample size box as well", "txtSampleN", "", "24 ", "24", 0},
 };
 
 const QString kTTest = "UseTTest=1";
@@ -186,6 +206,21 @@ private slots:
     void window() {
         QFETCH(Scenario, row);
         Run(row, platform);
+    }
+
+    void pasteIntoANumberBox_data() { AddRows(kPasteRows); }
+    void pasteIntoANumberBox() {
+        QFETCH(PasteRow, row);
+        StartProgram(Raw, {kTTest});
+        platform.reset();
+        auto* box = TheProgram().shownWindow()->form()->findChild<QLineEdit*>(row.box);
+        box->setText(row.held);
+        box->setFocus();
+        QGuiApplication::clipboard()->setText(row.clipboard);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(box->text(), row.after);
+        QCOMPARE(platform.beeps, row.beeps);
+        StopProgram();
     }
 
     // After Calculate the focus is on Clear, and Clear shows it, so the next key is not typed blind.
