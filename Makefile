@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-tools-dev \
 	qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev fonts-liberation2 fonts-crosextra-carlito \
 	libboost-math-dev libcli11-dev libcsv-dev qt6-translations-l10n appstream desktop-file-utils \
-	xvfb xauth xdotool locales-all
+	xvfb xauth xdotool openbox locales-all
 
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := numbers dates calculator conversions settings csv session normsets

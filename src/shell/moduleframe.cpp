@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -123,12 +125,29 @@ void ModuleWindow::show() {
     initialise();
     form_->show();
     form_->activateWindow();
+    settleChecks_ = 0;
+    settlePlace();
+}
+
+void ModuleWindow::settlePlace() {
+    // A window manager frames the window only after it is shown, and may then have put the client
+    // where the frame was asked to go; once the frame is known it goes back where it was placed.
+    const QWindow* handle = form_->windowHandle();
+    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    const bool framed = !frame.isNull();
+    if (framed && form_->pos() == placedPixels_ - QPoint(frame.left(), frame.top())) form_->move(placedPixels_);
+    if (framed || ++settleChecks_ > kSettleChecks) return;
+    QTimer::singleShot(kSettleInterval, form_, [this] { settlePlace(); });
 }
 
 void ModuleWindow::runFrameSteps() {
     SettingsRecord& record = settings_.record;
     placedTwips_ = QPoint(record.leftCoordinates, record.topCoordinates);
     placedPixels_ = QPoint(TwipsToPixels(placedTwips_.x()), TwipsToPixels(placedTwips_.y()));
+    if (const QPoint shown = onScreen(placedPixels_); shown != placedPixels_) {
+        placedPixels_ = shown;
+        placedTwips_ = QPoint(PixelsToTwips(shown.x()), PixelsToTwips(shown.y()));
+    }
     form_->move(placedPixels_);
     record.view = static_cast<std::uint8_t>(module_);
     TwoToneGradientFill::PaintGradient(client_, TwoToneGradientFill::RGB(255, 255, 255),
@@ -235,6 +254,20 @@ void ModuleWindow::unload(Unload why) {
     form->hide();
     form->deleteLater();
     unloading_ = false;
+}
+
+QPoint ModuleWindow::onScreen(QPoint at) const {
+    const QRect window(at, client_->size());
+    // Enough of the window on a screen to take hold of it.
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shared = screen->availableGeometry().intersected(window);
+        if (shared.width() >= 50 && shared.height() >= 20) return at;
+    }
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary) return at;
+    const QRect room = primary->availableGeometry();
+    return {std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - window.width())),
+            std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - window.height()))};
 }
 
 void ModuleWindow::recordPosition() {

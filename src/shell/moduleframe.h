@@ -150,6 +150,9 @@ private:
 
     void createMenus();
     void createStrip(QWidget* frame);
+    // Brings a stored position that lies off every screen back onto the primary one.
+    QPoint onScreen(QPoint at) const;
+    void settlePlace();
     void tellRefusal(Notice notice, const char* message, bool emptiesEntry, ShownResults results, QWidget* box,
                      const QList<QLabel*>& answer);
     bool routeKey(QKeyEvent* key);
@@ -173,6 +176,9 @@ private:
     // stored twips rather than drifting to the nearest pixel.
     QPoint placedPixels_;
     QPoint placedTwips_;
+    // Checks for the window manager's frame, a while after the window is shown; none is a window without one.
+    static constexpr int kSettleInterval = 25, kSettleChecks = 40;
+    int settleChecks_ = 0;
 };
 
 // The character code a key press types: 13 Enter, 27 Esc, 8 Backspace, 1 to
