@@ -160,6 +160,8 @@ int runOne(Command command, const Options& options) {
 int main(int argc, char* argv[]) {
     CLI::App app{"Velmora's percentiles, score conversions and ages, for one value or a CSV file.", "velmora-cli"};
     app.require_subcommand(1);
+    // A path such as /data/scores.csv is a path on Windows too, not a /option; its commands inherit this.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", VELMORA_VERSION);
     Options options;
     std::map<Command, CLI::App*> commands;
