@@ -90,7 +90,7 @@ private slots:
             Play(steps + "[cmdCalculate]");
             const QString name = record["case"];
             if (!record["error"].isEmpty()) {
-                QCOMPARE(platform.messages.join('|').remove('!'), QCoreApplication::translate("modVelmora::Messages", qPrintable(record["error"])));
+                QCOMPARE(platform.messages.join('|').remove('!'), QCoreApplication::translate("modVelmora::Messages", qUtf8Printable(record["error"])));
             } else {
                 int row = 0;
                 for (const QString& method : methods) {
