@@ -16,7 +16,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 BENCH_PACKAGES := libx11-dev libxtst-dev time
 
-.PHONY: run test test-sanitize fuzz bench package build packages windows test-windows deb-src
+.PHONY: run test test-sanitize fuzz bench package build packages windows test-windows package-windows deb-src
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/src/velmora; \
@@ -80,7 +80,7 @@ packages:
 # Windows: velmora.exe and velmora-cli.exe cross-built with Debian's MinGW-w64 against a Qt for MinGW,
 # QT_MINGW=/path or else the one in ../shared/windows (unpacked into build-windows); the Linux build
 # lends its helpdoc for the manual. test-windows runs the suite under Wine and compares velmora-cli.exe
-# with velmora-cli.
+# with velmora-cli; package-windows makes the setup program and installs, runs and uninstalls it under Wine.
 WINDOWS_BUILD := build-windows
 QT_MINGW ?=
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 nsis dpkg-dev xz-utils \
@@ -92,6 +92,10 @@ windows: build deb-src
 
 test-windows: windows
 	sh tests/windows/run.sh $(WINDOWS_BUILD) $(BUILD)
+
+package-windows: windows
+	sh packaging/windows/package.sh $(WINDOWS_BUILD)
+	sh tests/windows/setup.sh $(WINDOWS_BUILD)
 
 # apt-get source libcsv needs deb-src entries: made beside Debian's own deb entries when there are none.
 deb-src:
