@@ -45,8 +45,33 @@ done
 
 out="$windows/test-home/compared"
 mkdir -p "$out"
+# And thousands of made-up rows of each kind, where a last-bit difference between the two systems' maths
+# libraries would show in a printed digit.
+awk -v out="$out" 'function u(lo, hi, places) { return sprintf("%." places "f", lo + rand() * (hi - lo)) }
+  function pick(list,   n, a) { n = split(list, a, " "); return a[int(rand() * n) + 1] }
+  function value(scale) { return u(lo[scale], hi[scale], pick("0 1 2 3")) }
+  BEGIN { srand(7)
+    split("percentile scaled standard t z", names, " "); split("0.1 1 40 10 -3.5", low, " "); split("99.9 19 160 90 3.5", high, " ")
+    for (i in names) { lo[names[i]] = low[i]; hi[names[i]] = high[i] }
+    print "raw,mean,sd,n,reverse,decimals" > out "/made-up-scores.csv"
+    print "value,from,to,decimals" > out "/made-up-conversions.csv"
+    print "score,scale,reliability,level,centre,decimals" > out "/made-up-intervals.csv"
+    print "x1,x2,sd1,sd2,m1,m2,n,r,level,reverse" > out "/made-up-changes.csv"
+    for (i = 0; i < 5000; i++) {
+      mean = u(5, 120, pick("0 1 2")); sd = u(0.5, 25, pick("0 1 2"))
+      print u(mean - 3 * sd, mean + 3 * sd, pick("0 1 2")) "," mean "," sd "," pick("_ 2 5 10 30 100") "," pick("no yes") "," \
+            pick("_ 0 1 2 3") > out "/made-up-scores.csv"
+      from = pick("percentile scaled standard t z")
+      print value(from) "," from "," pick("percentile scaled standard t z") "," pick("_ 0 1 2 3") > out "/made-up-conversions.csv"
+      scale = pick("scaled standard t z")
+      print value(scale) "," scale "," u(0.5, 0.99, 2) "," pick("_ 90 95") "," pick("_ true false") "," pick("_ 0 1 2") \
+            > out "/made-up-intervals.csv"
+      print u(60, 140, 0) "," u(60, 140, 0) "," u(5, 20, 1) "," u(5, 20, 1) "," u(50, 110, 1) "," u(50, 110, 1) "," \
+            pick("_ 20 50 200") "," u(0.5, 0.98, 2) "," pick("_ 90 95") "," pick("_ yes no") > out "/made-up-changes.csv" } }'
+sed -i 's/_//g' "$out"/made-up-*.csv  # "_" stands for an empty field above
 passed=0 failed=0
-for file in "$tests"/cli/fixtures/*.csv "$tests"/fuzz/corpus/csv/* "$tests"/stats/fixtures/*.csv "$tests"/change/fixtures/*.csv; do
+for file in "$tests"/cli/fixtures/*.csv "$tests"/fuzz/corpus/csv/* "$tests"/stats/fixtures/*.csv "$tests"/change/fixtures/*.csv \
+            "$out"/made-up-*.csv; do
   for command in score convert age interval change; do
     XDG_CONFIG_HOME="$tests/cli/fixtures/config" LC_ALL=en_US.UTF-8 "$linux/src/velmora-cli" $command --csv "$file" \
       >"$out/linux.out" 2>"$out/linux.err" && echo 0 >"$out/linux.status" || echo $? >"$out/linux.status"
