@@ -31,8 +31,13 @@ file(CONFIGURE OUTPUT "${CMAKE_BINARY_DIR}/velmora.rc" CONTENT "IDI_ICON1 ICON \
 target_sources(velmora PRIVATE "${CMAKE_BINARY_DIR}/velmora.rc")
 set_source_files_properties("${CMAKE_BINARY_DIR}/velmora.rc" TARGET_DIRECTORY velmora PROPERTIES OBJECT_DEPENDS "${velmora_icon}")
 
-# velmora-cli reads and writes bytes as on Linux: no carriage return put before each line feed.
-target_sources(velmora-cli PRIVATE "${PROJECT_SOURCE_DIR}/packaging/windows/binarystdio.cpp")
+# velmora-cli reads and writes bytes as on Linux: no carriage return put before each line feed, and its
+# arguments in UTF-8 (its manifest).
+file(CONFIGURE OUTPUT "${CMAKE_BINARY_DIR}/velmora-cli.rc"
+     CONTENT "1 24 \"${PROJECT_SOURCE_DIR}/packaging/windows/velmora-cli.manifest\"\n")
+target_sources(velmora-cli PRIVATE "${PROJECT_SOURCE_DIR}/packaging/windows/binarystdio.cpp" "${CMAKE_BINARY_DIR}/velmora-cli.rc")
+set_source_files_properties("${CMAKE_BINARY_DIR}/velmora-cli.rc" TARGET_DIRECTORY velmora-cli PROPERTIES
+                            OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/packaging/windows/velmora-cli.manifest")
 
 function(mingw_file name variable)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${name} OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
