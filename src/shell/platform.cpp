@@ -119,9 +119,10 @@ public:
 
     void playWave(int id) override {
 #ifdef Q_OS_WIN
-        // Windows plays a wave from memory while the call returns; the memory must outlive the sound, so
-        // each wave is read once and kept. A new sound stops the one still playing.
-        static std::map<int, QByteArray> waves;
+        // Windows plays a wave from memory while the call returns; the memory must outlive the sound, even
+        // one still playing as the program ends, so each wave is read once and never freed. A new sound
+        // stops the one still playing.
+        static auto& waves = *new std::map<int, QByteArray>;
         QByteArray& wave = waves[id];
         if (wave.isEmpty()) {
             QFile file(QStringLiteral(":/sounds/wave%1.wav").arg(id));
