@@ -16,7 +16,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 BENCH_PACKAGES := libx11-dev libxtst-dev time
 
-.PHONY: run test test-sanitize fuzz bench package build packages
+.PHONY: run test test-sanitize fuzz bench package build packages windows test-windows package-windows deb-src
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/src/velmora; \
@@ -75,4 +75,39 @@ packages:
 	  sudo=""; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
 	  $$sudo apt-get update && \
 	  $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+# Windows: velmora.exe and velmora-cli.exe cross-built with Debian's MinGW-w64 against a Qt for MinGW,
+# QT_MINGW=/path or else the one in ../shared/windows (unpacked into build-windows); the Linux build
+# lends its helpdoc for the manual. test-windows runs the suite under Wine and compares velmora-cli.exe
+# with velmora-cli; package-windows makes the setup program and installs, runs and uninstalls it under Wine.
+WINDOWS_BUILD := build-windows
+QT_MINGW ?=
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 nsis dpkg-dev xz-utils \
+	icoutils librsvg2-bin fonts-liberation2
+
+windows: build deb-src
+	@$(MAKE) --no-print-directory packages PACKAGES="$(WINDOWS_PACKAGES)"
+	JOBS=$(JOBS) sh packaging/windows/build.sh $(WINDOWS_BUILD) $(BUILD) $(QT_MINGW)
+
+test-windows: windows
+	sh tests/windows/run.sh $(WINDOWS_BUILD) $(BUILD)
+
+package-windows: windows
+	sh packaging/windows/package.sh $(WINDOWS_BUILD)
+	sh tests/windows/setup.sh $(WINDOWS_BUILD)
+
+# apt-get source libcsv needs deb-src entries: made beside Debian's own deb entries when there are none.
+deb-src:
+	@if [ -z "$$(apt-cache showsrc libcsv 2>/dev/null)" ]; then \
+	  sudo=""; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
+	  echo "Adding deb-src entries for apt-get source libcsv"; \
+	  if [ -f /etc/apt/sources.list.d/debian.sources ]; then \
+	    sed 's/^Types: deb$$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | \
+	      $$sudo tee /etc/apt/sources.list.d/velmora-deb-src.sources >/dev/null; \
+	  fi; \
+	  if grep -qs '^deb ' /etc/apt/sources.list; then \
+	    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | $$sudo tee /etc/apt/sources.list.d/velmora-deb-src.list >/dev/null; \
+	  fi; \
+	  $$sudo apt-get update; \
 	fi

@@ -301,6 +301,8 @@ int main(int argc, char* argv[]) {
     CLI::App app{"Velmora's numbers for one value or a CSV file: percentiles, score conversions, ages, score intervals and reliable change.",
                  "velmora-cli"};
     app.require_subcommand(1);
+    // A path such as /data/scores.csv is a path on Windows too, not a /option; its commands inherit this.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", kProgramVersion);
     Options options;
     const Command commands[] = {setUpScore(app, options), setUpConvert(app, options), setUpAge(app, options), setUpInterval(app, options),

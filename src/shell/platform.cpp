@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMimeData>
@@ -14,6 +15,16 @@
 #include <QProcess>
 #include <QTextDocument>
 #include <cstdlib>
+#include <map>
+
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#include <mmsystem.h>
+#endif
 
 namespace modVelmora {
 
@@ -107,10 +118,24 @@ public:
     }
 
     void playWave(int id) override {
+#ifdef Q_OS_WIN
+        // Windows plays a wave from memory while the call returns; the memory must outlive the sound, even
+        // one still playing as the program ends, so each wave is read once and never freed. A new sound
+        // stops the one still playing.
+        static auto& waves = *new std::map<int, QByteArray>;
+        QByteArray& wave = waves[id];
+        if (wave.isEmpty()) {
+            QFile file(QStringLiteral(":/sounds/wave%1.wav").arg(id));
+            if (file.open(QIODevice::ReadOnly)) wave = file.readAll();
+        }
+        if (!wave.isEmpty())
+            PlaySoundW(reinterpret_cast<LPCWSTR>(wave.constData()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+#else
         // The sound module, and with it the multimedia stack, is loaded with the first sound.
         using Player = void (*)(const char*);
         static const auto play = reinterpret_cast<Player>(soundModule().resolve("VelmoraPlayWave"));
         if (play) play(QStringLiteral("qrc:/sounds/wave%1.wav").arg(id).toUtf8().constData());
+#endif
     }
 
     QDate today() override { return QDate::currentDate(); }
@@ -125,6 +150,7 @@ public:
 
     void endProgramImmediately() override { std::_Exit(0); }
 
+#ifndef Q_OS_WIN
 private:
     // Beside the program, or in lib/velmora when installed.
     static QLibrary& soundModule() {
@@ -138,6 +164,7 @@ private:
         }
         return module;
     }
+#endif
 };
 
 Platform* current = nullptr;

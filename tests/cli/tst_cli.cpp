@@ -82,6 +82,8 @@ const CliRow kRows[] = {
     {"a set and its own numbers at once", {"score", "115", "--norms", "Stroop", "--mean", "90", "--reverse"}, "", "",
      "velmora-cli: norm set \"Stroop\" gives mean, sd, n and reverse; leave out mean, reverse\n", 1},
     {"an unknown set", {"score", "115", "--norms", "WMS"}, "", "", "velmora-cli: no norm set named \"WMS\"\n", 1},
+    {"a name beyond ASCII, as typed", {"score", "85", "--norms", "Wortflüssigkeit", "--labels", "none"}, "",
+     "z-score              -1.00\npercentile           15.9\n", "", 0},
     {"sets named in a column", {"score", "--csv"}, Fixture("normed.csv"), Fixture("normed.expected.csv"), Fixture("normed.expected.txt"), 1},
     {"a set for every row brings the t-test's columns", {"score", "--csv", "--norms", "Stroop", "--labels", "none"}, "raw\n85\n",
      "raw,z,percentile,t,adjusted_percentile,ci_low,ci_high,zcc,zcc_low,zcc_high,error\n85,-1.00,15.9,,,,,,,,\n", "", 0},

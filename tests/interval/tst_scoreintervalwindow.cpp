@@ -118,7 +118,7 @@ private slots:
         platform.reset();
         if (*row.saveAs) platform.savePath = folder.filePath(row.saveAs);
         Play(row.steps);
-        QCOMPARE(platform.messages.join('|'), QString(row.message).replace("{folder}", folder.path()));
+        QCOMPARE(platform.messages.join('|'), QDir::toNativeSeparators(QString(row.message).replace("{folder}", folder.path())));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), *row.written ? QStringList{row.written} : QStringList());
         const QString written = folder.filePath(row.written);
         if (written.endsWith(".png")) QCOMPARE(QImage(written).size(), QSize(420, 200));

@@ -63,7 +63,8 @@ private slots:
         Play(row.steps);
         QCOMPARE(platform.questions.join('|'), row.questions);
         QCOMPARE(listed(dialog), Shown(row.list));
-        QCOMPARE(platform.messages.join('|'), QString(row.messages).replace("{import}", platform.openPath).replace("{aside}", store.setAsideAs()));
+        QCOMPARE(platform.messages.join('|'), QString(row.messages).replace("{import}", QDir::toNativeSeparators(platform.openPath))
+                                                     .replace("{aside}", QDir::toNativeSeparators(store.setAsideAs())));
         QCOMPARE(FileBytes(path), row.after);
     }
 

@@ -142,6 +142,8 @@ class TestProgram : public QObject {
 private slots:
     void initTestCase() {
         // A locale missing from the machine leaves the C library in "C" and hides every fault of the comma.
+        // Qt sets the C library's locale from the environment on Linux only; so do it here for Windows.
+        std::setlocale(LC_ALL, "");
         QCOMPARE(QString(std::localeconv()->decimal_point), QLocale::system().decimalPoint());
     }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -48,4 +50,8 @@ inline QList<QHash<QString, QString>> FixtureRecords(const QString& path) {
 
 // A file's bytes ("<none>" when it cannot be read), and a file written whole (true when it was).
 inline QByteArray FileBytes(const QString& path) { QFile file(path); return file.open(QIODevice::ReadOnly) ? file.readAll() : "<none>"; }
-inline bool WriteFile(const QString& path, const QByteArray& bytes) { QFile file(path); return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(); }
+inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());  // on Windows no settings file has made the folder
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
