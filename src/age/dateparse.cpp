@@ -141,9 +141,9 @@ std::optional<year_month_day> readDate(const std::vector<Token>& t, const DateCo
         if ((separator != '/' && separator != '-' && separator != '.') ||
             t[2].separatorBefore != separator)
             return std::nullopt;
-        if (t[0].text.size() == 4) return makeDate(yearOf(t[0]), monthNumbered(t[1]), t[2]);
-        return conventions.dayBeforeMonth ? makeDate(yearOf(t[2]), monthNumbered(t[1]), t[0])
-                                          : makeDate(yearOf(t[2]), monthNumbered(t[0]), t[1]);
+        if (t[0].text.size() == 4 || conventions.order == DateOrder::YearMonthDay) return makeDate(yearOf(t[0]), monthNumbered(t[1]), t[2]);
+        return conventions.order == DateOrder::DayMonthYear ? makeDate(yearOf(t[2]), monthNumbered(t[1]), t[0])
+                                                            : makeDate(yearOf(t[2]), monthNumbered(t[0]), t[1]);
     }
     if (kind(0) == K::Word && kind(1) == K::Number && kind(2) == K::Number) {
         if (t[2].separatorBefore == '.') return std::nullopt;  // "Sep 17. 1998": the German point needs a month after it
@@ -248,6 +248,21 @@ std::optional<year_month_day> ParseDate(std::string_view text, const DateConvent
     }
     if (!date || !date->ok()) return std::nullopt;
     return date;
+}
+
+const char* DateOrderName(DateOrder order) {
+    switch (order) {
+        case DateOrder::DayMonthYear: return "dmy";
+        case DateOrder::YearMonthDay: return "ymd";
+        case DateOrder::MonthDayYear: break;
+    }
+    return "mdy";
+}
+
+std::optional<DateOrder> DateOrderNamed(std::string_view name) {
+    for (const DateOrder order : {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay})
+        if (name == DateOrderName(order)) return order;
+    return std::nullopt;
 }
 
 }  // namespace modVelmora

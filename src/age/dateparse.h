@@ -17,8 +17,8 @@
 //   where a "." after the day number stands only before a month name, a
 //   connector word ("de") only after the day and after the month, and an
 //   ordinal suffix ("er") only on day 1
-//   three numbers joined by "/", "-" or ".", day and month in the locale's order:
-//     "09/17/98" (month first) or "17.09.1998", "17. 9. 1998" (day first)
+//   three numbers joined by "/", "-" or ".", in the locale's order of day, month and year:
+//     "09/17/98" (month first), "17.09.1998", "17. 9. 1998" (day first) or "98-09-17" (year first)
 //   the year first, as in ISO: "1998-09-17", "1998 Sep 17"
 // optionally preceded by a weekday name ("Thursday, ", "Do., ", "mardi ", "jueves, ")
 // and followed by a time of day ("10:30", "10:30:15", "10:30 pm"), which is
@@ -29,8 +29,14 @@
 
 namespace modVelmora {
 
+// The order of an all-numeric date's day, month and year.
+enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
+// "mdy", "dmy", "ymd", as velmora-cli names them, and the order a name gives; none for any other.
+const char* DateOrderName(DateOrder order);
+std::optional<DateOrder> DateOrderNamed(std::string_view name);
+
 struct DateConventions {
-    bool dayBeforeMonth = false;  // all-numeric dates: day/month/year rather than month/day/year
+    DateOrder order = DateOrder::MonthDayYear;  // of all-numeric dates; four digits first are always a year
     std::array<std::vector<std::string>, 12> monthNames;  // lower-case UTF-8, January first
     std::vector<std::string> weekdayNames;                // lower-case UTF-8
     std::vector<std::string> connectors;        // words joining day, month and year: "17 de septiembre de 1998"

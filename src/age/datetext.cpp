@@ -4,14 +4,16 @@ namespace modVelmora {
 
 namespace {
 
-// Numeric dates follow the locale's order of day and month; the C locale,
+// Numeric dates follow the locale's order of day, month and year; the C locale,
 // like the tooltip's "09/17/98", puts the month first.
-bool dayBeforeMonth(const QLocale& locale) {
-    if (locale.language() == QLocale::C) return false;
+DateOrder numericOrder(const QLocale& locale) {
+    if (locale.language() == QLocale::C) return DateOrder::MonthDayYear;
     const QString format = locale.dateFormat(QLocale::ShortFormat);
-    const auto day = format.indexOf(QLatin1Char('d'));
-    const auto month = format.indexOf(QLatin1Char('M'));
-    return day >= 0 && month >= 0 && day < month;
+    const auto day = format.indexOf(QLatin1Char('d')), month = format.indexOf(QLatin1Char('M'));
+    const auto year = format.indexOf(QLatin1Char('y'));
+    if (day < 0 || month < 0) return DateOrder::MonthDayYear;
+    if (year >= 0 && year < month && year < day) return DateOrder::YearMonthDay;
+    return day < month ? DateOrder::DayMonthYear : DateOrder::MonthDayYear;
 }
 
 // Typed and known names meet in one form: folded case, composed accents.
@@ -28,7 +30,7 @@ const DateConventions& systemConventions() {
 
 DateConventions ConventionsFor(const QLocale& locale) {
     DateConventions result = DateConventions::English();
-    result.dayBeforeMonth = dayBeforeMonth(locale);
+    result.order = numericOrder(locale);
     for (int month = 1; month <= 12; ++month) {
         for (QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
             result.addMonthName(month, folded(locale.monthName(month, format)));
@@ -52,9 +54,13 @@ std::optional<QDate> ReadDate(const QString& text, const DateConventions& conven
     return ToQDate(*date);
 }
 
-std::optional<std::chrono::year_month_day> ReadYearMonthDay(std::string_view text) {
-    return ParseDate(folded(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))), systemConventions());
+std::optional<std::chrono::year_month_day> ReadYearMonthDay(std::string_view text) { return ReadYearMonthDayIn(text, systemConventions()); }
+
+std::optional<std::chrono::year_month_day> ReadYearMonthDayIn(std::string_view text, const DateConventions& conventions) {
+    return ParseDate(folded(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))), conventions);
 }
+
+DateConventions SystemDateConventions() { return systemConventions(); }
 
 QDate ToQDate(std::chrono::year_month_day date) {
     return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),

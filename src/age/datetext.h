@@ -35,7 +35,9 @@ int DateBoxLength(const QLocale& locale);
 std::chrono::year_month_day ToYearMonthDay(const QDate& date);
 QDate ToQDate(std::chrono::year_month_day date);
 
-// Typed text read as a date, for the age computation.
+// Typed text read as a date, for the age computation, in the system locale's conventions or the ones given.
 std::optional<std::chrono::year_month_day> ReadYearMonthDay(std::string_view text);
+std::optional<std::chrono::year_month_day> ReadYearMonthDayIn(std::string_view text, const DateConventions& conventions);
+DateConventions SystemDateConventions();
 
 }  // namespace modVelmora

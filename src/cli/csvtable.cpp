@@ -12,6 +12,7 @@ namespace modVelmora::cli {
 namespace {
 
 constexpr int kRowNotBegun = 0;  // libcsv's parser state between records
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // UTF-8's, as spreadsheets save it
 
 void appendField(std::string& out, std::string_view field, char delimiter) {
     if (std::none_of(field.begin(), field.end(), [&](char c) { return c == delimiter || c == '"' || c == '\r' || c == '\n'; })) {
@@ -56,6 +57,8 @@ public:
         streams_.write(out_);
         out_.clear();
     }
+    // Written before the header: a spreadsheet's byte-order mark on the file read goes on the rows written.
+    void startWith(std::string_view text) { out_.insert(0, text); }
 
     bool hasHeader() const { return !header_.empty(); }
 
@@ -177,7 +180,10 @@ CsvCounts RunCsv(const Operation& command, const FieldContext& context, const Cs
     bool atLineStart = true, first = true;
     for (std::size_t got; (got = streams.read(buffer.data(), buffer.size())) > 0; first = false) {
         std::string_view chunk(buffer.data(), got);
-        if (first && chunk.starts_with("\xEF\xBB\xBF")) chunk.remove_prefix(3);  // a spreadsheet's byte order mark
+        if (first && chunk.starts_with(kByteOrderMark)) {
+            chunk.remove_prefix(kByteOrderMark.size());
+            table.startWith(kByteOrderMark);
+        }
         while (!chunk.empty()) {
             const size_t end = chunk.find('\n');
             const size_t take = end == std::string_view::npos ? chunk.size() : end + 1;

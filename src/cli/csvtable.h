@@ -9,7 +9,8 @@
 // A whole CSV file through one command: every input row gives exactly one
 // output row, the input's fields unchanged, then the command's result
 // columns and "error". Fields are read and written as RFC 4180 has them,
-// with the delimiter given.
+// with the delimiter given; a UTF-8 byte-order mark the file starts with
+// starts the output too.
 
 namespace modVelmora::cli {
 

@@ -38,6 +38,7 @@ struct Options {
     std::string delimiter = ",";
     bool decimalComma = false;
     bool tsv = false;
+    std::string dateOrder;  // of all-numeric dates; the regional settings' when empty
 };
 
 // The lines one value prints: each result's name, and its text.
@@ -67,9 +68,23 @@ std::variant<NamedTexts, std::string> savedNormSet(std::string_view name) {
     return fields;
 }
 
+// The order of day, month and year in all-numeric dates: the option's, or the regional settings'.
+DateConventions dateConventions(const Options& options) {
+    DateConventions conventions = SystemDateConventions();
+    conventions.order = DateOrderNamed(options.dateOrder).value_or(conventions.order);
+    return conventions;
+}
+
 FieldContext desktopContext(const Options& options) {
-    return {ReadYearMonthDay, ToYearMonthDay(QDate::currentDate()), LabelSystemNamed(options.labels).value_or(LabelSystem::Aacn),
-            options.decimalComma, savedNormSet};
+    return {[conventions = dateConventions(options)](std::string_view text) { return ReadYearMonthDayIn(text, conventions); },
+            ToYearMonthDay(QDate::currentDate()), LabelSystemNamed(options.labels).value_or(LabelSystem::Aacn), options.decimalComma,
+            savedNormSet};
+}
+
+// "dmy (day.month.year)".
+std::string orderInWords(DateOrder order) {
+    const char* const words[] = {"month/day/year", "day.month.year", "year-month-day"};  // by DateOrder
+    return std::string(DateOrderName(order)) + " (" + words[static_cast<int>(order)] + ")";
 }
 
 // The options given, by column: the values of the columns a file does not have.
@@ -185,8 +200,13 @@ Command setUpAge(CLI::App& app, Options& options) {
     positional(age, options, "BIRTH", "birth", "DATE", "the birth date, in a form the age window reads or ISO 8601");
     positional(age, options, "TEST", "test", "DATE", "the test date (default today)");
     named(age, options, "gestation", "W[+D]", "gestation at birth in weeks or weeks+days (30+2): the age corrected for prematurity");
+    age.app->add_option("--date-order", options.dateOrder, "the order of day, month and year in dates of three numbers, on the command line "
+                                                           "and in the file: dmy, mdy or ymd; without it the regional settings', here " +
+                                                               orderInWords(SystemDateConventions().order))
+        ->check(CLI::IsMember({"dmy", "mdy", "ymd"}))
+        ->type_name("ORDER");
     csvOptions(age, options);
-    age.lines = [](const NamedTexts& r, bool extended, const FieldContext&, const Options&) {
+    age.lines = [](const NamedTexts& r, bool extended, const FieldContext&, const Options& options) {
         Lines lines = {{"years", r["years"]}, {"months", r["months"]}, {"days", r["days"]}, {"age", r["age"]},
                        {"months and days", r["total_months"] + " months " + r["days"] + " days"}};
         if (extended) {
@@ -194,6 +214,7 @@ Command setUpAge(CLI::App& app, Options& options) {
             if (!r["corrected_total_months"].empty())
                 lines.emplace_back("corrected in months", r["corrected_total_months"] + " months " + r["corrected_days"] + " days");
         }
+        lines.emplace_back("dates read as", orderInWords(dateConventions(options).order));
         return lines;
     };
     return age;

@@ -63,8 +63,9 @@ namespace {
 // Read as ReadDate reads it, in English with the given order of numbers, or in the language's own conventions.
 QString parsed(const QString& text, bool dayFirst = false, const char* language = nullptr) {
     DateConventions conventions = language ? ConventionsFor(QLocale(language)) : DateConventions::English();
-    if (!language) conventions.dayBeforeMonth = dayFirst;
-    if (conventions.dayBeforeMonth != dayFirst) return "numbers in the other order";
+    const DateOrder order = dayFirst ? DateOrder::DayMonthYear : DateOrder::MonthDayYear;
+    if (!language) conventions.order = order;
+    if (conventions.order != order) return "numbers in the other order";
     const auto date = ReadDate(text, conventions);
     return date ? date->toString(Qt::ISODate) : "invalid";
 }

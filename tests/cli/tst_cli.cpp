@@ -19,6 +19,10 @@ const QByteArray kReversed =
     "z-score              -1.00\npercentile           15.9\nt                    -0.9535\nadjusted percentile  18.3\n"
     "95% CI               4.0 to 41.5 (% above the score)\nz-CC                 -1.00 (95% CI -1.75 to -0.21)\n";
 const QByteArray kHelp = " (velmora-cli --help tells more)\n";
+// The order of day, month and year in the regional settings the test runs in, en_US or de_DE.
+const bool kDayFirst = QLocale::system().decimalPoint() == ",";
+const QByteArray kRegionalOrder = kDayFirst ? "dates read as        dmy (day.month.year)\n" : "dates read as        mdy (month/day/year)\n";
+const QByteArray kBom = "\xEF\xBB\xBF";
 
 // velmora-cli as it is run: arguments and standard input, then standard output, standard error and exit status.
 // The windows' figures hold digit for digit, with "." in every locale.
@@ -29,7 +33,7 @@ const CliRow kRows[] = {
     {"one conversion prints its result", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "none"}, "", "97.5\n", "", 0},
     {"and its label", {"convert", "1.96", "--from", "z", "--to", "percentile", "--labels", "wechsler"}, "", "97.5\nlabel                Very high\n", "", 0},
     {"one age", {"age", "17 sep 98", "2018-01-14"}, "", "years                19\nmonths               3\ndays                 27\nage                  19 - 3 - 27\n"
-     "months and days      231 months 27 days\n", "", 0},
+     "months and days      231 months 27 days\n" + kRegionalOrder, "", 0},
     {"a value that is not entirely a number", {"score", "12abc", "--mean", "100", "--sd", "15"}, "", "", "velmora-cli: raw is not a number: 12abc\n", 1},
     {"the window's message", {"convert", "100", "--from", "percentile", "--to", "z"}, "", "",
      "velmora-cli: Please enter a percentile that is greater than 0 and less than 100.\n", 1},
@@ -45,7 +49,17 @@ const CliRow kRows[] = {
     {"ages corrected for prematurity", {"age", "--csv"}, Fixture("preterm.csv"), Fixture("preterm.expected.csv"), Fixture("preterm.expected.txt"), 1},
     {"one corrected age", {"age", "2024-01-10", "2024-09-15", "--gestation", "30+2"}, "",
      "years                0\nmonths               8\ndays                 5\nage                  0 - 8 - 5\nmonths and days      8 months 5 days\n"
-     "due date             2024-03-18\ncorrected age        0 - 5 - 27\ncorrected in months  5 months 27 days\n", "", 0},
+     "due date             2024-03-18\ncorrected age        0 - 5 - 27\ncorrected in months  5 months 27 days\n" + kRegionalOrder, "", 0},
+    // Three numbers are a date in the order given, or else the regional settings' order, and the output says which.
+    {"the regional order", {"age", "02.10.2025", "2026-12-07"}, "", QByteArray(kDayFirst ? "years                1\nmonths               2\n"
+     "days                 5\nage                  1 - 2 - 5\nmonths and days      14 months 5 days\n" : "years                1\n"
+     "months               9\ndays                 27\nage                  1 - 9 - 27\nmonths and days      21 months 27 days\n") + kRegionalOrder, "", 0},
+    {"day first, as given", {"age", "02.10.2025", "2026-12-07", "--date-order", "dmy"}, "", "years                1\nmonths               2\n"
+     "days                 5\nage                  1 - 2 - 5\nmonths and days      14 months 5 days\ndates read as        dmy (day.month.year)\n", "", 0},
+    {"the year first, of two digits", {"age", "25/10/02", "2026-12-07", "--date-order", "ymd"}, "", "years                1\nmonths               2\n"
+     "days                 5\nage                  1 - 2 - 5\nmonths and days      14 months 5 days\ndates read as        ymd (year-month-day)\n", "", 0},
+    {"a file's order, its byte-order mark kept", {"age", "--csv", "--date-order", "mdy"}, kBom + "birth,test\n10/02/2025,2026-12-07\n",
+     kBom + "birth,test,years,months,days,age,total_months,error\n10/02/2025,2026-12-07,1,2,5,1 - 2 - 5,14,\n", "", 0},
     // Score intervals and reliable change.
     {"one score interval", {"interval", "35", "--scale", "t", "--reliability", ".80", "--level", "90", "--centre", "true"}, "",
      "percentile           6.7\nscaled score         6\nstandard score       78\nT-score              35\nz-score              -1.50\n"
