@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include "stats/tails.h"
+
 namespace modVelmora {
 
 namespace {
@@ -11,6 +13,11 @@ const char* const kCentreNames[] = {QT_TRANSLATE_NOOP("modVelmora::Interval", "O
                                     QT_TRANSLATE_NOOP("modVelmora::Interval", "Estimated true score")};
 
 }  // namespace
+
+double CriticalZ(ConfidenceLevel level) {
+    static const double ninety = NormalQuantile(0.95), ninetyFive = NormalQuantile(0.975);
+    return level == ConfidenceLevel::Ninety ? ninety : ninetyFive;
+}
 
 const char* IntervalCentreName(IntervalCentre centre) { return kCentreNames[static_cast<int>(centre)]; }
 

@@ -10,6 +10,9 @@ namespace modVelmora {
 // Two-tailed; the enumerators' values are the percentages.
 enum class ConfidenceLevel { Ninety = 90, NinetyFive = 95 };
 
+// The two-sided normal quantile of the level: 1.6449 for 90%, 1.9600 for 95%.
+double CriticalZ(ConfidenceLevel level);
+
 enum class IntervalCentre { Obtained, EstimatedTrue };
 
 // The centre's name ("Obtained score", "Estimated true score"), English,

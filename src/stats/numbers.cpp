@@ -138,6 +138,11 @@ std::string FormatFixed(double v, int places) {
     return fixedText(toDecimal(std::fabs(v), 15), v < 0, places);
 }
 
+std::string PValueText(double p) {
+    const std::string shown = FormatFixed(p, 3);
+    return shown == "0.000" ? "< 0.001" : shown;
+}
+
 std::string FormatWithPoint(double v, int maxPlaces) {
     if (!std::isfinite(v)) return {};
     // The shortest digits that read back as v, so binary noise never shows.

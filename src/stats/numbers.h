@@ -26,6 +26,9 @@ double RoundToPlaces(double v, int places);
 // Non-finite values give the empty text.
 std::string FormatFixed(double v, int places);
 
+// A probability with three decimals, or "< 0.001" for one that shows as 0.000.
+std::string PValueText(double p);
+
 // The pattern "0.####...": at least one integer digit, always the point, at
 // most maxPlaces decimals (rounded half away from zero), no trailing zeros;
 // 15 gives "15.", 0.25 "0.25". Non-finite values give the empty text.
