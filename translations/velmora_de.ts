@@ -441,6 +441,17 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::ResultTable</name>
+    <message>
+        <source>Copy the results table to the clipboard</source>
+        <translation>Ergebnistabelle in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Scales</name>
     <message>
         <source>Percentile</source>
@@ -1131,14 +1142,6 @@
     <message>
         <source>Retest scores in this range are no reliable change at the chosen confidence</source>
         <translation>Retestwerte in diesem Bereich sind bei der gewählten Konfidenz keine reliable Veränderung</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
-    </message>
-    <message>
-        <source>Copy the results table to the clipboard</source>
-        <translation>Ergebnistabelle in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>t %1 (%2 df)</source>

@@ -441,6 +441,17 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::ResultTable</name>
+    <message>
+        <source>Copy the results table to the clipboard</source>
+        <translation>Copiar la tabla de resultados al portapapeles</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Scales</name>
     <message>
         <source>Percentile</source>
@@ -1131,14 +1142,6 @@
     <message>
         <source>Retest scores in this range are no reliable change at the chosen confidence</source>
         <translation>Las puntuaciones de retest en este intervalo no son un cambio fiable con la confianza elegida</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
-    </message>
-    <message>
-        <source>Copy the results table to the clipboard</source>
-        <translation>Copiar la tabla de resultados al portapapeles</translation>
     </message>
     <message>
         <source>t %1 (%2 df)</source>

@@ -441,6 +441,17 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::ResultTable</name>
+    <message>
+        <source>Copy the results table to the clipboard</source>
+        <translation>Copier le tableau des résultats dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Scales</name>
     <message>
         <source>Percentile</source>
@@ -1131,14 +1142,6 @@
     <message>
         <source>Retest scores in this range are no reliable change at the chosen confidence</source>
         <translation>Une note au retest dans cet intervalle ne constitue pas un changement fiable au seuil de confiance choisi</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Résultats</translation>
-    </message>
-    <message>
-        <source>Copy the results table to the clipboard</source>
-        <translation>Copier le tableau des résultats dans le presse-papiers</translation>
     </message>
     <message>
         <source>t %1 (%2 df)</source>
