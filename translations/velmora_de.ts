@@ -40,6 +40,17 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Difference</name>
+    <message>
+        <source>No significant difference</source>
+        <translation>Keine signifikante Differenz</translation>
+    </message>
+    <message>
+        <source>Significant difference</source>
+        <translation>Signifikante Differenz</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Interval</name>
     <message>
         <source>Obtained score</source>
@@ -334,6 +345,74 @@
     <message>
         <source>There is already a norm set named &quot;%1&quot;.</source>
         <translation>Es gibt bereits einen Normsatz namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Please enter score X.</source>
+        <translation>Bitte Wert X eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter score Y.</source>
+        <translation>Bitte Wert Y eingeben.</translation>
+    </message>
+    <message>
+        <source>Scores on this scale are whole numbers: please enter them without decimals.</source>
+        <translation>Werte auf dieser Skala sind ganze Zahlen: bitte ohne Nachkommastellen eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of X.</source>
+        <translation>Bitte die Reliabilität von X eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of Y.</source>
+        <translation>Bitte die Reliabilität von Y eingeben.</translation>
+    </message>
+    <message>
+        <source>The reliability of X must be greater than 0 and less than 1.</source>
+        <translation>Die Reliabilität von X muss größer als 0 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>The reliability of Y must be greater than 0 and less than 1.</source>
+        <translation>Die Reliabilität von Y muss größer als 0 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>Please enter the correlation of X and Y.</source>
+        <translation>Bitte die Korrelation von X und Y eingeben.</translation>
+    </message>
+    <message>
+        <source>The correlation of X and Y must be greater than -1 and less than 1.</source>
+        <translation>Die Korrelation von X und Y muss größer als -1 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on X.</source>
+        <translation>Bitte den Mittelwert der Kontrollen in X eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on Y.</source>
+        <translation>Bitte den Mittelwert der Kontrollen in Y eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on X.</source>
+        <translation>Bitte die SD der Kontrollen in X eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on Y.</source>
+        <translation>Bitte die SD der Kontrollen in Y eingeben.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on X must be greater than 0.</source>
+        <translation>Die SD der Kontrollen in X muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on Y must be greater than 0.</source>
+        <translation>Die SD der Kontrollen in Y muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of controls.</source>
+        <translation>Bitte die Anzahl der Kontrollpersonen eingeben.</translation>
+    </message>
+    <message>
+        <source>The number of controls must be from 3 to 9999.</source>
+        <translation>Die Anzahl der Kontrollpersonen muss zwischen 3 und 9999 liegen.</translation>
     </message>
 </context>
 <context>

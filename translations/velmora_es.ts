@@ -40,6 +40,17 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Difference</name>
+    <message>
+        <source>No significant difference</source>
+        <translation>Sin diferencia significativa</translation>
+    </message>
+    <message>
+        <source>Significant difference</source>
+        <translation>Diferencia significativa</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Interval</name>
     <message>
         <source>Obtained score</source>
@@ -334,6 +345,74 @@
     <message>
         <source>There is already a norm set named &quot;%1&quot;.</source>
         <translation>Ya hay un baremo llamado «%1».</translation>
+    </message>
+    <message>
+        <source>Please enter score X.</source>
+        <translation>Introduzca la puntuación X.</translation>
+    </message>
+    <message>
+        <source>Please enter score Y.</source>
+        <translation>Introduzca la puntuación Y.</translation>
+    </message>
+    <message>
+        <source>Scores on this scale are whole numbers: please enter them without decimals.</source>
+        <translation>Las puntuaciones de esta escala son números enteros: introdúzcalas sin decimales.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of X.</source>
+        <translation>Introduzca la fiabilidad de X.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of Y.</source>
+        <translation>Introduzca la fiabilidad de Y.</translation>
+    </message>
+    <message>
+        <source>The reliability of X must be greater than 0 and less than 1.</source>
+        <translation>La fiabilidad de X debe ser mayor que 0 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>The reliability of Y must be greater than 0 and less than 1.</source>
+        <translation>La fiabilidad de Y debe ser mayor que 0 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>Please enter the correlation of X and Y.</source>
+        <translation>Introduzca la correlación entre X e Y.</translation>
+    </message>
+    <message>
+        <source>The correlation of X and Y must be greater than -1 and less than 1.</source>
+        <translation>La correlación entre X e Y debe ser mayor que -1 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on X.</source>
+        <translation>Introduzca la media de los controles en X.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on Y.</source>
+        <translation>Introduzca la media de los controles en Y.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on X.</source>
+        <translation>Introduzca la DT de los controles en X.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on Y.</source>
+        <translation>Introduzca la DT de los controles en Y.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on X must be greater than 0.</source>
+        <translation>La DT de los controles en X debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on Y must be greater than 0.</source>
+        <translation>La DT de los controles en Y debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of controls.</source>
+        <translation>Introduzca el número de controles.</translation>
+    </message>
+    <message>
+        <source>The number of controls must be from 3 to 9999.</source>
+        <translation>El número de controles debe estar entre 3 y 9999.</translation>
     </message>
 </context>
 <context>

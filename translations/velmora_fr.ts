@@ -40,6 +40,17 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Difference</name>
+    <message>
+        <source>No significant difference</source>
+        <translation>Pas de différence significative</translation>
+    </message>
+    <message>
+        <source>Significant difference</source>
+        <translation>Différence significative</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Interval</name>
     <message>
         <source>Obtained score</source>
@@ -334,6 +345,74 @@
     <message>
         <source>There is already a norm set named &quot;%1&quot;.</source>
         <translation>Il existe déjà un jeu de normes nommé «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Please enter score X.</source>
+        <translation>Veuillez saisir la note X.</translation>
+    </message>
+    <message>
+        <source>Please enter score Y.</source>
+        <translation>Veuillez saisir la note Y.</translation>
+    </message>
+    <message>
+        <source>Scores on this scale are whole numbers: please enter them without decimals.</source>
+        <translation>Les notes de cette échelle sont des nombres entiers : veuillez les saisir sans décimales.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of X.</source>
+        <translation>Veuillez saisir la fidélité de X.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of Y.</source>
+        <translation>Veuillez saisir la fidélité de Y.</translation>
+    </message>
+    <message>
+        <source>The reliability of X must be greater than 0 and less than 1.</source>
+        <translation>La fidélité de X doit être supérieure à 0 et inférieure à 1.</translation>
+    </message>
+    <message>
+        <source>The reliability of Y must be greater than 0 and less than 1.</source>
+        <translation>La fidélité de Y doit être supérieure à 0 et inférieure à 1.</translation>
+    </message>
+    <message>
+        <source>Please enter the correlation of X and Y.</source>
+        <translation>Veuillez saisir la corrélation entre X et Y.</translation>
+    </message>
+    <message>
+        <source>The correlation of X and Y must be greater than -1 and less than 1.</source>
+        <translation>La corrélation entre X et Y doit être supérieure à -1 et inférieure à 1.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on X.</source>
+        <translation>Veuillez saisir la moyenne des contrôles en X.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on Y.</source>
+        <translation>Veuillez saisir la moyenne des contrôles en Y.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on X.</source>
+        <translation>Veuillez saisir l&apos;écart-type des contrôles en X.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on Y.</source>
+        <translation>Veuillez saisir l&apos;écart-type des contrôles en Y.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on X must be greater than 0.</source>
+        <translation>L&apos;écart-type des contrôles en X doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on Y must be greater than 0.</source>
+        <translation>L&apos;écart-type des contrôles en Y doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of controls.</source>
+        <translation>Veuillez saisir le nombre de sujets contrôles.</translation>
+    </message>
+    <message>
+        <source>The number of controls must be from 3 to 9999.</source>
+        <translation>Le nombre de sujets contrôles doit être compris entre 3 et 9999.</translation>
     </message>
 </context>
 <context>

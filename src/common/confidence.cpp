@@ -29,4 +29,12 @@ std::optional<IntervalCentre> IntervalCentreNamed(std::string_view key) {
     return std::nullopt;
 }
 
+const char* DifferenceAgainstKey(DifferenceAgainst against) { return against == DifferenceAgainst::Controls ? "controls" : "norms"; }
+
+std::optional<DifferenceAgainst> DifferenceAgainstNamed(std::string_view key) {
+    for (const DifferenceAgainst against : {DifferenceAgainst::Norms, DifferenceAgainst::Controls})
+        if (key == DifferenceAgainstKey(against)) return against;
+    return std::nullopt;
+}
+
 }  // namespace modVelmora

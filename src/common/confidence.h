@@ -3,7 +3,8 @@
 #include <optional>
 #include <string_view>
 
-// How sure an interval or a verdict of change is, and where a score's interval is centred.
+// How sure an interval or a verdict of change is, where a score's interval is centred, and what a
+// difference between two scores is compared against.
 
 namespace modVelmora {
 
@@ -23,5 +24,12 @@ const char* IntervalCentreName(IntervalCentre centre);
 const char* IntervalCentreKey(IntervalCentre centre);
 std::optional<IntervalCentre> IntervalCentreNamed(std::string_view key);
 inline constexpr const char* kIntervalContext = "modVelmora::Interval";
+
+enum class DifferenceAgainst { Norms, Controls };
+
+// Its word in the settings store and on the command line ("norms", "controls"), and the choice a
+// word gives; none for any other word.
+const char* DifferenceAgainstKey(DifferenceAgainst against);
+std::optional<DifferenceAgainst> DifferenceAgainstNamed(std::string_view key);
 
 }  // namespace modVelmora

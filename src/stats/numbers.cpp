@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace modVelmora {
 
@@ -106,6 +107,52 @@ double ReadNumericPrefix(std::string_view text) {
         value = tiny ? 0 : std::numeric_limits<double>::max();
     }
     return negative ? -value : value;
+}
+
+namespace {
+
+// A number's digits without sign or point, and how many of them follow the point.
+struct Digits {
+    bool negative = false;
+    std::string digits;
+    std::size_t decimals = 0;
+};
+
+Digits digitsOf(std::string_view text) {
+    const std::string number = NumericPrefixText(text);
+    const std::size_t point = number.find('.');
+    Digits d;
+    d.negative = !number.empty() && number[0] == '-';
+    for (const char c : number)
+        if (isDigit(c)) d.digits += c;
+    if (point != std::string::npos) d.decimals = number.size() - point - 1;
+    return d;
+}
+
+}  // namespace
+
+double DecimalDifference(std::string_view a, std::string_view b) {
+    Digits x = digitsOf(a), y = digitsOf(b);
+    y.negative = !y.negative;  // a - b as a + (-b)
+    // Aligned at the point and to one length, a digit to spare for a carry.
+    const std::size_t decimals = std::max(x.decimals, y.decimals);
+    x.digits.append(decimals - x.decimals, '0');
+    y.digits.append(decimals - y.decimals, '0');
+    const std::size_t width = std::max(x.digits.size(), y.digits.size()) + 1;
+    x.digits.insert(0, width - x.digits.size(), '0');
+    y.digits.insert(0, width - y.digits.size(), '0');
+    // Like signs add; unlike ones take the smaller magnitude from the larger, whose sign the result has.
+    const bool adding = x.negative == y.negative;
+    if (!adding && x.digits < y.digits) std::swap(x, y);
+    std::string sum(width, '0');
+    int carry = 0;
+    for (std::size_t i = width; i-- > 0;) {
+        int digit = x.digits[i] - '0' + (adding ? y.digits[i] - '0' : '0' - y.digits[i]) + carry;
+        carry = digit >= 10 ? 1 : digit < 0 ? -1 : 0;
+        sum[i] = char('0' + digit - 10 * carry);
+    }
+    const std::size_t point = width - decimals;
+    return ReadNumericPrefix((x.negative ? "-" : "") + sum.substr(0, point) + "." + sum.substr(point));
 }
 
 double RoundToPlaces(double v, int places) {
