@@ -39,6 +39,7 @@ const MenuEntry kMenuEntries[] = {
     {Module::Calculator, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Calculator"), "Ctrl+C"},
     {Module::ScoreInterval, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Interval"), "Ctrl+I"},
     {Module::ReliableChange, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Reliable Change"), "Ctrl+T"},
+    {Module::ScoreDifference, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Difference"), "Ctrl+D"},
 };
 
 bool isPushLike(const QObject* object) {

@@ -35,11 +35,19 @@ class Settings;
 
 // The module windows by number: both the index of their Module menu entry and
 // the stored View. 3 and 6 are the menu's separator lines.
-enum class Module { RawScore = 1, ScoreConverter = 2, AgeCalculator = 4, Calculator = 5, ScoreInterval = 7, ReliableChange = 8 };
+enum class Module {
+    RawScore = 1,
+    ScoreConverter = 2,
+    AgeCalculator = 4,
+    Calculator = 5,
+    ScoreInterval = 7,
+    ReliableChange = 8,
+    ScoreDifference = 9
+};
 
 // Every module, in the order of the Module menu.
-inline constexpr Module kModules[] = {Module::RawScore,   Module::ScoreConverter, Module::AgeCalculator,
-                                      Module::Calculator, Module::ScoreInterval,  Module::ReliableChange};
+inline constexpr Module kModules[] = {Module::RawScore,      Module::ScoreConverter, Module::AgeCalculator,  Module::Calculator,
+                                      Module::ScoreInterval, Module::ReliableChange, Module::ScoreDifference};
 
 // The module a stored View names; none for a separator or any other number.
 std::optional<Module> ModuleNumbered(int number);
