@@ -4,6 +4,7 @@
 #include "calculator/frmcalculator.h"
 #include "change/frmreliablechange.h"
 #include "converter/frmscoreconverter.h"
+#include "difference/frmscoredifference.h"
 #include "interval/frmscoreinterval.h"
 #include "rawscore/frmrawscoreconverter.h"
 
@@ -24,7 +25,8 @@ std::map<Module, ModuleFactory> ModuleWindows() {
             {Module::AgeCalculator, make<frmAgeCalculator>()},
             {Module::Calculator, make<frmCalculator>()},
             {Module::ScoreInterval, make<frmScoreInterval>()},
-            {Module::ReliableChange, make<frmReliableChange>()}};
+            {Module::ReliableChange, make<frmReliableChange>()},
+            {Module::ScoreDifference, make<frmScoreDifference>()}};
 }
 
 }  // namespace modVelmora

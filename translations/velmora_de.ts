@@ -40,6 +40,17 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Difference</name>
+    <message>
+        <source>No significant difference</source>
+        <translation>Keine signifikante Differenz</translation>
+    </message>
+    <message>
+        <source>Significant difference</source>
+        <translation>Signifikante Differenz</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Interval</name>
     <message>
         <source>Obtained score</source>
@@ -336,6 +347,74 @@
         <translation>Es gibt bereits einen Normsatz namens „%1“.</translation>
     </message>
     <message>
+        <source>Please enter score X.</source>
+        <translation>Bitte Wert X eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter score Y.</source>
+        <translation>Bitte Wert Y eingeben.</translation>
+    </message>
+    <message>
+        <source>Scores on this scale are whole numbers: please enter them without decimals.</source>
+        <translation>Werte auf dieser Skala sind ganze Zahlen: bitte ohne Nachkommastellen eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of X.</source>
+        <translation>Bitte die Reliabilität von X eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of Y.</source>
+        <translation>Bitte die Reliabilität von Y eingeben.</translation>
+    </message>
+    <message>
+        <source>The reliability of X must be greater than 0 and less than 1.</source>
+        <translation>Die Reliabilität von X muss größer als 0 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>The reliability of Y must be greater than 0 and less than 1.</source>
+        <translation>Die Reliabilität von Y muss größer als 0 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>Please enter the correlation of X and Y.</source>
+        <translation>Bitte die Korrelation von X und Y eingeben.</translation>
+    </message>
+    <message>
+        <source>The correlation of X and Y must be greater than -1 and less than 1.</source>
+        <translation>Die Korrelation von X und Y muss größer als -1 und kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on X.</source>
+        <translation>Bitte den Mittelwert der Kontrollen in X eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on Y.</source>
+        <translation>Bitte den Mittelwert der Kontrollen in Y eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on X.</source>
+        <translation>Bitte die SD der Kontrollen in X eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on Y.</source>
+        <translation>Bitte die SD der Kontrollen in Y eingeben.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on X must be greater than 0.</source>
+        <translation>Die SD der Kontrollen in X muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on Y must be greater than 0.</source>
+        <translation>Die SD der Kontrollen in Y muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of controls.</source>
+        <translation>Bitte die Anzahl der Kontrollpersonen eingeben.</translation>
+    </message>
+    <message>
+        <source>The number of controls must be from 3 to 9999.</source>
+        <translation>Die Anzahl der Kontrollpersonen muss zwischen 3 und 9999 liegen.</translation>
+    </message>
+    <message>
         <source>The standard deviation cannot be negative.</source>
         <translation>Die Standardabweichung darf nicht negativ sein.</translation>
     </message>
@@ -414,6 +493,10 @@
         <source>Show the session: every result calculated, in one table (Ctrl+Shift+S)</source>
         <translation>Die Sitzung zeigen: alle berechneten Ergebnisse in einer Tabelle (Strg+Umschalt+S)</translation>
     </message>
+    <message>
+        <source>Score Difference</source>
+        <translation>Testwertdifferenz</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -446,6 +529,17 @@
     <message>
         <source>Number of decimal places</source>
         <translation>Anzahl der Nachkommastellen</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ResultTable</name>
+    <message>
+        <source>Copy the results table to the clipboard</source>
+        <translation>Ergebnistabelle in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
     </message>
 </context>
 <context>
@@ -1165,14 +1259,6 @@
         <translation>Retestwerte in diesem Bereich sind bei der gewählten Konfidenz keine reliable Veränderung</translation>
     </message>
     <message>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
-    </message>
-    <message>
-        <source>Copy the results table to the clipboard</source>
-        <translation>Ergebnistabelle in die Zwischenablage kopieren</translation>
-    </message>
-    <message>
         <source>t %1 (%2 df)</source>
         <translation>t %1 (%2 FG)</translation>
     </message>
@@ -1234,6 +1320,269 @@
     <message>
         <source>Set number of places in %1</source>
         <translation>Anzahl der Nachkommastellen festlegen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreDifference</name>
+    <message>
+        <source>Score Difference</source>
+        <translation>Testwertdifferenz</translation>
+    </message>
+    <message>
+        <source>Compare the two scores</source>
+        <translation>Die beiden Werte vergleichen</translation>
+    </message>
+    <message>
+        <source>Against the test&apos;s norms</source>
+        <translation>Mit den Normen des Tests</translation>
+    </message>
+    <message>
+        <source>Two scores of one battery: is their difference larger than the tests&apos; unreliability explains, and how often does the norm sample show one as large?</source>
+        <translation>Zwei Werte einer Testbatterie: Ist ihre Differenz größer, als die Messungenauigkeit der Tests erklärt, und wie oft zeigt die Normstichprobe eine so große?</translation>
+    </message>
+    <message>
+        <source>Against a control sample</source>
+        <translation>Mit einer Kontrollstichprobe</translation>
+    </message>
+    <message>
+        <source>A single case against a small control sample: Crawford and Garthwaite&apos;s revised standardized difference test, the usual test of a dissociation</source>
+        <translation>Ein Einzelfall gegenüber einer kleinen Kontrollstichprobe: der revidierte standardisierte Differenztest von Crawford und Garthwaite, der übliche Test einer Dissoziation</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Score X</source>
+        <translation>Wert X</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s first score, on the scale chosen</source>
+        <translation>Der erste Wert des Patienten, auf der gewählten Skala</translation>
+    </message>
+    <message>
+        <source>Score Y</source>
+        <translation>Wert Y</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s second score, on the same scale</source>
+        <translation>Der zweite Wert des Patienten, auf derselben Skala</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Norms</source>
+        <translation>Normen</translation>
+    </message>
+    <message>
+        <source>Reliability of X</source>
+        <translation>Reliabilität X</translation>
+    </message>
+    <message>
+        <source>The reliability of the test of score X, greater than 0 and less than 1</source>
+        <translation>Die Reliabilität des Tests von Wert X, größer als 0 und kleiner als 1</translation>
+    </message>
+    <message>
+        <source>Reliability of Y</source>
+        <translation>Reliabilität Y</translation>
+    </message>
+    <message>
+        <source>The reliability of the test of score Y, greater than 0 and less than 1</source>
+        <translation>Die Reliabilität des Tests von Wert Y, größer als 0 und kleiner als 1</translation>
+    </message>
+    <message>
+        <source>Correlation r</source>
+        <translation>Korrelation r</translation>
+    </message>
+    <message>
+        <source>The correlation of the two scores in the norm sample, greater than -1 and less than 1</source>
+        <translation>Die Korrelation der beiden Werte in der Normstichprobe, größer als -1 und kleiner als 1</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score on task X</source>
+        <translation>Der Wert des Patienten in Aufgabe X</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score on task Y</source>
+        <translation>Der Wert des Patienten in Aufgabe Y</translation>
+    </message>
+    <message>
+        <source>Control sample</source>
+        <translation>Kontrollstichprobe</translation>
+    </message>
+    <message>
+        <source>Mean of X</source>
+        <translation>Mittelwert X</translation>
+    </message>
+    <message>
+        <source>The controls&apos; mean on task X</source>
+        <translation>Der Mittelwert der Kontrollen in Aufgabe X</translation>
+    </message>
+    <message>
+        <source>SD of X</source>
+        <translation>SD X</translation>
+    </message>
+    <message>
+        <source>The controls&apos; standard deviation on task X, greater than 0</source>
+        <translation>Die Standardabweichung der Kontrollen in Aufgabe X, größer als 0</translation>
+    </message>
+    <message>
+        <source>Mean of Y</source>
+        <translation>Mittelwert Y</translation>
+    </message>
+    <message>
+        <source>The controls&apos; mean on task Y</source>
+        <translation>Der Mittelwert der Kontrollen in Aufgabe Y</translation>
+    </message>
+    <message>
+        <source>SD of Y</source>
+        <translation>SD Y</translation>
+    </message>
+    <message>
+        <source>The controls&apos; standard deviation on task Y, greater than 0</source>
+        <translation>Die Standardabweichung der Kontrollen in Aufgabe Y, größer als 0</translation>
+    </message>
+    <message>
+        <source>The correlation of X and Y in the controls, greater than -1 and less than 1</source>
+        <translation>Die Korrelation von X und Y bei den Kontrollen, größer als -1 und kleiner als 1</translation>
+    </message>
+    <message>
+        <source>Controls n</source>
+        <translation>Kontrollen n</translation>
+    </message>
+    <message>
+        <source>The number of controls, from 3 to 9999</source>
+        <translation>Die Anzahl der Kontrollpersonen, 3 bis 9999</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Konfidenz</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>90% confidence, two-tailed</source>
+        <translation>90 % Konfidenz, zweiseitig</translation>
+    </message>
+    <message>
+        <source>95% confidence, two-tailed</source>
+        <translation>95 % Konfidenz, zweiseitig</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Difference X − Y</source>
+        <translation>Differenz X − Y</translation>
+    </message>
+    <message>
+        <source>Critical difference (%1%)</source>
+        <translation>Kritische Differenz (%1 %)</translation>
+    </message>
+    <message>
+        <source>Base rate, same direction</source>
+        <translation>Basisrate, gleiche Richtung</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Base rate, either direction</source>
+        <translation>Basisrate, beide Richtungen</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>The difference of the two scores</source>
+        <translation>Die Differenz der beiden Werte</translation>
+    </message>
+    <message>
+        <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
+        <translation>Die kleinste Differenz, die bei %1 % Konfidenz über die Messungenauigkeit der Tests hinausgeht</translation>
+    </message>
+    <message>
+        <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
+        <translation>Der Prozentsatz der Normstichprobe mit einer mindestens so großen Differenz in derselben Richtung</translation>
+    </message>
+    <message>
+        <source>The percentage of the norm sample with a difference at least this large in either direction</source>
+        <translation>Der Prozentsatz der Normstichprobe mit einer mindestens so großen Differenz in einer der beiden Richtungen</translation>
+    </message>
+    <message>
+        <source>z of X</source>
+        <translation>z von X</translation>
+    </message>
+    <message>
+        <source>z of Y</source>
+        <translation>z von Y</translation>
+    </message>
+    <message>
+        <source>Z-DCC</source>
+        <translation>Z-DCC</translation>
+    </message>
+    <message>
+        <source>Revised standardized difference test</source>
+        <translation>Revidierter standardisierter Differenztest</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 FG)</translation>
+    </message>
+    <message>
+        <source>p, two-tailed</source>
+        <translation>p, zweiseitig</translation>
+    </message>
+    <message>
+        <source>Controls more extreme</source>
+        <translation>Kontrollen mit extremerer Differenz</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score X against the controls&apos; mean and SD</source>
+        <translation>Der Wert X des Patienten gegenüber Mittelwert und SD der Kontrollen</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score Y against the controls&apos; mean and SD</source>
+        <translation>Der Wert Y des Patienten gegenüber Mittelwert und SD der Kontrollen</translation>
+    </message>
+    <message>
+        <source>The effect size: the difference of the two z-scores, standardized</source>
+        <translation>Die Effektstärke: die standardisierte Differenz der beiden z-Werte</translation>
+    </message>
+    <message>
+        <source>Crawford and Garthwaite (2005): t on n - 1 degrees of freedom</source>
+        <translation>Crawford und Garthwaite (2005): t mit n - 1 Freiheitsgraden</translation>
+    </message>
+    <message>
+        <source>Two-tailed probability</source>
+        <translation>Zweiseitige Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>The percentage of controls expected to show a more extreme difference in the same direction</source>
+        <translation>Der Prozentsatz der Kontrollpersonen, bei dem eine extremere Differenz in derselben Richtung zu erwarten ist</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>%1 % Konfidenz</translation>
     </message>
 </context>
 <context>

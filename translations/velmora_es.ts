@@ -40,6 +40,17 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Difference</name>
+    <message>
+        <source>No significant difference</source>
+        <translation>Sin diferencia significativa</translation>
+    </message>
+    <message>
+        <source>Significant difference</source>
+        <translation>Diferencia significativa</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Interval</name>
     <message>
         <source>Obtained score</source>
@@ -336,6 +347,74 @@
         <translation>Ya hay un baremo llamado «%1».</translation>
     </message>
     <message>
+        <source>Please enter score X.</source>
+        <translation>Introduzca la puntuación X.</translation>
+    </message>
+    <message>
+        <source>Please enter score Y.</source>
+        <translation>Introduzca la puntuación Y.</translation>
+    </message>
+    <message>
+        <source>Scores on this scale are whole numbers: please enter them without decimals.</source>
+        <translation>Las puntuaciones de esta escala son números enteros: introdúzcalas sin decimales.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of X.</source>
+        <translation>Introduzca la fiabilidad de X.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of Y.</source>
+        <translation>Introduzca la fiabilidad de Y.</translation>
+    </message>
+    <message>
+        <source>The reliability of X must be greater than 0 and less than 1.</source>
+        <translation>La fiabilidad de X debe ser mayor que 0 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>The reliability of Y must be greater than 0 and less than 1.</source>
+        <translation>La fiabilidad de Y debe ser mayor que 0 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>Please enter the correlation of X and Y.</source>
+        <translation>Introduzca la correlación entre X e Y.</translation>
+    </message>
+    <message>
+        <source>The correlation of X and Y must be greater than -1 and less than 1.</source>
+        <translation>La correlación entre X e Y debe ser mayor que -1 y menor que 1.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on X.</source>
+        <translation>Introduzca la media de los controles en X.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on Y.</source>
+        <translation>Introduzca la media de los controles en Y.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on X.</source>
+        <translation>Introduzca la DT de los controles en X.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on Y.</source>
+        <translation>Introduzca la DT de los controles en Y.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on X must be greater than 0.</source>
+        <translation>La DT de los controles en X debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on Y must be greater than 0.</source>
+        <translation>La DT de los controles en Y debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of controls.</source>
+        <translation>Introduzca el número de controles.</translation>
+    </message>
+    <message>
+        <source>The number of controls must be from 3 to 9999.</source>
+        <translation>El número de controles debe estar entre 3 y 9999.</translation>
+    </message>
+    <message>
         <source>The standard deviation cannot be negative.</source>
         <translation>La desviación típica no puede ser negativa.</translation>
     </message>
@@ -414,6 +493,10 @@
         <source>Show the session: every result calculated, in one table (Ctrl+Shift+S)</source>
         <translation>Mostrar la sesión: todos los resultados calculados, en una tabla (Ctrl+Mayús+S)</translation>
     </message>
+    <message>
+        <source>Score Difference</source>
+        <translation>Diferencia de puntuaciones</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -446,6 +529,17 @@
     <message>
         <source>Number of decimal places</source>
         <translation>Número de decimales</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ResultTable</name>
+    <message>
+        <source>Copy the results table to the clipboard</source>
+        <translation>Copiar la tabla de resultados al portapapeles</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
     </message>
 </context>
 <context>
@@ -1165,14 +1259,6 @@
         <translation>Las puntuaciones de retest en este intervalo no son un cambio fiable con la confianza elegida</translation>
     </message>
     <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
-    </message>
-    <message>
-        <source>Copy the results table to the clipboard</source>
-        <translation>Copiar la tabla de resultados al portapapeles</translation>
-    </message>
-    <message>
         <source>t %1 (%2 df)</source>
         <translation>t %1 (%2 gl)</translation>
     </message>
@@ -1234,6 +1320,269 @@
     <message>
         <source>Set number of places in %1</source>
         <translation>Establecer el número de decimales de «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreDifference</name>
+    <message>
+        <source>Score Difference</source>
+        <translation>Diferencia de puntuaciones</translation>
+    </message>
+    <message>
+        <source>Compare the two scores</source>
+        <translation>Comparar las dos puntuaciones</translation>
+    </message>
+    <message>
+        <source>Against the test&apos;s norms</source>
+        <translation>Con los baremos del test</translation>
+    </message>
+    <message>
+        <source>Two scores of one battery: is their difference larger than the tests&apos; unreliability explains, and how often does the norm sample show one as large?</source>
+        <translation>Dos puntuaciones de una misma batería: ¿es su diferencia mayor de lo que explica la falta de fiabilidad de los tests, y con qué frecuencia muestra la muestra normativa una tan grande?</translation>
+    </message>
+    <message>
+        <source>Against a control sample</source>
+        <translation>Con una muestra de control</translation>
+    </message>
+    <message>
+        <source>A single case against a small control sample: Crawford and Garthwaite&apos;s revised standardized difference test, the usual test of a dissociation</source>
+        <translation>Un caso único frente a una muestra de control pequeña: la prueba de diferencia estandarizada revisada de Crawford y Garthwaite, la prueba habitual de una disociación</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Paciente</translation>
+    </message>
+    <message>
+        <source>Score X</source>
+        <translation>Puntuación X</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s first score, on the scale chosen</source>
+        <translation>La primera puntuación del paciente, en la escala elegida</translation>
+    </message>
+    <message>
+        <source>Score Y</source>
+        <translation>Puntuación Y</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s second score, on the same scale</source>
+        <translation>La segunda puntuación del paciente, en la misma escala</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Norms</source>
+        <translation>Baremos</translation>
+    </message>
+    <message>
+        <source>Reliability of X</source>
+        <translation>Fiabilidad de X</translation>
+    </message>
+    <message>
+        <source>The reliability of the test of score X, greater than 0 and less than 1</source>
+        <translation>La fiabilidad del test de la puntuación X, mayor que 0 y menor que 1</translation>
+    </message>
+    <message>
+        <source>Reliability of Y</source>
+        <translation>Fiabilidad de Y</translation>
+    </message>
+    <message>
+        <source>The reliability of the test of score Y, greater than 0 and less than 1</source>
+        <translation>La fiabilidad del test de la puntuación Y, mayor que 0 y menor que 1</translation>
+    </message>
+    <message>
+        <source>Correlation r</source>
+        <translation>Correlación r</translation>
+    </message>
+    <message>
+        <source>The correlation of the two scores in the norm sample, greater than -1 and less than 1</source>
+        <translation>La correlación de las dos puntuaciones en la muestra normativa, mayor que -1 y menor que 1</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score on task X</source>
+        <translation>La puntuación del paciente en la tarea X</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score on task Y</source>
+        <translation>La puntuación del paciente en la tarea Y</translation>
+    </message>
+    <message>
+        <source>Control sample</source>
+        <translation>Muestra de control</translation>
+    </message>
+    <message>
+        <source>Mean of X</source>
+        <translation>Media de X</translation>
+    </message>
+    <message>
+        <source>The controls&apos; mean on task X</source>
+        <translation>La media de los controles en la tarea X</translation>
+    </message>
+    <message>
+        <source>SD of X</source>
+        <translation>DT de X</translation>
+    </message>
+    <message>
+        <source>The controls&apos; standard deviation on task X, greater than 0</source>
+        <translation>La desviación típica de los controles en la tarea X, mayor que 0</translation>
+    </message>
+    <message>
+        <source>Mean of Y</source>
+        <translation>Media de Y</translation>
+    </message>
+    <message>
+        <source>The controls&apos; mean on task Y</source>
+        <translation>La media de los controles en la tarea Y</translation>
+    </message>
+    <message>
+        <source>SD of Y</source>
+        <translation>DT de Y</translation>
+    </message>
+    <message>
+        <source>The controls&apos; standard deviation on task Y, greater than 0</source>
+        <translation>La desviación típica de los controles en la tarea Y, mayor que 0</translation>
+    </message>
+    <message>
+        <source>The correlation of X and Y in the controls, greater than -1 and less than 1</source>
+        <translation>La correlación entre X e Y en los controles, mayor que -1 y menor que 1</translation>
+    </message>
+    <message>
+        <source>Controls n</source>
+        <translation>Controles n</translation>
+    </message>
+    <message>
+        <source>The number of controls, from 3 to 9999</source>
+        <translation>El número de controles, de 3 a 9999</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confianza</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>90% confidence, two-tailed</source>
+        <translation>Confianza del 90 %, bilateral</translation>
+    </message>
+    <message>
+        <source>95% confidence, two-tailed</source>
+        <translation>Confianza del 95 %, bilateral</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Difference X − Y</source>
+        <translation>Diferencia X − Y</translation>
+    </message>
+    <message>
+        <source>Critical difference (%1%)</source>
+        <translation>Diferencia crítica (%1 %)</translation>
+    </message>
+    <message>
+        <source>Base rate, same direction</source>
+        <translation>Tasa base, misma dirección</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Base rate, either direction</source>
+        <translation>Tasa base, ambas direcciones</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Conclusión</translation>
+    </message>
+    <message>
+        <source>The difference of the two scores</source>
+        <translation>La diferencia de las dos puntuaciones</translation>
+    </message>
+    <message>
+        <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
+        <translation>La diferencia más pequeña que supera, con una confianza del %1 %, lo que explica la falta de fiabilidad de los tests</translation>
+    </message>
+    <message>
+        <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
+        <translation>El porcentaje de la muestra normativa con una diferencia al menos tan grande en la misma dirección</translation>
+    </message>
+    <message>
+        <source>The percentage of the norm sample with a difference at least this large in either direction</source>
+        <translation>El porcentaje de la muestra normativa con una diferencia al menos tan grande en cualquiera de las dos direcciones</translation>
+    </message>
+    <message>
+        <source>z of X</source>
+        <translation>z de X</translation>
+    </message>
+    <message>
+        <source>z of Y</source>
+        <translation>z de Y</translation>
+    </message>
+    <message>
+        <source>Z-DCC</source>
+        <translation>Z-DCC</translation>
+    </message>
+    <message>
+        <source>Revised standardized difference test</source>
+        <translation>Prueba de diferencia estandarizada revisada</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 gl)</translation>
+    </message>
+    <message>
+        <source>p, two-tailed</source>
+        <translation>p, bilateral</translation>
+    </message>
+    <message>
+        <source>Controls more extreme</source>
+        <translation>Controles más extremos</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score X against the controls&apos; mean and SD</source>
+        <translation>La puntuación X del paciente frente a la media y la DT de los controles</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score Y against the controls&apos; mean and SD</source>
+        <translation>La puntuación Y del paciente frente a la media y la DT de los controles</translation>
+    </message>
+    <message>
+        <source>The effect size: the difference of the two z-scores, standardized</source>
+        <translation>El tamaño del efecto: la diferencia estandarizada de las dos puntuaciones z</translation>
+    </message>
+    <message>
+        <source>Crawford and Garthwaite (2005): t on n - 1 degrees of freedom</source>
+        <translation>Crawford y Garthwaite (2005): t con n - 1 grados de libertad</translation>
+    </message>
+    <message>
+        <source>Two-tailed probability</source>
+        <translation>Probabilidad bilateral</translation>
+    </message>
+    <message>
+        <source>The percentage of controls expected to show a more extreme difference in the same direction</source>
+        <translation>El porcentaje de controles que cabe esperar que muestren una diferencia más extrema en la misma dirección</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confianza del %1 %</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,17 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Difference</name>
+    <message>
+        <source>No significant difference</source>
+        <translation>Pas de différence significative</translation>
+    </message>
+    <message>
+        <source>Significant difference</source>
+        <translation>Différence significative</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::Interval</name>
     <message>
         <source>Obtained score</source>
@@ -336,6 +347,74 @@
         <translation>Il existe déjà un jeu de normes nommé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
+        <source>Please enter score X.</source>
+        <translation>Veuillez saisir la note X.</translation>
+    </message>
+    <message>
+        <source>Please enter score Y.</source>
+        <translation>Veuillez saisir la note Y.</translation>
+    </message>
+    <message>
+        <source>Scores on this scale are whole numbers: please enter them without decimals.</source>
+        <translation>Les notes de cette échelle sont des nombres entiers : veuillez les saisir sans décimales.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of X.</source>
+        <translation>Veuillez saisir la fidélité de X.</translation>
+    </message>
+    <message>
+        <source>Please enter the reliability of Y.</source>
+        <translation>Veuillez saisir la fidélité de Y.</translation>
+    </message>
+    <message>
+        <source>The reliability of X must be greater than 0 and less than 1.</source>
+        <translation>La fidélité de X doit être supérieure à 0 et inférieure à 1.</translation>
+    </message>
+    <message>
+        <source>The reliability of Y must be greater than 0 and less than 1.</source>
+        <translation>La fidélité de Y doit être supérieure à 0 et inférieure à 1.</translation>
+    </message>
+    <message>
+        <source>Please enter the correlation of X and Y.</source>
+        <translation>Veuillez saisir la corrélation entre X et Y.</translation>
+    </message>
+    <message>
+        <source>The correlation of X and Y must be greater than -1 and less than 1.</source>
+        <translation>La corrélation entre X et Y doit être supérieure à -1 et inférieure à 1.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on X.</source>
+        <translation>Veuillez saisir la moyenne des contrôles en X.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; mean on Y.</source>
+        <translation>Veuillez saisir la moyenne des contrôles en Y.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on X.</source>
+        <translation>Veuillez saisir l&apos;écart-type des contrôles en X.</translation>
+    </message>
+    <message>
+        <source>Please enter the controls&apos; SD on Y.</source>
+        <translation>Veuillez saisir l&apos;écart-type des contrôles en Y.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on X must be greater than 0.</source>
+        <translation>L&apos;écart-type des contrôles en X doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The controls&apos; SD on Y must be greater than 0.</source>
+        <translation>L&apos;écart-type des contrôles en Y doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of controls.</source>
+        <translation>Veuillez saisir le nombre de sujets contrôles.</translation>
+    </message>
+    <message>
+        <source>The number of controls must be from 3 to 9999.</source>
+        <translation>Le nombre de sujets contrôles doit être compris entre 3 et 9999.</translation>
+    </message>
+    <message>
         <source>The standard deviation cannot be negative.</source>
         <translation>L'écart-type ne peut pas être négatif.</translation>
     </message>
@@ -414,6 +493,10 @@
         <source>Show the session: every result calculated, in one table (Ctrl+Shift+S)</source>
         <translation>Afficher la session&#xa0;: tous les résultats calculés, dans un tableau (Ctrl+Maj+S)</translation>
     </message>
+    <message>
+        <source>Score Difference</source>
+        <translation>Différence de notes</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -446,6 +529,17 @@
     <message>
         <source>Number of decimal places</source>
         <translation>Nombre de décimales</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ResultTable</name>
+    <message>
+        <source>Copy the results table to the clipboard</source>
+        <translation>Copier le tableau des résultats dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
     </message>
 </context>
 <context>
@@ -1165,14 +1259,6 @@
         <translation>Une note au retest dans cet intervalle ne constitue pas un changement fiable au seuil de confiance choisi</translation>
     </message>
     <message>
-        <source>Results</source>
-        <translation>Résultats</translation>
-    </message>
-    <message>
-        <source>Copy the results table to the clipboard</source>
-        <translation>Copier le tableau des résultats dans le presse-papiers</translation>
-    </message>
-    <message>
         <source>t %1 (%2 df)</source>
         <translation>t %1 (%2 ddl)</translation>
     </message>
@@ -1234,6 +1320,269 @@
     <message>
         <source>Set number of places in %1</source>
         <translation>Définir le nombre de décimales pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreDifference</name>
+    <message>
+        <source>Score Difference</source>
+        <translation>Différence de notes</translation>
+    </message>
+    <message>
+        <source>Compare the two scores</source>
+        <translation>Comparer les deux notes</translation>
+    </message>
+    <message>
+        <source>Against the test&apos;s norms</source>
+        <translation>Aux normes du test</translation>
+    </message>
+    <message>
+        <source>Two scores of one battery: is their difference larger than the tests&apos; unreliability explains, and how often does the norm sample show one as large?</source>
+        <translation>Deux notes d&apos;une même batterie : leur différence dépasse-t-elle ce qu&apos;explique le manque de fidélité des tests, et à quelle fréquence l&apos;échantillon normatif en montre-t-il une aussi grande ?</translation>
+    </message>
+    <message>
+        <source>Against a control sample</source>
+        <translation>À un échantillon de contrôle</translation>
+    </message>
+    <message>
+        <source>A single case against a small control sample: Crawford and Garthwaite&apos;s revised standardized difference test, the usual test of a dissociation</source>
+        <translation>Un cas unique face à un petit échantillon de contrôle : le test de différence standardisé révisé de Crawford et Garthwaite, le test habituel d&apos;une dissociation</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Score X</source>
+        <translation>Note X</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s first score, on the scale chosen</source>
+        <translation>La première note du patient, sur l&apos;échelle choisie</translation>
+    </message>
+    <message>
+        <source>Score Y</source>
+        <translation>Note Y</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s second score, on the same scale</source>
+        <translation>La deuxième note du patient, sur la même échelle</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Norms</source>
+        <translation>Normes</translation>
+    </message>
+    <message>
+        <source>Reliability of X</source>
+        <translation>Fidélité de X</translation>
+    </message>
+    <message>
+        <source>The reliability of the test of score X, greater than 0 and less than 1</source>
+        <translation>La fidélité du test de la note X, supérieure à 0 et inférieure à 1</translation>
+    </message>
+    <message>
+        <source>Reliability of Y</source>
+        <translation>Fidélité de Y</translation>
+    </message>
+    <message>
+        <source>The reliability of the test of score Y, greater than 0 and less than 1</source>
+        <translation>La fidélité du test de la note Y, supérieure à 0 et inférieure à 1</translation>
+    </message>
+    <message>
+        <source>Correlation r</source>
+        <translation>Corrélation r</translation>
+    </message>
+    <message>
+        <source>The correlation of the two scores in the norm sample, greater than -1 and less than 1</source>
+        <translation>La corrélation des deux notes dans l&apos;échantillon normatif, supérieure à -1 et inférieure à 1</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score on task X</source>
+        <translation>La note du patient à la tâche X</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score on task Y</source>
+        <translation>La note du patient à la tâche Y</translation>
+    </message>
+    <message>
+        <source>Control sample</source>
+        <translation>Échantillon de contrôle</translation>
+    </message>
+    <message>
+        <source>Mean of X</source>
+        <translation>Moyenne de X</translation>
+    </message>
+    <message>
+        <source>The controls&apos; mean on task X</source>
+        <translation>La moyenne des contrôles à la tâche X</translation>
+    </message>
+    <message>
+        <source>SD of X</source>
+        <translation>Écart-type X</translation>
+    </message>
+    <message>
+        <source>The controls&apos; standard deviation on task X, greater than 0</source>
+        <translation>L&apos;écart-type des contrôles à la tâche X, supérieur à 0</translation>
+    </message>
+    <message>
+        <source>Mean of Y</source>
+        <translation>Moyenne de Y</translation>
+    </message>
+    <message>
+        <source>The controls&apos; mean on task Y</source>
+        <translation>La moyenne des contrôles à la tâche Y</translation>
+    </message>
+    <message>
+        <source>SD of Y</source>
+        <translation>Écart-type Y</translation>
+    </message>
+    <message>
+        <source>The controls&apos; standard deviation on task Y, greater than 0</source>
+        <translation>L&apos;écart-type des contrôles à la tâche Y, supérieur à 0</translation>
+    </message>
+    <message>
+        <source>The correlation of X and Y in the controls, greater than -1 and less than 1</source>
+        <translation>La corrélation entre X et Y chez les contrôles, supérieure à -1 et inférieure à 1</translation>
+    </message>
+    <message>
+        <source>Controls n</source>
+        <translation>Contrôles n</translation>
+    </message>
+    <message>
+        <source>The number of controls, from 3 to 9999</source>
+        <translation>Le nombre de sujets contrôles, de 3 à 9999</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confiance</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>90% confidence, two-tailed</source>
+        <translation>Confiance à 90 %, bilatéral</translation>
+    </message>
+    <message>
+        <source>95% confidence, two-tailed</source>
+        <translation>Confiance à 95 %, bilatéral</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Difference X − Y</source>
+        <translation>Différence X − Y</translation>
+    </message>
+    <message>
+        <source>Critical difference (%1%)</source>
+        <translation>Différence critique (%1 %)</translation>
+    </message>
+    <message>
+        <source>Base rate, same direction</source>
+        <translation>Taux de base, même sens</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Base rate, either direction</source>
+        <translation>Taux de base, dans les deux sens</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Conclusion</translation>
+    </message>
+    <message>
+        <source>The difference of the two scores</source>
+        <translation>La différence des deux notes</translation>
+    </message>
+    <message>
+        <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
+        <translation>La plus petite différence qui dépasse, avec une confiance de %1 %, ce qu&apos;explique le manque de fidélité des tests</translation>
+    </message>
+    <message>
+        <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
+        <translation>Le pourcentage de l&apos;échantillon normatif ayant une différence au moins aussi grande dans le même sens</translation>
+    </message>
+    <message>
+        <source>The percentage of the norm sample with a difference at least this large in either direction</source>
+        <translation>Le pourcentage de l&apos;échantillon normatif ayant une différence au moins aussi grande dans un sens ou dans l&apos;autre</translation>
+    </message>
+    <message>
+        <source>z of X</source>
+        <translation>z de X</translation>
+    </message>
+    <message>
+        <source>z of Y</source>
+        <translation>z de Y</translation>
+    </message>
+    <message>
+        <source>Z-DCC</source>
+        <translation>Z-DCC</translation>
+    </message>
+    <message>
+        <source>Revised standardized difference test</source>
+        <translation>Test de différence standardisé révisé</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 ddl)</translation>
+    </message>
+    <message>
+        <source>p, two-tailed</source>
+        <translation>p, bilatéral</translation>
+    </message>
+    <message>
+        <source>Controls more extreme</source>
+        <translation>Contrôles plus extrêmes</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score X against the controls&apos; mean and SD</source>
+        <translation>La note X du patient rapportée à la moyenne et à l&apos;écart-type des contrôles</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s score Y against the controls&apos; mean and SD</source>
+        <translation>La note Y du patient rapportée à la moyenne et à l&apos;écart-type des contrôles</translation>
+    </message>
+    <message>
+        <source>The effect size: the difference of the two z-scores, standardized</source>
+        <translation>La taille d&apos;effet : la différence standardisée des deux notes z</translation>
+    </message>
+    <message>
+        <source>Crawford and Garthwaite (2005): t on n - 1 degrees of freedom</source>
+        <translation>Crawford et Garthwaite (2005) : t à n - 1 degrés de liberté</translation>
+    </message>
+    <message>
+        <source>Two-tailed probability</source>
+        <translation>Probabilité bilatérale</translation>
+    </message>
+    <message>
+        <source>The percentage of controls expected to show a more extreme difference in the same direction</source>
+        <translation>Le pourcentage de sujets contrôles susceptibles de présenter une différence plus extrême dans le même sens</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confiance à %1 %</translation>
     </message>
 </context>
 <context>

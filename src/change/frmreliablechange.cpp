@@ -17,6 +17,7 @@
 
 #include "change/changeoperation.h"
 #include "shell/controls.h"
+#include "shell/laidout.h"
 #include "shell/modvelmora.h"
 #include "shell/numberbox.h"
 #include "shell/outofdate.h"
@@ -37,21 +38,10 @@ const QColor kDeclineBackground(255, 204, 204);
 // Room for the four methods' rows, and a fifth for a scroll bar that long numbers may need.
 constexpr int kTableRows = 5;
 constexpr int kTableWidth = 706;
-constexpr int kBoxWidth = 100;
 constexpr int kMargin = 7;
-// Room beside a cell's text, so the columns that fit their contents do not crowd it.
-constexpr int kCellPadding = 20;
 
 bool isNumberCharacter(int keyAscii) {
     return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' || IsDecimalKey(keyAscii) || keyAscii == 8;
-}
-
-QGroupBox* frame(QWidget* client, const QString& title, const char* name) {
-    auto* box = new QGroupBox(title, client);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFont(Arial(9.75, true));
-    SetBackground(box, Qt::white);
-    return box;
 }
 
 }  // namespace
@@ -83,63 +73,40 @@ int frmReliableChange::tableWidthNeeded() const {
     for (int column = 0; column < kColumns; ++column) {
         int widest = headers.horizontalAdvance(tblResults->horizontalHeaderItem(column)->text());
         for (const QString& text : typical[column]) widest = std::max(widest, cells.horizontalAdvance(text));
-        width += widest + kCellPadding;
+        width += widest + kResultCellPadding;
     }
     return width;
 }
 
-QLineEdit* frmReliableChange::numberBox(QGroupBox* frame, int row, int column, const char* name, const QString& caption,
-                                        const QString& tip) {
-    auto* grid = static_cast<QGridLayout*>(frame->layout());
-    QLabel* label = CaptionLabel(frame, caption, Arial(9.75, true));
-    label->setObjectName(QStringLiteral("lbl%1Caption").arg(QLatin1String(name + 3)));
-    QLineEdit* box = new NumberBox(frame, 8, Arial(12), Qt::AlignCenter);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFixedSize(kBoxWidth, TwipsToPixels(435));
-    for (QWidget* control : {static_cast<QWidget*>(label), static_cast<QWidget*>(box)}) control->setToolTip(tip);
-    NameBox(box, caption);
-    grid->addWidget(label, 2 * row, column);
-    grid->addWidget(box, 2 * row + 1, column);
-    selectWholeTextOnFocus(box);
-    return box;
-}
-
 void frmReliableChange::createControls(QWidget* client) {
-    auto* layout = new QVBoxLayout(client);
-    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->setSpacing(10);
-
+    QVBoxLayout* layout = WindowColumn(client);
     Label2 = LayoutBanner(client, tr("Reliable Change"));
     layout->addWidget(Label2);
 
-    fraPatient = frame(client, tr("Patient"), "fraPatient");
-    fraNorms = frame(client, tr("Norms of the retest study"), "fraNorms");
-    fraOptions = frame(client, tr("Options"), "fraOptions");
+    fraPatient = EntryFrame(client, tr("Patient"), "fraPatient");
+    fraNorms = EntryFrame(client, tr("Norms of the retest study"), "fraNorms");
+    fraOptions = EntryFrame(client, tr("Options"), "fraOptions");
     auto* frames = new QHBoxLayout;
     frames->setSpacing(kMargin);
-    for (QGroupBox* box : {fraPatient, fraNorms, fraOptions}) {
-        auto* grid = new QGridLayout(box);
-        grid->setVerticalSpacing(2);
-        grid->setHorizontalSpacing(10);
-        frames->addWidget(box);
-    }
+    for (QGroupBox* box : {fraPatient, fraNorms, fraOptions}) frames->addWidget(box);
     layout->addLayout(frames);
 
-    txtTest = numberBox(fraPatient, 0, 0, "txtTest", tr("Test score"), tr("The patient's score at the first testing"));
-    txtRetest = numberBox(fraPatient, 1, 0, "txtRetest", tr("Retest score"), tr("The patient's score at the retest"));
-    txtMeanTest = numberBox(fraNorms, 0, 0, "txtMeanTest", tr("Mean at test"),
+    txtTest = CaptionedBox(fraPatient, 0, 0, "txtTest", tr("Test score"), tr("The patient's score at the first testing"));
+    txtRetest = CaptionedBox(fraPatient, 1, 0, "txtRetest", tr("Retest score"), tr("The patient's score at the retest"));
+    txtMeanTest = CaptionedBox(fraNorms, 0, 0, "txtMeanTest", tr("Mean at test"),
                             tr("The study's mean at the first testing; both means or neither (optional)"));
-    txtMeanRetest = numberBox(fraNorms, 1, 0, "txtMeanRetest", tr("Mean at retest"),
+    txtMeanRetest = CaptionedBox(fraNorms, 1, 0, "txtMeanRetest", tr("Mean at retest"),
                               tr("The study's mean at the retest; both means or neither (optional)"));
     txtSDTest =
-        numberBox(fraNorms, 0, 1, "txtSDTest", tr("SD at test"), tr("The study's standard deviation at the first testing"));
-    txtSDRetest = numberBox(fraNorms, 1, 1, "txtSDRetest", tr("SD at retest"),
+        CaptionedBox(fraNorms, 0, 1, "txtSDTest", tr("SD at test"), tr("The study's standard deviation at the first testing"));
+    txtSDRetest = CaptionedBox(fraNorms, 1, 1, "txtSDRetest", tr("SD at retest"),
                             tr("The study's standard deviation at the retest (optional)"));
-    txtCorrelation = numberBox(fraNorms, 0, 2, "txtCorrelation", tr("Test–retest r"),
+    txtCorrelation = CaptionedBox(fraNorms, 0, 2, "txtCorrelation", tr("Test–retest r"),
                                tr("The correlation between test and retest, greater than 0 and less than 1"));
-    txtSampleSize = numberBox(fraNorms, 1, 2, "txtSampleSize", tr("Sample size n"),
+    txtSampleSize = CaptionedBox(fraNorms, 1, 2, "txtSampleSize", tr("Sample size n"),
                               tr("The number of people in the study, from 3 to 9999 (optional)"));
     txtSampleSize->setMaxLength(4);
+    for (QLineEdit* box : boxes()) selectWholeTextOnFocus(box);
 
     auto* options = static_cast<QGridLayout*>(fraOptions->layout());
     QLabel* confidence = CaptionLabel(fraOptions, tr("Confidence"), Arial(9.75, true));
@@ -168,47 +135,21 @@ void frmReliableChange::createControls(QWidget* client) {
     }
     options->setVerticalSpacing(6);
 
-    tblResults = new QTableWidget(0, kColumns, client);
-    tblResults->setObjectName(QStringLiteral("tblResults"));
-    tblResults->setFont(Arial(9));
-    tblResults->setHorizontalHeaderLabels({tr("Method"), tr("Expected retest"), tr("SE"), tr("Statistic"), tr("p"),
-                                           tr("No reliable change"), tr("Verdict")});
+    tblResults = ResultTable(client, {tr("Method"), tr("Expected retest"), tr("SE"), tr("Statistic"), tr("p"), tr("No reliable change"), tr("Verdict")},
+                             kTableRows);
     const QString headerTips[kColumns] = {
         QString(), tr("The retest score expected from the test score"), tr("Standard error of the difference"),
         tr("z, or t with its degrees of freedom"), tr("Two-tailed probability"),
         tr("Retest scores in this range are no reliable change at the chosen confidence"), QString()};
     for (int column = 0; column < kColumns; ++column) tblResults->horizontalHeaderItem(column)->setToolTip(headerTips[column]);
-    tblResults->horizontalHeader()->setFont(Arial(9, true));
-    // The columns fit their contents; the method's, whose names are left-aligned, takes the room to spare.
-    tblResults->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblResults->horizontalHeader()->setSectionResizeMode(MethodColumn, QHeaderView::Stretch);
-    tblResults->verticalHeader()->hide();
-    const int rowHeight = tblResults->fontMetrics().height() + 10;
-    tblResults->verticalHeader()->setDefaultSectionSize(rowHeight);
-    tblResults->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tblResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblResults->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab leaves the table; the arrow keys move between its cells.
-    tblResults->setTabKeyNavigation(false);
-    tblResults->setWordWrap(false);
-    tblResults->setAccessibleName(tr("Results"));
     tblResults->setMinimumWidth(std::max(kTableWidth, tableWidthNeeded()));
-    const int headerHeight = tblResults->horizontalHeader()->sizeHint().height();
-    tblResults->setFixedHeight(2 * tblResults->frameWidth() + headerHeight + kTableRows * rowHeight);
     layout->addWidget(tblResults);
 
-    auto* results = new ResultControls(client, settings().record, ResultControls::Copy);
+    const ResultControls* results = TableButtons(client, settings().record, layout);
     cmdCopy = results->cmdCopy, cmdCalculate = results->cmdCalculate, cmdClear = results->cmdClear;
-    SetPictureText(cmdCopy, tr("Copy the results table to the clipboard"));
-    layout->addLayout(results->row());
     setDefaultButton(cmdCalculate);
     // Row by row, as the boxes are read: the patient's scores, then the study's figures.
-    setEnterOrder({txtTest, txtRetest, txtMeanTest, txtSDTest, txtCorrelation, txtMeanRetest, txtSDRetest, txtSampleSize}, [this] {
-        const auto filled = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
-        // The two scores, the SD at test and r, and the study's means both or neither.
-        return filled(txtTest) && filled(txtRetest) && filled(txtSDTest) && filled(txtCorrelation) &&
-               filled(txtMeanTest) == filled(txtMeanRetest);
-    });
+    setEnterOrder({txtTest, txtRetest, txtMeanTest, txtSDTest, txtCorrelation, txtMeanRetest, txtSDRetest, txtSampleSize});
     setCancelButton(cmdClear);
 
     QList<QWidget*> tabOrder;
@@ -264,10 +205,7 @@ void frmReliableChange::cmdCalculate_Click() {
                             chkReverse->isChecked()};
     const ChangeReport report = ComputeReliableChange(entry);
     if (const auto& refusal = report.refusal) {
-        // The table is no label the frame can empty: it is emptied here, when the computation says.
-        if (refusal->results == ShownResults::EmptiedFirst) clearResults();
-        refuse(*refusal, boxes()[static_cast<size_t>(refusal->field)], {});
-        if (refusal->results == ShownResults::EmptiedAfter) clearResults();
+        refuse(*refusal, boxes()[static_cast<size_t>(refusal->field)], {}, [this] { clearResults(); });
         return;
     }
     showResults(report);
@@ -308,16 +246,7 @@ void frmReliableChange::showResults(const ChangeReport& report) {
         const QString words = tr("%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7")
                                   .arg(cells[MethodColumn], cells[ExpectedColumn], cells[SEColumn], cells[StatisticColumn],
                                        cells[PColumn], cells[RangeColumn], cells[VerdictColumn]);
-        for (int column = 0; column < kColumns; ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            item->setTextAlignment(column == MethodColumn ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-            item->setToolTip(words);
-            item->setData(Qt::AccessibleDescriptionRole, words);
-            item->setData(Qt::SizeHintRole, QSize(tblResults->fontMetrics().horizontalAdvance(cells[column]) + kCellPadding,
-                                                  tblResults->verticalHeader()->defaultSectionSize()));
-            tblResults->setItem(row, column, item);
-        }
+        SetResultRow(tblResults, row, QStringList(std::begin(cells), std::end(cells)), words);
         if (result.verdict != Verdict::NoChange)
             tblResults->item(row, VerdictColumn)
                 ->setBackground(result.verdict == Verdict::Improvement ? kImprovementBackground : kDeclineBackground);
@@ -334,25 +263,7 @@ void frmReliableChange::cmdClear_Click() {
 
 void frmReliableChange::cmdCopy_Click() {
     if (outOfDate_->refuses(cmdCopy)) return;
-    if (tblResults->rowCount() == 0) {
-        platform().setClipboardText(QString());
-        return;
-    }
-    // Tabs between cells and a line a row, so it pastes as a table, and the same as HTML; the header first.
-    QStringList lines, htmlRows;
-    for (int row = -1; row < tblResults->rowCount(); ++row) {
-        QStringList cells;
-        QString html;
-        for (int column = 0; column < kColumns; ++column) {
-            const QString text = (row < 0 ? tblResults->horizontalHeaderItem(column) : tblResults->item(row, column))->text();
-            cells << text;
-            html += QStringLiteral("<%1>%2</%1>").arg(row < 0 ? QStringLiteral("th") : QStringLiteral("td"), text.toHtmlEscaped());
-        }
-        lines << cells.join(QLatin1Char('\t'));
-        htmlRows << QStringLiteral("<tr>") + html + QStringLiteral("</tr>");
-    }
-    platform().setClipboardTable(lines.join(QLatin1Char('\n')),
-                                 QStringLiteral("<table border=\"1\">") + htmlRows.join(QString()) + QStringLiteral("</table>"));
+    CopyResultTable(tblResults);
 }
 
 void frmReliableChange::keyPress(QObject* control, int& keyAscii) {

@@ -61,8 +61,6 @@ private:
     std::array<QLineEdit*, 8> boxes() const;
     int tableWidthNeeded() const;
     void addResultToSession(const ChangeEntry& entry, const ChangeReport& report);
-    // A box with its caption above it, at a place of the frame's grid.
-    QLineEdit* numberBox(QGroupBox* frame, int row, int column, const char* name, const QString& caption, const QString& tip);
     void storeChoices();
     void showResults(const ChangeReport& report);
     void clearResults();

@@ -1,28 +1,16 @@
 #include "change/reliablechange.h"
 
 #include <QtGlobal>
-#include <boost/math/distributions/normal.hpp>
-#include <boost/math/distributions/students_t.hpp>
 #include <cmath>
-#include <map>
-#include <tuple>
 #include <utility>
 
 #include "rawscore/rawscore.h"
 #include "stats/numbers.h"
+#include "stats/tails.h"
 
 namespace modVelmora {
 
 namespace {
-
-namespace bm = boost::math;
-// Nothing throws into a window: a value Boost cannot evaluate comes back non-finite and is refused.
-// Worked in double, not Boost's default long double: several times faster, and p and the
-// critical values agree far beyond the three decimals shown.
-using Quiet = bm::policies::policy<bm::policies::domain_error<bm::policies::ignore_error>,
-                                   bm::policies::overflow_error<bm::policies::ignore_error>,
-                                   bm::policies::evaluation_error<bm::policies::ignore_error>,
-                                   bm::policies::promote_double<false>>;
 
 const char* const kNoTest = QT_TRANSLATE_NOOP("modVelmora::Messages", "Please enter the test score.");
 const char* const kNoRetest = QT_TRANSLATE_NOOP("modVelmora::Messages", "Please enter the retest score.");
@@ -72,36 +60,12 @@ struct Terms {
     std::optional<int> df;
 };
 
-// The critical value that leaves alpha / 2 in each tail, on df degrees of freedom or, without
-// them, of the normal. A file's rows share a few of these, so each is worked out once.
-double criticalValue(std::optional<int> df, double alpha) {
-    thread_local std::map<std::pair<int, double>, double> known;
-    const auto key = std::make_pair(df.value_or(0), alpha);
-    if (const auto found = known.find(key); found != known.end()) return found->second;
-    const double value = df ? bm::quantile(bm::complement(bm::students_t_distribution<double, Quiet>(*df), alpha / 2))
-                            : bm::quantile(bm::complement(bm::normal_distribution<double, Quiet>(), alpha / 2));
-    return known.emplace(key, value).first->second;
-}
-
-// The two-tailed p of the statistic, and the critical value. Tails come from the complement,
-// so small p keep their digits.
-std::pair<double, double> tails(double statistic, std::optional<int> df, double alpha) {
-    const double p = df ? 2 * bm::cdf(bm::complement(bm::students_t_distribution<double, Quiet>(*df), std::fabs(statistic)))
-                        : 2 * bm::cdf(bm::complement(bm::normal_distribution<double, Quiet>(), std::fabs(statistic)));
-    return {p, criticalValue(df, alpha)};
-}
-
-std::string pText(double p) {
-    const std::string shown = FormatFixed(p, 3);
-    return shown == "0.000" ? "< 0.001" : shown;
-}
-
 // None when a value left the double range.
 std::optional<MethodResult> tested(const Terms& terms, double alpha, bool reverse) {
     MethodResult result{terms.method, terms.expected, terms.se, terms.deviation / terms.se, 0, terms.df,
                         Verdict::NoChange, 0, 0, {}};
-    double critical = 0;
-    std::tie(result.p, critical) = tails(result.statistic, terms.df, alpha);
+    result.p = TwoTailedP(result.statistic, terms.df);
+    const double critical = TwoTailedCritical(alpha, terms.df);
     result.low = terms.expected - critical * terms.se;
     result.high = terms.expected + critical * terms.se;
     for (const double v : {result.expected, result.se, result.statistic, result.p, result.low, result.high})
@@ -110,7 +74,7 @@ std::optional<MethodResult> tested(const Terms& terms, double alpha, bool revers
     if (result.p < alpha)
         result.verdict = (result.statistic > 0) != reverse ? Verdict::Improvement : Verdict::Decline;
     result.texts = {FormatFixed(result.expected, 2), FormatFixed(result.se, 2), FormatFixed(result.statistic, 2),
-                    pText(result.p), FormatFixed(result.low, 2), FormatFixed(result.high, 2)};
+                    PValueText(result.p), FormatFixed(result.low, 2), FormatFixed(result.high, 2)};
     return result;
 }
 

@@ -12,10 +12,11 @@ namespace modVelmora::cli {
 
 // In the order --help lists them, which the session's CSV also gives their columns.
 std::span<const Operation* const> Commands();
-// The command of that word; nullptr when there is none.
-const Operation* CommandNamed(std::string_view word);
-// Every command's columns, its entry's then its results (labels included), each name once where
-// it first comes: the columns of a session's CSV.
+// The command of that word, of several the one the given fields choose (the first when they name
+// none); nullptr when there is none.
+const Operation* CommandNamed(std::string_view word, const Fields& given = {});
+// Every command's columns, its choice's option then its entry's then its results (labels
+// included), each name once where it first comes: the columns of a session's CSV.
 std::vector<std::string_view> ColumnOrder();
 
 }  // namespace modVelmora::cli

@@ -16,6 +16,7 @@
 #include "change/changeoperation.h"
 #include "cli/commands.h"
 #include "converter/conversionoperation.h"
+#include "difference/differenceoperation.h"
 #include "interval/intervaloperation.h"
 #include "cli/csvtable.h"
 #include "common/version.h"
@@ -49,6 +50,7 @@ struct Command {
     const Operation* operation;
     CLI::App* app;
     std::vector<std::string> positionals;  // arguments that give one value; a file gives its own
+    std::vector<std::string_view> positionalColumns;  // the columns they stand for
     std::function<Lines(const NamedTexts& results, bool extended, const FieldContext& context, const Options& options)> lines;
 };
 
@@ -108,12 +110,13 @@ int usage(const std::string& problem) {
 
 // The pieces each command's set-up puts together.
 Command newCommand(CLI::App& app, const Operation& operation, const char* description) {
-    return {&operation, app.add_subcommand(std::string(operation.command()), description), {}, {}};
+    return {&operation, app.add_subcommand(std::string(operation.command()), description), {}, {}, {}};
 }
 
 void positional(Command& command, Options& options, const char* name, const char* column, const char* type, const char* help) {
     command.app->add_option(name, options.named[column], help)->type_name(type);
     command.positionals.emplace_back(name);
+    command.positionalColumns.emplace_back(column);
 }
 
 void named(Command& command, Options& options, const char* name, const char* type, const char* help) {
@@ -279,7 +282,51 @@ Command setUpChange(CLI::App& app, Options& options) {
     return change;
 }
 
-int runCsv(const Command& command, const Options& options) {
+Command setUpDifference(CLI::App& app, Options& options) {
+    Command difference = newCommand(app, DifferenceOperation(DifferenceAgainst::Norms),
+                                    "Is the difference between two scores of one patient real, and how rare is it? Against the test's norms "
+                                    "or, for a single case, against a control sample.");
+    positional(difference, options, "X", "x", "NUMBER", "the first score");
+    positional(difference, options, "Y", "y", "NUMBER", "the second score");
+    difference.app->add_option("--against", options.named["against"], "norms (the default: two scores of one battery) or controls (a single case "
+                                                                      "against a control sample, Crawford & Garthwaite's revised standardized "
+                                                                      "difference test)")
+        ->check(CLI::IsMember({"norms", "controls"}))
+        ->type_name("WHAT");
+    named(difference, options, "scale", "SCALE", "norms: the scale of X and Y: scaled, standard, t or z");
+    named(difference, options, "rxx", "R", "norms: the reliability of X, greater than 0 and less than 1");
+    named(difference, options, "ryy", "R", "norms: the reliability of Y, greater than 0 and less than 1");
+    named(difference, options, "rxy", "R", "norms: the correlation of X and Y in the norm sample, greater than -1 and less than 1");
+    named(difference, options, "mx", "M", "controls: the controls' mean on X");
+    named(difference, options, "sx", "S", "controls: the controls' SD on X");
+    named(difference, options, "my", "M", "controls: the controls' mean on Y");
+    named(difference, options, "sy", "S", "controls: the controls' SD on Y");
+    named(difference, options, "r", "R", "controls: the correlation of X and Y in the controls, greater than -1 and less than 1");
+    named(difference, options, "n", "N", "controls: the number of controls, 3 to 9999");
+    levelOption(difference, options, "the confidence, two-tailed: 90 or 95 (the default)");
+    const Operation& controls = DifferenceOperation(DifferenceAgainst::Controls);
+    csvOptions(difference, options, " (with --against norms, the default); with --against controls " + joined(controls.requiredColumns()) +
+                                        " and optional " + joined(controls.optionalColumns()));
+    difference.lines = [](const NamedTexts& r, bool, const FieldContext&, const Options& options) {
+        const auto level = options.named.find("level"), against = options.named.find("against");
+        const std::string percent = (level == options.named.end() ? std::string("95") : level->second) + "%";
+        if (against == options.named.end() || against->second == "norms")
+            return Lines{{"difference", r["difference"]},
+                         {"critical difference", r["critical"] + " (" + percent + ")"},
+                         {"significant", r["significant"]},
+                         {"base rate", r["base_rate"] + "% (" + r["base_rate_two"] + "% either direction)"}};
+        return Lines{{"z x", r["zx"]},
+                     {"z y", r["zy"]},
+                     {"Z-DCC", r["zdcc"]},
+                     {"t", r["t"] + " (" + r["df"] + " df)"},
+                     {"p", r["p"]},
+                     {"more extreme", r["more_extreme"] + "% of controls"},
+                     {"verdict", r["verdict"] + " (" + percent + ")"}};
+    };
+    return difference;
+}
+
+int runCsv(const Operation& operation, const Options& options) {
     const std::string& path = options.csv.empty() ? "-" : options.csv;
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) return usage("cannot read " + path + ": " + std::strerror(errno));
@@ -289,19 +336,21 @@ int runCsv(const Command& command, const Options& options) {
                              [](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); }};
     try {
         const CsvFormat format{options.delimiter == "\\t" ? '\t' : options.delimiter[0], options.tsv};
-        return RunCsv(*command.operation, desktopContext(options), streams, format, givenFields(options)).failed ? kFailed : 0;
+        return RunCsv(operation, desktopContext(options), streams, format, givenFields(options)).failed ? kFailed : 0;
     } catch (const UsageError& error) {
         return usage(error.what());
     }
 }
 
 // One value: a line for each result, its name aligned before it.
-int runOne(const Command& command, const Options& options) {
-    const Operation& operation = *command.operation;
+int runOne(const Command& command, const Operation& operation, const Options& options) {
     const Fields given = givenFields(options);
     const std::vector<std::string_view> required = operation.requiredColumns(given("norms").has_value());
+    const auto& positionals = command.positionalColumns;
     for (const std::string_view column : required)
-        if (!given(column)) return usage("missing " + std::string(column == required[0] ? "" : "--") + std::string(column));
+        if (!given(column))
+            return usage("missing " + std::string(std::find(positionals.begin(), positionals.end(), column) == positionals.end() ? "--" : "") +
+                         std::string(column));
     const std::vector<std::string_view> extending = operation.extendingColumns();
     const bool extended = std::any_of(extending.begin(), extending.end(), [&](std::string_view column) { return given(column).has_value(); });
     const FieldContext context = desktopContext(options);
@@ -319,15 +368,16 @@ int runOne(const Command& command, const Options& options) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    CLI::App app{"Velmora's numbers for one value or a CSV file: percentiles, score conversions, ages, score intervals and reliable change.",
+    CLI::App app{"Velmora's numbers for one value or a CSV file: percentiles, score conversions, ages, score intervals, reliable change and "
+                 "score differences.",
                  "velmora-cli"};
     app.require_subcommand(1);
     // A path such as /data/scores.csv is a path on Windows too, not a /option; its commands inherit this.
     app.allow_windows_style_options(false);
     app.set_version_flag("--version", kProgramVersion);
     Options options;
-    const Command commands[] = {setUpScore(app, options), setUpConvert(app, options), setUpAge(app, options), setUpInterval(app, options),
-                                setUpChange(app, options)};
+    const Command commands[] = {setUpScore(app, options),    setUpConvert(app, options), setUpAge(app, options),
+                                setUpInterval(app, options), setUpChange(app, options),  setUpDifference(app, options)};
 
     if (argc > 1 && argv[1][0] != '-' && std::none_of(std::begin(commands), std::end(commands), [&](const Command& command) {
             return command.app->get_name() == argv[1];
@@ -346,10 +396,12 @@ int main(int argc, char* argv[]) {
     std::erase_if(options.named, [](const auto& field) { return field.second.empty(); });
     for (const Command& command : commands) {
         if (!command.app->parsed()) continue;
-        if (command.app->count("--csv") == 0) return runOne(command, options);
+        // Of a command's operations, the one its options choose.
+        const Operation& operation = *CommandNamed(command.operation->command(), givenFields(options));
+        if (command.app->count("--csv") == 0) return runOne(command, operation, options);
         for (const std::string& name : command.positionals)
             if (command.app->count(name)) return usage("--csv takes " + name + " from the file");
-        return runCsv(command, options);
+        return runCsv(operation, options);
     }
     return kUsage;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +27,12 @@ struct ResultColumn {
     std::string (*text)(const Report& report);
 };
 
+// The option that picks one of a command's operations, and the value that picks this one
+// (difference --against norms).
+struct Choice {
+    std::string_view option, value;
+};
+
 // A row computed from fields: the results by name, all empty when the row failed, and why it did.
 struct Outcome {
     NamedTexts results;
@@ -38,6 +45,8 @@ public:
 
     // velmora-cli's command word, which a session row also keeps.
     virtual std::string_view command() const = 0;
+    // For a command of several operations, each with columns of its own, what picks this one.
+    virtual std::optional<Choice> choice() const { return std::nullopt; }
     // The columns a file must have (a norm set stands for score's mean and sd), the optional ones
     // read, and those optional ones whose presence brings further results.
     virtual std::vector<std::string_view> requiredColumns(bool normSet = false) const = 0;

@@ -12,6 +12,7 @@
 
 #include "interval/intervaloperation.h"
 #include "shell/controls.h"
+#include "shell/laidout.h"
 #include "shell/modvelmora.h"
 #include "shell/numberbox.h"
 #include "shell/outofdate.h"
@@ -27,7 +28,6 @@ namespace {
 // Sizes in pixels, those of the converter's controls, so the windows look alike.
 constexpr int kCaptionHeight = 22;
 constexpr int kBoxHeight = 29;
-constexpr int kOptionHeight = 22;
 constexpr QSize kPictureSize(420, 200);
 
 QString scaleCaption(int index) {
@@ -35,39 +35,6 @@ QString scaleCaption(int index) {
 }
 
 QString centreCaption(IntervalCentre centre) { return QCoreApplication::translate(kIntervalContext, IntervalCentreName(centre)); }
-
-// A frame of the program's look whose options stand one under another, or side by side.
-QGroupBox* OptionFrame(QWidget* parent, const QString& title, const char* name, bool sideBySide = false) {
-    auto* frame = new QGroupBox(title, parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setFont(Arial(9.75, true));
-    SetBackground(frame, Qt::white);
-    QBoxLayout* options = sideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout(frame)) : new QVBoxLayout(frame);
-    options->setContentsMargins(10, 6, 10, 8);
-    options->setSpacing(6);
-    return frame;
-}
-
-// An option as wide as its frame, taken by a click anywhere on its highlight, not only on its caption.
-class WideOption : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint& at) const override { return rect().contains(at); }
-};
-
-QRadioButton* Option(QGroupBox* frame, const QString& caption, const QString& name) {
-    auto* option = new WideOption(caption, frame);
-    option->setObjectName(name);
-    option->setFont(Arial(9.75));
-    option->setFixedHeight(kOptionHeight);
-    SetBackground(option, Qt::white);
-    frame->layout()->addWidget(option);
-    return option;
-}
-
-
 
 }  // namespace
 
@@ -184,7 +151,7 @@ void frmScoreInterval::createControls(QWidget* client) {
         button->setMinimumWidth(TwipsToPixels(1380));
     }
     setDefaultButton(cmdCalculate);
-    setEnterOrder({txtScore, txtReliability}, [this] { return !txtReliability->text().trimmed().isEmpty(); });
+    setEnterOrder({txtScore, txtReliability});
     setCancelButton(cmdClear);
 
     // Laid out: the banner; the entry beside the results; the buttons along the bottom.
@@ -332,9 +299,7 @@ void frmScoreInterval::cmdCalculate_Click() {
     const IntervalReport report = ComputeScoreInterval(entry);
     if (const auto& refusal = report.refusal) {
         // The picture goes with the results, at the same moment.
-        if (refusal->results == ShownResults::EmptiedFirst) clearPicture();
-        refuse(*refusal, refusal->field == IntervalField::Score ? txtScore : txtReliability, resultLabels());
-        if (refusal->results == ShownResults::EmptiedAfter) clearPicture();
+        refuse(*refusal, refusal->field == IntervalField::Score ? txtScore : txtReliability, resultLabels(), [this] { clearPicture(); });
         return;
     }
     const QList<QLabel*> scores = scoreLabels();

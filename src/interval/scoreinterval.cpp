@@ -53,12 +53,6 @@ std::string percentileWithin(const std::string& shown, unsigned decimals) {
     return shown;
 }
 
-// The two-sided normal quantile of the level: 1.6449 for 90%, 1.9600 for 95%.
-double criticalZ(ConfidenceLevel level) {
-    static const double ninety = boost::math::quantile(kNormal, 0.95), ninetyFive = boost::math::quantile(kNormal, 0.975);
-    return level == ConfidenceLevel::Ninety ? ninety : ninetyFive;
-}
-
 // Nothing of the score goes with a refusal.
 IntervalReport refused(const Refusal<IntervalField>& refusal) {
     IntervalReport report;
@@ -69,7 +63,7 @@ IntervalReport refused(const Refusal<IntervalField>& refusal) {
 }  // namespace
 
 IntervalReport ComputeScoreInterval(const IntervalEntry& entry) {
-    const double zCritical = criticalZ(entry.level);
+    const double zCritical = CriticalZ(entry.level);
     IntervalReport report;
     // The score is refused, and shown on every scale, exactly as the converter does it.
     ConversionEntry conversion(entry.labels);

@@ -51,7 +51,8 @@ QString SessionModuleName(const QString& module) {
                                                                    {"convert", Module::ScoreConverter},
                                                                    {"age", Module::AgeCalculator},
                                                                    {"interval", Module::ScoreInterval},
-                                                                   {"change", Module::ReliableChange}};
+                                                                   {"change", Module::ReliableChange},
+                                                                   {"difference", Module::ScoreDifference}};
     for (const auto& [word, shown] : kModulesByWord)
         if (module == QLatin1String(word)) return ModuleName(shown);
     return module;

@@ -82,7 +82,7 @@ bool operator==(const SessionRow& a, const SessionRow& b) {
 }
 
 const QStringList& SessionModules() {
-    static const QStringList modules{"score", "convert", "age", "interval", "change"};
+    static const QStringList modules{"score", "convert", "age", "interval", "change", "difference"};
     return modules;
 }
 

@@ -42,6 +42,7 @@ const MenuEntry kMenuEntries[] = {
     {Module::Calculator, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Calculator"), "Ctrl+C"},
     {Module::ScoreInterval, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Interval"), "Ctrl+I"},
     {Module::ReliableChange, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Reliable Change"), "Ctrl+T"},
+    {Module::ScoreDifference, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Difference"), "Ctrl+D"},
 };
 
 bool isPushLike(const QObject* object) {
@@ -250,7 +251,6 @@ void ModuleWindow::unload(Unload why) {
     client_ = nullptr;
     selectOnFocus_.clear();
     enterOrder_.clear();
-    entryComplete_ = nullptr;
     form->hide();
     form->deleteLater();
     unloading_ = false;
@@ -293,9 +293,15 @@ void ModuleWindow::focusControl(QWidget* control) {
 void ModuleWindow::selectWholeTextOnFocus(QLineEdit* box) { selectOnFocus_.append(box); }
 
 void ModuleWindow::tellRefusal(Notice notice, const char* message, bool emptiesEntry, ShownResults results,
-                               QWidget* box, const QList<QLabel*>& answer) {
+                               QWidget* box, const QList<QLabel*>& answer, const std::function<void()>& emptyOthers) {
+    if (const qsizetype refused = enterOrder_.indexOf(qobject_cast<QLineEdit*>(box));
+        enteredAt_ >= 0 && refused > enteredAt_ && enterOrder_[refused]->text().trimmed().isEmpty()) {
+        focusControl(enterOrder_[enteredAt_ + 1]);
+        return;
+    }
     const auto emptyAnswer = [&] {
         for (QLabel* label : answer) label->clear();
+        if (emptyOthers) emptyOthers();
     };
     if (results == ShownResults::EmptiedFirst) emptyAnswer();
     if (notice == Notice::Beep) {
@@ -335,16 +341,17 @@ bool ModuleWindow::routeKey(QKeyEvent* key) {
             button->click();
             return true;
         }
-        if (const qsizetype at = enterOrder_.indexOf(qobject_cast<QLineEdit*>(focus)); at >= 0 && at + 1 < enterOrder_.size()) {
-            // So that typing a number and Enter, box after box, never calculates half an entry.
-            const auto filled = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
-            if (std::any_of(enterOrder_.begin() + at + 1, enterOrder_.end(), filled) || !entryComplete_()) {
-                focusControl(enterOrder_[at + 1]);
-                return true;
-            }
+        const qsizetype at = enterOrder_.indexOf(qobject_cast<QLineEdit*>(focus));
+        const auto filled = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
+        if (at >= 0 && std::any_of(enterOrder_.begin() + at + 1, enterOrder_.end(), filled)) {
+            focusControl(enterOrder_[at + 1]);
+            return true;
         }
         if (defaultButton_ && defaultButton_->isVisible() && defaultButton_->isEnabled()) {
+            // So that typing a number and Enter, box after box, never meets a message half way.
+            enteredAt_ = at + 1 < enterOrder_.size() ? at : -1;
             defaultButton_->click();
+            enteredAt_ = -1;
             return true;
         }
     }

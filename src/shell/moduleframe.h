@@ -36,11 +36,19 @@ class Settings;
 
 // The module windows by number: both the index of their Module menu entry and
 // the stored View. 3 and 6 are the menu's separator lines.
-enum class Module { RawScore = 1, ScoreConverter = 2, AgeCalculator = 4, Calculator = 5, ScoreInterval = 7, ReliableChange = 8 };
+enum class Module {
+    RawScore = 1,
+    ScoreConverter = 2,
+    AgeCalculator = 4,
+    Calculator = 5,
+    ScoreInterval = 7,
+    ReliableChange = 8,
+    ScoreDifference = 9
+};
 
 // Every module, in the order of the Module menu.
-inline constexpr Module kModules[] = {Module::RawScore,   Module::ScoreConverter, Module::AgeCalculator,
-                                      Module::Calculator, Module::ScoreInterval,  Module::ReliableChange};
+inline constexpr Module kModules[] = {Module::RawScore,      Module::ScoreConverter, Module::AgeCalculator,  Module::Calculator,
+                                      Module::ScoreInterval, Module::ReliableChange, Module::ScoreDifference};
 
 // The module a stored View names; none for a separator or any other number.
 std::optional<Module> ModuleNumbered(int number);
@@ -116,11 +124,9 @@ protected:
     void runFrameSteps();
     void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
     // Enter in one of these boxes moves on to the next, and presses the default button in the last
-    // one, or in any box once every box after it is empty and the entry is complete without them.
-    void setEnterOrder(QList<QLineEdit*> boxes, std::function<bool()> complete) {
-        enterOrder_ = std::move(boxes);
-        entryComplete_ = std::move(complete);
-    }
+    // one, or in any box once every box after it is empty; when the computation then refuses one of
+    // those empty boxes, it is only the next to fill in: Enter moves on, without a word.
+    void setEnterOrder(QList<QLineEdit*> boxes) { enterOrder_ = std::move(boxes); }
     void setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
     void setClientHeightTwips(int height);
     // The strip under the client area, the same in every window: in createStripControls
@@ -137,10 +143,12 @@ protected:
     void selectWholeTextOnFocus(QLineEdit* box);
     // Tells of a refused entry as the computation decided: its message (translated)
     // or the beep, the refused box emptied and given the focus, and the answer's
-    // labels emptied before or after the message, or kept.
+    // labels (and whatever else emptyOthers empties: a table, a picture) emptied before
+    // or after the message, or kept.
     template <class Field>
-    void refuse(const Refusal<Field>& refusal, QWidget* box, const QList<QLabel*>& answer) {
-        tellRefusal(refusal.notice, refusal.message, refusal.emptiesEntry, refusal.results, box, answer);
+    void refuse(const Refusal<Field>& refusal, QWidget* box, const QList<QLabel*>& answer,
+                const std::function<void()>& emptyOthers = {}) {
+        tellRefusal(refusal.notice, refusal.message, refusal.emptiesEntry, refusal.results, box, answer, emptyOthers);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -154,7 +162,7 @@ private:
     QPoint onScreen(QPoint at) const;
     void settlePlace();
     void tellRefusal(Notice notice, const char* message, bool emptiesEntry, ShownResults results, QWidget* box,
-                     const QList<QLabel*>& answer);
+                     const QList<QLabel*>& answer, const std::function<void()>& emptyOthers);
     bool routeKey(QKeyEvent* key);
     bool isMenuShortcut(const QKeyEvent* key) const;
 
@@ -170,7 +178,7 @@ private:
     QPointer<QAbstractButton> cancelButton_;
     QList<QLineEdit*> selectOnFocus_;
     QList<QLineEdit*> enterOrder_;
-    std::function<bool()> entryComplete_;
+    qsizetype enteredAt_ = -1;  // the box whose Enter is calculating
     bool unloading_ = false;
     // Where the window was placed, so a window that was not moved keeps its
     // stored twips rather than drifting to the nearest pixel.

@@ -14,6 +14,9 @@ const QString kIntervalConfidence = QStringLiteral("Interval Confidence");
 const QString kIntervalCentre = QStringLiteral("Interval Centre");
 const QString kChangeConfidence = QStringLiteral("Change Confidence");
 const QString kChangeReverse = QStringLiteral("Change Reverse");
+const QString kDifferenceAgainst = QStringLiteral("Difference Against");
+const QString kDifferenceScale = QStringLiteral("Difference Scale");
+const QString kDifferenceConfidence = QStringLiteral("Difference Confidence");
 
 QSettings store() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora"), QStringLiteral("Velmora"));
@@ -103,6 +106,22 @@ Settings::ChangeChoices Settings::changeChoices() const {
 void Settings::setChangeChoices(const ChangeChoices& choices) {
     write(kChangeConfidence, QString::number(static_cast<int>(choices.level)));
     write(kChangeReverse, choices.reverse ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+Settings::DifferenceChoices Settings::differenceChoices() const {
+    DifferenceChoices choices;
+    if (const auto stored = read(kDifferenceAgainst)) choices.against = DifferenceAgainstNamed(stored->toStdString()).value_or(choices.against);
+    // The norms compare scores on a scale, never percentiles.
+    choices.scale = scaleIn(read(kDifferenceScale), choices.scale);
+    if (choices.scale == ScoreScale::Percentile) choices.scale = ScoreScale::StandardScore;
+    choices.level = levelIn(read(kDifferenceConfidence), choices.level);
+    return choices;
+}
+
+void Settings::setDifferenceChoices(const DifferenceChoices& choices) {
+    write(kDifferenceAgainst, QString::fromLatin1(DifferenceAgainstKey(choices.against)));
+    write(kDifferenceScale, QString::number(static_cast<int>(choices.scale)));
+    write(kDifferenceConfidence, QString::number(static_cast<int>(choices.level)));
 }
 
 }  // namespace modVelmora

@@ -37,7 +37,7 @@ public:
     LabelSystem labels() const;
     void setLabels(LabelSystem system);
 
-    // The score interval window's choices and the reliable change window's, written at once;
+    // The score interval window's choices, the reliable change window's and the score difference window's, written at once;
     // a missing or damaged value reads as its default.
     struct IntervalChoices {
         ScoreScale scale = ScoreScale::StandardScore;
@@ -52,6 +52,14 @@ public:
     };
     ChangeChoices changeChoices() const;
     void setChangeChoices(const ChangeChoices& choices);
+    // The Score Difference window's: against the test's norms or a control sample, the scale of the norms' scores.
+    struct DifferenceChoices {
+        DifferenceAgainst against = DifferenceAgainst::Norms;
+        ScoreScale scale = ScoreScale::StandardScore;
+        ConfidenceLevel level = ConfidenceLevel::NinetyFive;
+    };
+    DifferenceChoices differenceChoices() const;
+    void setDifferenceChoices(const DifferenceChoices& choices);
 
     // Reports every write to the store as it happens (tests check their order and number).
     using WriteObserver = std::function<void(const QString& key, const QString& text)>;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace modVelmora {
 
@@ -108,6 +109,52 @@ double ReadNumericPrefix(std::string_view text) {
     return negative ? -value : value;
 }
 
+namespace {
+
+// A number's digits without sign or point, and how many of them follow the point.
+struct Digits {
+    bool negative = false;
+    std::string digits;
+    std::size_t decimals = 0;
+};
+
+Digits digitsOf(std::string_view text) {
+    const std::string number = NumericPrefixText(text);
+    const std::size_t point = number.find('.');
+    Digits d;
+    d.negative = !number.empty() && number[0] == '-';
+    for (const char c : number)
+        if (isDigit(c)) d.digits += c;
+    if (point != std::string::npos) d.decimals = number.size() - point - 1;
+    return d;
+}
+
+}  // namespace
+
+double DecimalDifference(std::string_view a, std::string_view b) {
+    Digits x = digitsOf(a), y = digitsOf(b);
+    y.negative = !y.negative;  // a - b as a + (-b)
+    // Aligned at the point and to one length, a digit to spare for a carry.
+    const std::size_t decimals = std::max(x.decimals, y.decimals);
+    x.digits.append(decimals - x.decimals, '0');
+    y.digits.append(decimals - y.decimals, '0');
+    const std::size_t width = std::max(x.digits.size(), y.digits.size()) + 1;
+    x.digits.insert(0, width - x.digits.size(), '0');
+    y.digits.insert(0, width - y.digits.size(), '0');
+    // Like signs add; unlike ones take the smaller magnitude from the larger, whose sign the result has.
+    const bool adding = x.negative == y.negative;
+    if (!adding && x.digits < y.digits) std::swap(x, y);
+    std::string sum(width, '0');
+    int carry = 0;
+    for (std::size_t i = width; i-- > 0;) {
+        int digit = x.digits[i] - '0' + (adding ? y.digits[i] - '0' : '0' - y.digits[i]) + carry;
+        carry = digit >= 10 ? 1 : digit < 0 ? -1 : 0;
+        sum[i] = char('0' + digit - 10 * carry);
+    }
+    const std::size_t point = width - decimals;
+    return ReadNumericPrefix((x.negative ? "-" : "") + sum.substr(0, point) + "." + sum.substr(point));
+}
+
 double RoundToPlaces(double v, int places) {
     static constexpr double kPowersOfTen[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
     const double scale = places >= 0 && places <= 8 ? kPowersOfTen[places] : std::pow(10.0, places);
@@ -136,6 +183,11 @@ std::string fixedText(Decimal d, bool negative, int places) {
 std::string FormatFixed(double v, int places) {
     if (!std::isfinite(v)) return {};
     return fixedText(toDecimal(std::fabs(v), 15), v < 0, places);
+}
+
+std::string PValueText(double p) {
+    const std::string shown = FormatFixed(p, 3);
+    return shown == "0.000" ? "< 0.001" : shown;
 }
 
 std::string FormatWithPoint(double v, int maxPlaces) {

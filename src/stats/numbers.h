@@ -18,6 +18,11 @@ double ReadNumericPrefix(std::string_view text);
 // "12abc"); "0" for a text that reads as 0 without a digit, and empty for an empty text.
 std::string NumericPrefixText(std::string_view text);
 
+// a - b for two texts read as ReadNumericPrefix reads them, worked out in decimal digits before
+// it becomes a double: 1000.03 - 1000 is 0.03 to the last digit, so a quotient of it that is
+// exactly a half-step rounds as typed.
+double DecimalDifference(std::string_view a, std::string_view b);
+
 // v rounded to places decimals, halves to the even neighbour.
 double RoundToPlaces(double v, int places);
 
@@ -25,6 +30,9 @@ double RoundToPlaces(double v, int places);
 // before the separator. A value that rounds to zero shows no minus sign.
 // Non-finite values give the empty text.
 std::string FormatFixed(double v, int places);
+
+// A probability with three decimals, or "< 0.001" for one that shows as 0.000.
+std::string PValueText(double p);
 
 // The pattern "0.####...": at least one integer digit, always the point, at
 // most maxPlaces decimals (rounded half away from zero), no trailing zeros;

@@ -72,6 +72,22 @@ const CliRow kRows[] = {
      "Iverson (2001)               expected 104.00, SE 4.56, z -1.76, p 0.079: No reliable change\n", "", 0},
     {"reliable change from a file", {"change", "--csv"}, Fixture("changes.csv"), Fixture("changes.expected.csv"),
      Fixture("changes.expected.txt"), 1},
+    // Score differences, against the norms unless --against says controls.
+    {"one difference against the norms", {"difference", "112", "94", "--scale", "standard", "--rxx", ".94", "--ryy", ".88", "--rxy", ".45"}, "",
+     "difference           18\ncritical difference  12.47 (95%)\nsignificant          yes\nbase rate            12.6% (25.3% either direction)\n", "", 0},
+    {"one against controls at 90%", {"difference", "-3.857", "-1.875", "--against", "controls", "--mx", "0", "--sx", "1", "--my", "0", "--sy", "1",
+                                     "--r", ".68", "--n", "20", "--level", "90"}, "",
+     "z x                  -3.86\nz y                  -1.88\nZ-DCC                -2.48\nt                    -2.30 (19 df)\np                    0.033\n"
+     "more extreme         1.65% of controls\nverdict              Significant difference (90%)\n", "", 0},
+    {"a second score left out is no option", {"difference", "112", "--scale", "standard"}, "", "", "velmora-cli: missing y" + kHelp, 2},
+    {"the controls' columns need --against controls", {"difference", "--csv"}, "x,y,mx,sx,my,sy,r,n\n1,2,0,1,0,1,.5,10\n", "",
+     "velmora-cli: the file has no column \"scale\"" + kHelp, 2},
+    {"an unknown choice", {"difference", "1", "2", "--against", "both"}, "", "",
+     "velmora-cli: --against: both not in {norms,controls}" + kHelp, 2},
+    {"differences from a file", {"difference", "--csv"}, Fixture("differences.csv"), Fixture("differences.expected.csv"),
+     Fixture("differences.expected.txt"), 1},
+    {"dissociations from a file", {"difference", "--against", "controls", "--csv", "-"}, Fixture("dissociations.csv"),
+     Fixture("dissociations.expected.csv"), Fixture("dissociations.expected.txt"), 1},
     // A whole file of one kind, and European spreadsheets.
     {"options serve as the columns a file lacks, a column wins", {"convert", "--csv", "--from", "scaled", "--to", "percentile", "--labels", "none"},
      "id,value,to\na,13,\nb,13,z\n", "id,value,to,result,error\na,13,,,\"to must be percentile, scaled, standard, t or z: \"\nb,13,z,1.00,\n",
@@ -130,12 +146,12 @@ private slots:
     void theManualsExamplesAreVelmoraClis() {
         QFile manual(VELMORA_TESTS_DIR "/../docs/manual.md");
         QVERIFY(manual.open(QIODevice::ReadOnly));
-        static const QRegularExpression example("\\{\\{(score|convert|age|interval|change) ([^}]*) : ([^}]*)\\}\\}");
+        static const QRegularExpression example("\\{\\{(score|convert|age|interval|change|difference) ([^}]*) : ([^}]*)\\}\\}");
         int compared = 0;
         for (const auto& match : example.globalMatch(QString::fromUtf8(manual.readAll()))) {
             QStringList arguments = {match.captured(1), "--csv", "-"}, names, values;
             for (const QString& field : match.captured(2).split(' ', Qt::SkipEmptyParts)) {
-                if (field.startsWith("labels=")) arguments << "--labels" << field.section('=', 1);
+                if (field.startsWith("labels=") || field.startsWith("against=")) arguments << "--" + field.section('=', 0, 0) << field.section('=', 1);
                 else names << field.section('=', 0, 0), values << field.section('=', 1);
             }
             QProcess cli;

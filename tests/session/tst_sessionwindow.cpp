@@ -32,6 +32,9 @@ const ResultRow kResults[] = {
      "high score; 95% CI 121 to 139; Percentiles 91.6 to 99.6"},
     {"reliable change", Module::ReliableChange, {}, "104\t96\t\t\t13.8\t\t0.95\r", "change | Test score 104; Retest score 96; "
      "SD at test 13.8; Test–retest r 0.95; 95% confidence | Jacobson & Truax (1991): No reliable change (z -1.83, p 0.067)"},
+    {"score difference", Module::ScoreDifference, {}, "112\r94\r0.94\r0.88\r0.45\r", "difference | Against the test's norms; Score X 112; "
+     "Score Y 94; Reliability of X 0.94; Reliability of Y 0.88; Correlation r 0.45; Standard Score; 95% confidence | Difference X − Y 18; "
+     "Critical difference (95%) 12.47; Base rate, same direction 12.6%; Base rate, either direction 25.3%; Verdict Significant difference"},
     {"a refused entry adds nothing", Module::RawScore, {}, "23\r31.4\r0\r", ""},
     {"the calculator adds nothing", Module::Calculator, {}, "2+3=", ""},
     {"the same result twice is one row", Module::ScoreConverter, {}, "1.5\r[cmdCalculate]", "convert | Z-Score 1.5 | Percentile 93.3; Above average score"},

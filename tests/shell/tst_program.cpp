@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStyle>
 #include <QtTest>
@@ -33,6 +34,7 @@ const Scenario kStartRows[] = {
     {"view 4", AgeWin, {}, "", {"window=frmAgeCalculator", "stored:View=4"}},
     {"view 5", Calc, {}, "", {"window=frmCalculator", "position=49,49", "stored:View=5"}},
     {"view 8", Module::ReliableChange, {}, "", {"window=frmReliableChange", "stored:View=8"}},
+    {"view 9", Module::ScoreDifference, {}, "", {"window=frmScoreDifference", "stored:View=9"}},
     {"view 3 opens the raw score window", Raw, {"View=3"}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
     {"view 0 opens the raw score window", Raw, {"View=0"}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
     {"a damaged store is saved clean", Raw, {"View=x", "Number of Decimals=1.5", "UseTTest=yes", "Top Coordinates=1e9", "Left Coordinates= 12"},
@@ -49,6 +51,7 @@ const Scenario kRows[] = {
     {"Ctrl+C over a text box's own copy", AgeWin, {}, "{Ctrl+C}", {"window=frmCalculator", "ends=0"}},
     {"Ctrl+S from a key", Calc, {}, "[Number7]{Ctrl+S}", {"window=frmScoreConverter"}},
     {"Ctrl+R from an option", Conv, {}, "[optTo1]{Ctrl+R}", {"window=frmRawScoreConverter"}},
+    {"Ctrl+D from a box, with no rule before it", Module::ReliableChange, {}, "[txtTest]{Ctrl+D}", {"window=frmScoreDifference"}},
     {"the window's own entry rebuilds it", Calc, {}, "12[mnuModule5]", {"window=frmCalculator", "Readout=0."}},
     {"Help > Instructions with no document changes nothing", Raw, {}, "12[mnuInstructions]", {"window=frmRawScoreConverter", "txtRawScore=12", "messages="}},
 };
@@ -76,6 +79,7 @@ const Scenario kOutOfDateRows[] = {
     {"the change table", Module::ReliableChange, {}, kChangeExample + "[txtSampleSize=49]",
      {"grey:tblResults=effect", "description:tblResults=" + kStale.mid(1)}},
     {"and Calculate again", Module::ReliableChange, {}, kChangeExample + "[txtSampleSize=49][cmdCalculate]", {"grey:tblResults=none"}},
+    {"the difference table", Module::ScoreDifference, {}, "112\r94\r.94\r.88\r.45\r[txtCorrelationXY=.5]", {"grey:tblResults=effect"}},
 };
 
 // Each window filled in, the t-test shown and four decimals, so that the longest results are measured
@@ -95,6 +99,8 @@ const Scenario kFilledWindows[] = {
       "lblPercentileBand", "lblCentre"}},
     {"reliable change", Module::ReliableChange, {}, "[txtTest=104][txtRetest=96][txtMeanTest=100][txtMeanRetest=104.3][txtSDTest=13.8]"
      "[txtSDRetest=15][txtCorrelation=.95][txtSampleSize=50][cmdCalculate]", {}},
+    {"score difference against the norms", Module::ScoreDifference, {}, "112\r94\r.94\r.88\r.45\r", {}},
+    {"and against controls", Module::ScoreDifference, {"Difference Against=controls"}, "-3.857\r-1.875\r0\r1\r0\r1\r.68\r20\r", {}},
 };
 
 // The program from its start: splash, settings read from the store and saved at exit; the frame
@@ -223,6 +229,11 @@ private slots:
         QCOMPARE(TheProgram().settings().record.view, 4);
         QVERIFY(form->findChild<QAction*>("mnuModule4")->isChecked() && !form->findChild<QAction*>("mnuModule1")->isChecked());
         QVERIFY(form->findChild<QAction*>("mnuModule3")->isSeparator());
+        // A rule between the groups of windows, none inside a group.
+        QStringList menu;
+        for (const QAction* entry : form->findChild<QMenu*>("mnuModuleTitle")->actions())
+            menu << (entry->isSeparator() ? "-" : entry->shortcut().toString());
+        QCOMPARE(menu.join(' '), QString("Ctrl+R Ctrl+S - Ctrl+A Ctrl+C - Ctrl+I Ctrl+T Ctrl+D"));
         StopProgram();
     }
 

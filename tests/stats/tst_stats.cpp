@@ -15,12 +15,14 @@ struct DistRow { const char* name; float z; bool cumulative; float p; };
 struct InverseRow { const char* name; double p; double z; };
 struct ReadRow { const char* name; const char* text; double value; };
 struct FormatRow { const char* name; double value; int places; const char* text; };
+struct DifferenceRow { const char* name; const char* a; const char* b; double difference; };
 struct IntervalRow { const char* name; double raw, mean, sd; int n; bool reverse; unsigned places; const char* percentages; const char* zcc; };
 struct SampleRow { const char* name; float raw, mean, sd; int n; bool reverse; int decimals; const char* t; const char* adjusted; };
 Q_DECLARE_METATYPE(DistRow)
 Q_DECLARE_METATYPE(InverseRow)
 Q_DECLARE_METATYPE(ReadRow)
 Q_DECLARE_METATYPE(FormatRow)
+Q_DECLARE_METATYPE(DifferenceRow)
 Q_DECLARE_METATYPE(SampleRow)
 Q_DECLARE_METATYPE(IntervalRow)
 
@@ -47,6 +49,13 @@ const FormatRow kFormatRows[] = {
     {"negative half", -0.25, 1, "-0.3"}, {"a typed 1.005 is a half", 1.005, 2, "1.01"}, {"carry into a new digit", 99.96, 1, "100.0"},
     {"single precision percentile", double(84.1f), 1, "84.1"}, {"negative that rounds to zero has no sign", -0.001, 2, "0.00"},
     {"tiny value", 1e-20, 4, "0.0000"}, {"large value", 123456789, 1, "123456789.0"}, {"five places give nothing", 1.5, 5, ""},
+};
+// Each the double nearest the exact difference, which a subtraction of doubles misses in the first two rows.
+const DifferenceRow kDifferenceRows[] = {
+    {"exact only in decimal", "1000.03", "1000", 0.03}, {"a borrow across the point", "1000.1", "999.95", 0.15},
+    {"unlike signs add", "-1000.5", "1000.25", -2000.75}, {"the larger magnitude's sign", "1000.25", "1003", -2.75},
+    {"decimals of different lengths", "0.3", "0.175", 0.125}, {"equal values", "-0.5", "-0.5", 0},
+    {"read by their numeric prefixes", "12abc", "", 12}, {"a lone minus is 0", "-", "3", -3},
 };
 // Significant digits: at most `places` of them, no trailing zeros.
 const FormatRow kGeneralRows[] = {
@@ -142,6 +151,12 @@ private slots:
     void formatPlacesRoundsHalvesAwayFromZero() {
         QFETCH(FormatRow, row);
         QCOMPARE(FormatPlaces(row.value, unsigned(row.places)), std::string(row.text));
+    }
+
+    void decimalDifference_data() { AddRows(kDifferenceRows); }
+    void decimalDifference() {
+        QFETCH(DifferenceRow, row);
+        QVERIFY2(DecimalDifference(row.a, row.b) == row.difference, qPrintable(QString::number(DecimalDifference(row.a, row.b), 'g', 17)));
     }
 
     void generalFormat_data() { AddRows(kGeneralRows); }

@@ -11,7 +11,7 @@ namespace {
 
 QList<CliRecord> cliRows(const CliAgreement& agreement, const QString& labels) {
     QProcess cli;
-    QStringList arguments = {agreement.command, "--csv", VELMORA_TESTS_DIR "/cli/fixtures/" + agreement.fixture};
+    QStringList arguments = QStringList{agreement.command, "--csv", VELMORA_TESTS_DIR "/cli/fixtures/" + agreement.fixture} + agreement.options;
     if (agreement.labelled) arguments << "--labels" << labels;
     cli.start(VELMORA_CLI, arguments);
     if (!cli.waitForFinished(30000)) qFatal("velmora-cli did not finish");

@@ -25,6 +25,7 @@ struct CliAgreement {
     // What the window then shows, as Check reads it.
     std::function<QStringList(const CliRecord& row)> seen;
     bool labelled = true;  // the command gives descriptive labels
+    QStringList options = {};  // velmora-cli's options besides the file's ("--against", "controls")
 };
 
 // Runs every row; returns how many were compared.

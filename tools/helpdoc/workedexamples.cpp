@@ -95,21 +95,28 @@ std::string noChangeRange(const Entry& entry, const std::string& prefix) {
     throw UnknownPlaceholder("no method " + prefix + " for these entries");
 }
 
+// The command's operation that the entry's fields choose.
+const Operation& commandOf(const std::string& word, const Entry& entry) {
+    const Operation* operation = cli::CommandNamed(word, Fields(entry.texts));
+    if (!operation) throw UnknownPlaceholder("no command " + word + " for these fields");
+    return *operation;
+}
+
 std::string columnsOf(const std::vector<std::string>& w) {
-    if (w.size() != 3) throw UnknownPlaceholder("columns needs a command and a kind");
-    const Operation* operation = cli::CommandNamed(w[1]);
-    if (!operation) throw UnknownPlaceholder("no command " + w[1]);
-    if (w[2] == "required") return joined(operation->requiredColumns());
-    if (w[2] == "optional") return joined(operation->optionalColumns());
+    if (w.size() != 3 && w.size() != 4) throw UnknownPlaceholder("columns needs a command, perhaps its choice, and a kind");
+    const std::string& kind = w.back();
+    const Operation* operation = &commandOf(w[1], entryOf({w.begin() + 1, w.end() - 1}));
+    if (kind == "required") return joined(operation->requiredColumns());
+    if (kind == "optional") return joined(operation->optionalColumns());
     // The results of a row without the extending columns, and those they add.
     const std::vector<std::string_view> plain = operation->resultColumns(false, LabelSystem::None);
-    if (w[2] == "results") return joined(plain);
-    if (w[2] == "extended") {
+    if (kind == "results") return joined(plain);
+    if (kind == "extended") {
         std::vector<std::string_view> more = operation->resultColumns(true, LabelSystem::None);
         std::erase_if(more, [&](std::string_view column) { return std::find(plain.begin(), plain.end(), column) != plain.end(); });
         return joined(more);
     }
-    throw UnknownPlaceholder("no kind of columns " + w[2]);
+    throw UnknownPlaceholder("no kind of columns " + kind);
 }
 
 std::string calculatorDisplay(const std::string& keys) {
@@ -140,9 +147,10 @@ std::string fill(const std::string& placeholder, const std::string& version, std
         pictures.push_back({"bellcurve-" + std::to_string(pictures.size() + 1) + ".png", report, interval.scale});
         return "![Bell curve of " + std::string(ScaleName(interval.scale)) + " score " + interval.score + "](" + pictures.back().name + ")";
     }
-    if (const Operation* operation = cli::CommandNamed(what)) {
+    if (cli::CommandNamed(what)) {
         if (pattern.empty()) throw UnknownPlaceholder(what + " needs \" : \" and the results to show");
-        return operationText(*operation, entryOf(w), pattern);
+        const Entry entry = entryOf(w);
+        return operationText(commandOf(what, entry), entry, pattern);
     }
     throw UnknownPlaceholder("unknown placeholder " + what);
 }

@@ -9,12 +9,15 @@
 // The manual's worked examples are written as placeholders that the program's own operations
 // fill in when the manual is built, with velmora-cli's commands, fields and columns:
 //   {{COMMAND NAME=VALUE ... : TEMPLATE}}   the command on those fields ("labels=wechsler" chooses the
-//                                           descriptive labels, AACN otherwise); the template with each
+//                                           descriptive labels, AACN otherwise; "against=controls" the
+//                                           operation of a command that has several); the template with each
 //                                           $column replaced by that result ("$ci_low to $ci_high")
 //   {{no-change NAME=VALUE ... : PREFIX}}   reliable change on those fields: the range of retest scores
 //                                           that is no reliable change by the method of that column prefix
 //   {{bell-curve NAME=VALUE ...}}           the score interval's bell curve, a Markdown image of a picture listed
-//   {{columns COMMAND required|optional|results|extended}}  the command's columns, for the manual page
+//   {{columns COMMAND required|optional|results|extended}}  the command's columns, for the manual page;
+//                                           {{columns COMMAND OPTION=VALUE KIND}} those of the operation the
+//                                           option chooses (difference against=controls)
 //   {{calc KEYS}}                           the calculator's display after the keys
 //   {{version}}                             the program's version
 
