@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>not corrected (born at term)</source>
-        <translation>nicht korrigiert (termingeboren)</translation>
+        <translation>entfällt (termingeboren)</translation>
     </message>
     <message>
         <source>Please enter the test score.</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>Norms of the retest study</source>
-        <translation>Normen der Retest-Studie</translation>
+        <translation>Kennwerte der Test-Retest-Studie</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1188,19 +1188,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>90 % Konfidenz, zweiseitig</translation>
+        <translation>90&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>95 % Konfidenz, zweiseitig</translation>
+        <translation>95&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>Reverse (low scores are good)</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Urteil</translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>The retest score expected from the test score</source>
@@ -1271,12 +1271,12 @@
         <translation>%1 bis %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
-        <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; keine reliable Veränderung von %6; %7</translation>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; Bereich ohne reliable Veränderung: %6; %7</translation>
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
     </message>
     <message>
         <source>reversed</source>
@@ -1462,19 +1462,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>90 % Konfidenz, zweiseitig</translation>
+        <translation>90&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>95 % Konfidenz, zweiseitig</translation>
+        <translation>95&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1490,7 +1490,7 @@
     </message>
     <message>
         <source>Critical difference (%1%)</source>
-        <translation>Kritische Differenz (%1 %)</translation>
+        <translation>Kritische Differenz (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Base rate, same direction</source>
@@ -1498,7 +1498,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Base rate, either direction</source>
@@ -1506,7 +1506,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Urteil</translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>The difference of the two scores</source>
@@ -1514,7 +1514,7 @@
     </message>
     <message>
         <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
-        <translation>Die kleinste Differenz, die bei %1 % Konfidenz über die Messungenauigkeit der Tests hinausgeht</translation>
+        <translation>Die kleinste Differenz, die bei %1&#xa0;% Konfidenz über die Messungenauigkeit der Tests hinausgeht</translation>
     </message>
     <message>
         <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
@@ -1582,7 +1582,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
     </message>
 </context>
 <context>
@@ -1613,11 +1613,11 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -1645,15 +1645,15 @@
     </message>
     <message>
         <source>Normal curve equivalent: 1 to 99, equal steps, mean 50</source>
-        <translation>Normal Curve Equivalent: 1 bis 99, gleiche Abstände, Mittelwert 50</translation>
+        <translation>Normalkurvenäquivalent (NCE): 1 bis 99, gleiche Abstände, Mittelwert 50</translation>
     </message>
     <message>
         <source>Standard nine: 1 to 9, mean 5, SD 2</source>
-        <translation>Standard Nine: 1 bis 9, Mittelwert 5, SD 2</translation>
+        <translation>Stanine-Skala: 1 bis 9, Mittelwert 5, SD 2</translation>
     </message>
     <message>
         <source>Standard ten: 1 to 10, SD 2</source>
-        <translation>Standard Ten: 1 bis 10, SD 2</translation>
+        <translation>Sten-Skala: 1 bis 10, SD 2</translation>
     </message>
     <message>
         <source>Confidence interval</source>
@@ -1701,11 +1701,11 @@
     </message>
     <message>
         <source>Bell curve: %1 %2, %3.</source>
-        <translation>Glockenkurve: %1 %2, %3.</translation>
+        <translation>Glockenkurve: %1&#xa0;%2, %3.</translation>
     </message>
     <message>
         <source>Bell curve: %1 %2, %3, %4.</source>
-        <translation>Glockenkurve: %1 %2, %3, %4.</translation>
+        <translation>Glockenkurve: %1&#xa0;%2, %3, %4.</translation>
     </message>
     <message>
         <source>Save Picture</source>
@@ -1729,7 +1729,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
     </message>
 </context>
 <context>

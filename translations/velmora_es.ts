@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>not corrected (born at term)</source>
-        <translation>sin corregir (nacido a término)</translation>
+        <translation>no procede (nacido/a a término)</translation>
     </message>
     <message>
         <source>Please enter the test score.</source>
@@ -981,11 +981,11 @@
     </message>
     <message>
         <source>95% CI %1 to %2</source>
-        <translation>IC 95 %: de %1 a %2</translation>
+        <translation>IC 95&#xa0;%: de %1 a %2</translation>
     </message>
     <message>
         <source>95% interval estimate of the percentage of the population below this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
-        <translation>Estimación por intervalo al 95 % del porcentaje de la población que queda por debajo de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95 %: de %2 a %3.</translation>
+        <translation>Estimación por intervalo al 95&#xa0;% del porcentaje de la población que queda por debajo de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95&#xa0;%: de %2 a %3.</translation>
     </message>
     <message>
         <source>Copy percentile to clipboard</source>
@@ -1005,7 +1005,7 @@
     </message>
     <message>
         <source>95% interval estimate of the percentage of the population above this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
-        <translation>Estimación por intervalo al 95 % del porcentaje de la población que queda por encima de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95 %: de %2 a %3.</translation>
+        <translation>Estimación por intervalo al 95&#xa0;% del porcentaje de la población que queda por encima de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95&#xa0;%: de %2 a %3.</translation>
     </message>
     <message>
         <source>&amp;Norms</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>z-CC %1 (95% CI %2 to %3)</source>
-        <translation>z-CC %1 (IC 95 %: %2 a %3)</translation>
+        <translation>z-CC %1 (IC 95&#xa0;%: %2 a %3)</translation>
     </message>
     <message>
         <source>reversed</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>Norms of the retest study</source>
-        <translation>Baremos del estudio test-retest</translation>
+        <translation>Datos del estudio test-retest</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1188,19 +1188,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>Confianza del 90 %, bilateral</translation>
+        <translation>Confianza del 90&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>Confianza del 95 %, bilateral</translation>
+        <translation>Confianza del 95&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>Reverse (low scores are good)</source>
@@ -1271,12 +1271,12 @@
         <translation>%1 a %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
-        <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; sin cambio fiable de %6; %7</translation>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; rango sin cambio fiable: %6; %7</translation>
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
     </message>
     <message>
         <source>reversed</source>
@@ -1462,19 +1462,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>Confianza del 90 %, bilateral</translation>
+        <translation>Confianza del 90&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>Confianza del 95 %, bilateral</translation>
+        <translation>Confianza del 95&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1490,7 +1490,7 @@
     </message>
     <message>
         <source>Critical difference (%1%)</source>
-        <translation>Diferencia crítica (%1 %)</translation>
+        <translation>Diferencia crítica (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Base rate, same direction</source>
@@ -1498,7 +1498,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Base rate, either direction</source>
@@ -1514,7 +1514,7 @@
     </message>
     <message>
         <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
-        <translation>La diferencia más pequeña que supera, con una confianza del %1 %, lo que explica la falta de fiabilidad de los tests</translation>
+        <translation>La diferencia más pequeña que supera, con una confianza del %1&#xa0;%, lo que explica la falta de fiabilidad de los tests</translation>
     </message>
     <message>
         <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
@@ -1582,7 +1582,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1613,11 +1613,11 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -1689,7 +1689,7 @@
     </message>
     <message>
         <source>%1% CI %2 to %3</source>
-        <translation>IC %1 %: %2 a %3</translation>
+        <translation>IC %1&#xa0;%: %2 a %3</translation>
     </message>
     <message>
         <source>Percentiles %1 to %2</source>
@@ -1701,11 +1701,11 @@
     </message>
     <message>
         <source>Bell curve: %1 %2, %3.</source>
-        <translation>Campana de Gauss: %1 %2, %3.</translation>
+        <translation>Campana de Gauss: %1&#xa0;%2, %3.</translation>
     </message>
     <message>
         <source>Bell curve: %1 %2, %3, %4.</source>
-        <translation>Campana de Gauss: %1 %2, %3, %4.</translation>
+        <translation>Campana de Gauss: %1&#xa0;%2, %3, %4.</translation>
     </message>
     <message>
         <source>Save Picture</source>
@@ -1729,7 +1729,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
     </message>
 </context>
 <context>

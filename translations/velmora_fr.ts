@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>not corrected (born at term)</source>
-        <translation>non corrigé (né à terme)</translation>
+        <translation>sans objet (né(e) à terme)</translation>
     </message>
     <message>
         <source>Please enter the test score.</source>
@@ -502,7 +502,7 @@
     <name>modVelmora::OutOfDateResults</name>
     <message>
         <source>Out of date: an entry has changed since Calculate.</source>
-        <translation>Périmé&#xa0;: une saisie a changé depuis le calcul.</translation>
+        <translation>Résultat non à jour&#xa0;: une saisie a changé depuis le calcul.</translation>
     </message>
     <message>
         <source>Out of date: press Calculate before copying.</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>Norms of the retest study</source>
-        <translation>Normes de l&apos;étude test-retest</translation>
+        <translation>Données de l&apos;étude test-retest</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1220,7 +1220,7 @@
     </message>
     <message>
         <source>SE</source>
-        <translation>ET</translation>
+        <translation>Err. type</translation>
     </message>
     <message>
         <source>Statistic</source>
@@ -1271,8 +1271,8 @@
         <translation>%1 à %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
-        <translation>%1&#xa0;: note attendue au retest %2, ET %3&#xa0;; %4, p %5&#xa0;; pas de changement fiable de %6&#xa0;; %7</translation>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1&#xa0;: note attendue au retest %2, err. type %3&#xa0;; %4, p %5&#xa0;; plage sans changement fiable&#xa0;: %6&#xa0;; %7</translation>
     </message>
     <message>
         <source>%1% confidence</source>
@@ -1462,19 +1462,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>Confiance à 90 %, bilatéral</translation>
+        <translation>Confiance à 90&#xa0;%, bilatéral</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>Confiance à 95 %, bilatéral</translation>
+        <translation>Confiance à 95&#xa0;%, bilatéral</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1490,7 +1490,7 @@
     </message>
     <message>
         <source>Critical difference (%1%)</source>
-        <translation>Différence critique (%1 %)</translation>
+        <translation>Différence critique (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Base rate, same direction</source>
@@ -1498,7 +1498,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Base rate, either direction</source>
@@ -1514,7 +1514,7 @@
     </message>
     <message>
         <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
-        <translation>La plus petite différence qui dépasse, avec une confiance de %1 %, ce qu&apos;explique le manque de fidélité des tests</translation>
+        <translation>La plus petite différence qui dépasse, avec une confiance de %1&#xa0;%, ce qu&apos;explique le manque de fidélité des tests</translation>
     </message>
     <message>
         <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
@@ -1582,7 +1582,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confiance à %1 %</translation>
+        <translation>confiance à %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1649,11 +1649,11 @@
     </message>
     <message>
         <source>Standard nine: 1 to 9, mean 5, SD 2</source>
-        <translation>Standard nine&#xa0;: 1 à 9, moyenne 5, écart-type 2</translation>
+        <translation>Stanine (neuf classes standard)&#xa0;: 1 à 9, moyenne 5, écart-type 2</translation>
     </message>
     <message>
         <source>Standard ten: 1 to 10, SD 2</source>
-        <translation>Standard ten&#xa0;: 1 à 10, écart-type 2</translation>
+        <translation>Sten (dix classes standard)&#xa0;: 1 à 10, écart-type 2</translation>
     </message>
     <message>
         <source>Confidence interval</source>
@@ -1701,11 +1701,11 @@
     </message>
     <message>
         <source>Bell curve: %1 %2, %3.</source>
-        <translation>Courbe de Gauss&#xa0;: %1 %2, %3.</translation>
+        <translation>Courbe de Gauss&#xa0;: %1&#xa0;%2, %3.</translation>
     </message>
     <message>
         <source>Bell curve: %1 %2, %3, %4.</source>
-        <translation>Courbe de Gauss&#xa0;: %1 %2, %3, %4.</translation>
+        <translation>Courbe de Gauss&#xa0;: %1&#xa0;%2, %3, %4.</translation>
     </message>
     <message>
         <source>Save Picture</source>
