@@ -517,6 +517,121 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Report</name>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 Monate %2 Tage</translation>
+    </message>
+    <message>
+        <source>age %1 (%2)</source>
+        <translation>Alter %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age %1 (%2)</source>
+        <translation>korrigiertes Alter %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age: %1</source>
+        <translation>korrigiertes Alter: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 FG)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Konfidenzintervall</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Einzelheiten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 and %3</source>
+        <translation>%1 %2 und %3</translation>
+    </message>
+    <message>
+        <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
+        <translation>Differenz %1, kritische Differenz %2: %3; Basisrate %4&#xa0;% (%5&#xa0;% in beide Richtungen)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7</source>
+        <translation>z %1 und %2, Z-DCC %3, t %4 (%5 FG), p %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% CI %4)</source>
+        <translation>%1 %2 (%3&#xa0;%-KI %4)</translation>
+    </message>
+    <message>
+        <source>%1% confidence, reliability %2</source>
+        <translation>%1&#xa0;% Konfidenz, Reliabilität %2</translation>
+    </message>
+    <message>
+        <source>around the estimated true score %1</source>
+        <translation>um den geschätzten wahren Wert %1</translation>
+    </message>
+    <message>
+        <source>percentiles %1 to %2</source>
+        <translation>Prozentränge %1 bis %2</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3)</source>
+        <translation>Rohwert %1 (Mittelwert %2, SD %3)</translation>
+    </message>
+    <message>
+        <source>t %1 against a normative sample of %2</source>
+        <translation>t %1 bei einer Normstichprobe von %2</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (95&#xa0;%-KI %2 bis %3)</translation>
+    </message>
+    <message>
+        <source>low scores are good</source>
+        <translation>niedrige Werte sind besser</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ResultControls</name>
     <message>
         <source>C&amp;lear</source>
@@ -583,6 +698,26 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Mittelwert 0, SD 1: der Abstand vom Mittelwert in Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>scaled score</source>
+        <translation>Wertpunkte</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>IQ-Wert</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>T-Wert</translation>
+    </message>
+    <message>
+        <source>z-score</source>
+        <translation>z-Wert</translation>
     </message>
 </context>
 <context>

@@ -517,6 +517,121 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Report</name>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 meses %2 días</translation>
+    </message>
+    <message>
+        <source>age %1 (%2)</source>
+        <translation>edad %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age %1 (%2)</source>
+        <translation>edad corregida %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age: %1</source>
+        <translation>edad corregida: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 gl)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Percentil</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Intervalo de confianza</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Categoría descriptiva</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 and %3</source>
+        <translation>%1 %2 y %3</translation>
+    </message>
+    <message>
+        <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
+        <translation>diferencia %1, diferencia crítica %2: %3; tasa base %4&#xa0;% (%5&#xa0;% en cualquier dirección)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7</source>
+        <translation>z %1 y %2, Z-DCC %3, t %4 (%5 gl), p %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% CI %4)</source>
+        <translation>%1 %2 (IC %3&#xa0;%: %4)</translation>
+    </message>
+    <message>
+        <source>%1% confidence, reliability %2</source>
+        <translation>confianza del %1&#xa0;%, fiabilidad %2</translation>
+    </message>
+    <message>
+        <source>around the estimated true score %1</source>
+        <translation>en torno a la puntuación verdadera estimada %1</translation>
+    </message>
+    <message>
+        <source>percentiles %1 to %2</source>
+        <translation>percentiles %1 a %2</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3)</source>
+        <translation>directa %1 (media %2, DT %3)</translation>
+    </message>
+    <message>
+        <source>t %1 against a normative sample of %2</source>
+        <translation>t %1 con una muestra normativa de %2</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (IC 95&#xa0;%: %2 a %3)</translation>
+    </message>
+    <message>
+        <source>low scores are good</source>
+        <translation>las puntuaciones bajas son mejores</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ResultControls</name>
     <message>
         <source>C&amp;lear</source>
@@ -583,6 +698,26 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Media 0, DT 1: la distancia a la media en desviaciones típicas</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>percentil</translation>
+    </message>
+    <message>
+        <source>scaled score</source>
+        <translation>puntuación escalar</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>puntuación típica</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>puntuación T</translation>
+    </message>
+    <message>
+        <source>z-score</source>
+        <translation>puntuación z</translation>
     </message>
 </context>
 <context>

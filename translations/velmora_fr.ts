@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>The standard deviation cannot be negative.</source>
-        <translation>L'écart-type ne peut pas être négatif.</translation>
+        <translation>L&apos;écart-type ne peut pas être négatif.</translation>
     </message>
 </context>
 <context>
@@ -517,6 +517,121 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Report</name>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 mois %2 jours</translation>
+    </message>
+    <message>
+        <source>age %1 (%2)</source>
+        <translation>âge %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age %1 (%2)</source>
+        <translation>âge corrigé %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age: %1</source>
+        <translation>âge corrigé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 ddl)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1&#xa0;: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Rang centile</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Intervalle de confiance</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Qualificatif</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 and %3</source>
+        <translation>%1 %2 et %3</translation>
+    </message>
+    <message>
+        <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
+        <translation>différence %1, différence critique %2&#xa0;: %3&#xa0;; taux de base %4&#xa0;% (%5&#xa0;% dans un sens ou l'autre)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7</source>
+        <translation>z %1 et %2, Z-DCC %3, t %4 (%5 ddl), p %6&#xa0;: %7</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% CI %4)</source>
+        <translation>%1 %2 (IC à %3&#xa0;% %4)</translation>
+    </message>
+    <message>
+        <source>%1% confidence, reliability %2</source>
+        <translation>confiance à %1&#xa0;%, fidélité %2</translation>
+    </message>
+    <message>
+        <source>around the estimated true score %1</source>
+        <translation>autour de la note vraie estimée %1</translation>
+    </message>
+    <message>
+        <source>percentiles %1 to %2</source>
+        <translation>rangs centiles %1 à %2</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3)</source>
+        <translation>note brute %1 (moyenne %2, ET %3)</translation>
+    </message>
+    <message>
+        <source>t %1 against a normative sample of %2</source>
+        <translation>t %1 pour un échantillon normatif de %2</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (IC à 95&#xa0;% %2 à %3)</translation>
+    </message>
+    <message>
+        <source>low scores are good</source>
+        <translation>les notes basses sont meilleures</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ResultControls</name>
     <message>
         <source>C&amp;lear</source>
@@ -583,6 +698,26 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Moyenne 0, écart-type 1&#xa0;: l&apos;écart à la moyenne en écarts-types</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>rang centile</translation>
+    </message>
+    <message>
+        <source>scaled score</source>
+        <translation>note standard</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>note composite</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>note T</translation>
+    </message>
+    <message>
+        <source>z-score</source>
+        <translation>note z</translation>
     </message>
 </context>
 <context>
