@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
@@ -130,9 +131,11 @@ void Play(const QString& steps) {
             const QString name = match.captured(2);
             if (auto* action = find<QAction>(name)) {
                 action->trigger();
-            } else if (auto* control = find<QWidget>(name)) {
+            } else if (QPointer<QWidget> control = find<QWidget>(name)) {
                 // A click on another window activates it first, as the window system does.
                 if (!control->isActiveWindow()) Activate(control->window());
+                // Activating runs deletions put off: a dialog that went with its module's window takes no click.
+                if (!control) continue;
                 // Through the window, as a real click arrives, so pop-ups and grabs take part.
                 QWindow* window = control->window()->windowHandle();
                 const QPoint at = control->mapTo(control->window(), control->rect().center());
@@ -188,8 +191,10 @@ void Run(const Scenario& row, RecordingPlatform& platform) {
 }
 
 bool Activate(QWidget* window) {
+    const QPointer<QWidget> alive = window;
     window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
+    // As qWaitForWindowActive waits, but a window deleted meanwhile (it went with its module) ends the wait.
+    return QTest::qWaitFor([&] { return !alive || alive->isActiveWindow(); }) && alive;
 }
 
 QString FocusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
