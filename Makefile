@@ -11,7 +11,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt
 	xvfb xauth xdotool openbox locales-all
 
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := numbers dates calculator conversions settings csv session normsets
+FUZZ_TARGETS := numbers dates calculator conversions settings csv session normsets paste
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 BENCH_PACKAGES := libx11-dev libxtst-dev time
