@@ -157,7 +157,7 @@ private slots:
     void theManualsExamplesAreVelmoraClis() {
         QFile manual(VELMORA_TESTS_DIR "/../docs/manual.md");
         QVERIFY(manual.open(QIODevice::ReadOnly));
-        static const QRegularExpression example("\\{\\{(score|convert|age|interval|change|difference) ([^}]*) : ([^}]*)\\}\\}");
+        static const QRegularExpression example("\\{\\{(score|convert|age|interval|change|difference|profile) ([^}]*) : ([^}]*)\\}\\}");
         int compared = 0;
         for (const auto& match : example.globalMatch(QString::fromUtf8(manual.readAll()))) {
             QStringList arguments = {match.captured(1), "--csv", "-"}, names, values;
