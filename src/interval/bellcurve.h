@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/labels.h"
+#include "interval/picture.h"
 #include "interval/scoreinterval.h"
 
 class QPainter;
@@ -24,24 +25,6 @@ class QPainter;
 // report shows exactly what the clinician saw.
 
 namespace modVelmora {
-
-// The inks of the pictures, so that the score profile reads like the bell curve: the lines and
-// names, the second scale's row of the axis, the score, its interval, and the bands by turns.
-inline const QColor kPictureInk(45, 45, 45);
-inline const QColor kPictureQuietInk(110, 110, 110);
-inline const QColor kPictureScoreInk(0, 0, 128);
-inline const QColor kPictureIntervalFill(0, 0, 255, 70);
-inline const QColor kPictureIntervalEdge(0, 0, 255, 150);
-inline const std::array kPictureBandTints = {QColor(246, 247, 255), QColor(230, 236, 255)};
-// Type sized in pixels rather than points, so that the layout is the same on a screen, an image and an SVG.
-QFont PictureFont(double pixels, bool bold = false);
-// An axis tick's value: whole when it is whole, else with one decimal; never "-0".
-QString TickText(double value, const QString& separator);
-
-struct BellCurveBand {
-    double zLow, zHigh;
-    QString name;  // already translated
-};
 
 struct BellCurveModel {
     double zScore;             // where the score line stands
@@ -56,8 +39,6 @@ struct BellCurveModel {
 // The picture of an interval on the entry's scale, with the bands of the label system
 // (their names translated) and the user's decimal separator.
 BellCurveModel BellCurveOf(const IntervalReport& report, ScoreScale scale, LabelSystem labels, const QString& decimalSeparator);
-// The bands of a label system in z, for a picture on show when the system changes.
-std::vector<BellCurveBand> BellCurveBands(LabelSystem system);
 
 // Paints the picture into area on a white ground, in vector form, nothing outside area.
 void PaintBellCurve(QPainter& painter, const QRectF& area, const BellCurveModel& model);
@@ -67,13 +48,6 @@ QImage BellCurveImage(const BellCurveModel& model, QSize size, qreal devicePixel
 // Writes a PNG or an SVG by the suffix of path; false for any other suffix or when
 // the file cannot be written.
 bool SaveBellCurve(const BellCurveModel& model, const QString& path, QSize size);
-// A picture painted into an area on a white ground, as an image at size (device-independent
-// pixels, sharp at the scale factor; null when the size is empty or too large) or saved as a PNG
-// or SVG by the suffix of path (false for another suffix or a file that cannot be written; an SVG
-// carries the title). The bell curve and the score profile are drawn through these.
-using PaintPicture = std::function<void(QPainter& painter, const QRectF& area)>;
-QImage PictureImage(const PaintPicture& paint, QSize size, qreal devicePixelRatio);
-bool SavePicture(const PaintPicture& paint, const QString& path, QSize size, const QString& title);
 // Where z lands in the picture painted into area, at a height given as a fraction of
 // the curve's peak (0 on the axis line, 1 at the top of the curve).
 QPointF BellCurvePoint(const QRectF& area, const BellCurveModel& model, double z, double peakFraction);

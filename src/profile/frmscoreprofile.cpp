@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -79,6 +80,24 @@ private:
 };
 
 }  // namespace
+
+ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent) {
+    setAccessibleName(QCoreApplication::translate("modVelmora::ProfileChart", "Score profile"));
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the picture paints its own white ground
+}
+
+void ProfileChart::setModel(const ProfileChartModel& model) {
+    model_ = model;
+    setFixedSize(ProfileChartSize(model_, kProfileChartWidth));
+    update();
+}
+
+QSize ProfileChart::sizeHint() const { return ProfileChartSize(model_, kProfileChartWidth); }
+
+void ProfileChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintProfileChart(painter, rect(), model_);
+}
 
 frmScoreProfile::frmScoreProfile(Settings& settings) : ModuleWindow(Module::ScoreProfile, settings) {
     table_ = new ProfileTable(ProfileEntry(settings.labels()), this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QWidget>
 #include <array>
 
 #include "profile/profilechart.h"
@@ -18,6 +19,21 @@ namespace modVelmora {
 class ProfileTable;
 class ResultControls;
 class UpDown;
+
+// The profile on show: its own painting, at the size its rows take.
+class ProfileChart : public QWidget {
+public:
+    explicit ProfileChart(QWidget* parent = nullptr);
+    void setModel(const ProfileChartModel& model);
+    const ProfileChartModel& model() const { return model_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ProfileChartModel model_;
+};
 
 // Module 10: a battery's scores at once. Each row of the table is a test's score on its scale,
 // computed as it is typed or pasted: its percentile, standard score and label, and with the test's

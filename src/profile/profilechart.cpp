@@ -1,5 +1,6 @@
 #include "profile/profilechart.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -69,7 +70,7 @@ Layout lay(const QRectF& area, const ProfileChartModel& model) {
     layout.bandFont = PictureFont(10 * unit);
     layout.axisFont = PictureFont(10 * unit);
     const QFontMetricsF names(layout.nameFont);
-    double widest = names.horizontalAdvance(ProfileChart::tr("Standard Score"));
+    double widest = names.horizontalAdvance(QCoreApplication::translate("modVelmora::ProfileChart", "Standard Score"));
     for (const ProfileChartRow& row : model.rows) widest = std::max(widest, names.horizontalAdvance(row.name));
     layout.left = area.left() + 12 * unit + std::min(widest, 200 * unit) + 14 * unit;
     layout.right = area.right() - 16 * unit;
@@ -155,9 +156,9 @@ void paintAxis(QPainter& painter, const QRectF& area, const Layout& layout, cons
     const QRectF caption(area.left() + 8 * layout.unit, layout.baseline + layout.tick, layout.left - area.left() - 20 * layout.unit,
                          layout.axisRow);
     painter.setPen(kPictureInk);
-    painter.drawText(caption, Qt::AlignRight | Qt::AlignTop, ProfileChart::tr("Standard Score"));
+    painter.drawText(caption, Qt::AlignRight | Qt::AlignTop, QCoreApplication::translate("modVelmora::ProfileChart", "Standard Score"));
     painter.setPen(kPictureQuietInk);
-    painter.drawText(caption.translated(0, layout.axisRow), Qt::AlignRight | Qt::AlignTop, ProfileChart::tr("Percentile"));
+    painter.drawText(caption.translated(0, layout.axisRow), Qt::AlignRight | Qt::AlignTop, QCoreApplication::translate("modVelmora::ProfileChart", "Percentile"));
 }
 
 }  // namespace
@@ -193,25 +194,7 @@ QImage ProfileChartImage(const ProfileChartModel& model, QSize size, qreal devic
 
 bool SaveProfileChart(const ProfileChartModel& model, const QString& path, QSize size) {
     return SavePicture([&model](QPainter& painter, const QRectF& area) { PaintProfileChart(painter, area, model); }, path, size,
-                       ProfileChart::tr("Score profile"));
-}
-
-ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(tr("Score profile"));
-    setAttribute(Qt::WA_OpaquePaintEvent);  // the picture paints its own white ground
-}
-
-void ProfileChart::setModel(const ProfileChartModel& model) {
-    model_ = model;
-    setFixedSize(ProfileChartSize(model_, kProfileChartWidth));
-    update();
-}
-
-QSize ProfileChart::sizeHint() const { return ProfileChartSize(model_, kProfileChartWidth); }
-
-void ProfileChart::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintProfileChart(painter, rect(), model_);
+                       QCoreApplication::translate("modVelmora::ProfileChart", "Score profile"));
 }
 
 }  // namespace modVelmora

@@ -3,20 +3,19 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <QWidget>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "common/fields.h"
-#include "interval/bellcurve.h"
+#include "interval/picture.h"
 
 class QPainter;
 
 // The profile picture: a line for each computed row, its test's name at the left, its standard
 // score as a mark on the common axis from 40 to 160 with percentiles under it, its interval as a
 // bar, and the bands of the label system behind with the mean marked. One painting serves the
-// window, the clipboard, saved files and velmora-cli, as the bell curve's does.
+// window, the clipboard, saved files and velmora-cli, as the bell curve's does; it needs no window.
 
 namespace modVelmora {
 
@@ -44,21 +43,5 @@ QImage ProfileChartImage(const ProfileChartModel& model, QSize size, qreal devic
 bool SaveProfileChart(const ProfileChartModel& model, const QString& path, QSize size);
 // The picture's width in the window, and of saved files.
 inline constexpr int kProfileChartWidth = 1040;
-
-class ProfileChart : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit ProfileChart(QWidget* parent = nullptr);
-    void setModel(const ProfileChartModel& model);
-    const ProfileChartModel& model() const { return model_; }
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    ProfileChartModel model_;
-};
 
 }  // namespace modVelmora
