@@ -47,7 +47,7 @@ QString centreCaption(IntervalCentre centre) { return QCoreApplication::translat
 
 // A cell's editor, which the window watches as it watches its own controls, so that the menus' shortcuts
 // act while a cell is edited. The scale is chosen from the converter's names; a text pasted that names
-// none stays as it is until then.
+// none stays as it is until one is chosen.
 class CellDelegate : public QStyledItemDelegate {
 public:
     CellDelegate(QObject* parent, QObject* watcher) : QStyledItemDelegate(parent), watcher_(watcher) {}
@@ -67,12 +67,13 @@ public:
         auto* list = qobject_cast<QComboBox*>(editor);
         if (!list) return QStyledItemDelegate::setEditorData(editor, index);
         const std::optional<ScoreScale> scale = ScaleOfText(index.data(Qt::EditRole).toString(), ProfileTable::scaleNames());
-        list->setCurrentIndex(scale ? int(*scale) : int(ScoreScale::StandardScore));
+        list->setCurrentIndex(scale ? int(*scale) : -1);
     }
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
         auto* list = qobject_cast<QComboBox*>(editor);
         if (!list) return QStyledItemDelegate::setModelData(editor, model, index);
-        model->setData(index, list->currentText(), Qt::EditRole);
+        // A list left without a choice leaves the cell as it was: no scale is taken for granted.
+        if (list->currentIndex() >= 0) model->setData(index, list->currentText(), Qt::EditRole);
     }
 
 private:

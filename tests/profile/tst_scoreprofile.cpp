@@ -54,6 +54,8 @@ const ProfileScenario kRows[] = {
       "colour:tblProfile:0:2=#ffe0e0"}},
     {"a score typed takes the scale above", {}, "A\t10\tscaled\n", "{Ctrl+V}{Down}{Right}9\r",
      {"cell:tblProfile:1:1=9", "cell:tblProfile:1:2=scaled", "cell:tblProfile:1:5=95", "cell:tblProfile:1:4=36.9", "focus=tblProfile"}},
+    {"a scale's list left without a choice takes none", {}, "A\t10\n", "{Ctrl+V}{Right}{Right}{F2}\r",
+     {"cell:tblProfile:0:2=", "cell:tblProfile:0:4=Please choose the score's scale."}},
     {"Delete removes the selected rows, Ctrl+Z brings them back", {}, kBattery, "{Ctrl+V}{Down}{Shift+Down}{Delete}",
      {"cell:tblProfile:0:0=Vocabulary", "cell:tblProfile:1:0=Matrix Reasoning", "cell:tblProfile:8:0=", "beeps=0"}},
     {"and Ctrl+Z", {}, kBattery, "{Ctrl+V}{Down}{Shift+Down}{Delete}{Ctrl+Z}",
