@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>not corrected (born at term)</source>
-        <translation>nicht korrigiert (termingeboren)</translation>
+        <translation>entfällt (termingeboren)</translation>
     </message>
     <message>
         <source>Please enter the test score.</source>
@@ -619,6 +619,121 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Report</name>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 Monate %2 Tage</translation>
+    </message>
+    <message>
+        <source>age %1 (%2)</source>
+        <translation>Alter %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age %1 (%2)</source>
+        <translation>korrigiertes Alter %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age: %1</source>
+        <translation>korrigiertes Alter: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 FG)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Konfidenzintervall</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Einzelheiten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 and %3</source>
+        <translation>%1&#xa0;%2 und %3</translation>
+    </message>
+    <message>
+        <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
+        <translation>Differenz %1, kritische Differenz %2: %3; Basisrate %4&#xa0;% (%5&#xa0;% in beide Richtungen)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7</source>
+        <translation>z %1 und %2, Z-DCC %3, t %4 (%5 FG), p %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% CI %4)</source>
+        <translation>%1&#xa0;%2 (%3&#xa0;%-KI %4)</translation>
+    </message>
+    <message>
+        <source>%1% confidence, reliability %2</source>
+        <translation>%1&#xa0;% Konfidenz, Reliabilität %2</translation>
+    </message>
+    <message>
+        <source>around the estimated true score %1</source>
+        <translation>um den geschätzten wahren Wert %1</translation>
+    </message>
+    <message>
+        <source>percentiles %1 to %2</source>
+        <translation>Prozentränge %1 bis %2</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3)</source>
+        <translation>Rohwert %1 (Mittelwert %2, SD %3)</translation>
+    </message>
+    <message>
+        <source>t %1 against a normative sample of %2</source>
+        <translation>t %1 bei einer Normstichprobe von %2</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (95&#xa0;%-KI %2 bis %3)</translation>
+    </message>
+    <message>
+        <source>low scores are good</source>
+        <translation>niedrige Werte sind besser</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ResultControls</name>
     <message>
         <source>C&amp;lear</source>
@@ -685,6 +800,26 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Mittelwert 0, SD 1: der Abstand vom Mittelwert in Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>scaled score</source>
+        <translation>Wertpunkte</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>IQ-Wert</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>T-Wert</translation>
+    </message>
+    <message>
+        <source>z-score</source>
+        <translation>z-Wert</translation>
     </message>
 </context>
 <context>
@@ -1214,7 +1349,7 @@
     </message>
     <message>
         <source>Norms of the retest study</source>
-        <translation>Normen der Retest-Studie</translation>
+        <translation>Kennwerte der Test-Retest-Studie</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1290,19 +1425,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>90 % Konfidenz, zweiseitig</translation>
+        <translation>90&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>95 % Konfidenz, zweiseitig</translation>
+        <translation>95&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>Reverse (low scores are good)</source>
@@ -1338,7 +1473,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Urteil</translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>The retest score expected from the test score</source>
@@ -1373,12 +1508,8 @@
         <translation>%1 bis %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
-        <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; keine reliable Veränderung von %6; %7</translation>
-    </message>
-    <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
     </message>
     <message>
         <source>reversed</source>
@@ -1387,6 +1518,10 @@
     <message>
         <source>%1: %2 (%3, p %4)</source>
         <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; Bereich ohne reliable Veränderung: %6; %7</translation>
     </message>
 </context>
 <context>
@@ -1564,19 +1699,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>90 % Konfidenz, zweiseitig</translation>
+        <translation>90&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>95 % Konfidenz, zweiseitig</translation>
+        <translation>95&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1592,7 +1727,7 @@
     </message>
     <message>
         <source>Critical difference (%1%)</source>
-        <translation>Kritische Differenz (%1 %)</translation>
+        <translation>Kritische Differenz (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Base rate, same direction</source>
@@ -1600,7 +1735,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Base rate, either direction</source>
@@ -1608,7 +1743,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Urteil</translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>The difference of the two scores</source>
@@ -1616,7 +1751,7 @@
     </message>
     <message>
         <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
-        <translation>Die kleinste Differenz, die bei %1 % Konfidenz über die Messungenauigkeit der Tests hinausgeht</translation>
+        <translation>Die kleinste Differenz, die bei %1&#xa0;% Konfidenz über die Messungenauigkeit der Tests hinausgeht</translation>
     </message>
     <message>
         <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
@@ -1684,7 +1819,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
     </message>
 </context>
 <context>
@@ -1715,11 +1850,11 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -1747,15 +1882,15 @@
     </message>
     <message>
         <source>Normal curve equivalent: 1 to 99, equal steps, mean 50</source>
-        <translation>Normal Curve Equivalent: 1 bis 99, gleiche Abstände, Mittelwert 50</translation>
+        <translation>Normalkurvenäquivalent (NCE): 1 bis 99, gleiche Abstände, Mittelwert 50</translation>
     </message>
     <message>
         <source>Standard nine: 1 to 9, mean 5, SD 2</source>
-        <translation>Standard Nine: 1 bis 9, Mittelwert 5, SD 2</translation>
+        <translation>Stanine-Skala: 1 bis 9, Mittelwert 5, SD 2</translation>
     </message>
     <message>
         <source>Standard ten: 1 to 10, SD 2</source>
-        <translation>Standard Ten: 1 bis 10, SD 2</translation>
+        <translation>Sten-Skala: 1 bis 10, SD 2</translation>
     </message>
     <message>
         <source>Confidence interval</source>
@@ -1803,11 +1938,11 @@
     </message>
     <message>
         <source>Bell curve: %1 %2, %3.</source>
-        <translation>Glockenkurve: %1 %2, %3.</translation>
+        <translation>Glockenkurve: %1&#xa0;%2, %3.</translation>
     </message>
     <message>
         <source>Bell curve: %1 %2, %3, %4.</source>
-        <translation>Glockenkurve: %1 %2, %3, %4.</translation>
+        <translation>Glockenkurve: %1&#xa0;%2, %3, %4.</translation>
     </message>
     <message>
         <source>Save Picture</source>
@@ -1831,7 +1966,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
     </message>
 </context>
 <context>
@@ -1846,11 +1981,11 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -1924,7 +2059,7 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
     </message>
     <message>
         <source>Rows added to the session: %1.</source>

@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>not corrected (born at term)</source>
-        <translation>sin corregir (nacido a término)</translation>
+        <translation>no procede (nacido/a a término)</translation>
     </message>
     <message>
         <source>Please enter the test score.</source>
@@ -619,6 +619,121 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Report</name>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 meses %2 días</translation>
+    </message>
+    <message>
+        <source>age %1 (%2)</source>
+        <translation>edad %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age %1 (%2)</source>
+        <translation>edad corregida %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age: %1</source>
+        <translation>edad corregida: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 gl)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Percentil</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Intervalo de confianza</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Categoría descriptiva</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 and %3</source>
+        <translation>%1&#xa0;%2 y %3</translation>
+    </message>
+    <message>
+        <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
+        <translation>diferencia %1, diferencia crítica %2: %3; tasa base %4&#xa0;% (%5&#xa0;% en cualquier dirección)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7</source>
+        <translation>z %1 y %2, Z-DCC %3, t %4 (%5 gl), p %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% CI %4)</source>
+        <translation>%1&#xa0;%2 (IC %3&#xa0;%: %4)</translation>
+    </message>
+    <message>
+        <source>%1% confidence, reliability %2</source>
+        <translation>confianza del %1&#xa0;%, fiabilidad %2</translation>
+    </message>
+    <message>
+        <source>around the estimated true score %1</source>
+        <translation>en torno a la puntuación verdadera estimada %1</translation>
+    </message>
+    <message>
+        <source>percentiles %1 to %2</source>
+        <translation>percentiles %1 a %2</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3)</source>
+        <translation>directa %1 (media %2, DT %3)</translation>
+    </message>
+    <message>
+        <source>t %1 against a normative sample of %2</source>
+        <translation>t %1 con una muestra normativa de %2</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (IC 95&#xa0;%: %2 a %3)</translation>
+    </message>
+    <message>
+        <source>low scores are good</source>
+        <translation>las puntuaciones bajas son mejores</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ResultControls</name>
     <message>
         <source>C&amp;lear</source>
@@ -685,6 +800,26 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Media 0, DT 1: la distancia a la media en desviaciones típicas</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>percentil</translation>
+    </message>
+    <message>
+        <source>scaled score</source>
+        <translation>puntuación escalar</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>puntuación típica</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>puntuación T</translation>
+    </message>
+    <message>
+        <source>z-score</source>
+        <translation>puntuación z</translation>
     </message>
 </context>
 <context>
@@ -1083,11 +1218,11 @@
     </message>
     <message>
         <source>95% CI %1 to %2</source>
-        <translation>IC 95 %: de %1 a %2</translation>
+        <translation>IC 95&#xa0;%: de %1 a %2</translation>
     </message>
     <message>
         <source>95% interval estimate of the percentage of the population below this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
-        <translation>Estimación por intervalo al 95 % del porcentaje de la población que queda por debajo de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95 %: de %2 a %3.</translation>
+        <translation>Estimación por intervalo al 95&#xa0;% del porcentaje de la población que queda por debajo de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95&#xa0;%: de %2 a %3.</translation>
     </message>
     <message>
         <source>Copy percentile to clipboard</source>
@@ -1107,7 +1242,7 @@
     </message>
     <message>
         <source>95% interval estimate of the percentage of the population above this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
-        <translation>Estimación por intervalo al 95 % del porcentaje de la población que queda por encima de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95 %: de %2 a %3.</translation>
+        <translation>Estimación por intervalo al 95&#xa0;% del porcentaje de la población que queda por encima de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95&#xa0;%: de %2 a %3.</translation>
     </message>
     <message>
         <source>&amp;Norms</source>
@@ -1187,7 +1322,7 @@
     </message>
     <message>
         <source>z-CC %1 (95% CI %2 to %3)</source>
-        <translation>z-CC %1 (IC 95 %: %2 a %3)</translation>
+        <translation>z-CC %1 (IC 95&#xa0;%: %2 a %3)</translation>
     </message>
     <message>
         <source>reversed</source>
@@ -1214,7 +1349,7 @@
     </message>
     <message>
         <source>Norms of the retest study</source>
-        <translation>Baremos del estudio test-retest</translation>
+        <translation>Datos del estudio test-retest</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1290,19 +1425,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>Confianza del 90 %, bilateral</translation>
+        <translation>Confianza del 90&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>Confianza del 95 %, bilateral</translation>
+        <translation>Confianza del 95&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>Reverse (low scores are good)</source>
@@ -1373,12 +1508,8 @@
         <translation>%1 a %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
-        <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; sin cambio fiable de %6; %7</translation>
-    </message>
-    <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
     </message>
     <message>
         <source>reversed</source>
@@ -1387,6 +1518,10 @@
     <message>
         <source>%1: %2 (%3, p %4)</source>
         <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; rango sin cambio fiable: %6; %7</translation>
     </message>
 </context>
 <context>
@@ -1564,19 +1699,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>Confianza del 90 %, bilateral</translation>
+        <translation>Confianza del 90&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>Confianza del 95 %, bilateral</translation>
+        <translation>Confianza del 95&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1592,7 +1727,7 @@
     </message>
     <message>
         <source>Critical difference (%1%)</source>
-        <translation>Diferencia crítica (%1 %)</translation>
+        <translation>Diferencia crítica (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Base rate, same direction</source>
@@ -1600,7 +1735,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Base rate, either direction</source>
@@ -1616,7 +1751,7 @@
     </message>
     <message>
         <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
-        <translation>La diferencia más pequeña que supera, con una confianza del %1 %, lo que explica la falta de fiabilidad de los tests</translation>
+        <translation>La diferencia más pequeña que supera, con una confianza del %1&#xa0;%, lo que explica la falta de fiabilidad de los tests</translation>
     </message>
     <message>
         <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
@@ -1684,7 +1819,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1715,11 +1850,11 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -1791,7 +1926,7 @@
     </message>
     <message>
         <source>%1% CI %2 to %3</source>
-        <translation>IC %1 %: %2 a %3</translation>
+        <translation>IC %1&#xa0;%: %2 a %3</translation>
     </message>
     <message>
         <source>Percentiles %1 to %2</source>
@@ -1803,11 +1938,11 @@
     </message>
     <message>
         <source>Bell curve: %1 %2, %3.</source>
-        <translation>Campana de Gauss: %1 %2, %3.</translation>
+        <translation>Campana de Gauss: %1&#xa0;%2, %3.</translation>
     </message>
     <message>
         <source>Bell curve: %1 %2, %3, %4.</source>
-        <translation>Campana de Gauss: %1 %2, %3, %4.</translation>
+        <translation>Campana de Gauss: %1&#xa0;%2, %3, %4.</translation>
     </message>
     <message>
         <source>Save Picture</source>
@@ -1831,7 +1966,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1846,11 +1981,11 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -1924,7 +2059,7 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
     </message>
     <message>
         <source>Rows added to the session: %1.</source>

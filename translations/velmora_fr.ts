@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>not corrected (born at term)</source>
-        <translation>non corrigé (né à terme)</translation>
+        <translation>sans objet (né(e) à terme)</translation>
     </message>
     <message>
         <source>Please enter the test score.</source>
@@ -530,7 +530,7 @@
     <name>modVelmora::OutOfDateResults</name>
     <message>
         <source>Out of date: an entry has changed since Calculate.</source>
-        <translation>Périmé&#xa0;: une saisie a changé depuis le calcul.</translation>
+        <translation>Résultat non à jour&#xa0;: une saisie a changé depuis le calcul.</translation>
     </message>
     <message>
         <source>Out of date: press Calculate before copying.</source>
@@ -619,6 +619,121 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Report</name>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 mois %2 jours</translation>
+    </message>
+    <message>
+        <source>age %1 (%2)</source>
+        <translation>âge %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age %1 (%2)</source>
+        <translation>âge corrigé %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age: %1</source>
+        <translation>âge corrigé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 ddl)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1&#xa0;: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Rang centile</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Intervalle de confiance</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Qualificatif</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 and %3</source>
+        <translation>%1&#xa0;%2 et %3</translation>
+    </message>
+    <message>
+        <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
+        <translation>différence %1, différence critique %2&#xa0;: %3&#xa0;; taux de base %4&#xa0;% (%5&#xa0;% dans un sens ou l'autre)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7</source>
+        <translation>z %1 et %2, Z-DCC %3, t %4 (%5 ddl), p %6&#xa0;: %7</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% CI %4)</source>
+        <translation>%1&#xa0;%2 (IC à %3&#xa0;% %4)</translation>
+    </message>
+    <message>
+        <source>%1% confidence, reliability %2</source>
+        <translation>confiance à %1&#xa0;%, fidélité %2</translation>
+    </message>
+    <message>
+        <source>around the estimated true score %1</source>
+        <translation>autour de la note vraie estimée %1</translation>
+    </message>
+    <message>
+        <source>percentiles %1 to %2</source>
+        <translation>rangs centiles %1 à %2</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3)</source>
+        <translation>note brute %1 (moyenne %2, ET %3)</translation>
+    </message>
+    <message>
+        <source>t %1 against a normative sample of %2</source>
+        <translation>t %1 pour un échantillon normatif de %2</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (IC à 95&#xa0;% %2 à %3)</translation>
+    </message>
+    <message>
+        <source>low scores are good</source>
+        <translation>les notes basses sont meilleures</translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ResultControls</name>
     <message>
         <source>C&amp;lear</source>
@@ -685,6 +800,26 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Moyenne 0, écart-type 1&#xa0;: l&apos;écart à la moyenne en écarts-types</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>rang centile</translation>
+    </message>
+    <message>
+        <source>scaled score</source>
+        <translation>note standard</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>note composite</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>note T</translation>
+    </message>
+    <message>
+        <source>z-score</source>
+        <translation>note z</translation>
     </message>
 </context>
 <context>
@@ -1214,7 +1349,7 @@
     </message>
     <message>
         <source>Norms of the retest study</source>
-        <translation>Normes de l&apos;étude test-retest</translation>
+        <translation>Données de l&apos;étude test-retest</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1322,7 +1457,7 @@
     </message>
     <message>
         <source>SE</source>
-        <translation>ET</translation>
+        <translation>Err. type</translation>
     </message>
     <message>
         <source>Statistic</source>
@@ -1373,10 +1508,6 @@
         <translation>%1 à %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
-        <translation>%1&#xa0;: note attendue au retest %2, ET %3&#xa0;; %4, p %5&#xa0;; pas de changement fiable de %6&#xa0;; %7</translation>
-    </message>
-    <message>
         <source>%1% confidence</source>
         <translation>confiance à %1&#xa0;%</translation>
     </message>
@@ -1387,6 +1518,10 @@
     <message>
         <source>%1: %2 (%3, p %4)</source>
         <translation>%1&#xa0;: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1&#xa0;: note attendue au retest %2, err. type %3&#xa0;; %4, p %5&#xa0;; plage sans changement fiable&#xa0;: %6&#xa0;; %7</translation>
     </message>
 </context>
 <context>
@@ -1564,19 +1699,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>Confiance à 90 %, bilatéral</translation>
+        <translation>Confiance à 90&#xa0;%, bilatéral</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>Confiance à 95 %, bilatéral</translation>
+        <translation>Confiance à 95&#xa0;%, bilatéral</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1592,7 +1727,7 @@
     </message>
     <message>
         <source>Critical difference (%1%)</source>
-        <translation>Différence critique (%1 %)</translation>
+        <translation>Différence critique (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Base rate, same direction</source>
@@ -1600,7 +1735,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Base rate, either direction</source>
@@ -1616,7 +1751,7 @@
     </message>
     <message>
         <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
-        <translation>La plus petite différence qui dépasse, avec une confiance de %1 %, ce qu&apos;explique le manque de fidélité des tests</translation>
+        <translation>La plus petite différence qui dépasse, avec une confiance de %1&#xa0;%, ce qu&apos;explique le manque de fidélité des tests</translation>
     </message>
     <message>
         <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
@@ -1684,7 +1819,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confiance à %1 %</translation>
+        <translation>confiance à %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1751,11 +1886,11 @@
     </message>
     <message>
         <source>Standard nine: 1 to 9, mean 5, SD 2</source>
-        <translation>Standard nine&#xa0;: 1 à 9, moyenne 5, écart-type 2</translation>
+        <translation>Stanine (neuf classes standard)&#xa0;: 1 à 9, moyenne 5, écart-type 2</translation>
     </message>
     <message>
         <source>Standard ten: 1 to 10, SD 2</source>
-        <translation>Standard ten&#xa0;: 1 à 10, écart-type 2</translation>
+        <translation>Sten (dix classes standard)&#xa0;: 1 à 10, écart-type 2</translation>
     </message>
     <message>
         <source>Confidence interval</source>
@@ -1803,11 +1938,11 @@
     </message>
     <message>
         <source>Bell curve: %1 %2, %3.</source>
-        <translation>Courbe de Gauss&#xa0;: %1 %2, %3.</translation>
+        <translation>Courbe de Gauss&#xa0;: %1&#xa0;%2, %3.</translation>
     </message>
     <message>
         <source>Bell curve: %1 %2, %3, %4.</source>
-        <translation>Courbe de Gauss&#xa0;: %1 %2, %3, %4.</translation>
+        <translation>Courbe de Gauss&#xa0;: %1&#xa0;%2, %3, %4.</translation>
     </message>
     <message>
         <source>Save Picture</source>
