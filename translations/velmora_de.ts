@@ -418,6 +418,30 @@
         <source>The standard deviation cannot be negative.</source>
         <translation>Die Standardabweichung darf nicht negativ sein.</translation>
     </message>
+    <message>
+        <source>Please enter a score.</source>
+        <translation>Bitte einen Wert eingeben.</translation>
+    </message>
+    <message>
+        <source>The score is not a number.</source>
+        <translation>Der Wert ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Please choose the score&apos;s scale.</source>
+        <translation>Bitte die Skala des Werts wählen.</translation>
+    </message>
+    <message>
+        <source>The scale is none of Percentile, Scaled Score, Standard Score, T-Score and Z-Score.</source>
+        <translation>Die Skala ist keine der folgenden: Prozentrang, Wertpunkte, IQ-Wert, T-Wert, z-Wert.</translation>
+    </message>
+    <message>
+        <source>The reliability is not a number.</source>
+        <translation>Die Reliabilität ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The score is too large to convert.</source>
+        <translation>Der Wert ist zu groß, um ihn umzurechnen.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -497,6 +521,10 @@
         <source>Score Difference</source>
         <translation>Testwertdifferenz</translation>
     </message>
+    <message>
+        <source>Score Profile</source>
+        <translation>Testprofil</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -514,6 +542,80 @@
     <message>
         <source>The Velmora</source>
         <translation>The Velmora</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileChart</name>
+    <message>
+        <source>Standard Score</source>
+        <translation>IQ-Wert</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>Score profile</source>
+        <translation>Testprofil</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileTable</name>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Reliabilität</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>percentile %1</source>
+        <translation>Prozentrang %1</translation>
+    </message>
+    <message>
+        <source>standard score %1</source>
+        <translation>IQ-Wert %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>
@@ -580,7 +682,7 @@
     </message>
     <message>
         <source>%1 %2 and %3</source>
-        <translation>%1 %2 und %3</translation>
+        <translation>%1&#xa0;%2 und %3</translation>
     </message>
     <message>
         <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
@@ -600,7 +702,7 @@
     </message>
     <message>
         <source>%1 %2 (%3% CI %4)</source>
-        <translation>%1 %2 (%3&#xa0;%-KI %4)</translation>
+        <translation>%1&#xa0;%2 (%3&#xa0;%-KI %4)</translation>
     </message>
     <message>
         <source>%1% confidence, reliability %2</source>
@@ -1406,10 +1508,6 @@
         <translation>%1 bis %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
-        <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; Bereich ohne reliable Veränderung: %6; %7</translation>
-    </message>
-    <message>
         <source>%1% confidence</source>
         <translation>%1&#xa0;% Konfidenz</translation>
     </message>
@@ -1420,6 +1518,10 @@
     <message>
         <source>%1: %2 (%3, p %4)</source>
         <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; Bereich ohne reliable Veränderung: %6; %7</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +1967,119 @@
     <message>
         <source>%1% confidence</source>
         <translation>%1&#xa0;% Konfidenz</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreProfile</name>
+    <message>
+        <source>Score Profile</source>
+        <translation>Testprofil</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Konfidenz</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90&#xa0;%</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Zentrum</translation>
+    </message>
+    <message>
+        <source>The interval around the score as obtained, from the standard error of measurement</source>
+        <translation>Das Intervall um den erzielten Wert, aus dem Standardmessfehler</translation>
+    </message>
+    <message>
+        <source>The interval around the estimated true score, which lies nearer the mean, from the standard error of estimation</source>
+        <translation>Das Intervall um den geschätzten wahren Wert, der näher am Mittelwert liegt, aus dem Standardschätzfehler</translation>
+    </message>
+    <message>
+        <source>Type the scores or paste rows from a spreadsheet:
+Test, Score, Scale and, for the interval, Reliability.</source>
+        <translation>Werte eingeben oder Zeilen aus einer Tabellenkalkulation einfügen:
+Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
+    </message>
+    <message>
+        <source>Scores of the profile</source>
+        <translation>Werte des Profils</translation>
+    </message>
+    <message>
+        <source>Delete removes the selected rows; Ctrl+Z takes back the last change</source>
+        <translation>Entf entfernt die markierten Zeilen; Strg+Z nimmt die letzte Änderung zurück</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentiles (see Instructions)</source>
+        <translation>Anzahl der Nachkommastellen der Prozentränge festlegen (siehe Anleitung)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to Session</source>
+        <translation>Zur Sitzung hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Add each computed row to the session, with its test&apos;s name</source>
+        <translation>Jede berechnete Zeile mit dem Namen ihres Tests zur Sitzung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the profile to the clipboard</source>
+        <translation>Das Profil in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>Bild &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Save the profile as a PNG or SVG file</source>
+        <translation>Das Profil als PNG- oder SVG-Datei speichern</translation>
+    </message>
+    <message>
+        <source>No row is computed yet.</source>
+        <translation>Noch ist keine Zeile berechnet.</translation>
+    </message>
+    <message>
+        <source>Score profile (one line a test): %1.</source>
+        <translation>Testprofil (eine Linie je Test): %1.</translation>
+    </message>
+    <message>
+        <source>The table holds %1 rows: %2 pasted rows found no room and were left out.</source>
+        <translation>Die Tabelle fasst %1 Zeilen: %2 eingefügte Zeilen fanden keinen Platz und wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>reliability %1</source>
+        <translation>Reliabilität %1</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>%1&#xa0;% Konfidenz</translation>
+    </message>
+    <message>
+        <source>Rows added to the session: %1.</source>
+        <translation>Zur Sitzung hinzugefügte Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>score profile.png</source>
+        <translation>Testprofil.png</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
+        <translation>Das Bild konnte nicht unter %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -418,6 +418,30 @@
         <source>The standard deviation cannot be negative.</source>
         <translation>La desviación típica no puede ser negativa.</translation>
     </message>
+    <message>
+        <source>Please enter a score.</source>
+        <translation>Introduzca una puntuación.</translation>
+    </message>
+    <message>
+        <source>The score is not a number.</source>
+        <translation>La puntuación no es un número.</translation>
+    </message>
+    <message>
+        <source>Please choose the score&apos;s scale.</source>
+        <translation>Elija la escala de la puntuación.</translation>
+    </message>
+    <message>
+        <source>The scale is none of Percentile, Scaled Score, Standard Score, T-Score and Z-Score.</source>
+        <translation>La escala no es ninguna de estas: percentil, puntuación escalar, puntuación compuesta, puntuación T o puntuación z.</translation>
+    </message>
+    <message>
+        <source>The reliability is not a number.</source>
+        <translation>La fiabilidad no es un número.</translation>
+    </message>
+    <message>
+        <source>The score is too large to convert.</source>
+        <translation>La puntuación es demasiado grande para convertirla.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -497,6 +521,10 @@
         <source>Score Difference</source>
         <translation>Diferencia de puntuaciones</translation>
     </message>
+    <message>
+        <source>Score Profile</source>
+        <translation>Perfil de puntuaciones</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -514,6 +542,80 @@
     <message>
         <source>The Velmora</source>
         <translation>The Velmora</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileChart</name>
+    <message>
+        <source>Standard Score</source>
+        <translation>P. compuesta</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Percentil</translation>
+    </message>
+    <message>
+        <source>Score profile</source>
+        <translation>Perfil de puntuaciones</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileTable</name>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, fila %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punt.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Fiabilidad</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>percentile %1</source>
+        <translation>percentil %1</translation>
+    </message>
+    <message>
+        <source>standard score %1</source>
+        <translation>puntuación compuesta %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Escritura</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
@@ -580,7 +682,7 @@
     </message>
     <message>
         <source>%1 %2 and %3</source>
-        <translation>%1 %2 y %3</translation>
+        <translation>%1&#xa0;%2 y %3</translation>
     </message>
     <message>
         <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
@@ -600,7 +702,7 @@
     </message>
     <message>
         <source>%1 %2 (%3% CI %4)</source>
-        <translation>%1 %2 (IC %3&#xa0;%: %4)</translation>
+        <translation>%1&#xa0;%2 (IC %3&#xa0;%: %4)</translation>
     </message>
     <message>
         <source>%1% confidence, reliability %2</source>
@@ -1406,10 +1508,6 @@
         <translation>%1 a %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
-        <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; rango sin cambio fiable: %6; %7</translation>
-    </message>
-    <message>
         <source>%1% confidence</source>
         <translation>confianza del %1&#xa0;%</translation>
     </message>
@@ -1420,6 +1518,10 @@
     <message>
         <source>%1: %2 (%3, p %4)</source>
         <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; rango sin cambio fiable: %6; %7</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +1967,119 @@
     <message>
         <source>%1% confidence</source>
         <translation>confianza del %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreProfile</name>
+    <message>
+        <source>Score Profile</source>
+        <translation>Perfil de puntuaciones</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confianza</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90&#xa0;%</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>The interval around the score as obtained, from the standard error of measurement</source>
+        <translation>El intervalo en torno a la puntuación obtenida, a partir del error típico de medida</translation>
+    </message>
+    <message>
+        <source>The interval around the estimated true score, which lies nearer the mean, from the standard error of estimation</source>
+        <translation>El intervalo en torno a la puntuación verdadera estimada, más cercana a la media, a partir del error típico de estimación</translation>
+    </message>
+    <message>
+        <source>Type the scores or paste rows from a spreadsheet:
+Test, Score, Scale and, for the interval, Reliability.</source>
+        <translation>Escriba las puntuaciones o pegue filas de una hoja de cálculo:
+Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
+    </message>
+    <message>
+        <source>Scores of the profile</source>
+        <translation>Puntuaciones del perfil</translation>
+    </message>
+    <message>
+        <source>Delete removes the selected rows; Ctrl+Z takes back the last change</source>
+        <translation>Supr elimina las filas seleccionadas; Ctrl+Z deshace el último cambio</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentiles (see Instructions)</source>
+        <translation>Establecer el número de decimales de los percentiles (véanse las instrucciones)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to Session</source>
+        <translation>Aña&amp;dir a la sesión</translation>
+    </message>
+    <message>
+        <source>Add each computed row to the session, with its test&apos;s name</source>
+        <translation>Añadir cada fila calculada a la sesión, con el nombre de su test</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Copiar &amp;imagen</translation>
+    </message>
+    <message>
+        <source>Copy the profile to the clipboard</source>
+        <translation>Copiar el perfil al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>&amp;Guardar imagen…</translation>
+    </message>
+    <message>
+        <source>Save the profile as a PNG or SVG file</source>
+        <translation>Guardar el perfil como archivo PNG o SVG</translation>
+    </message>
+    <message>
+        <source>No row is computed yet.</source>
+        <translation>Todavía no hay ninguna fila calculada.</translation>
+    </message>
+    <message>
+        <source>Score profile (one line a test): %1.</source>
+        <translation>Perfil de puntuaciones (una línea por test): %1.</translation>
+    </message>
+    <message>
+        <source>The table holds %1 rows: %2 pasted rows found no room and were left out.</source>
+        <translation>La tabla admite %1 filas: %2 filas pegadas no cabían y se han omitido.</translation>
+    </message>
+    <message>
+        <source>reliability %1</source>
+        <translation>fiabilidad %1</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confianza del %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Rows added to the session: %1.</source>
+        <translation>Filas añadidas a la sesión: %1.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>score profile.png</source>
+        <translation>perfil de puntuaciones.png</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
+        <translation>No se ha podido guardar la imagen en %1.</translation>
     </message>
 </context>
 <context>

@@ -418,6 +418,30 @@
         <source>The standard deviation cannot be negative.</source>
         <translation>L&apos;écart-type ne peut pas être négatif.</translation>
     </message>
+    <message>
+        <source>Please enter a score.</source>
+        <translation>Veuillez saisir une note.</translation>
+    </message>
+    <message>
+        <source>The score is not a number.</source>
+        <translation>La note n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Please choose the score&apos;s scale.</source>
+        <translation>Veuillez choisir l&apos;échelle de la note.</translation>
+    </message>
+    <message>
+        <source>The scale is none of Percentile, Scaled Score, Standard Score, T-Score and Z-Score.</source>
+        <translation>L&apos;échelle n&apos;est ni le rang centile, ni la note standard, ni la note composite, ni la note T, ni la note z.</translation>
+    </message>
+    <message>
+        <source>The reliability is not a number.</source>
+        <translation>La fidélité n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The score is too large to convert.</source>
+        <translation>La note est trop grande pour être convertie.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -497,6 +521,10 @@
         <source>Score Difference</source>
         <translation>Différence de notes</translation>
     </message>
+    <message>
+        <source>Score Profile</source>
+        <translation>Profil des notes</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -514,6 +542,80 @@
     <message>
         <source>The Velmora</source>
         <translation>The Velmora</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileChart</name>
+    <message>
+        <source>Standard Score</source>
+        <translation>Note composite</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Rang centile</translation>
+    </message>
+    <message>
+        <source>Score profile</source>
+        <translation>Profil des notes</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileTable</name>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Fidélité</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>percentile %1</source>
+        <translation>rang centile %1</translation>
+    </message>
+    <message>
+        <source>standard score %1</source>
+        <translation>note composite %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
@@ -580,7 +682,7 @@
     </message>
     <message>
         <source>%1 %2 and %3</source>
-        <translation>%1 %2 et %3</translation>
+        <translation>%1&#xa0;%2 et %3</translation>
     </message>
     <message>
         <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
@@ -600,7 +702,7 @@
     </message>
     <message>
         <source>%1 %2 (%3% CI %4)</source>
-        <translation>%1 %2 (IC à %3&#xa0;% %4)</translation>
+        <translation>%1&#xa0;%2 (IC à %3&#xa0;% %4)</translation>
     </message>
     <message>
         <source>%1% confidence, reliability %2</source>
@@ -1406,10 +1508,6 @@
         <translation>%1 à %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
-        <translation>%1&#xa0;: note attendue au retest %2, err. type %3&#xa0;; %4, p %5&#xa0;; plage sans changement fiable&#xa0;: %6&#xa0;; %7</translation>
-    </message>
-    <message>
         <source>%1% confidence</source>
         <translation>confiance à %1&#xa0;%</translation>
     </message>
@@ -1420,6 +1518,10 @@
     <message>
         <source>%1: %2 (%3, p %4)</source>
         <translation>%1&#xa0;: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1&#xa0;: note attendue au retest %2, err. type %3&#xa0;; %4, p %5&#xa0;; plage sans changement fiable&#xa0;: %6&#xa0;; %7</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +1967,119 @@
     <message>
         <source>%1% confidence</source>
         <translation>confiance à %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreProfile</name>
+    <message>
+        <source>Score Profile</source>
+        <translation>Profil des notes</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confiance</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90&#xa0;%</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>The interval around the score as obtained, from the standard error of measurement</source>
+        <translation>L&apos;intervalle autour de la note obtenue, à partir de l&apos;erreur-type de mesure</translation>
+    </message>
+    <message>
+        <source>The interval around the estimated true score, which lies nearer the mean, from the standard error of estimation</source>
+        <translation>L&apos;intervalle autour de la note vraie estimée, plus proche de la moyenne, à partir de l&apos;erreur-type d&apos;estimation</translation>
+    </message>
+    <message>
+        <source>Type the scores or paste rows from a spreadsheet:
+Test, Score, Scale and, for the interval, Reliability.</source>
+        <translation>Saisissez les notes ou collez des lignes d&apos;un tableur&#xa0;:
+Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
+    </message>
+    <message>
+        <source>Scores of the profile</source>
+        <translation>Notes du profil</translation>
+    </message>
+    <message>
+        <source>Delete removes the selected rows; Ctrl+Z takes back the last change</source>
+        <translation>Suppr retire les lignes sélectionnées&#xa0;; Ctrl+Z annule la dernière modification</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentiles (see Instructions)</source>
+        <translation>Définir le nombre de décimales des rangs centiles (voir le mode d&apos;emploi)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to Session</source>
+        <translation>A&amp;jouter à la session</translation>
+    </message>
+    <message>
+        <source>Add each computed row to the session, with its test&apos;s name</source>
+        <translation>Ajouter chaque ligne calculée à la session, avec le nom de son test</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Copier l&apos;&amp;image</translation>
+    </message>
+    <message>
+        <source>Copy the profile to the clipboard</source>
+        <translation>Copier le profil dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>En&amp;registrer l&apos;image…</translation>
+    </message>
+    <message>
+        <source>Save the profile as a PNG or SVG file</source>
+        <translation>Enregistrer le profil en fichier PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>No row is computed yet.</source>
+        <translation>Aucune ligne n&apos;est encore calculée.</translation>
+    </message>
+    <message>
+        <source>Score profile (one line a test): %1.</source>
+        <translation>Profil des notes (une ligne par test)&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The table holds %1 rows: %2 pasted rows found no room and were left out.</source>
+        <translation>Le tableau contient %1 lignes&#xa0;: %2 lignes collées ne tenaient plus et ont été laissées de côté.</translation>
+    </message>
+    <message>
+        <source>reliability %1</source>
+        <translation>fidélité %1</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confiance à %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Rows added to the session: %1.</source>
+        <translation>Lignes ajoutées à la session&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>score profile.png</source>
+        <translation>profil des notes.png</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1.</translation>
     </message>
 </context>
 <context>

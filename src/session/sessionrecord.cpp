@@ -70,7 +70,7 @@ void nameIntervalResults(SessionRow& row) {
 }  // namespace
 
 SessionRow RowOf(const CalculatedResult& result, const QDateTime& time) {
-    SessionRow row{time, QString::fromUtf8(result.command.data(), qsizetype(result.command.size())), QString(), result.entry, result.results, {}};
+    SessionRow row{time, QString::fromUtf8(result.command.data(), qsizetype(result.command.size())), result.test, result.entry, result.results, {}};
     for (const auto& [name, text] : result.fields.items)
         row.fields.emplace_back(QString::fromUtf8(name.data(), qsizetype(name.size())), QString::fromStdString(text));
     return row;
@@ -82,7 +82,7 @@ bool operator==(const SessionRow& a, const SessionRow& b) {
 }
 
 const QStringList& SessionModules() {
-    static const QStringList modules{"score", "convert", "age", "interval", "change", "difference"};
+    static const QStringList modules{"score", "convert", "age", "interval", "change", "difference", "profile"};
     return modules;
 }
 

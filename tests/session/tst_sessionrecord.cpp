@@ -116,6 +116,12 @@ const ReportRow kReportRows[] = {
     {"a difference against the norms", "difference", "against=norms x=112 y=94 scale=standard rxx=.94 ryy=.88 rxy=.45", "VCI − PSI",
      "Standard Score 112 and 94 |  |  |  | difference 18, critical difference 12,47: Significant difference; base rate 12,6% (25,3% either direction)",
      "VCI − PSI: standard score 112 and 94, difference 18, critical difference 12,47: Significant difference; base rate 12,6% (25,3% either direction)."},
+    {"a profile's row, its interval on the standard scale", "profile", "test=Vocabulary score=13 scale=scaled reliability=.9", "Vocabulary",
+     "Scaled Score 13 | 84,1 | 106 to 124 (Standard Score) | High average score | Standard Score 115; 95% confidence, reliability ,9",
+     "Vocabulary: scaled score 13, 84th percentile, High average score."},
+    {"and on that scale, in the sentence too", "profile", "test=FSIQ score=78 scale=standard reliability=.96 level=90", "FSIQ",
+     "Standard Score 78 | 7,1 | 73 to 83 | Below average score | 90% confidence, reliability ,96",
+     "FSIQ: standard score 78 (90% CI 73 to 83), 7th percentile, Below average score."},
 };
 
 // A percentile in a sentence: a whole number, as each language writes it.

@@ -18,6 +18,8 @@ const LanguageRow kRows[] = {
     {"German scales", "de", {"", modVelmora::Module::ScoreConverter, {"Convert From=2", "Convert To=1"}, "",
       {"lblFrom=IQ-Wert", "lblTo=Wertpunkte", "tip:optTo1=Mittelwert 10, SD 3: Wechsler-Untertests"}}},
     {"Spanish", "es", {"", modVelmora::Module::AgeCalculator, {}, "abc\t", {"Label3=Fecha de nacimiento", "messages=!Fecha no válida"}}},
+    {"French profile", "fr", {"", modVelmora::Module::ScoreProfile, {}, "", {"Label2=Profil des notes", "cmdAddToSession=A&jouter à la session",
+      "tip:cmdCopyPicture=Copier le profil dans le presse-papiers"}}},
     {"English", "en_US", {"", modVelmora::Module::AgeCalculator, {}, "abc\t", {"Label3=Birth Date", "messages=!Invalid Date"}}},
     {"C", "C", {"", modVelmora::Module::RawScore, {}, "[cmdCalculate]", {"lblSubjectScore=Raw Score", "messages=Please enter a raw score."}}},
     // Words a clinician would misread: a range read as a change, the SD's "ET" for the SE, a correction that is none.
