@@ -70,7 +70,11 @@ Layout lay(const QRectF& area, const ProfileChartModel& model) {
     layout.bandFont = PictureFont(10 * unit);
     layout.axisFont = PictureFont(10 * unit);
     const QFontMetricsF names(layout.nameFont);
-    double widest = names.horizontalAdvance(QCoreApplication::translate("modVelmora::ProfileChart", "Standard Score"));
+    // The names' column also holds the axis rows' captions, whichever is the longer in the language.
+    const QFontMetricsF captions(layout.axisFont);
+    double widest = 0;
+    for (const char* caption : {"Standard Score", "Percentile"})
+        widest = std::max(widest, captions.horizontalAdvance(QCoreApplication::translate("modVelmora::ProfileChart", caption)));
     for (const ProfileChartRow& row : model.rows) widest = std::max(widest, names.horizontalAdvance(row.name));
     layout.left = area.left() + 12 * unit + std::min(widest, 200 * unit) + 14 * unit;
     layout.right = area.right() - 16 * unit;
