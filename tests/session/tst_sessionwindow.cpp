@@ -158,7 +158,7 @@ private slots:
     }
 
     void normSetsFillTheBoxesAndOutliveARestart() {
-        WriteFile(NormSetsPath(), "name,mean,sd,n,reverse\nWMS Local,31.4,5.2,18,1\n");
+        WriteFile(NormSetsPath(), "name,mean,sd,n,reverse,source\nWMS Local,31.4,5.2,18,1,Wechsler 2009\n");
         NewProgram().StartUp();  // kept, unlike StartProgram's fresh start
         Activate(TheProgram().shownWindow()->form());
         auto* norms = TheProgram().window(Module::RawScore).form()->findChild<QComboBox*>("cboNorms");
@@ -166,12 +166,19 @@ private slots:
         norms->setFocus();
         Play("{Down}");
         Check({"txtMean=" + Shown("31.4"), "txtSD=" + Shown("5.2"), "txtSampleN=18", "checked:chkReverse=1", "checked:chkUseTtest=1"}, platform);
+        platform.textAnswer = "WMS Local";  // saved again over itself: its source stays
+        platform.confirmAnswer = true;
+        Play("[cmdSaveNorms]23[cmdCalculate]");  // the result names the set and its source
+        const auto& fields = TheProgram().session().rows().last().fields;
+        QVERIFY(std::count(fields.begin(), fields.end(), std::pair<QString, QString>("norm_set", "WMS Local")) == 1 &&
+                std::count(fields.begin(), fields.end(), std::pair<QString, QString>("norm_source", "Wechsler 2009")) == 1);
         Play("\x1b");  // emptied boxes no longer hold the set
         QCOMPARE(norms->currentIndex(), 0);
         platform.textAnswer = "Trails A";
         Play("[txtMean=20][txtSD=4][cmdSaveNorms]");
         NewProgram().StartUp();
         QCOMPARE(ReadNormSetsFile(NormSetsPath()).sets.size(), 2);
+        QCOMPARE(ReadNormSetsFile(NormSetsPath()).sets[0].source, "Wechsler 2009");
         QCOMPARE(TheProgram().window(Module::RawScore).form()->findChild<QComboBox*>("cboNorms")->itemText(2), "Trails A");
         StopProgram();
         WriteFile(NormSetsPath(), "name,mean\n\"open");
