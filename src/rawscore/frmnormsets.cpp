@@ -1,6 +1,7 @@
 #include "rawscore/frmnormsets.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -270,6 +271,12 @@ void frmNormSets::cmdExport_Click() {
     const QString path = platform().askSavePath(this, tr("Export Norm Sets"), QDir::home().filePath(QStringLiteral("norms.csv")),
                                                 tr("CSV files (*.csv);;All files (*)"));
     if (!path.isEmpty()) told(store_.exportTo(path));
+}
+
+void frmNormSets::done(int result) {
+    // A cell left for Close is kept before whoever opened the window reads the sets again.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    QDialog::done(result);
 }
 
 bool frmNormSets::eventFilter(QObject* watched, QEvent* event) {

@@ -30,6 +30,7 @@ public:
     void cmdExport_Click();
 
 protected:
+    void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -168,7 +168,8 @@ private slots:
         Check({"txtMean=" + Shown("31.4"), "txtSD=" + Shown("5.2"), "txtSampleN=18", "checked:chkReverse=1", "checked:chkUseTtest=1"}, platform);
         platform.textAnswer = "WMS Local";  // saved again over itself: its source stays
         platform.confirmAnswer = true;
-        Play("[cmdSaveNorms]23[cmdCalculate]");  // the result names the set and its source
+        // The result names the set and its source, chosen still once Manage Norm Sets has closed.
+        Play("[cmdSaveNorms][cmdManageNorms][cmdClose][txtRawScore=23][cmdCalculate]");
         const auto& fields = TheProgram().session().rows().last().fields;
         QVERIFY(std::count(fields.begin(), fields.end(), std::pair<QString, QString>("norm_set", "WMS Local")) == 1 &&
                 std::count(fields.begin(), fields.end(), std::pair<QString, QString>("norm_source", "Wechsler 2009")) == 1);
@@ -180,6 +181,8 @@ private slots:
         QCOMPARE(ReadNormSetsFile(NormSetsPath()).sets.size(), 2);
         QCOMPARE(ReadNormSetsFile(NormSetsPath()).sets[0].source, "Wechsler 2009");
         QCOMPARE(TheProgram().window(Module::RawScore).form()->findChild<QComboBox*>("cboNorms")->itemText(2), "Trails A");
+        Play("[cmdManageNorms]{F2}WMS II[cmdClose]");  // Trails A renamed in its cell, then Close: the Norms list has it at once
+        QCOMPARE(TheProgram().window(Module::RawScore).form()->findChild<QComboBox*>("cboNorms")->itemText(2), "WMS II");
         StopProgram();
         WriteFile(NormSetsPath(), "name,mean\n\"open");
         platform.reset();
