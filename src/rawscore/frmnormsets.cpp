@@ -50,24 +50,19 @@ private:
     bool made_ = true;
 };
 
+// The columns' texts, by Column; Reverse's is its tick.
+QString NormSet::* const kTexts[] = {&NormSet::name, &NormSet::mean, &NormSet::sd,     &NormSet::n,
+                                     nullptr,        &NormSet::source, &NormSet::ages, &NormSet::notes};
+
 // A column's field as the file holds it: numbers with ".", Reverse as 1 or 0.
 QString fieldOf(const NormSet& set, int column) {
-    switch (column) {
-        case frmNormSets::NameColumn: return set.name;
-        case frmNormSets::MeanColumn: return set.mean;
-        case frmNormSets::SDColumn: return set.sd;
-        case frmNormSets::NColumn: return set.n;
-        case frmNormSets::ReverseColumn: return set.reverse ? QStringLiteral("1") : QStringLiteral("0");
-        case frmNormSets::SourceColumn: return set.source;
-        case frmNormSets::AgesColumn: return set.ages;
-        default: return set.notes;
-    }
+    if (column == frmNormSets::ReverseColumn) return set.reverse ? QStringLiteral("1") : QStringLiteral("0");
+    return set.*kTexts[column];
 }
 
 void setFieldOf(NormSet& set, int column, const QString& value) {
-    QString* const texts[] = {&set.name, &set.mean, &set.sd, &set.n, nullptr, &set.source, &set.ages, &set.notes};
     if (column == frmNormSets::ReverseColumn) set.reverse = value == QLatin1String("1");
-    else *texts[column] = value;
+    else set.*kTexts[column] = value;
 }
 
 bool isNumberColumn(int column) { return column == frmNormSets::MeanColumn || column == frmNormSets::SDColumn; }
@@ -261,6 +256,8 @@ void frmNormSets::cmdImport_Click() {
     if (path.isEmpty()) return;
     const NormSetsResult result = store_.importFrom(path);
     showSets(selectedName());
+    // An import is not undone, and undoing an edit from before it would overwrite what it brought.
+    if (result.status == NormSetsResult::Saved) undoStack_->clear();
     if (told(result))
         platform().showMessage(this, tr("Norm sets imported: %1 added, %2 replaced.").arg(QString::number(result.added),
                                                                                            QString::number(result.replaced)),

@@ -12,7 +12,8 @@ const QByteArray kTwo = "name,mean,sd,n,reverse\nWMS Local,31.4,5.2,18,1\nTrails
 // The dialog over a file written since its store was loaded: the user's keys and clicks ("|" lets an edit
 // close), the answer to the question asked (a name, or Yes), then the questions, the table, the messages and the file.
 struct DialogRow {
-    const char* name; QString steps; std::optional<QString> answer; QString questions, list, messages; QByteArray after, before = kTwo;
+    const char* name; QString steps; std::optional<QString> answer; QString questions, list, messages; QByteArray after, before = kTwo,
+        imported = "name,mean,sd\nStroop,1,2\nTMT,,2\n";
 };
 Q_DECLARE_METATYPE(DialogRow)
 
@@ -41,6 +42,9 @@ const DialogRow kRows[] = {
     {"No keeps it", "[cmdDelete]", std::nullopt, kDelete, kBoth, "", kTwo},
     {"a refused import changes nothing", "[cmdImport]", {}, "open: Import Norm Sets", kBoth,
      "Nothing was imported from {import}. Line 3: The mean is missing.", kTwo},
+    {"an import is not undone, nor an edit before it", kToSource + "Heaton\r|[cmdImport]|{Ctrl+Z}|", {}, "open: Import Norm Sets",
+     "Trails A;20;4;;0;Golden;;|WMS Local;31.4;5.2;18;1;;;", "Norm sets imported: 0 added, 1 replaced.",
+     kHeader + "WMS Local,31.4,5.2,18,1,,,\nTrails A,20,4,,0,Golden,,\n", kTwo, "name,mean,sd,source\nTrails A,20,4,Golden\n"},
     {"a damaged file is set aside and told", "[cmdRename]", "x", "", "", "!The norm sets file was damaged and has been kept as {aside}; the "
      "list of norm sets starts empty. Line 2: a quoted field is not closed, or a quote stands inside a field without quotes.", "<none>",
      "name,mean,sd\n\"open"},
@@ -73,7 +77,7 @@ private slots:
         const QString path = folder.filePath("norms.csv");
         platform.openPath = folder.filePath("import.csv");
         NormSetStore store(path);
-        QVERIFY(WriteFile(path, row.before) && WriteFile(platform.openPath, "name,mean,sd\nStroop,1,2\nTMT,,2\n"));
+        QVERIFY(WriteFile(path, row.before) && WriteFile(platform.openPath, row.imported));
         platform.textAnswer = row.answer;
         platform.confirmAnswer = row.answer.has_value();
         frmNormSets dialog(store);
