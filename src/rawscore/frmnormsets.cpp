@@ -86,7 +86,8 @@ frmNormSets::frmNormSets(NormSetStore& store, QWidget* parent) : QDialog(parent)
 
     tblNormSets = new QTableWidget(0, ColumnCount, client);
     tblNormSets->setObjectName(QStringLiteral("tblNormSets"));
-    tblNormSets->setHorizontalHeaderLabels({tr("Name"), tr("Mean"), tr("SD"), tr("n"), tr("Reverse"), tr("Source"), tr("Ages"), tr("Notes")});
+    tblNormSets->setHorizontalHeaderLabels(
+        {tr("Name"), tr("Mean"), tr("SD"), tr("n"), tr("Reverse"), tr("Source"), tr("Ages"), tr("Notes")});
     tblNormSets->setFont(Arial(9.75));
     tblNormSets->setFixedSize(TwipSize(11400, 3600));
     tblNormSets->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -145,13 +146,15 @@ frmNormSets::frmNormSets(NormSetStore& store, QWidget* parent) : QDialog(parent)
     });
     connect(tblNormSets, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (showing_) return;
-        const QString value = item->column() == ReverseColumn ? (item->checkState() == Qt::Checked ? QStringLiteral("1") : QStringLiteral("0"))
-                              : isNumberColumn(item->column()) ? QString::fromStdString(TypedNumber(item->text().trimmed()))
-                                                               : item->text();
+        const int column = item->column();
+        const QString value = column == ReverseColumn  ? QString::number(int(item->checkState() == Qt::Checked))
+                              : isNumberColumn(column) ? QString::fromStdString(TypedNumber(item->text().trimmed()))
+                                                       : item->text();
         // Once the editor has closed: the table is filled afresh, and a message may be shown.
         QMetaObject::invokeMethod(
-            this, [this, name = tblNormSets->item(item->row(), NameColumn)->data(Qt::UserRole).toString(), column = item->column(),
-                   value] { cellEdited(name, column, value); },
+            this, [this, name = tblNormSets->item(item->row(), NameColumn)->data(Qt::UserRole).toString(), column, value] {
+                cellEdited(name, column, value);
+            },
             Qt::QueuedConnection);
     });
 
@@ -173,7 +176,9 @@ void frmNormSets::showSets(const QString& selected, int row, int column) {
         for (int field = 0; field < ColumnCount; ++field) {
             // Numbers as the user reads and types them, with their decimal separator.
             const QString text = fieldOf(set, field);
-            auto* item = new QTableWidgetItem(field == ReverseColumn ? QString() : isNumberColumn(field) ? ShownNumber(text.toStdString()) : text);
+            auto* item = new QTableWidgetItem(field == ReverseColumn  ? QString()
+                                              : isNumberColumn(field) ? ShownNumber(text.toStdString())
+                                                                      : text);
             // A long text is cut in its column; the tooltip shows it whole.
             if (field == NameColumn || field >= SourceColumn) item->setToolTip(text);
             if (field == ReverseColumn) {

@@ -331,7 +331,9 @@ NormSetsResult NormSetStore::put(const NormSet& set) {
     });
 }
 
-NormSetsResult NormSetStore::rename(const QString& name, const QString& newName) { return edit(name, [&](NormSet& set) { set.name = newName; }); }
+NormSetsResult NormSetStore::rename(const QString& name, const QString& newName) {
+    return edit(name, [&](NormSet& set) { set.name = newName; });
+}
 
 NormSetsResult NormSetStore::edit(const QString& name, const std::function<void(NormSet&)>& how) {
     return change([&](QList<NormSet>& sets) {

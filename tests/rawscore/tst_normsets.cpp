@@ -6,7 +6,7 @@
 
 using namespace modVelmora;
 
-// A text read: its sets as "name|mean|sd|n|reverse; ..." (then |source|ages|notes when a set has any), or the first problem.
+// A text read: its sets as "name|mean|sd|n|reverse|source|ages|notes; ...", or the first problem.
 struct ReadRow { const char* name; QByteArray csv; QString sets; QString problem; };
 // A change to a file another program wrote after the store was loaded: what became of it, and the file after.
 struct StoreRow { const char* name; QByteArray before; QString change; QString result; QByteArray after; };
@@ -19,10 +19,10 @@ const QString kN = "Line 2: n must be empty or a whole number from 2 to 9999: ";
 const QString kQuotes = "Line 3: a quoted field is not closed, or a quote stands inside a field without quotes.";
 const QString kColumns = "the first line must name the columns name, mean and sd (n, reverse, source, ages and notes may follow).";
 const ReadRow kReadRows[] = {
-    {"columns in any order and case, others ignored, BOM and CRLF", "\xEF\xBB\xBFSD,Name,x,MEAN\r\n5.2,WMS Local,y,31.4\r\n", "WMS Local|31.4|5.2||0", ""},
+    {"columns in any order and case, others ignored, BOM and CRLF", "\xEF\xBB\xBFSD,Name,x,MEAN\r\n5.2,WMS Local,y,31.4\r\n", "WMS Local|31.4|5.2||0|||", ""},
     {"blanks trimmed, reverse as a word, quotes, empty rows skipped", "name,mean,sd,n,reverse,x\n a ,-1.5,.5,0010, Yes,\"1\n2\"\n"
-     "\"Smith, \"\"J\"\"\",2,3,,FALSE,\n,,,,,\n", "a|-1.5|.5|0010|1; Smith, \"J\"|2|3||0", ""},
-    {"the limits of the window's boxes", "name,mean,sd,n\na,-1234567,0.000001,9999\nb,1,1,2\n", "a|-1234567|0.000001|9999|0; b|1|1|2|0", ""},
+     "\"Smith, \"\"J\"\"\",2,3,,FALSE,\n,,,,,\n", "a|-1.5|.5|0010|1|||; Smith, \"J\"|2|3||0|||", ""},
+    {"the limits of the window's boxes", "name,mean,sd,n\na,-1234567,0.000001,9999\nb,1,1,2\n", "a|-1234567|0.000001|9999|0|||; b|1|1|2|0|||", ""},
     {"a header alone", "name,mean,sd\n", "", ""},
     {"an empty file", "", "", "The file is empty: its first line must name the columns name, mean and sd."},
     {"a column missing", "Name,Mean\n", "", "Line 1: there is no column \"sd\"; " + kColumns},
@@ -80,11 +80,8 @@ private slots:
         QFETCH(ReadRow, row);
         const NormSetsReading reading = ReadNormSets(row.csv);
         QStringList sets;
-        for (const NormSet& set : reading.sets) {
-            QStringList fields{set.name, set.mean, set.sd, set.n, set.reverse ? "1" : "0"};
-            if (!(set.source + set.ages + set.notes).isEmpty()) fields << set.source << set.ages << set.notes;
-            sets << fields.join('|');
-        }
+        for (const NormSet& set : reading.sets)
+            sets << QStringList{set.name, set.mean, set.sd, set.n, set.reverse ? "1" : "0", set.source, set.ages, set.notes}.join('|');
         QCOMPARE(reading.problem, row.problem);
         QCOMPARE(sets.join("; "), row.sets);
     }
@@ -129,9 +126,9 @@ private slots:
         NormSetStore unreadable(folderAsFile);
         QVERIFY(unreadable.loadProblem().endsWith("No norm set can be saved until it can be read."));
         QVERIFY(unreadable.setAsideAs().isEmpty() && QFileInfo(folderAsFile).isDir());
-        QCOMPARE(unreadable.put({"a", "1", "2", "", false}).status, NormSetsResult::Failed);
+        QCOMPARE(unreadable.put({"a", "1", "2", "", false, "", "", ""}).status, NormSetsResult::Failed);
         NormSetStore unwritable("/proc/self/Velmora/norms.csv");  // not even root writes there
-        const NormSetsResult result = unwritable.put({"a", "1", "2", "", false});
+        const NormSetsResult result = unwritable.put({"a", "1", "2", "", false, "", "", ""});
         QVERIFY(result.status == NormSetsResult::Failed && result.reason.startsWith("Nothing was changed. The file") && unwritable.sets().isEmpty());
         QCOMPARE(unwritable.exportTo("/proc/self/Velmora/export.csv").status, NormSetsResult::Failed);
     }

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
@@ -130,9 +131,11 @@ void Play(const QString& steps) {
             const QString name = match.captured(2);
             if (auto* action = find<QAction>(name)) {
                 action->trigger();
-            } else if (auto* control = find<QWidget>(name)) {
-                // A click on another window activates it first, as the window system does.
+            } else if (QPointer<QWidget> control = find<QWidget>(name)) {
+                // A click on another window activates it first, as the window system does. Its events may
+                // take away a window unloaded meanwhile, and the control with it: nobody can click that.
                 if (!control->isActiveWindow()) Activate(control->window());
+                if (!control) continue;
                 // Through the window, as a real click arrives, so pop-ups and grabs take part.
                 QWindow* window = control->window()->windowHandle();
                 const QPoint at = control->mapTo(control->window(), control->rect().center());
