@@ -251,10 +251,6 @@
         <translation>Die Datei ist größer als 16 MB, zu groß für Normsätze.</translation>
     </message>
     <message>
-        <source>Line 1: there is no column &quot;%1&quot;; the first line must name the columns name, mean and sd (n and reverse may follow).</source>
-        <translation>Zeile 1: Es gibt keine Spalte „%1“; die erste Zeile muss die Spalten name, mean und sd nennen (n und reverse dürfen folgen).</translation>
-    </message>
-    <message>
         <source>Line 1: the columns are separated by semicolons; norm sets are read with commas between the columns and a point in numbers.</source>
         <translation>Zeile 1: Die Spalten sind durch Semikolons getrennt; Normsätze werden mit Kommas zwischen den Spalten und einem Punkt in Zahlen gelesen.</translation>
     </message>
@@ -441,6 +437,14 @@
     <message>
         <source>The score is too large to convert.</source>
         <translation>Der Wert ist zu groß, um ihn umzurechnen.</translation>
+    </message>
+    <message>
+        <source>Line 1: there is no column &quot;%1&quot;; the first line must name the columns name, mean and sd (n, reverse, source, ages and notes may follow).</source>
+        <translation>Zeile 1: Es gibt keine Spalte „%1“; die erste Zeile muss die Spalten name, mean und sd nennen (n, reverse, source, ages und notes dürfen folgen).</translation>
+    </message>
+    <message>
+        <source>A norm set&apos;s source, ages and notes cannot hold tabs, line breaks or other control characters.</source>
+        <translation>Quelle, Altersbereich und Notizen eines Normsatzes dürfen keine Tabulatoren, Zeilenumbrüche oder andere Steuerzeichen enthalten.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +735,14 @@
     <message>
         <source>low scores are good</source>
         <translation>niedrige Werte sind besser</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3, norm set %4)</source>
+        <translation>Rohwert %1 (Mittelwert %2, SD %3, Normsatz %4)</translation>
+    </message>
+    <message>
+        <source>norms from %1</source>
+        <translation>Normen aus %1</translation>
     </message>
 </context>
 <context>
@@ -1078,10 +1090,6 @@
         <translation>Name</translation>
     </message>
     <message>
-        <source>Norms</source>
-        <translation>Normen</translation>
-    </message>
-    <message>
         <source>Norm sets</source>
         <translation>Normsätze</translation>
     </message>
@@ -1110,22 +1118,6 @@
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <source>mean %1</source>
-        <translation>Mittelwert %1</translation>
-    </message>
-    <message>
-        <source>SD %1</source>
-        <translation>SD %1</translation>
-    </message>
-    <message>
-        <source>n %1</source>
-        <translation>n %1</translation>
-    </message>
-    <message>
-        <source>reversed</source>
-        <translation>umgepolt</translation>
-    </message>
-    <message>
         <source>Rename Norm Set</source>
         <translation>Normsatz umbenennen</translation>
     </message>
@@ -1152,6 +1144,42 @@
     <message>
         <source>Export Norm Sets</source>
         <translation>Normsätze exportieren</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Umpolen</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Ages</source>
+        <translation>Altersbereich</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1363,10 @@
     <message>
         <source>Manage norm sets</source>
         <translation>Normsätze verwalten</translation>
+    </message>
+    <message>
+        <source>norm set %1</source>
+        <translation>Normsatz %1</translation>
     </message>
 </context>
 <context>

@@ -251,10 +251,6 @@
         <translation>El archivo supera los 16 MB, demasiado para contener baremos.</translation>
     </message>
     <message>
-        <source>Line 1: there is no column &quot;%1&quot;; the first line must name the columns name, mean and sd (n and reverse may follow).</source>
-        <translation>Línea 1: no hay ninguna columna «%1»; la primera línea debe nombrar las columnas name, mean y sd (pueden seguir n y reverse).</translation>
-    </message>
-    <message>
         <source>Line 1: the columns are separated by semicolons; norm sets are read with commas between the columns and a point in numbers.</source>
         <translation>Línea 1: las columnas están separadas por punto y coma; los baremos se leen con comas entre las columnas y un punto en los números.</translation>
     </message>
@@ -441,6 +437,14 @@
     <message>
         <source>The score is too large to convert.</source>
         <translation>La puntuación es demasiado grande para convertirla.</translation>
+    </message>
+    <message>
+        <source>Line 1: there is no column &quot;%1&quot;; the first line must name the columns name, mean and sd (n, reverse, source, ages and notes may follow).</source>
+        <translation>Línea 1: no hay ninguna columna «%1»; la primera línea debe nombrar las columnas name, mean y sd (pueden seguir n, reverse, source, ages y notes).</translation>
+    </message>
+    <message>
+        <source>A norm set&apos;s source, ages and notes cannot hold tabs, line breaks or other control characters.</source>
+        <translation>La fuente, las edades y las notas de un baremo no pueden contener tabuladores, saltos de línea ni otros caracteres de control.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +735,14 @@
     <message>
         <source>low scores are good</source>
         <translation>las puntuaciones bajas son mejores</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3, norm set %4)</source>
+        <translation>directa %1 (media %2, DT %3, baremo %4)</translation>
+    </message>
+    <message>
+        <source>norms from %1</source>
+        <translation>baremo de %1</translation>
     </message>
 </context>
 <context>
@@ -1078,10 +1090,6 @@
         <translation>Nombre</translation>
     </message>
     <message>
-        <source>Norms</source>
-        <translation>Baremos</translation>
-    </message>
-    <message>
         <source>Norm sets</source>
         <translation>Baremos guardados</translation>
     </message>
@@ -1110,22 +1118,6 @@
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <source>mean %1</source>
-        <translation>media %1</translation>
-    </message>
-    <message>
-        <source>SD %1</source>
-        <translation>DT %1</translation>
-    </message>
-    <message>
-        <source>n %1</source>
-        <translation>n %1</translation>
-    </message>
-    <message>
-        <source>reversed</source>
-        <translation>invertido</translation>
-    </message>
-    <message>
         <source>Rename Norm Set</source>
         <translation>Cambiar el nombre del baremo</translation>
     </message>
@@ -1152,6 +1144,42 @@
     <message>
         <source>Export Norm Sets</source>
         <translation>Exportar baremos</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>DT</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Ages</source>
+        <translation>Edades</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1363,10 @@
     <message>
         <source>Manage norm sets</source>
         <translation>Gestionar baremos</translation>
+    </message>
+    <message>
+        <source>norm set %1</source>
+        <translation>baremo %1</translation>
     </message>
 </context>
 <context>

@@ -251,10 +251,6 @@
         <translation>Le fichier dépasse 16 Mo, trop pour contenir des jeux de normes.</translation>
     </message>
     <message>
-        <source>Line 1: there is no column &quot;%1&quot;; the first line must name the columns name, mean and sd (n and reverse may follow).</source>
-        <translation>Ligne 1&#xa0;: il n&apos;y a pas de colonne «&#xa0;%1&#xa0;»&#xa0;; la première ligne doit nommer les colonnes name, mean et sd (n et reverse peuvent suivre).</translation>
-    </message>
-    <message>
         <source>Line 1: the columns are separated by semicolons; norm sets are read with commas between the columns and a point in numbers.</source>
         <translation>Ligne 1&#xa0;: les colonnes sont séparées par des points-virgules&#xa0;; les jeux de normes se lisent avec des virgules entre les colonnes et un point dans les nombres.</translation>
     </message>
@@ -441,6 +437,14 @@
     <message>
         <source>The score is too large to convert.</source>
         <translation>La note est trop grande pour être convertie.</translation>
+    </message>
+    <message>
+        <source>Line 1: there is no column &quot;%1&quot;; the first line must name the columns name, mean and sd (n, reverse, source, ages and notes may follow).</source>
+        <translation>Ligne 1&#xa0;: il n&apos;y a pas de colonne «&#xa0;%1&#xa0;»&#xa0;; la première ligne doit nommer les colonnes name, mean et sd (n, reverse, source, ages et notes peuvent suivre).</translation>
+    </message>
+    <message>
+        <source>A norm set&apos;s source, ages and notes cannot hold tabs, line breaks or other control characters.</source>
+        <translation>La source, les âges et les notes d&apos;un jeu de normes ne peuvent contenir ni tabulations, ni sauts de ligne, ni autres caractères de contrôle.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +735,14 @@
     <message>
         <source>low scores are good</source>
         <translation>les notes basses sont meilleures</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3, norm set %4)</source>
+        <translation>note brute %1 (moyenne %2, ET %3, jeu de normes %4)</translation>
+    </message>
+    <message>
+        <source>norms from %1</source>
+        <translation>normes tirées de %1</translation>
     </message>
 </context>
 <context>
@@ -1078,10 +1090,6 @@
         <translation>Nom</translation>
     </message>
     <message>
-        <source>Norms</source>
-        <translation>Normes</translation>
-    </message>
-    <message>
         <source>Norm sets</source>
         <translation>Jeux de normes</translation>
     </message>
@@ -1110,22 +1118,6 @@
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <source>mean %1</source>
-        <translation>moyenne %1</translation>
-    </message>
-    <message>
-        <source>SD %1</source>
-        <translation>ET %1</translation>
-    </message>
-    <message>
-        <source>n %1</source>
-        <translation>n %1</translation>
-    </message>
-    <message>
-        <source>reversed</source>
-        <translation>inversé</translation>
-    </message>
-    <message>
         <source>Rename Norm Set</source>
         <translation>Renommer le jeu de normes</translation>
     </message>
@@ -1152,6 +1144,42 @@
     <message>
         <source>Export Norm Sets</source>
         <translation>Exporter les jeux de normes</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>SD</source>
+        <translation>ET</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Ages</source>
+        <translation>Âges</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1363,10 @@
     <message>
         <source>Manage norm sets</source>
         <translation>Gérer les jeux de normes</translation>
+    </message>
+    <message>
+        <source>norm set %1</source>
+        <translation>jeu de normes %1</translation>
     </message>
 </context>
 <context>

@@ -67,12 +67,7 @@ std::variant<NamedTexts, std::string> savedNormSet(std::string_view name) {
     if (!saved.problem.isEmpty()) return "the norm sets file " + path.toStdString() + " cannot be used: " + saved.problem.toStdString();
     const NormSet* set = FindNormSet(saved.sets, QString::fromUtf8(name.data(), qsizetype(name.size())));
     if (!set) return "no norm set named \"" + std::string(name) + "\"";
-    NamedTexts fields;
-    fields.add("mean", set->mean.toStdString());
-    fields.add("sd", set->sd.toStdString());
-    fields.add("n", set->n.toStdString());
-    fields.add("reverse", set->reverse ? "1" : "0");
-    return fields;
+    return NormSetFields(*set);
 }
 
 // The order of day, month and year in all-numeric dates: the option's, or the regional settings'.

@@ -54,7 +54,7 @@ struct FieldContext {
     Date today;  // stands in for an age's missing test date
     LabelSystem labels;
     bool decimalComma = false;  // numbers written with "," for the point
-    // The fields of the saved norm set of that name (mean, sd, n, reverse), or why there is none to use.
+    // The fields of the saved norm set of that name (mean, sd, n, reverse, norm_set, norm_source), or why there is none to use.
     std::function<std::variant<NamedTexts, std::string>(std::string_view name)> normSet;
 };
 

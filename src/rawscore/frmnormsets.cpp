@@ -1,13 +1,18 @@
 #include "rawscore/frmnormsets.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "shell/controls.h"
 #include "shell/gradient.h"
@@ -27,9 +32,44 @@ QPushButton* dialogButton(QWidget* parent, const char* name, const QString& capt
     return button;
 }
 
+// A change kept for Undo and Redo: already made when it is kept, and dropped when it can no longer be made.
+class KeptChange : public QUndoCommand {
+public:
+    KeptChange(const QString& what, std::function<bool()> redo, std::function<bool()> undo)
+        : QUndoCommand(what), redo_(std::move(redo)), undo_(std::move(undo)) {}
+    void redo() override {
+        if (std::exchange(made_, false)) return;
+        if (!redo_()) setObsolete(true);
+    }
+    void undo() override {
+        if (!undo_()) setObsolete(true);
+    }
+
+private:
+    std::function<bool()> redo_, undo_;
+    bool made_ = true;
+};
+
+// The columns' texts, by Column; Reverse's is its tick.
+QString NormSet::* const kTexts[] = {&NormSet::name, &NormSet::mean, &NormSet::sd,     &NormSet::n,
+                                     nullptr,        &NormSet::source, &NormSet::ages, &NormSet::notes};
+
+// A column's field as the file holds it: numbers with ".", Reverse as 1 or 0.
+QString fieldOf(const NormSet& set, int column) {
+    if (column == frmNormSets::ReverseColumn) return set.reverse ? QStringLiteral("1") : QStringLiteral("0");
+    return set.*kTexts[column];
+}
+
+void setFieldOf(NormSet& set, int column, const QString& value) {
+    if (column == frmNormSets::ReverseColumn) set.reverse = value == QLatin1String("1");
+    else set.*kTexts[column] = value;
+}
+
+bool isNumberColumn(int column) { return column == frmNormSets::MeanColumn || column == frmNormSets::SDColumn; }
+
 }  // namespace
 
-frmNormSets::frmNormSets(NormSetStore& store, QWidget* parent) : QDialog(parent), store_(store) {
+frmNormSets::frmNormSets(NormSetStore& store, QWidget* parent) : QDialog(parent), store_(store), undoStack_(new QUndoStack(this)) {
     setObjectName(QStringLiteral("frmNormSets"));
     setWindowTitle(tr("Manage Norm Sets"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -44,16 +84,22 @@ frmNormSets::frmNormSets(NormSetStore& store, QWidget* parent) : QDialog(parent)
     outer->addWidget(client);
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
-    lstNormSets = new QTreeWidget(client);
-    lstNormSets->setObjectName(QStringLiteral("lstNormSets"));
-    lstNormSets->setHeaderLabels({tr("Name"), tr("Norms")});
-    lstNormSets->setRootIsDecorated(false);
-    lstNormSets->setFont(Arial(9.75));
-    lstNormSets->setFixedSize(TwipSize(6600, 3600));
-    lstNormSets->header()->resizeSection(0, TwipsToPixels(2700));
-    lstNormSets->header()->setSectionsMovable(false);
-    lstNormSets->setAccessibleName(tr("Norm sets"));
-    lstNormSets->installEventFilter(this);
+    tblNormSets = new QTableWidget(0, ColumnCount, client);
+    tblNormSets->setObjectName(QStringLiteral("tblNormSets"));
+    tblNormSets->setHorizontalHeaderLabels(
+        {tr("Name"), tr("Mean"), tr("SD"), tr("n"), tr("Reverse"), tr("Source"), tr("Ages"), tr("Notes")});
+    tblNormSets->setFont(Arial(9.75));
+    tblNormSets->setFixedSize(TwipSize(11400, 3600));
+    tblNormSets->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblNormSets->setTabKeyNavigation(false);
+    tblNormSets->verticalHeader()->hide();
+    tblNormSets->horizontalHeader()->setSectionsMovable(false);
+    // Every column in sight; the notes take what is left, and a long text is whole in its tooltip.
+    const int widths[ColumnCount - 1] = {2200, 800, 600, 500, 900, 3100, 1100};
+    for (int column = 0; column < ColumnCount - 1; ++column) tblNormSets->setColumnWidth(column, TwipsToPixels(widths[column]));
+    tblNormSets->horizontalHeader()->setStretchLastSection(true);
+    tblNormSets->setAccessibleName(tr("Norm sets"));
+    tblNormSets->installEventFilter(this);
     lblFile = CaptionLabel(client, tr("Kept in %1").arg(QDir::toNativeSeparators(store_.path())), Arial(8.25));
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -71,52 +117,88 @@ frmNormSets::frmNormSets(NormSetStore& store, QWidget* parent) : QDialog(parent)
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* listAndFile = new QVBoxLayout;
-    listAndFile->addWidget(lstNormSets);
+    listAndFile->addWidget(tblNormSets);
     listAndFile->addWidget(lblFile);
     auto* layout = new QHBoxLayout(client);
     layout->setContentsMargins(TwipsToPixels(105), TwipsToPixels(105), TwipsToPixels(105), TwipsToPixels(105));
     layout->addLayout(listAndFile);
     layout->addLayout(buttons);
-    SetTabOrder({lstNormSets, cmdRename, cmdDelete, cmdImport, cmdExport, cmdClose});
+    SetTabOrder({tblNormSets, cmdRename, cmdDelete, cmdImport, cmdExport, cmdClose});
+
+    QAction* undo = undoStack_->createUndoAction(this);
+    QAction* redo = undoStack_->createRedoAction(this);
+    undo->setObjectName(QStringLiteral("actUndo"));
+    redo->setObjectName(QStringLiteral("actRedo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* action : {undo, redo}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
 
     connect(cmdRename, &QPushButton::clicked, this, &frmNormSets::cmdRename_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmNormSets::cmdDelete_Click);
     connect(cmdImport, &QPushButton::clicked, this, &frmNormSets::cmdImport_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmNormSets::cmdExport_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
-    connect(lstNormSets, &QTreeWidget::itemSelectionChanged, this, [this] {
+    connect(tblNormSets, &QTableWidget::itemSelectionChanged, this, [this] {
         for (QPushButton* button : {cmdRename, cmdDelete}) button->setEnabled(!selectedName().isEmpty());
+    });
+    connect(tblNormSets, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (showing_) return;
+        const int column = item->column();
+        const QString value = column == ReverseColumn  ? QString::number(int(item->checkState() == Qt::Checked))
+                              : isNumberColumn(column) ? QString::fromStdString(TypedNumber(item->text().trimmed()))
+                                                       : item->text();
+        // Once the editor has closed: the table is filled afresh, and a message may be shown.
+        QMetaObject::invokeMethod(
+            this, [this, name = tblNormSets->item(item->row(), NameColumn)->data(Qt::UserRole).toString(), column, value] {
+                cellEdited(name, column, value);
+            },
+            Qt::QueuedConnection);
     });
 
     const QString problem = store_.load();
     showSets(QString());
-    lstNormSets->setFocus();
+    tblNormSets->setFocus();
     if (!problem.isEmpty()) platform().showMessage(parent, problem, MessageIcon::Exclamation);
 }
 
-void frmNormSets::showSets(const QString& selected, int row) {
+void frmNormSets::showSets(const QString& selected, int row, int column) {
     QList<NormSet> sets = store_.sets();
     std::sort(sets.begin(), sets.end(),
               [](const NormSet& a, const NormSet& b) { return a.name.compare(b.name, Qt::CaseInsensitive) < 0; });
-    lstNormSets->clear();
-    for (const NormSet& set : sets) {
-        // Numbers as the user reads them, with their decimal separator.
-        QStringList norms{tr("mean %1").arg(ShownNumber(set.mean.toStdString())), tr("SD %1").arg(ShownNumber(set.sd.toStdString()))};
-        if (!set.n.isEmpty()) norms << tr("n %1").arg(set.n);
-        if (set.reverse) norms << tr("reversed");
-        auto* item = new QTreeWidgetItem(lstNormSets, {set.name, norms.join(QStringLiteral(", "))});
-        // A long name is cut in its column; the tooltip shows it whole.
-        item->setToolTip(0, set.name);
-        if (set.name.compare(selected, Qt::CaseInsensitive) == 0) row = lstNormSets->indexOfTopLevelItem(item);
+    showing_ = true;
+    tblNormSets->setRowCount(0);
+    tblNormSets->setRowCount(int(sets.size()));
+    for (int i = 0; i < sets.size(); ++i) {
+        const NormSet& set = sets[i];
+        for (int field = 0; field < ColumnCount; ++field) {
+            // Numbers as the user reads and types them, with their decimal separator.
+            const QString text = fieldOf(set, field);
+            auto* item = new QTableWidgetItem(field == ReverseColumn  ? QString()
+                                              : isNumberColumn(field) ? ShownNumber(text.toStdString())
+                                                                      : text);
+            // A long text is cut in its column; the tooltip shows it whole.
+            if (field == NameColumn || field >= SourceColumn) item->setToolTip(text);
+            if (field == ReverseColumn) {
+                item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+                item->setCheckState(set.reverse ? Qt::Checked : Qt::Unchecked);
+            }
+            tblNormSets->setItem(i, field, item);
+        }
+        tblNormSets->item(i, NameColumn)->setData(Qt::UserRole, set.name);
+        if (set.name.compare(selected, Qt::CaseInsensitive) == 0) row = i;
     }
-    const int count = lstNormSets->topLevelItemCount();
-    if (count > 0) lstNormSets->setCurrentItem(lstNormSets->topLevelItem(std::clamp(row, 0, count - 1)));
+    showing_ = false;
+    const int count = tblNormSets->rowCount();
+    if (count > 0) tblNormSets->setCurrentCell(std::clamp(row, 0, count - 1), column);
     for (QPushButton* button : {cmdRename, cmdDelete}) button->setEnabled(count > 0);
 }
 
 QString frmNormSets::selectedName() const {
-    const QTreeWidgetItem* item = lstNormSets->currentItem();
-    return item && item->isSelected() ? item->text(0) : QString();
+    const QTableWidgetItem* item = tblNormSets->currentItem();
+    return item && item->isSelected() ? tblNormSets->item(item->row(), NameColumn)->data(Qt::UserRole).toString() : QString();
 }
 
 bool frmNormSets::told(const NormSetsResult& result) {
@@ -126,21 +208,52 @@ bool frmNormSets::told(const NormSetsResult& result) {
     return false;
 }
 
+bool frmNormSets::setField(const QString& name, int column, const QString& value) {
+    const bool saved = told(store_.edit(name, [&](NormSet& set) { setFieldOf(set, column, value); }));
+    showSets(saved && column == NameColumn ? value.trimmed() : name, 0, column);
+    return saved;
+}
+
+void frmNormSets::keep(const QString& what, std::function<bool()> redo, std::function<bool()> undo) {
+    undoStack_->push(new KeptChange(what, std::move(redo), std::move(undo)));
+}
+
+void frmNormSets::cellEdited(const QString& name, int column, const QString& value) {
+    const NormSet* set = FindNormSet(store_.sets(), name);
+    const QString before = set ? fieldOf(*set, column) : QString();
+    // Blanks around a text are not kept; the same text again is no change.
+    if (!set || before == value.trimmed()) return showSets(name, 0, column);
+    if (!setField(name, column, value)) return;
+    const QString after = column == NameColumn ? value.trimmed() : name;
+    keep(tr("Edit"), [=, this] { return setField(name, column, value); },
+         [=, this] { return setField(after, column, before); });
+}
+
 void frmNormSets::cmdRename_Click() {
     const QString name = selectedName();
     if (name.isEmpty()) return;
     const std::optional<QString> newName = platform().askText(this, tr("Rename Norm Set"), tr("New name for \"%1\":").arg(name), name);
-    if (!newName) return;
-    showSets(told(store_.rename(name, *newName)) ? newName->trimmed() : name);
+    if (newName) cellEdited(name, NameColumn, *newName);
 }
 
 void frmNormSets::cmdDelete_Click() {
     const QString name = selectedName();
-    if (name.isEmpty() || !platform().confirm(this, tr("Delete the norm set \"%1\"?").arg(name))) return;
+    const NormSet* set = FindNormSet(store_.sets(), name);
+    if (!set || !platform().confirm(this, tr("Delete the norm set \"%1\"?").arg(name))) return;
+    const NormSet deleted = *set;
     // The set below takes the selection.
-    const int row = lstNormSets->indexOfTopLevelItem(lstNormSets->currentItem());
-    told(store_.remove(name));
-    showSets(QString(), row);
+    const int row = tblNormSets->currentRow();
+    const auto remove = [this, name, row] {
+        const bool saved = told(store_.remove(name));
+        showSets(QString(), row);
+        return saved;
+    };
+    if (remove())
+        keep(tr("Delete"), remove, [this, deleted] {
+            const bool saved = told(store_.put(deleted));
+            showSets(deleted.name);
+            return saved;
+        });
 }
 
 void frmNormSets::cmdImport_Click() {
@@ -148,6 +261,8 @@ void frmNormSets::cmdImport_Click() {
     if (path.isEmpty()) return;
     const NormSetsResult result = store_.importFrom(path);
     showSets(selectedName());
+    // An import is not undone, and undoing an edit from before it would overwrite what it brought.
+    if (result.status == NormSetsResult::Saved) undoStack_->clear();
     if (told(result))
         platform().showMessage(this, tr("Norm sets imported: %1 added, %2 replaced.").arg(QString::number(result.added),
                                                                                            QString::number(result.replaced)),
@@ -160,13 +275,17 @@ void frmNormSets::cmdExport_Click() {
     if (!path.isEmpty()) told(store_.exportTo(path));
 }
 
+void frmNormSets::done(int result) {
+    // A cell left for Close is kept before whoever opened the window reads the sets again.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    QDialog::done(result);
+}
+
 bool frmNormSets::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != lstNormSets || event->type() != QEvent::KeyPress) return false;
-    // Delete deletes (after asking) and F2 renames, as in a file manager.
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Delete) cmdDelete_Click();
-    else if (key == Qt::Key_F2) cmdRename_Click();
-    else return false;
+    if (watched != tblNormSets || event->type() != QEvent::KeyPress) return false;
+    // Delete deletes the set (after asking), as in a file manager; F2 and typing edit the cell.
+    if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Delete) return false;
+    cmdDelete_Click();
     return true;
 }
 

@@ -173,14 +173,25 @@ void frmRawScoreConverter::createStripControls() {
 }
 
 void frmRawScoreConverter::listNorms() {
+    const QString chosen = cboNorms->currentIndex() > 0 ? cboNorms->currentText() : QString();
     cboNorms->clear();
     cboNorms->addItem(tr("(typed)"));
     for (const NormSet& set : norms_->sets()) cboNorms->addItem(set.name);
+    // The set chosen before stays chosen while the boxes still hold its numbers, whatever else of it was edited.
+    const NormSet* set = chosen.isEmpty() ? nullptr : FindNormSet(norms_->sets(), chosen);
+    const NormSet typed = typedNorms(QString());
+    if (set && set->mean == typed.mean && set->sd == typed.sd && set->reverse == typed.reverse && (typed.n.isEmpty() || set->n == typed.n))
+        cboNorms->setCurrentIndex(static_cast<int>(set - norms_->sets().data()) + 1);
 }
 
-void frmRawScoreConverter::cboNorms_Click(int index) {
-    if (index <= 0 || index > norms_->sets().size()) return;
-    const NormSet& set = norms_->sets()[index - 1];
+const NormSet* frmRawScoreConverter::chosenNorms() const {
+    const int index = cboNorms->currentIndex();
+    return index > 0 && index <= norms_->sets().size() ? &norms_->sets()[index - 1] : nullptr;
+}
+
+void frmRawScoreConverter::cboNorms_Click(int) {
+    if (!chosenNorms()) return;
+    const NormSet& set = *chosenNorms();
     txtMean->setText(ShownNumber(set.mean.toStdString()));
     txtSD->setText(ShownNumber(set.sd.toStdString()));
     chkReverse->setChecked(set.reverse);
@@ -193,7 +204,7 @@ void frmRawScoreConverter::cboNorms_Click(int index) {
 NormSet frmRawScoreConverter::typedNorms(const QString& name) const {
     const auto typed = [](const QLineEdit* box) { return QString::fromStdString(TypedNumber(box->text().trimmed())); };
     return {name.trimmed(), typed(txtMean), typed(txtSD), chkUseTtest->isChecked() ? typed(txtSampleN) : QString(),
-            chkReverse->isChecked()};
+            chkReverse->isChecked(), {}, {}, {}};
 }
 
 void frmRawScoreConverter::tellNorms(const NormSetsResult& result) {
@@ -207,15 +218,17 @@ void frmRawScoreConverter::cmdSaveNorms_Click() {
     const std::optional<QString> name =
         platform().askText(form(), tr("Save Norms"), tr("Name of the norm set (for example the test and subtest):"), offered);
     if (!name || name->trimmed().isEmpty()) return;
-    const NormSet set = typedNorms(*name);
+    NormSet set = typedNorms(*name);
     // Checked before the question, so that nobody is asked to replace a set with numbers that cannot be kept.
     if (const QString problem = NormSetProblem(set); !problem.isEmpty()) {
         platform().showMessage(form(), problem, MessageIcon::Information);
         return;
     }
-    if (const NormSet* existing = FindNormSet(norms_->sets(), set.name);
-        existing && !platform().confirm(form(), tr("A norm set named \"%1\" is saved already. Replace it?").arg(existing->name)))
-        return;
+    if (const NormSet* existing = FindNormSet(norms_->sets(), set.name)) {
+        if (!platform().confirm(form(), tr("A norm set named \"%1\" is saved already. Replace it?").arg(existing->name))) return;
+        // The boxes hold the numbers only; where the norms come from stays as it was.
+        set.source = existing->source, set.ages = existing->ages, set.notes = existing->notes;
+    }
     const NormSetsResult result = norms_->put(set);
     tellNorms(result);
     listNorms();
@@ -259,6 +272,7 @@ void frmRawScoreConverter::cmdCalculate_Click() {
     entry.reverse = chkReverse->isChecked();
     entry.useTTest = chkUseTtest->isChecked();
     entry.decimals = settings().record.numberOfDecimals;
+    if (const NormSet* set = chosenNorms()) entry.normSet = set->name.toStdString(), entry.normSource = set->source.toStdString();
     const RawScoreReport report = ScoreRawScore(entry);
     if (report.refusal) {
         QLineEdit* const boxes[] = {txtRawScore, txtMean, txtSD, txtSampleN};
@@ -290,6 +304,7 @@ void frmRawScoreConverter::addResultToSession(const RawScoreEntry& entry, const 
                 << tr("z-CC %1 (95% CI %2 to %3)").arg(ShownNumber(small->zcc), ShownNumber(small->zccLow), ShownNumber(small->zccHigh));
     }
     if (entry.reverse) entered << tr("reversed");
+    if (!entry.normSet.empty()) entered << tr("norm set %1").arg(QString::fromStdString(entry.normSet));
     if (lblDescription->isVisible()) results << lblDescription->text();
     NamedTexts fields = RawScoreFields(entry);
     NameRawScoreResults(report, entry.useTTest, entry.labels, fields);

@@ -91,6 +91,8 @@ private:
     void filterNumberKey(QLineEdit* box, int& keyAscii);
     // The saved sets in the Norms list, the one whose numbers the boxes hold chosen.
     void listNorms();
+    // The saved set the Norms list names, whose numbers the boxes hold; nullptr for typed norms.
+    const NormSet* chosenNorms() const;
     // The boxes' norms as a set of that name.
     NormSet typedNorms(const QString& name) const;
     // Tells of a change to the saved sets that did not happen.

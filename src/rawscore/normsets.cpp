@@ -25,7 +25,8 @@ const char* const kEmptyFile = QT_TRANSLATE_NOOP(
 const char* const kTooLarge = QT_TRANSLATE_NOOP("modVelmora::Messages", "The file is larger than 16 MB, too large to hold norm sets.");
 const char* const kNoColumn = QT_TRANSLATE_NOOP(
     "modVelmora::Messages",
-    "Line 1: there is no column \"%1\"; the first line must name the columns name, mean and sd (n and reverse may follow).");
+    "Line 1: there is no column \"%1\"; the first line must name the columns name, mean and sd (n, reverse, source, ages and notes "
+    "may follow).");
 const char* const kSemicolons = QT_TRANSLATE_NOOP(
     "modVelmora::Messages",
     "Line 1: the columns are separated by semicolons; norm sets are read with commas between the columns and a point in numbers.");
@@ -40,6 +41,8 @@ const char* const kTwice = QT_TRANSLATE_NOOP("modVelmora::Messages", "Line %1: t
 const char* const kNoName = QT_TRANSLATE_NOOP("modVelmora::Messages", "A norm set needs a name.");
 const char* const kControlInName =
     QT_TRANSLATE_NOOP("modVelmora::Messages", "A norm set's name cannot hold tabs, line breaks or other control characters.");
+const char* const kControlInText = QT_TRANSLATE_NOOP(
+    "modVelmora::Messages", "A norm set's source, ages and notes cannot hold tabs, line breaks or other control characters.");
 const char* const kNoMean = QT_TRANSLATE_NOOP("modVelmora::Messages", "The mean is missing.");
 const char* const kBadMean = QT_TRANSLATE_NOOP(
     "modVelmora::Messages", "The mean must be a number of at most 8 characters, with a point for decimals: %1");
@@ -67,8 +70,8 @@ const char* const kNameTaken = QT_TRANSLATE_NOOP("modVelmora::Messages", "There 
 // A norms file is a few kilobytes; anything much larger is some other file, not read into memory whole.
 constexpr qsizetype kLargestFile = 16 << 20;
 constexpr int kRowNotBegun = 0;  // libcsv's parser state between records
-const char* const kColumns[] = {"name", "mean", "sd", "n", "reverse"};
-enum Column { Name, Mean, SD, N, Reverse, ColumnCount };
+const char* const kColumns[] = {"name", "mean", "sd", "n", "reverse", "source", "ages", "notes"};
+enum Column { Name, Mean, SD, N, Reverse, Source, Ages, Notes, ColumnCount };
 
 QString translated(const char* message) { return QCoreApplication::translate(kMessageContext, message); }
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
@@ -96,7 +99,7 @@ bool breaksLines(QChar c) {
 bool sameName(const QString& a, const QString& b) { return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0; }
 
 NormSet trimmedSet(NormSet set) {
-    for (QString* text : {&set.name, &set.mean, &set.sd, &set.n}) *text = text->trimmed();
+    for (QString* text : {&set.name, &set.mean, &set.sd, &set.n, &set.source, &set.ages, &set.notes}) *text = text->trimmed();
     return set;
 }
 
@@ -139,7 +142,7 @@ private:
             text[column] = QString(utf8.decode(fields_[index_[column]])).trimmed();
             if (utf8.hasError()) return fail(translated(kNotUtf8).arg(recordLine));
         }
-        NormSet set{text[Name], text[Mean], text[SD], text[N]};
+        NormSet set{text[Name], text[Mean], text[SD], text[N], false, text[Source], text[Ages], text[Notes]};
         const std::optional<bool> reverse = ReadYesNo(text[Reverse].toStdString());
         if (!reverse) return fail(translated(kOnLine).arg(QString::number(recordLine), translated(kBadReverse).arg(text[Reverse])));
         set.reverse = *reverse;
@@ -151,7 +154,7 @@ private:
 
     QList<QByteArray> fields_;
     qsizetype columnCount_ = 0;
-    qsizetype index_[ColumnCount] = {-1, -1, -1, -1, -1};
+    qsizetype index_[ColumnCount] = {-1, -1, -1, -1, -1, -1, -1, -1};
 };
 
 void onField(void* text, size_t size, void* reader) {
@@ -232,10 +235,11 @@ NormSetsReading ReadNormSetsFile(const QString& path) {
 }
 
 QByteArray WriteNormSets(const QList<NormSet>& sets) {
-    QString text = QStringLiteral("name,mean,sd,n,reverse\n");
+    QString text = QStringLiteral("name,mean,sd,n,reverse,source,ages,notes\n");
     for (const NormSet& set : sets)
         text += QStringList{fieldText(set.name), fieldText(set.mean), fieldText(set.sd), fieldText(set.n),
-                            set.reverse ? QStringLiteral("1") : QStringLiteral("0")}
+                            set.reverse ? QStringLiteral("1") : QStringLiteral("0"), fieldText(set.source), fieldText(set.ages),
+                            fieldText(set.notes)}
                     .join(QLatin1Char(',')) +
                 QLatin1Char('\n');
     return text.toUtf8();
@@ -254,7 +258,20 @@ QString NormSetProblem(const NormSet& set) {
     // The raw score window reads up to four characters and refuses a sample below 2.
     if (!set.n.isEmpty() && (set.n.size() > 4 || !std::all_of(set.n.begin(), set.n.end(), isDigit) || set.n.toInt() < 2))
         return translated(kBadN).arg(set.n);
+    for (const QString* text : {&set.source, &set.ages, &set.notes})
+        if (std::any_of(text->begin(), text->end(), breaksLines)) return translated(kControlInText);
     return {};
+}
+
+NamedTexts NormSetFields(const NormSet& set) {
+    NamedTexts fields;
+    fields.add("mean", set.mean.toStdString());
+    fields.add("sd", set.sd.toStdString());
+    fields.add("n", set.n.toStdString());
+    fields.add("reverse", set.reverse ? "1" : "0");
+    fields.add("norm_set", set.name.toStdString());
+    fields.add("norm_source", set.source.toStdString());
+    return fields;
 }
 
 const NormSet* FindNormSet(const QList<NormSet>& sets, const QString& name) {
@@ -315,16 +332,21 @@ NormSetsResult NormSetStore::put(const NormSet& set) {
 }
 
 NormSetsResult NormSetStore::rename(const QString& name, const QString& newName) {
+    return edit(name, [&](NormSet& set) { set.name = newName; });
+}
+
+NormSetsResult NormSetStore::edit(const QString& name, const std::function<void(NormSet&)>& how) {
     return change([&](QList<NormSet>& sets) {
         const NormSet* set = FindNormSet(sets, name);
         if (!set) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
-        NormSet renamed = *set;
-        renamed.name = newName.trimmed();
-        if (const QString problem = NormSetProblem(renamed); !problem.isEmpty()) return NormSetsResult{NormSetsResult::Refused, problem};
+        NormSet altered = *set;
+        how(altered);
+        altered = trimmedSet(altered);
+        if (const QString problem = NormSetProblem(altered); !problem.isEmpty()) return NormSetsResult{NormSetsResult::Refused, problem};
         // Another set of that name; the set itself may change its letter case.
-        if (const NormSet* other = FindNormSet(sets, renamed.name); other && other != set)
+        if (const NormSet* other = FindNormSet(sets, altered.name); other && other != set)
             return NormSetsResult{NormSetsResult::Refused, translated(kNameTaken).arg(other->name)};
-        sets[set - sets.constData()] = renamed;
+        sets[set - sets.constData()] = altered;
         return NormSetsResult{};
     });
 }

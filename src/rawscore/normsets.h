@@ -4,10 +4,13 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <functional>
+
+#include "common/fields.h"
 
 // The clinician's own norm sets: a mean, an SD, perhaps the size of the
-// normative sample and Reverse, kept under a name in one CSV file beside the
-// settings, so that a subtest's norms are typed once.
+// normative sample and Reverse, with where they come from, kept under a name in
+// one CSV file beside the settings, so that a subtest's norms are typed once.
 
 namespace modVelmora {
 
@@ -17,6 +20,9 @@ struct NormSet {
     QString mean, sd;
     QString n;  // empty, or the size of the normative sample
     bool reverse = false;
+    // Words only, each on one line: the citation a report gives ("Heaton et al. 2004, ages 60–69"),
+    // the ages the norms are for, and anything else the clinician wants kept with them.
+    QString source, ages, notes;
 
     friend bool operator==(const NormSet&, const NormSet&) = default;
 };
@@ -26,7 +32,8 @@ inline constexpr int kNormNumberLength = 8;
 
 // The sets of a CSV text, or the first reason it cannot be read ("Line 4: ..."), in the user's
 // language where a translation is installed. A header row names the columns name, mean and sd, and
-// optionally n and reverse, in any order; other columns are ignored. Sets come in the file's order.
+// optionally n, reverse, source, ages and notes, in any order; other columns are ignored. Sets come
+// in the file's order.
 struct NormSetsReading {
     QList<NormSet> sets;
     QString problem;  // empty when the text was read
@@ -36,6 +43,10 @@ NormSetsReading ReadNormSets(QByteArrayView csv);
 NormSetsReading ReadNormSetsFile(const QString& path);
 // RFC 4180, "\n" line ends, reverse as 0 or 1: ReadNormSets gives the same sets back.
 QByteArray WriteNormSets(const QList<NormSet>& sets);
+
+// The set as a row's fields for the raw score computation: mean, sd, n and reverse, and norm_set and
+// norm_source, which name the set and its source in the row's report.
+NamedTexts NormSetFields(const NormSet& set);
 
 // Why a set cannot be kept, empty when it can: what the reader asks of each row. A kept set is
 // never refused by the raw score window.
@@ -74,6 +85,8 @@ public:
     // Adds the set, or replaces the one of its name.
     NormSetsResult put(const NormSet& set);
     NormSetsResult rename(const QString& name, const QString& newName);
+    // Changes the set of that name as how says (perhaps its name too), and keeps it when it may be kept.
+    NormSetsResult edit(const QString& name, const std::function<void(NormSet&)>& how);
     NormSetsResult remove(const QString& name);
     // All the file's sets or none: one invalid row refuses the file; a set whose name is already
     // here replaces it.

@@ -25,6 +25,8 @@ struct RawScoreEntry {
     bool useTTest = false;
     unsigned decimals = 1;  // of the percentiles
     LabelSystem labels;
+    // The saved norm set the mean, SD, n and Reverse came from, and its source; empty for typed norms.
+    std::string normSet, normSource;
 };
 
 // The t-test's results as shown.

@@ -65,6 +65,13 @@ public:
         ReportLine line;
         line.score = QCoreApplication::translate("modVelmora::Report", "raw %1 (mean %2, SD %3)").arg(shown("raw"), shown("mean"), shown("sd"));
         line.sentenceScore = line.score;
+        const auto text = [&](std::string_view column) {
+            const std::string_view field = FieldText(fields, column);
+            return QString::fromUtf8(field.data(), qsizetype(field.size()));
+        };
+        if (const QString set = text("norm_set"); !set.isEmpty())
+            line.score = QCoreApplication::translate("modVelmora::Report", "raw %1 (mean %2, SD %3, norm set %4)")
+                             .arg(shown("raw"), shown("mean"), shown("sd"), set);
         line.percentileValue = FieldText(fields, smallSample ? "adjusted_percentile" : "percentile");
         line.percentile = ShownIn(line.percentileValue, separator);
         line.label = LabelIn(fields);
@@ -77,6 +84,8 @@ public:
         }
         if (ReadYesNo(FieldText(fields, "reverse")).value_or(false))
             details << QCoreApplication::translate("modVelmora::Report", "low scores are good");
+        if (const QString source = text("norm_source"); !source.isEmpty())
+            details << QCoreApplication::translate("modVelmora::Report", "norms from %1").arg(source);
         line.details = details.join(QStringLiteral("; "));
         return line;
     }
@@ -111,6 +120,7 @@ RawScoreEntry ReadRawScoreEntry(const Fields& fields, bool extended, const Field
     }
     entry.decimals = DecimalsField(fields);
     entry.reverse = set ? YesNoField(Fields(*set), "reverse") : YesNoField(fields, "reverse");
+    if (set) entry.normSet = (*set)["norm_set"], entry.normSource = (*set)["norm_source"];
     // A row without a sample size has no t-test.
     entry.useTTest = extended && !entry.sampleSize.empty();
     return entry;
@@ -124,6 +134,9 @@ NamedTexts RawScoreFields(const RawScoreEntry& entry) {
     if (entry.useTTest) fields.add("n", NumericPrefixText(entry.sampleSize));
     fields.add("reverse", entry.reverse ? "1" : "0");
     fields.add("decimals", std::to_string(entry.decimals));
+    // Kept apart from "norms", so that the row, read again, takes the numbers it was computed with.
+    if (!entry.normSet.empty()) fields.add("norm_set", entry.normSet);
+    if (!entry.normSource.empty()) fields.add("norm_source", entry.normSource);
     return fields;
 }
 

@@ -130,7 +130,7 @@ const CliRow kRows[] = {
      "raw,z,percentile,t,adjusted_percentile,ci_low,ci_high,zcc,zcc_low,zcc_high,error\n85,-1.00,15.9,,,,,,,,\n", "", 0},
     {"a damaged norms file is read, never set aside", {"score", "115", "--norms", "Stroop"}, "", "", "velmora-cli: the norm sets file "
      VELMORA_TESTS_DIR "/cli/fixtures/damaged/Velmora/norms.csv cannot be used: Line 1: there is no column \"sd\"; the first line must name "
-     "the columns name, mean and sd (n and reverse may follow).\n", 1, "damaged"},
+     "the columns name, mean and sd (n, reverse, source, ages and notes may follow).\n", 1, "damaged"},
 };
 
 class TestCli : public QObject {

@@ -1,5 +1,6 @@
 // Any bytes read as a norms file: never a crash; whatever is accepted is written and read back
-// unchanged, and the raw score window takes every set accepted without a refusal.
+// unchanged, the raw score window takes every set accepted without a refusal, and a row scored with
+// a set names it and its source in its report line.
 #include <cstdint>
 #include <cstdlib>
 
@@ -7,20 +8,23 @@
 #include "rawscore/rawscoreoperation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto reading = modVelmora::ReadNormSets(QByteArrayView(data, qsizetype(size)));
+    using namespace modVelmora;
+    const auto reading = ReadNormSets(QByteArrayView(data, qsizetype(size)));
     if (!reading.problem.isEmpty()) return 0;
-    const auto again = modVelmora::ReadNormSets(modVelmora::WriteNormSets(reading.sets));
+    const auto again = ReadNormSets(WriteNormSets(reading.sets));
     if (!again.problem.isEmpty() || again.sets != reading.sets) std::abort();
-    const modVelmora::FieldContext context{{}, {}, modVelmora::LabelSystem::Aacn, false, {}};
-    for (const modVelmora::NormSet& set : reading.sets) {
-        modVelmora::NamedTexts fields;
-        fields.add("raw", "0");
-        fields.add("mean", set.mean.toStdString());
-        fields.add("sd", set.sd.toStdString());
-        fields.add("n", set.n.toStdString());
-        fields.add("reverse", set.reverse ? "1" : "0");
-        const auto entry = modVelmora::ReadRawScoreEntry(modVelmora::Fields(fields), !set.n.isEmpty(), context);
-        if (modVelmora::ScoreRawScore(entry).refusal) std::abort();
+    for (const NormSet& set : reading.sets) {
+        const FieldContext context{{}, {}, LabelSystem::Aacn, false, [&](std::string_view) { return NormSetFields(set); }};
+        NamedTexts row;
+        row.add("raw", "0");
+        row.add("norms", set.name.toStdString());
+        const RawScoreEntry entry = ReadRawScoreEntry(Fields(row), !set.n.isEmpty(), context);
+        const RawScoreReport report = ScoreRawScore(entry);
+        if (report.refusal) std::abort();
+        NamedTexts fields = RawScoreFields(entry);
+        NameRawScoreResults(report, entry.useTTest, LabelSystem::Aacn, fields);
+        const ReportLine line = RawScoreOperation().reportLine(Fields(fields), QStringLiteral("."));
+        if (!line.score.contains(set.name) || !line.details.contains(set.source)) std::abort();
     }
     return 0;
 }

@@ -6,7 +6,7 @@
 
 using namespace modVelmora;
 
-// A text read: its sets as "name|mean|sd|n|reverse; ...", or the first problem.
+// A text read: its sets as "name|mean|sd|n|reverse|source|ages|notes; ...", or the first problem.
 struct ReadRow { const char* name; QByteArray csv; QString sets; QString problem; };
 // A change to a file another program wrote after the store was loaded: what became of it, and the file after.
 struct StoreRow { const char* name; QByteArray before; QString change; QString result; QByteArray after; };
@@ -17,12 +17,12 @@ const QString kMean = "Line 2: The mean must be a number of at most 8 characters
 const QString kSD = "The SD must be a number greater than 0, of at most 8 characters, with a point for decimals: ";
 const QString kN = "Line 2: n must be empty or a whole number from 2 to 9999: ";
 const QString kQuotes = "Line 3: a quoted field is not closed, or a quote stands inside a field without quotes.";
-const QString kColumns = "the first line must name the columns name, mean and sd (n and reverse may follow).";
+const QString kColumns = "the first line must name the columns name, mean and sd (n, reverse, source, ages and notes may follow).";
 const ReadRow kReadRows[] = {
-    {"columns in any order and case, others ignored, BOM and CRLF", "\xEF\xBB\xBFSD,Name,x,MEAN\r\n5.2,WMS Local,y,31.4\r\n", "WMS Local|31.4|5.2||0", ""},
+    {"columns in any order and case, others ignored, BOM and CRLF", "\xEF\xBB\xBFSD,Name,x,MEAN\r\n5.2,WMS Local,y,31.4\r\n", "WMS Local|31.4|5.2||0|||", ""},
     {"blanks trimmed, reverse as a word, quotes, empty rows skipped", "name,mean,sd,n,reverse,x\n a ,-1.5,.5,0010, Yes,\"1\n2\"\n"
-     "\"Smith, \"\"J\"\"\",2,3,,FALSE,\n,,,,,\n", "a|-1.5|.5|0010|1; Smith, \"J\"|2|3||0", ""},
-    {"the limits of the window's boxes", "name,mean,sd,n\na,-1234567,0.000001,9999\nb,1,1,2\n", "a|-1234567|0.000001|9999|0; b|1|1|2|0", ""},
+     "\"Smith, \"\"J\"\"\",2,3,,FALSE,\n,,,,,\n", "a|-1.5|.5|0010|1|||; Smith, \"J\"|2|3||0|||", ""},
+    {"the limits of the window's boxes", "name,mean,sd,n\na,-1234567,0.000001,9999\nb,1,1,2\n", "a|-1234567|0.000001|9999|0|||; b|1|1|2|0|||", ""},
     {"a header alone", "name,mean,sd\n", "", ""},
     {"an empty file", "", "", "The file is empty: its first line must name the columns name, mean and sd."},
     {"a column missing", "Name,Mean\n", "", "Line 1: there is no column \"sd\"; " + kColumns},
@@ -30,6 +30,10 @@ const ReadRow kReadRows[] = {
      "columns and a point in numbers."},
     {"a name twice in another case", "name,mean,sd\nWMS,1,2\nwms,1,2\n", "", "Line 3: the name \"wms\" is given twice."},
     {"an empty name", "name,mean,sd\n ,1,2\n", "", "Line 2: A norm set needs a name."},
+    {"source, ages and notes in any order, quoted", "notes,name,mean,sd,ages,source\n\"a, b\",TMT,1,2, 60–69 ,\"Heaton et al. 2004\"\n",
+     "TMT|1|2||0|Heaton et al. 2004|60–69|a, b", ""},
+    {"a line break in the notes", "name,mean,sd,notes\na,1,2,\"x\ny\"\n", "", "Line 2: A norm set's source, ages and notes cannot hold tabs, line "
+     "breaks or other control characters."},
     {"a line break in a name", "name,mean,sd\n\"a\nb\",1,2\n", "", "Line 2: A norm set's name cannot hold tabs, line breaks or other control characters."},
     {"an unquoted decimal comma", "name,mean,sd\na,31,4,5\n", "", "Line 2: the row has more fields than the first line has columns."},
     {"a quoted decimal comma", "name,mean,sd\na,\"31,4\",5\n", "", kMean + "31,4"},
@@ -44,18 +48,22 @@ const ReadRow kReadRows[] = {
 };
 
 const QByteArray kHeader = "name,mean,sd,n,reverse\n";
+const QByteArray kWritten = "name,mean,sd,n,reverse,source,ages,notes\n";
 const QByteArray kTwo = kHeader + "WMS,31.4,5.2,18,1\nTrails A,20,4,,0\n";
 const StoreRow kStoreRows[] = {
-    {"put adds, creating the folder, quoting only what it must", {}, "put:Smith, \"J\"|1|2|18|1", "saved", kHeader + "\"Smith, \"\"J\"\"\",1,2,18,1\n"},
-    {"put replaces the set of its name in any case, trimmed", kTwo, "put: wms |1|2||0", "saved", kHeader + "wms,1,2,,0\nTrails A,20,4,,0\n"},
+    {"put adds, creating the folder, quoting only what it must", {}, "put:Smith, \"J\"|1|2|18|1|Heaton, 2004 |60–69|", "saved",
+     kWritten + "\"Smith, \"\"J\"\"\",1,2,18,1,\"Heaton, 2004\",60–69,\n"},
+    {"put replaces the set of its name in any case, trimmed", kTwo, "put: wms |1|2||0", "saved", kWritten + "wms,1,2,,0,,,\nTrails A,20,4,,0,,,\n"},
     {"put refuses what the window would", kTwo, "put:X|1|0||0", "refused: " + kSD + "0", kTwo},
-    {"rename keeps the numbers", kTwo, "rename:wms|WMS Local", "saved", kHeader + "WMS Local,31.4,5.2,18,1\nTrails A,20,4,,0\n"},
-    {"rename may change the letter case", kTwo, "rename:WMS|wms", "saved", kHeader + "wms,31.4,5.2,18,1\nTrails A,20,4,,0\n"},
+    {"rename keeps the numbers", kTwo, "rename:wms|WMS Local", "saved", kWritten + "WMS Local,31.4,5.2,18,1,,,\nTrails A,20,4,,0,,,\n"},
+    {"rename may change the letter case", kTwo, "rename:WMS|wms", "saved", kWritten + "wms,31.4,5.2,18,1,,,\nTrails A,20,4,,0,,,\n"},
     {"rename to another's name is refused", kTwo, "rename:WMS|trails a", "refused: There is already a norm set named \"Trails A\".", kTwo},
     {"rename to blanks is refused", kTwo, "rename:WMS|  ", "refused: A norm set needs a name.", kTwo},
-    {"remove", kTwo, "remove:TRAILS A", "saved", kHeader + "WMS,31.4,5.2,18,1\n"},
+    {"rename keeps the source, ages and notes", kWritten + "WMS,1,2,,0,\"Wechsler, 2009\",16–69,local\n", "rename:wms|WMS IV", "saved",
+     kWritten + "WMS IV,1,2,,0,\"Wechsler, 2009\",16–69,local\n"},
+    {"remove", kTwo, "remove:TRAILS A", "saved", kWritten + "WMS,31.4,5.2,18,1,,,\n"},
     {"import adds and replaces", kTwo, "import:name,mean,sd\nwms,1,2\nStroop,3,4\n", "saved 1 1",
-     kHeader + "wms,1,2,,0\nTrails A,20,4,,0\nStroop,3,4,,0\n"},
+     kWritten + "wms,1,2,,0,,,\nTrails A,20,4,,0,,,\nStroop,3,4,,0,,,\n"},
     {"an import with one bad row changes nothing", kTwo, "import:name,mean,sd\nStroop,3,4\nx,1,0\n",
      "refused: Nothing was imported from {import}. Line 3: " + kSD + "0", kTwo},
     {"a file damaged meanwhile is left as it is", "junk", "remove:WMS", "failed: Nothing was changed. Line 1: there is no column \"name\"; "
@@ -72,7 +80,8 @@ private slots:
         QFETCH(ReadRow, row);
         const NormSetsReading reading = ReadNormSets(row.csv);
         QStringList sets;
-        for (const NormSet& set : reading.sets) sets << QStringList{set.name, set.mean, set.sd, set.n, set.reverse ? "1" : "0"}.join('|');
+        for (const NormSet& set : reading.sets)
+            sets << QStringList{set.name, set.mean, set.sd, set.n, set.reverse ? "1" : "0", set.source, set.ages, set.notes}.join('|');
         QCOMPARE(reading.problem, row.problem);
         QCOMPARE(sets.join("; "), row.sets);
     }
@@ -86,7 +95,7 @@ private slots:
         const QString kind = row.change.section(':', 0, 0), arguments = row.change.section(':', 1);
         const QStringList a = arguments.split('|');
         QVERIFY(WriteFile(imported, arguments.toUtf8()));
-        const NormSetsResult result = kind == "put"      ? store.put({a[0], a[1], a[2], a[3], a[4] == "1"})
+        const NormSetsResult result = kind == "put"      ? store.put({a[0], a[1], a[2], a[3], a[4] == "1", a.value(5), a.value(6), a.value(7)})
                                       : kind == "rename" ? store.rename(a[0], a[1])
                                       : kind == "remove" ? store.remove(a[0])
                                                          : store.importFrom(imported);
@@ -117,9 +126,9 @@ private slots:
         NormSetStore unreadable(folderAsFile);
         QVERIFY(unreadable.loadProblem().endsWith("No norm set can be saved until it can be read."));
         QVERIFY(unreadable.setAsideAs().isEmpty() && QFileInfo(folderAsFile).isDir());
-        QCOMPARE(unreadable.put({"a", "1", "2", "", false}).status, NormSetsResult::Failed);
+        QCOMPARE(unreadable.put({"a", "1", "2", "", false, "", "", ""}).status, NormSetsResult::Failed);
         NormSetStore unwritable("/proc/self/Velmora/norms.csv");  // not even root writes there
-        const NormSetsResult result = unwritable.put({"a", "1", "2", "", false});
+        const NormSetsResult result = unwritable.put({"a", "1", "2", "", false, "", "", ""});
         QVERIFY(result.status == NormSetsResult::Failed && result.reason.startsWith("Nothing was changed. The file") && unwritable.sets().isEmpty());
         QCOMPARE(unwritable.exportTo("/proc/self/Velmora/export.csv").status, NormSetsResult::Failed);
     }

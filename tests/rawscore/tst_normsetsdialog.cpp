@@ -1,5 +1,5 @@
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "rawscore/frmnormsets.h"
@@ -9,25 +9,42 @@
 using namespace modVelmora;
 const QByteArray kTwo = "name,mean,sd,n,reverse\nWMS Local,31.4,5.2,18,1\nTrails A,20,4,,0\n";
 
-// The dialog over a file written since its store was loaded: the user's keys and clicks, the answer to the
-// question asked (a name, or Yes), then the questions, the list, the messages and the file.
+// The dialog over a file written since its store was loaded: the user's keys and clicks ("|" lets an edit
+// close), the answer to the question asked (a name, or Yes), then the questions, the table, the messages and the file.
 struct DialogRow {
-    const char* name; QString steps; std::optional<QString> answer; QString questions, list, messages; QByteArray after, before = kTwo;
+    const char* name; QString steps; std::optional<QString> answer; QString questions, list, messages; QByteArray after, before = kTwo,
+        imported = "name,mean,sd\nStroop,1,2\nTMT,,2\n";
 };
 Q_DECLARE_METATYPE(DialogRow)
 
-const QString kBoth = "Trails A: mean 20, SD 4|WMS Local: mean 31.4, SD 5.2, n 18, reversed";
+const QString kBoth = "Trails A;20;4;;0;;;|WMS Local;31.4;5.2;18;1;;;";
+const QByteArray kHeader = "name,mean,sd,n,reverse,source,ages,notes\n", kBothWritten = kHeader + "WMS Local,31.4,5.2,18,1,,,\nTrails A,20,4,,0,,,\n";
 const QString kRename = "text: Rename Norm Set | New name for \"Trails A\": | Trails A", kDelete = "confirm: Delete the norm set \"Trails A\"?";
+const QString kToSource = "{Right}{Right}{Right}{Right}{Right}";
 const DialogRow kRows[] = {
     {"Rename… asks with the name; the list follows", "[cmdRename]", "Trails B ", kRename,
-     "Trails B: mean 20, SD 4|WMS Local: mean 31.4, SD 5.2, n 18, reversed", "", "name,mean,sd,n,reverse\nWMS Local,31.4,5.2,18,1\nTrails B,20,4,,0\n"},
-    {"F2 renames; another set's name is refused", "{F2}", "wms local", kRename, kBoth, "There is already a norm set named \"WMS Local\".", kTwo},
-    {"a cancelled rename changes nothing", "[cmdRename]", std::nullopt, kRename, kBoth, "", kTwo},
+     "Trails B;20;4;;0;;;|WMS Local;31.4;5.2;18;1;;;", "", kHeader + "WMS Local,31.4,5.2,18,1,,,\nTrails B,20,4,,0,,,\n"},
+    {"F2 edits the cell, Enter keeps it; another set's name is refused", "{F2}wms local\r|", {}, "", kBoth,
+     "There is already a norm set named \"WMS Local\".", kTwo},
+    {"typing edits; Esc drops an edit", kToSource + "Heaton et al. 2004, ages 60-69\r|{Right}60\x1b|", {}, "",
+     "Trails A;20;4;;0;Heaton et al. 2004, ages 60-69;;|WMS Local;31.4;5.2;18;1;;;", "",
+     kHeader + "WMS Local,31.4,5.2,18,1,,,\nTrails A,20,4,,0,\"Heaton et al. 2004, ages 60-69\",,\n"},
+    {"numbers typed as the user writes them; a bad one is refused and the cell restored", "{Right}20.5\r|{Right}0\r|", {}, "",
+     "Trails A;20.5;4;;0;;;|WMS Local;31.4;5.2;18;1;;;", "The SD must be a number greater than 0, of at most 8 characters, with a point "
+     "for decimals: 0", kHeader + "WMS Local,31.4,5.2,18,1,,,\nTrails A,20.5,4,,0,,,\n"},
+    {"Space ticks Reverse; Ctrl+Z undoes it", "{Right}{Right}{Right}{Right} |{Ctrl+Z}|", {}, "", kBoth, "", kBothWritten},
+    {"Ctrl+Shift+Z and Ctrl+Y redo", kToSource + "Heaton\r|{Ctrl+Z}|{Ctrl+Shift+Z}|{Ctrl+Z}|{Ctrl+Y}|{Ctrl+Y}|", {}, "",
+     "Trails A;20;4;;0;Heaton;;|WMS Local;31.4;5.2;18;1;;;", "", kHeader + "WMS Local,31.4,5.2,18,1,,,\nTrails A,20,4,,0,Heaton,,\n"},
+    {"a rename and a deletion undone", "[cmdRename]|[cmdDelete]|{Ctrl+Z}|{Ctrl+Z}|", "Trails B", kRename + "|confirm: Delete the norm set \"Trails B\"?",
+     kBoth, "", kBothWritten},
     {"Delete asks; Yes deletes, and a set stays selected", "{Delete}[cmdRename]", "WMS Local", kDelete + "|text: Rename Norm Set | New name "
-     "for \"WMS Local\": | WMS Local", "WMS Local: mean 31.4, SD 5.2, n 18, reversed", "", "name,mean,sd,n,reverse\nWMS Local,31.4,5.2,18,1\n"},
+     "for \"WMS Local\": | WMS Local", "WMS Local;31.4;5.2;18;1;;;", "", kHeader + "WMS Local,31.4,5.2,18,1,,,\n"},
     {"No keeps it", "[cmdDelete]", std::nullopt, kDelete, kBoth, "", kTwo},
     {"a refused import changes nothing", "[cmdImport]", {}, "open: Import Norm Sets", kBoth,
      "Nothing was imported from {import}. Line 3: The mean is missing.", kTwo},
+    {"an import is not undone, nor an edit before it", kToSource + "Heaton\r|[cmdImport]|{Ctrl+Z}|", {}, "open: Import Norm Sets",
+     "Trails A;20;4;;0;Golden;;|WMS Local;31.4;5.2;18;1;;;", "Norm sets imported: 0 added, 1 replaced.",
+     kHeader + "WMS Local,31.4,5.2,18,1,,,\nTrails A,20,4,,0,Golden,,\n", kTwo, "name,mean,sd,source\nTrails A,20,4,Golden\n"},
     {"a damaged file is set aside and told", "[cmdRename]", "x", "", "", "!The norm sets file was damaged and has been kept as {aside}; the "
      "list of norm sets starts empty. Line 2: a quoted field is not closed, or a quote stands inside a field without quotes.", "<none>",
      "name,mean,sd\n\"open"},
@@ -40,8 +57,14 @@ class TestNormSetsDialog : public QObject {
 
     static QString listed(const QWidget& dialog) {
         QStringList rows;
-        const auto* list = dialog.findChild<QTreeWidget*>("lstNormSets");
-        for (int i = 0; i < list->topLevelItemCount(); ++i) rows << list->topLevelItem(i)->text(0) + ": " + list->topLevelItem(i)->text(1);
+        const auto* table = dialog.findChild<QTableWidget*>("tblNormSets");
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells << (column == frmNormSets::ReverseColumn ? QString::number(table->item(row, column)->checkState() == Qt::Checked)
+                                                               : table->item(row, column)->text());
+            rows << cells.join(';');
+        }
         return rows.join('|');
     }
 
@@ -54,13 +77,17 @@ private slots:
         const QString path = folder.filePath("norms.csv");
         platform.openPath = folder.filePath("import.csv");
         NormSetStore store(path);
-        QVERIFY(WriteFile(path, row.before) && WriteFile(platform.openPath, "name,mean,sd\nStroop,1,2\nTMT,,2\n"));
+        QVERIFY(WriteFile(path, row.before) && WriteFile(platform.openPath, row.imported));
         platform.textAnswer = row.answer;
         platform.confirmAnswer = row.answer.has_value();
         frmNormSets dialog(store);
         dialog.show();
         QVERIFY(Activate(&dialog));
-        Play(row.steps);
+        for (const QString& steps : row.steps.split('|')) {
+            Play(Shown(steps));
+            for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // a closing editor's change arrives queued, twice
+        }
+        QVERIFY(dialog.isVisible());  // neither Enter nor Esc in a cell closes it
         QCOMPARE(platform.questions.join('|'), row.questions);
         QCOMPARE(listed(dialog), Shown(row.list));
         QCOMPARE(platform.messages.join('|'), QString(row.messages).replace("{import}", QDir::toNativeSeparators(platform.openPath))

@@ -158,7 +158,7 @@ private slots:
     }
 
     void normSetsFillTheBoxesAndOutliveARestart() {
-        WriteFile(NormSetsPath(), "name,mean,sd,n,reverse\nWMS Local,31.4,5.2,18,1\n");
+        WriteFile(NormSetsPath(), "name,mean,sd,n,reverse,source\nWMS Local,31.4,5.2,18,1,Wechsler 2009\n");
         NewProgram().StartUp();  // kept, unlike StartProgram's fresh start
         Activate(TheProgram().shownWindow()->form());
         auto* norms = TheProgram().window(Module::RawScore).form()->findChild<QComboBox*>("cboNorms");
@@ -166,13 +166,23 @@ private slots:
         norms->setFocus();
         Play("{Down}");
         Check({"txtMean=" + Shown("31.4"), "txtSD=" + Shown("5.2"), "txtSampleN=18", "checked:chkReverse=1", "checked:chkUseTtest=1"}, platform);
+        platform.textAnswer = "WMS Local";  // saved again over itself: its source stays
+        platform.confirmAnswer = true;
+        // The result names the set and its source, chosen still once Manage Norm Sets has closed.
+        Play("[cmdSaveNorms][cmdManageNorms][cmdClose][txtRawScore=23][cmdCalculate]");
+        const auto& fields = TheProgram().session().rows().last().fields;
+        QVERIFY(std::count(fields.begin(), fields.end(), std::pair<QString, QString>("norm_set", "WMS Local")) == 1 &&
+                std::count(fields.begin(), fields.end(), std::pair<QString, QString>("norm_source", "Wechsler 2009")) == 1);
         Play("\x1b");  // emptied boxes no longer hold the set
         QCOMPARE(norms->currentIndex(), 0);
         platform.textAnswer = "Trails A";
         Play("[txtMean=20][txtSD=4][cmdSaveNorms]");
         NewProgram().StartUp();
         QCOMPARE(ReadNormSetsFile(NormSetsPath()).sets.size(), 2);
+        QCOMPARE(ReadNormSetsFile(NormSetsPath()).sets[0].source, "Wechsler 2009");
         QCOMPARE(TheProgram().window(Module::RawScore).form()->findChild<QComboBox*>("cboNorms")->itemText(2), "Trails A");
+        Play("[cmdManageNorms]{F2}WMS II[cmdClose]");  // Trails A renamed in its cell, then Close: the Norms list has it at once
+        QCOMPARE(TheProgram().window(Module::RawScore).form()->findChild<QComboBox*>("cboNorms")->itemText(2), "WMS II");
         StopProgram();
         WriteFile(NormSetsPath(), "name,mean\n\"open");
         platform.reset();
