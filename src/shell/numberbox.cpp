@@ -44,6 +44,11 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
         pasteChecked(QClipboard::Clipboard);
         return;
     }
+    // An Alt+letter that no menu took is a missed shortcut, not a character for the number.
+    if ((event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+        event->ignore();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 

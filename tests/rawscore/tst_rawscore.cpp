@@ -147,6 +147,7 @@ const Scenario kWindowRows[] = {
     {"the user's decimal separator is typed as the point", Raw, {}, Shown("115\r100\r1.5\r"), {"lblZscore=10.00", "lblAnswer=100.0"}},
     {"backspace passes, eight characters at most", Raw, {}, "12\b34567890", {"txtRawScore=13456789", "beeps=0"}},
     {"paste, cut and undo keys are refused", Raw, {}, "\r12{Ctrl+V}{Ctrl+X}{Ctrl+Z}", {"txtMean=12", "beeps=3"}},
+    {"an Alt+letter that is no shortcut types nothing", Raw, {}, "7{Alt+Q}", {"txtRawScore=7"}},
     {"the sample size box takes any key", Raw, {kTTest}, "[txtSampleN]a1 x", {"txtSampleN=a1 x", "beeps=0"}},
     // Copying, clearing and the decimals.
     {"copy with nothing shown copies nothing", Raw, {}, "[cmdCopy]", {"clipboard="}},
