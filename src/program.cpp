@@ -15,9 +15,11 @@ namespace modVelmora {
 
 Program::Program(std::map<Module, ModuleFactory> factories) : session_(std::make_unique<SessionLog>(DefaultSessionPath())) {
     for (auto& [module, create] : factories) modules_[module].create = std::move(create);
-    connect(session_.get(), &SessionLog::notSaved, this, [this](const QString& why) {
+    const auto tell = [this](const QString& why) {
         platform().showMessage(shownWindow() ? shownWindow()->form() : nullptr, why, MessageIcon::Exclamation);
-    });
+    };
+    connect(session_.get(), &SessionLog::notSaved, this, tell);
+    settings_.tellFailures(tell);
 }
 
 Program::~Program() = default;

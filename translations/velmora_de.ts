@@ -7,6 +7,10 @@
         <source>Bell curve</source>
         <translation>Glockenkurve</translation>
     </message>
+    <message>
+        <source>the picture could not be drawn as PNG or SVG</source>
+        <translation>das Bild ließ sich nicht als PNG oder SVG zeichnen</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::Change</name>
@@ -418,6 +422,46 @@
         <source>The standard deviation cannot be negative.</source>
         <translation>Die Standardabweichung darf nicht negativ sein.</translation>
     </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder</source>
+        <translation>Ein Teil des Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>Es ist keine gewöhnliche Datei</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -515,6 +559,10 @@
         <source>The Velmora</source>
         <translation>The Velmora</translation>
     </message>
+    <message>
+        <source>The document could not be printed to %1: %2.</source>
+        <translation>Das Dokument konnte nicht in %1 gedruckt werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ResultControls</name>
@@ -598,6 +646,13 @@
     <message>
         <source>The session could not be saved: %1</source>
         <translation>Die Sitzung konnte nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Settings</name>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1720,16 +1775,16 @@
         <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved to %1.</source>
-        <translation>Das Bild konnte nicht unter %1 gespeichert werden.</translation>
-    </message>
-    <message>
         <source>reliability %1</source>
         <translation>Reliabilität %1</translation>
     </message>
     <message>
         <source>%1% confidence</source>
         <translation>%1 % Konfidenz</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>Das Bild konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1843,10 +1898,6 @@
         <translation>CSV-Datei (*.csv)</translation>
     </message>
     <message>
-        <source>The session could not be saved to %1.</source>
-        <translation>Die Sitzung konnte nicht unter %1 gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Als PDF speichern</translation>
     </message>
@@ -1862,16 +1913,20 @@
         <source>Velmora session</source>
         <translation>Velmora-Sitzung</translation>
     </message>
-    <message>
-        <source>The PDF could not be saved to %1.</source>
-        <translation>Das PDF konnte nicht unter %1 gespeichert werden.</translation>
-    </message>
     <message numerus="yes">
         <source>Delete all %n results of the session? This cannot be undone.</source>
         <translation>
             <numerusform>Das eine Ergebnis der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
             <numerusform>Alle %n Ergebnisse der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2.</source>
+        <translation>Die Sitzung konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved to %1: %2.</source>
+        <translation>Das PDF konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>

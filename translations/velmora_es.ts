@@ -7,6 +7,10 @@
         <source>Bell curve</source>
         <translation>Curva de campana</translation>
     </message>
+    <message>
+        <source>the picture could not be drawn as PNG or SVG</source>
+        <translation>no se ha podido dibujar la imagen en PNG ni en SVG</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::Change</name>
@@ -418,6 +422,46 @@
         <source>The standard deviation cannot be negative.</source>
         <translation>La desviación típica no puede ser negativa.</translation>
     </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cuota de disco superada</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder</source>
+        <translation>Una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Archivo demasiado grande</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -515,6 +559,10 @@
         <source>The Velmora</source>
         <translation>The Velmora</translation>
     </message>
+    <message>
+        <source>The document could not be printed to %1: %2.</source>
+        <translation>No se ha podido imprimir el documento en %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ResultControls</name>
@@ -598,6 +646,13 @@
     <message>
         <source>The session could not be saved: %1</source>
         <translation>No se ha podido guardar la sesión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Settings</name>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation>No se han podido guardar los ajustes en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1720,16 +1775,16 @@
         <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved to %1.</source>
-        <translation>No se ha podido guardar la imagen en %1.</translation>
-    </message>
-    <message>
         <source>reliability %1</source>
         <translation>fiabilidad %1</translation>
     </message>
     <message>
         <source>%1% confidence</source>
         <translation>confianza del %1 %</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>No se ha podido guardar la imagen en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1843,10 +1898,6 @@
         <translation>Archivo CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The session could not be saved to %1.</source>
-        <translation>No se ha podido guardar la sesión en %1.</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Guardar como PDF</translation>
     </message>
@@ -1862,16 +1913,20 @@
         <source>Velmora session</source>
         <translation>Sesión de Velmora</translation>
     </message>
-    <message>
-        <source>The PDF could not be saved to %1.</source>
-        <translation>No se ha podido guardar el PDF en %1.</translation>
-    </message>
     <message numerus="yes">
         <source>Delete all %n results of the session? This cannot be undone.</source>
         <translation>
             <numerusform>¿Eliminar el resultado de la sesión? No se puede deshacer.</numerusform>
             <numerusform>¿Eliminar los %n resultados de la sesión? No se puede deshacer.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2.</source>
+        <translation>No se ha podido guardar la sesión en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved to %1: %2.</source>
+        <translation>No se ha podido guardar el PDF en %1: %2.</translation>
     </message>
 </context>
 <context>

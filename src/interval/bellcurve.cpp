@@ -6,12 +6,12 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "common/filewrite.h"
 #include "shell/controls.h"
 #include "stats/normal.h"
 
@@ -274,15 +274,16 @@ QImage BellCurveImage(const BellCurveModel& model, QSize size, qreal devicePixel
     return image;
 }
 
-bool SaveBellCurve(const BellCurveModel& model, const QString& path, QSize size) {
+QString SaveBellCurve(const BellCurveModel& model, const QString& path, QSize size) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if ((suffix != QLatin1String("png") && suffix != QLatin1String("svg")) || size.isEmpty()) return false;
+    const QString notDrawn = BellCurve::tr("the picture could not be drawn as PNG or SVG");
+    if ((suffix != QLatin1String("png") && suffix != QLatin1String("svg")) || size.isEmpty()) return notDrawn;
     // Into memory first, so that a failed drawing never leaves half a file behind.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("png")) {
         const QImage image = BellCurveImage(model, size, 1);
-        if (image.isNull() || !image.save(&buffer, "PNG")) return false;
+        if (image.isNull() || !image.save(&buffer, "PNG")) return notDrawn;
     } else {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
@@ -291,12 +292,11 @@ bool SaveBellCurve(const BellCurveModel& model, const QString& path, QSize size)
         svg.setResolution(96);  // a report shows it as large as the window did
         svg.setTitle(BellCurve::tr("Bell curve"));
         QPainter painter;
-        if (!painter.begin(&svg)) return false;
+        if (!painter.begin(&svg)) return notDrawn;
         PaintBellCurve(painter, QRectF(QPointF(), QSizeF(size)), model);
         painter.end();
     }
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(buffer.data()) == buffer.size() && file.commit();
+    return WriteWholeFile(path, buffer.data());
 }
 
 QPointF BellCurvePoint(const QRectF& area, const BellCurveModel& model, double z, double peakFraction) {

@@ -5,13 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
 #include <csv.h>
 #include <memory>
 
+#include "common/filewrite.h"
 #include "common/refusal.h"
 #include "common/setaside.h"
 #include "common/yesno.h"
@@ -187,13 +187,11 @@ FileState readFile(const QString& path, bool allowAbsent, NormSetsReading& readi
     return reading.problem.isEmpty() ? FileState::Read : FileState::Damaged;
 }
 
-// Empty when written, else why not.
+// Empty when written, else why not; a file that cannot be written whole stays as it was.
 QString writeFile(const QString& path, const QList<NormSet>& sets) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    const QByteArray bytes = WriteNormSets(sets);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return {};
-    return translated(kCannotWrite).arg(native(path), file.errorString());
+    QString why = MakeFolder(QFileInfo(path).absolutePath());
+    if (why.isEmpty()) why = WriteWholeFile(path, WriteNormSets(sets));
+    return why.isEmpty() ? QString() : translated(kCannotWrite).arg(native(path), why);
 }
 
 }  // namespace

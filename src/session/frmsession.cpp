@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,12 +11,12 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/filewrite.h"
 #include "common/version.h"
 #include "session/sessionexport.h"
 #include "session/sessionlog.h"
@@ -45,6 +46,17 @@ QString withSuffix(QString path, const QString& suffix) {
 }
 
 }  // namespace
+
+bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QStringList& cliColumns) {
+    QString path = platform().askSavePath(owner, frmSession::tr("Save Session"), frmSession::tr("session.csv"), frmSession::tr("CSV file (*.csv)"));
+    if (path.isEmpty()) return false;
+    path = withSuffix(path, QStringLiteral("csv"));
+    const QString why = WriteWholeFile(path, SessionCsv(rows, cliColumns).toUtf8());
+    if (why.isEmpty()) return true;
+    platform().showMessage(owner, frmSession::tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why),
+                           MessageIcon::Exclamation);
+    return false;
+}
 
 QString SessionModuleName(const QString& module) {
     static const std::pair<const char*, Module> kModulesByWord[] = {{"score", Module::RawScore},
@@ -186,19 +198,12 @@ void frmSession::cmdCopy_Click() {
     platform().setClipboardTable(TabSeparated(table), HtmlTable(table));
 }
 
-void frmSession::cmdSave_Click() {
-    QString path = platform().askSavePath(this, tr("Save Session"), tr("session.csv"), tr("CSV file (*.csv)"));
-    if (path.isEmpty()) return;
-    path = withSuffix(path, QStringLiteral("csv"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(SessionCsv(log_.rows(), cliColumns_).toUtf8()) < 0 || !file.commit())
-        tell(tr("The session could not be saved to %1.").arg(path));
-}
+void frmSession::cmdSave_Click() { SaveSessionCsv(this, log_.rows(), cliColumns_); }
 
 void frmSession::cmdPrint_Click() {
     QTextDocument report;
     fillReport(report);
-    platform().print(this, report);
+    if (const QString failure = platform().print(this, report); !failure.isEmpty()) tell(failure);
 }
 
 void frmSession::cmdPdf_Click() {
@@ -207,16 +212,12 @@ void frmSession::cmdPdf_Click() {
     path = withSuffix(path, QStringLiteral("pdf"));
     QTextDocument report;
     fillReport(report);
-    {
-        QPdfWriter pdf(path);
-        pdf.setTitle(tr("Velmora session"));
-        pdf.setCreator(QStringLiteral("Velmora"));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        report.print(&pdf);
-    }
-    // The PDF writer says nothing of a file it could not write.
-    if (QFileInfo(path).size() == 0) tell(tr("The PDF could not be saved to %1.").arg(path));
+    const QByteArray pdf = DocumentAsPdf(report, tr("Velmora session"), [](QPdfWriter& writer) {
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);
+    });
+    if (const QString why = WriteWholeFile(path, pdf); !why.isEmpty())
+        tell(tr("The PDF could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why));
 }
 
 void frmSession::cmdDelete_Click() {

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "session/sessionrecord.h"
+
 class QAbstractButton;
 class QTableWidget;
 class QTextDocument;
@@ -54,6 +56,10 @@ private:
     QAbstractButton* cmdClose = nullptr;
     bool refilling_ = false;
 };
+
+// Asks where to save the rows as CSV in velmora-cli's columns and saves them there, telling the user
+// when they could not be saved; true when they were.
+bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QStringList& cliColumns);
 
 // The Module menu's name of the window a session row comes from, translated.
 QString SessionModuleName(const QString& module);

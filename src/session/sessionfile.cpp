@@ -1,12 +1,12 @@
 #include "session/sessionfile.h"
 
+#include "common/filewrite.h"
 #include "common/setaside.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace modVelmora {
@@ -81,14 +81,9 @@ QString SessionFile::save(const QList<SessionRow>& rows) const {
     for (qsizetype i = 0; i < rows.size(); ++i)
         if (const QString problem = SessionRowProblem(rows[i]); !problem.isEmpty())
             return QStringLiteral("row %1 cannot be kept: %2").arg(QString::number(i + 1), problem);
-    const QString folder = QFileInfo(path_).absolutePath();
-    if (!QDir().mkpath(folder)) return QStringLiteral("the folder %1 could not be made").arg(folder);
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 could not be written: %2").arg(path_, file.errorString());
-    file.write(WriteSession(rows));
-    if (!file.commit()) return QStringLiteral("%1 could not be written: %2").arg(path_, file.errorString());
-    return {};
+    QString why = MakeFolder(QFileInfo(path_).absolutePath());
+    if (why.isEmpty()) why = WriteWholeFile(path_, WriteSession(rows));
+    return why.isEmpty() ? QString() : QStringLiteral("%1 could not be written: %2").arg(path_, why);
 }
 
 }  // namespace modVelmora
