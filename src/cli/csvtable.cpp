@@ -111,9 +111,14 @@ private:
         // Results go out in the file's own convention for decimals.
         if (context_.decimalComma)
             for (auto& [name, result] : outcome.results.items) std::replace(result.begin(), result.end(), '.', ',');
-        if (spans_.size() > header_.size() && outcome.error.empty()) {
+        // Fields past the header's columns would be lost from the row written: the row fails, and says what they hold.
+        if (spans_.size() > header_.size()) {
             for (auto& [name, result] : outcome.results.items) result.clear();
-            outcome.error = "the row has more fields than the header";
+            outcome.error = "the row has more fields than the header: ";
+            for (size_t i = header_.size(); i < spans_.size(); ++i) {
+                if (i > header_.size()) outcome.error += outputDelimiter_;
+                appendField(outcome.error, fieldAt(i), outputDelimiter_);
+            }
         }
         row_.clear();
         for (size_t i = 0; i < header_.size(); ++i) row_.push_back(i < spans_.size() ? fieldAt(i) : std::string_view());

@@ -1,6 +1,7 @@
 // velmora-cli: Velmora's numbers for one value on the command line, or for
 // every row of a CSV file. Exit status 0 when everything was computed, 1 when
-// a value or row failed, 2 for a usage error.
+// a value or row failed, 2 for a usage error or a file that could not be read
+// or written.
 #include <CLI/CLI.hpp>
 #include <QDate>
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <sys/stat.h>
 
 #include "age/datetext.h"
 #include "age/ageoperation.h"
@@ -103,8 +105,24 @@ std::string joined(const std::vector<std::string_view>& columns) {
     return text;
 }
 
+// A line on standard error, whole even where it holds a NUL byte.
+void say(std::string_view line) {
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fputc('\n', stderr);
+}
+
 int usage(const std::string& problem) {
-    std::fprintf(stderr, "velmora-cli: %s (velmora-cli --help tells more)\n", problem.c_str());
+    say("velmora-cli: " + problem + " (velmora-cli --help tells more)");
+    return kUsage;
+}
+
+// The input could not be read or the output written: the run stops, as what it wrote is not whole.
+struct StreamError : std::runtime_error {
+    StreamError(const std::string& what, int error) : std::runtime_error(what + ": " + std::strerror(error ? error : EIO)) {}
+};
+
+int streamFailed(const StreamError& error) {
+    say(std::string("velmora-cli: ") + error.what());
     return kUsage;
 }
 
@@ -328,17 +346,29 @@ Command setUpDifference(CLI::App& app, Options& options) {
 
 int runCsv(const Operation& operation, const Options& options) {
     const std::string& path = options.csv.empty() ? "-" : options.csv;
+    const std::string name = path == "-" ? "standard input" : path;
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) return usage("cannot read " + path + ": " + std::strerror(errno));
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(in == stdin ? nullptr : in, std::fclose);
-    const CsvStreams streams{[in](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, in); },
-                             [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); },
-                             [](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); }};
+    // A folder opens as a file here and only its first read fails.
+    if (struct stat status {}; ::fstat(fileno(in), &status) == 0 && S_ISDIR(status.st_mode)) return usage(name + " is a folder, not a file");
+    const CsvStreams streams{[in, &name](char* buffer, std::size_t size) {
+                                 const std::size_t got = std::fread(buffer, 1, size, in);
+                                 if (got == 0 && std::ferror(in)) throw StreamError("cannot read " + name, errno);
+                                 return got;
+                             },
+                             [](std::string_view text) {
+                                 if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+                                     throw StreamError("cannot write standard output", errno);
+                             },
+                             [](std::string_view line) { say(line); }};
     try {
         const CsvFormat format{options.delimiter == "\\t" ? '\t' : options.delimiter[0], options.tsv};
         return RunCsv(operation, desktopContext(options), streams, format, givenFields(options)).failed ? kFailed : 0;
     } catch (const UsageError& error) {
         return usage(error.what());
+    } catch (const StreamError& error) {
+        return streamFailed(error);
     }
 }
 
@@ -357,7 +387,7 @@ int runOne(const Command& command, const Operation& operation, const Options& op
     Outcome outcome;
     operation.compute(given, extended, context, outcome);
     if (!outcome.error.empty()) {
-        std::fprintf(stderr, "velmora-cli: %s\n", outcome.error.c_str());
+        say("velmora-cli: " + outcome.error);
         return kFailed;
     }
     for (const auto& [name, value] : command.lines(outcome.results, extended, context, options))
@@ -365,9 +395,7 @@ int runOne(const Command& command, const Operation& operation, const Options& op
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
     CLI::App app{"Velmora's numbers for one value or a CSV file: percentiles, score conversions, ages, score intervals, reliable change and "
                  "score differences.",
                  "velmora-cli"};
@@ -404,4 +432,15 @@ int main(int argc, char* argv[]) {
         return runCsv(operation, options);
     }
     return kUsage;
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const int status = run(argc, argv);
+    // What is still buffered goes out now: a full disk or a closed output fails the run, not only its first
+    // write; a run stopped already has said why.
+    errno = 0;
+    if (status != kUsage && (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0))
+        return streamFailed(StreamError("cannot write standard output", errno));
+    return status;
 }

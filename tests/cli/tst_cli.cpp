@@ -1,4 +1,7 @@
 #include <QtTest>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 #include "rows.h"
 #include "workedexamples.h"
@@ -117,9 +120,27 @@ const CliRow kRows[] = {
     {"sets named in a column", {"score", "--csv"}, Fixture("normed.csv"), Fixture("normed.expected.csv"), Fixture("normed.expected.txt"), 1},
     {"a set for every row brings the t-test's columns", {"score", "--csv", "--norms", "Stroop", "--labels", "none"}, "raw\n85\n",
      "raw,z,percentile,t,adjusted_percentile,ci_low,ci_high,zcc,zcc_low,zcc_high,error\n85,-1.00,15.9,,,,,,,,\n", "", 0},
+    {"a NUL byte told whole, fields past the header told, not dropped", {"convert", "--csv", "--labels", "none"},
+     "value,from,to\n1" + QByteArray(1, 0) + "x,z,t\nx,z,t,\"y,z\"\n", "value,from,to,result,error\n1" + QByteArray(1, 0) +
+     "x,z,t,,value is not a number: 1" + QByteArray(1, 0) + "x\nx,z,t,,\"the row has more fields than the header: \"\"y,z\"\"\"\n",
+     "line 2: value is not a number: 1" + QByteArray(1, 0) + "x\nline 3: the row has more fields than the header: \"y,z\"\n", 1},
     {"a damaged norms file is read, never set aside", {"score", "115", "--norms", "Stroop"}, "", "", "velmora-cli: the norm sets file "
      VELMORA_TESTS_DIR "/cli/fixtures/damaged/Velmora/norms.csv cannot be used: Line 1: there is no column \"sd\"; the first line must name "
      "the columns name, mean and sd (n and reverse may follow).\n", 1, "damaged"},
+};
+
+// A run whose output or input fails ends with exit status 2 and names the file. Standard output goes to
+// the file named, or is closed when that is empty.
+struct StreamRow { const char* name; QStringList arguments; QByteArray input; const char* output; QByteArray errors; };
+Q_DECLARE_METATYPE(StreamRow)
+const QByteArray kFull = "velmora-cli: cannot write standard output: No space left on device\n";
+const StreamRow kStreamRows[] = {
+    {"one value to a full disk", {"convert", "1", "--from", "z", "--to", "t"}, "", "/dev/full", kFull},
+    {"a file's last rows to a full disk", {"convert", "--csv"}, "value,from,to\n1,z,t\n", "/dev/full", kFull},
+    {"and its first ones", {"convert", "--csv"}, "value,from,to\n" + QByteArray("1,z,t\n").repeated(200000), "/dev/full", kFull},
+    {"a closed output", {"convert", "--csv"}, "value,from,to\n1,z,t\n", "", "velmora-cli: cannot write standard output: Bad file descriptor\n"},
+    {"a read error", {"convert", "--csv", "/proc/self/mem"}, "", nullptr, "velmora-cli: cannot read /proc/self/mem: Input/output error\n"},
+    {"a folder", {"convert", "--csv", "/"}, "", nullptr, "velmora-cli: / is a folder, not a file" + kHelp},
 };
 
 class TestCli : public QObject {
@@ -139,6 +160,26 @@ private slots:
         QCOMPARE(cli.readAllStandardOutput(), row.output);
         QCOMPARE(cli.readAllStandardError(), row.errors);
         QCOMPARE(cli.exitCode(), row.status);
+    }
+
+    void failedStreams_data() { AddRows(kStreamRows); }
+    void failedStreams() {
+#ifndef Q_OS_UNIX
+        QSKIP("Linux's /dev/full and /proc, not Windows'");
+#else
+        if (QString(VELMORA_CLI).endsWith(".sh")) QSKIP("Linux's /dev/full and /proc, not Windows'");
+        QFETCH(StreamRow, row);
+        QProcess cli;
+        if (!row.output) cli.setStandardOutputFile(QProcess::nullDevice());
+        else if (*row.output) cli.setStandardOutputFile(row.output);
+        else cli.setChildProcessModifier([] { ::close(1); });
+        cli.start(VELMORA_CLI, row.arguments);
+        cli.write(row.input);
+        cli.closeWriteChannel();
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.readAllStandardError(), row.errors);
+        QCOMPARE(cli.exitCode(), 2);
+#endif
     }
 
     // Each worked example of the manual, filled in as the manual is built, is what velmora-cli gives
