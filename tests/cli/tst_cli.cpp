@@ -1,5 +1,6 @@
 #include <QtTest>
 #ifdef Q_OS_UNIX
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -124,6 +125,14 @@ const CliRow kRows[] = {
      "value,from,to\n1" + QByteArray(1, 0) + "x,z,t\nx,z,t,\"y,z\"\n", "value,from,to,result,error\n1" + QByteArray(1, 0) +
      "x,z,t,,value is not a number: 1" + QByteArray(1, 0) + "x\nx,z,t,,\"the row has more fields than the header: \"\"y,z\"\"\"\n",
      "line 2: value is not a number: 1" + QByteArray(1, 0) + "x\nline 3: the row has more fields than the header: \"y,z\"\n", 1},
+    // A row is read to 1 MB at most: past it the row fails, and reading goes on at the next line.
+    {"a file that ends inside a quote fails its last row", {"convert", "--csv", "--labels", "none"}, "value,from,to\n1,z,t\n\"2,z,t\n3,z,t\n",
+     "value,from,to,result,error\n1,z,t,60,\n\"2,z,t\n3,z,t\n\",,,,the file ends inside a quoted field: an unmatched quote?\n",
+     "line 3: the file ends inside a quoted field: an unmatched quote?\n", 1},
+    {"a stray quote, and a line of 1 MB", {"convert", "--csv", "--labels", "none"}, "value,from,to\n1,z,t\n\"2" + QByteArray(1 << 20, 'x') +
+     "\n4,z,t\n5" + QByteArray(1 << 20, '0') + ",z,t\n6,z,t\n", "value,from,to,result,error\n1,z,t,60,\n,,,,a quoted field runs past 1 MB: an "
+     "unmatched quote?\n4,z,t,90,\n,z,t,,the row runs past 1 MB\n6,z,t,110,\n",
+     "line 3: a quoted field runs past 1 MB: an unmatched quote?\nline 5: the row runs past 1 MB\n", 1},
     {"a damaged norms file is read, never set aside", {"score", "115", "--norms", "Stroop"}, "", "", "velmora-cli: the norm sets file "
      VELMORA_TESTS_DIR "/cli/fixtures/damaged/Velmora/norms.csv cannot be used: Line 1: there is no column \"sd\"; the first line must name "
      "the columns name, mean and sd (n and reverse may follow).\n", 1, "damaged"},
@@ -179,6 +188,28 @@ private slots:
         QVERIFY(cli.waitForFinished(30000));
         QCOMPARE(cli.readAllStandardError(), row.errors);
         QCOMPARE(cli.exitCode(), 2);
+#endif
+    }
+
+    // A stray quote early in 64 MB of rows, with 48 MB of memory to run in: the rows after it are read.
+    void aStrayQuoteNeedsNoMoreMemory() {
+#ifdef Q_OS_UNIX
+        if (QString(VELMORA_CLI).endsWith(".sh")) QSKIP("a limit on Linux's memory, not Windows'");
+        QProcess cli;
+        cli.setChildProcessModifier([] {
+            const rlimit data{48 << 20, 48 << 20};
+            ::setrlimit(RLIMIT_DATA, &data);
+        });
+        cli.start(VELMORA_CLI, {"convert", "--csv", "--labels", "none"});
+        cli.write("value,from,to\n1,z,t\n\"2,z,t\n" + QByteArray("3,z,t\n").repeated(11 << 20) + "4,z,t\n");
+        cli.closeWriteChannel();
+        QByteArray output;
+        while (cli.state() != QProcess::NotRunning && cli.waitForReadyRead(30000)) output = output.right(64) + cli.readAllStandardOutput();
+        cli.waitForFinished();
+        output = output.right(64) + cli.readAllStandardOutput();
+        QCOMPARE(cli.readAllStandardError(), "line 3: a quoted field runs past 1 MB: an unmatched quote?\n");
+        QVERIFY(output.endsWith("\n3,z,t,80,\n4,z,t,90,\n"));
+        QCOMPARE(cli.exitCode(), 1);
 #endif
     }
 
