@@ -62,7 +62,7 @@ std::variant<NamedTexts, std::string> savedNormSet(std::string_view name) {
     static const QString path = NormSetsPath();
     static const NormSetsReading saved = ReadNormSetsFile(path);
     if (!saved.problem.isEmpty()) return "the norm sets file " + path.toStdString() + " cannot be used: " + saved.problem.toStdString();
-    const NormSet* set = FindNormSet(saved.sets, QString::fromUtf8(name.data(), qsizetype(name.size())));
+    const NormSet* set = saved.sets.find(QString::fromUtf8(name.data(), qsizetype(name.size())));
     if (!set) return "no norm set named \"" + std::string(name) + "\"";
     NamedTexts fields;
     fields.add("mean", set->mean.toStdString());

@@ -95,7 +95,7 @@ frmNormSets::frmNormSets(NormSetStore& store, QWidget* parent) : QDialog(parent)
 }
 
 void frmNormSets::showSets(const QString& selected, int row) {
-    QList<NormSet> sets = store_.sets();
+    QList<NormSet> sets(store_.sets().begin(), store_.sets().end());
     std::sort(sets.begin(), sets.end(),
               [](const NormSet& a, const NormSet& b) { return a.name.compare(b.name, Qt::CaseInsensitive) < 0; });
     lstNormSets->clear();

@@ -173,9 +173,12 @@ void frmRawScoreConverter::createStripControls() {
 }
 
 void frmRawScoreConverter::listNorms() {
+    QStringList names{tr("(typed)")};
+    names.reserve(norms_->sets().size() + 1);
+    for (const NormSet& set : norms_->sets()) names << set.name;
     cboNorms->clear();
-    cboNorms->addItem(tr("(typed)"));
-    for (const NormSet& set : norms_->sets()) cboNorms->addItem(set.name);
+    // At once: item by item, a long list takes seconds.
+    cboNorms->addItems(names);
 }
 
 void frmRawScoreConverter::cboNorms_Click(int index) {
@@ -213,14 +216,14 @@ void frmRawScoreConverter::cmdSaveNorms_Click() {
         platform().showMessage(form(), problem, MessageIcon::Information);
         return;
     }
-    if (const NormSet* existing = FindNormSet(norms_->sets(), set.name);
+    if (const NormSet* existing = norms_->sets().find(set.name);
         existing && !platform().confirm(form(), tr("A norm set named \"%1\" is saved already. Replace it?").arg(existing->name)))
         return;
     const NormSetsResult result = norms_->put(set);
     tellNorms(result);
     listNorms();
-    if (const NormSet* saved = FindNormSet(norms_->sets(), set.name); saved && result.status == NormSetsResult::Saved)
-        cboNorms->setCurrentIndex(static_cast<int>(saved - norms_->sets().data()) + 1);
+    if (const qsizetype saved = norms_->sets().indexOf(set.name); saved >= 0 && result.status == NormSetsResult::Saved)
+        cboNorms->setCurrentIndex(static_cast<int>(saved) + 1);
 }
 
 void frmRawScoreConverter::cmdManageNorms_Click() {

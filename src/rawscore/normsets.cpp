@@ -93,7 +93,8 @@ bool breaksLines(QChar c) {
     return category == QChar::Other_Control || category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
 }
 
-bool sameName(const QString& a, const QString& b) { return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0; }
+// Names alike but for letter case and surrounding blanks share a key.
+QString nameKey(const QString& name) { return name.trimmed().toCaseFolded(); }
 
 NormSet trimmedSet(NormSet set) {
     for (QString* text : {&set.name, &set.mean, &set.sd, &set.n}) *text = text->trimmed();
@@ -145,8 +146,7 @@ private:
         set.reverse = *reverse;
         if (const QString problem = NormSetProblem(set); !problem.isEmpty())
             return fail(translated(kOnLine).arg(QString::number(recordLine), problem));
-        if (FindNormSet(reading.sets, set.name)) return fail(translated(kTwice).arg(QString::number(recordLine), set.name));
-        reading.sets.append(set);
+        if (reading.sets.put(set)) return fail(translated(kTwice).arg(QString::number(recordLine), set.name));
     }
 
     QList<QByteArray> fields_;
@@ -188,7 +188,7 @@ FileState readFile(const QString& path, bool allowAbsent, NormSetsReading& readi
 }
 
 // Empty when written, else why not; a file that cannot be written whole stays as it was.
-QString writeFile(const QString& path, const QList<NormSet>& sets) {
+QString writeFile(const QString& path, const NormSetList& sets) {
     QString why = MakeFolder(QFileInfo(path).absolutePath());
     if (why.isEmpty()) why = WriteWholeFile(path, WriteNormSets(sets));
     return why.isEmpty() ? QString() : translated(kCannotWrite).arg(native(path), why);
@@ -219,7 +219,7 @@ NormSetsReading ReadNormSets(QByteArrayView csv) {
     }
     if (!reader.failed() && csv_fini(&parser, onField, onRowEnd, &reader) != 0) reader.fail(translated(kQuotes).arg(reader.recordLine));
     if (!reader.failed() && !reader.sawHeader()) reader.fail(translated(kEmptyFile));
-    if (reader.failed()) reader.reading.sets.clear();
+    if (reader.failed()) reader.reading.sets = {};
     return reader.reading;
 }
 
@@ -229,7 +229,7 @@ NormSetsReading ReadNormSetsFile(const QString& path) {
     return reading;
 }
 
-QByteArray WriteNormSets(const QList<NormSet>& sets) {
+QByteArray WriteNormSets(const NormSetList& sets) {
     QString text = QStringLiteral("name,mean,sd,n,reverse\n");
     for (const NormSet& set : sets)
         text += QStringList{fieldText(set.name), fieldText(set.mean), fieldText(set.sd), fieldText(set.n),
@@ -255,9 +255,35 @@ QString NormSetProblem(const NormSet& set) {
     return {};
 }
 
-const NormSet* FindNormSet(const QList<NormSet>& sets, const QString& name) {
-    const auto found = std::find_if(sets.begin(), sets.end(), [&](const NormSet& set) { return sameName(set.name, name); });
-    return found == sets.end() ? nullptr : &*found;
+const NormSet* NormSetList::find(const QString& name) const {
+    const qsizetype at = indexOf(name);
+    return at < 0 ? nullptr : &sets_[at];
+}
+
+qsizetype NormSetList::indexOf(const QString& name) const { return places_.value(nameKey(name), -1); }
+
+bool NormSetList::put(const NormSet& set) {
+    const QString key = nameKey(set.name);
+    if (const auto place = places_.constFind(key); place != places_.cend()) {
+        sets_[*place] = set;
+        return true;
+    }
+    places_.insert(key, sets_.size());
+    sets_.append(set);
+    return false;
+}
+
+void NormSetList::replace(qsizetype i, const NormSet& set) {
+    places_.remove(nameKey(sets_[i].name));
+    places_.insert(nameKey(set.name), i);
+    sets_[i] = set;
+}
+
+void NormSetList::removeAt(qsizetype i) {
+    places_.remove(nameKey(sets_[i].name));
+    sets_.removeAt(i);
+    for (auto place = places_.begin(); place != places_.end(); ++place)
+        if (*place > i) --*place;
 }
 
 QString NormSetsPath() {
@@ -273,7 +299,7 @@ QString NormSetStore::load() {
 
 QString NormSetStore::settle() {
     setAsideAs_.clear();
-    sets_.clear();
+    sets_ = {};
     NormSetsReading reading;
     switch (readFile(path_, true, reading)) {
         case FileState::Read:
@@ -294,7 +320,7 @@ NormSetsResult NormSetStore::change(Change&& apply) {
     NormSetsReading current;
     if (readFile(path_, true, current) != FileState::Read) return {NormSetsResult::Failed, translated(kUnchanged).arg(current.problem)};
     sets_ = current.sets;
-    QList<NormSet> changed = sets_;
+    NormSetList changed = sets_;
     NormSetsResult result = apply(changed);
     if (result.status != NormSetsResult::Saved) return result;
     if (const QString failure = writeFile(path_, changed); !failure.isEmpty())
@@ -304,40 +330,39 @@ NormSetsResult NormSetStore::change(Change&& apply) {
 }
 
 NormSetsResult NormSetStore::put(const NormSet& set) {
-    return change([kept = trimmedSet(set)](QList<NormSet>& sets) {
+    return change([kept = trimmedSet(set)](NormSetList& sets) {
         if (const QString problem = NormSetProblem(kept); !problem.isEmpty()) return NormSetsResult{NormSetsResult::Refused, problem};
-        if (const NormSet* same = FindNormSet(sets, kept.name)) sets[same - sets.constData()] = kept;
-        else sets.append(kept);
+        sets.put(kept);
         return NormSetsResult{};
     });
 }
 
 NormSetsResult NormSetStore::rename(const QString& name, const QString& newName) {
-    return change([&](QList<NormSet>& sets) {
-        const NormSet* set = FindNormSet(sets, name);
-        if (!set) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
-        NormSet renamed = *set;
+    return change([&](NormSetList& sets) {
+        const qsizetype at = sets.indexOf(name);
+        if (at < 0) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
+        NormSet renamed = sets[at];
         renamed.name = newName.trimmed();
         if (const QString problem = NormSetProblem(renamed); !problem.isEmpty()) return NormSetsResult{NormSetsResult::Refused, problem};
         // Another set of that name; the set itself may change its letter case.
-        if (const NormSet* other = FindNormSet(sets, renamed.name); other && other != set)
-            return NormSetsResult{NormSetsResult::Refused, translated(kNameTaken).arg(other->name)};
-        sets[set - sets.constData()] = renamed;
+        if (const qsizetype other = sets.indexOf(renamed.name); other >= 0 && other != at)
+            return NormSetsResult{NormSetsResult::Refused, translated(kNameTaken).arg(sets[other].name)};
+        sets.replace(at, renamed);
         return NormSetsResult{};
     });
 }
 
 NormSetsResult NormSetStore::remove(const QString& name) {
-    return change([&](QList<NormSet>& sets) {
-        const NormSet* set = FindNormSet(sets, name);
-        if (!set) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
-        sets.removeAt(set - sets.constData());
+    return change([&](NormSetList& sets) {
+        const qsizetype at = sets.indexOf(name);
+        if (at < 0) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
+        sets.removeAt(at);
         return NormSetsResult{};
     });
 }
 
 NormSetsResult NormSetStore::importFrom(const QString& path) {
-    return change([&](QList<NormSet>& sets) {
+    return change([&](NormSetList& sets) {
         NormSetsReading imported;
         switch (readFile(path, false, imported)) {
             case FileState::Unreadable: return NormSetsResult{NormSetsResult::Failed, imported.problem};
@@ -346,15 +371,7 @@ NormSetsResult NormSetStore::importFrom(const QString& path) {
             case FileState::Read: break;
         }
         NormSetsResult result;
-        for (const NormSet& set : imported.sets) {
-            if (const NormSet* same = FindNormSet(sets, set.name)) {
-                sets[same - sets.constData()] = set;
-                ++result.replaced;
-            } else {
-                sets.append(set);
-                ++result.added;
-            }
-        }
+        for (const NormSet& set : imported.sets) ++(sets.put(set) ? result.replaced : result.added);
         return result;
     });
 }

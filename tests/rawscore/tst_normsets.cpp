@@ -124,6 +124,24 @@ private slots:
         QCOMPARE(unwritable.exportTo("/proc/self/Velmora/export.csv").status, NormSetsResult::Failed);
     }
 
+    // Names are found through a hash: 100,000 sets read, imported and changed at once, each in any case.
+    void aHundredThousandSets() {
+        QByteArray csv = kHeader;
+        for (int i = 0; i < 100000; ++i) csv += "Set " + QByteArray::number(i) + ",1,2,,0\n";
+        const QString path = folder.filePath("many/norms.csv"), imported = folder.filePath("many.csv");
+        QVERIFY(WriteFile(imported, csv));
+        NormSetStore store(path);
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(store.importFrom(imported).added, 100000);
+        QCOMPARE(store.remove("set 5").status, NormSetsResult::Saved);
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(store.sets().size(), 99999);
+        QCOMPARE(store.sets().find("SET 99999 ")->name, "Set 99999");
+        QCOMPARE(store.sets().indexOf("set 6"), 5);
+        QVERIFY(!store.sets().find("Set 5"));
+    }
+
     void keptBesideTheSettings() {
         // Windows keeps the settings in the registry, and the norm sets in the user's Local AppData.
         if (QSysInfo::kernelType() == "winnt") {
