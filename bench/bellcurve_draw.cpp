@@ -14,7 +14,10 @@
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     using namespace modVelmora;
-    const IntervalReport report = ComputeScoreInterval({"130", ScoreScale::StandardScore, ".90"});
+    IntervalEntry entry(LabelSystem::Aacn);
+    entry.score = "130";
+    entry.reliability = ".90";
+    const IntervalReport report = ComputeScoreInterval(entry);
     const BellCurveModel model = BellCurveOf(report, ScoreScale::StandardScore, LabelSystem::Aacn, QStringLiteral("."));
     double worst = 0;
     std::printf("| Measure (median of 200 runs) | Velmora | Target | Met |\n|---|---:|---|---|\n");

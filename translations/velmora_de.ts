@@ -644,8 +644,16 @@
         <translation>Die gespeicherte Sitzung war beschädigt (%1). Sie wurde als %2 beiseitegelegt, und eine neue Sitzung beginnt.</translation>
     </message>
     <message>
-        <source>The session could not be saved: %1</source>
-        <translation>Die Sitzung konnte nicht gespeichert werden: %1</translation>
+        <source>The saved session is larger than 256 MB, more than any session holds. It has been set aside unread as %1, and a new session starts.</source>
+        <translation>Die gespeicherte Sitzung ist größer als 256 MB, mehr als jede Sitzung umfasst. Sie wurde ungelesen als %1 beiseitegelegt, und eine neue Sitzung beginnt.</translation>
+    </message>
+    <message>
+        <source>The changes to the saved session since it was last written whole were damaged (%1). They have been set aside as %2; the session as it was before them is kept.</source>
+        <translation>Die Änderungen an der gespeicherten Sitzung seit ihrer letzten vollständigen Speicherung waren beschädigt (%1). Sie wurden als %2 beiseitegelegt; die Sitzung bleibt so erhalten, wie sie davor war.</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2. Its results are kept, and written at the next change.</source>
+        <translation>Die Sitzung konnte nicht in %1 gespeichert werden: %2. Ihre Ergebnisse bleiben erhalten und werden bei der nächsten Änderung gespeichert.</translation>
     </message>
 </context>
 <context>

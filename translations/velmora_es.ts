@@ -644,8 +644,16 @@
         <translation>La sesión guardada estaba dañada (%1). Se ha apartado como %2 y empieza una sesión nueva.</translation>
     </message>
     <message>
-        <source>The session could not be saved: %1</source>
-        <translation>No se ha podido guardar la sesión: %1</translation>
+        <source>The saved session is larger than 256 MB, more than any session holds. It has been set aside unread as %1, and a new session starts.</source>
+        <translation>La sesión guardada ocupa más de 256 MB, más de lo que contiene cualquier sesión. Se ha apartado sin leerla como %1 y comienza una sesión nueva.</translation>
+    </message>
+    <message>
+        <source>The changes to the saved session since it was last written whole were damaged (%1). They have been set aside as %2; the session as it was before them is kept.</source>
+        <translation>Los cambios de la sesión guardada desde la última vez que se escribió completa estaban dañados (%1). Se han apartado como %2; se conserva la sesión tal como estaba antes de ellos.</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2. Its results are kept, and written at the next change.</source>
+        <translation>No se pudo guardar la sesión en %1: %2. Sus resultados se conservan y se escribirán en el próximo cambio.</translation>
     </message>
 </context>
 <context>

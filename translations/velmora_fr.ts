@@ -644,8 +644,16 @@
         <translation>La session enregistrée était endommagée (%1). Elle a été mise de côté sous %2 et une nouvelle session commence.</translation>
     </message>
     <message>
-        <source>The session could not be saved: %1</source>
-        <translation>La session n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
+        <source>The saved session is larger than 256 MB, more than any session holds. It has been set aside unread as %1, and a new session starts.</source>
+        <translation>La session enregistrée dépasse 256 Mo, plus que ne contient aucune session. Elle a été mise de côté sans être lue sous %1 et une nouvelle session commence.</translation>
+    </message>
+    <message>
+        <source>The changes to the saved session since it was last written whole were damaged (%1). They have been set aside as %2; the session as it was before them is kept.</source>
+        <translation>Les modifications de la session enregistrée depuis sa dernière écriture complète étaient endommagées (%1). Elles ont été mises de côté sous %2&#xa0;; la session est conservée telle qu&apos;elle était avant elles.</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2. Its results are kept, and written at the next change.</source>
+        <translation>La session n&apos;a pas pu être enregistrée dans %1&#xa0;: %2. Ses résultats sont conservés et seront écrits à la prochaine modification.</translation>
     </message>
 </context>
 <context>

@@ -9,9 +9,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTableWidget>
+#include <QTableView>
 #include <QWindow>
 
 #include "age/datetext.h"
@@ -21,14 +22,19 @@
 
 namespace {
 
-// Visible windows first, so a window just unloaded is never the one found.
+// Visible windows and controls first, so a window just unloaded or a dialog closed (its deletion
+// pending) is never the one found.
 template <class T>
 T* find(const QString& name) {
     for (const bool visibleOnly : {true, false}) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (visibleOnly && !window->isVisible()) continue;
             if (window->objectName() == name) return qobject_cast<T*>(window);
-            if (T* found = window->findChild<T*>(name)) return found;
+            for (T* found : window->findChildren<T*>(name)) {
+                if constexpr (std::is_base_of_v<QWidget, T>)
+                    if (visibleOnly && !found->isVisible()) continue;
+                return found;
+            }
         }
     }
     return nullptr;
@@ -44,17 +50,18 @@ QString withDates(QString text) {
 // "cell:table:row:column" for a cell's text, "tip:…" and "colour:…" for its tooltip and background.
 QString cellOf(const QString& what) {
     const QStringList piece = what.split(':');
-    auto* table = find<QTableWidget>(piece[1]);
-    const QTableWidgetItem* item = table ? table->item(piece[2].toInt(), piece[3].toInt()) : nullptr;
-    if (!item) return "<no cell " + what.section(':', 1) + ">";
-    if (piece[0] == "tip") return item->toolTip();
-    if (piece[0] == "colour") return item->background().style() == Qt::NoBrush ? "none" : item->background().color().name();
-    return item->text();
+    auto* table = find<QTableView>(piece[1]);
+    const QModelIndex cell = table ? table->model()->index(piece[2].toInt(), piece[3].toInt()) : QModelIndex();
+    if (!cell.isValid()) return "<no cell " + what.section(':', 1) + ">";
+    if (piece[0] == "tip") return cell.data(Qt::ToolTipRole).toString();
+    const QBrush background = cell.data(Qt::BackgroundRole).value<QBrush>();
+    if (piece[0] == "colour") return background.style() == Qt::NoBrush ? "none" : background.color().name();
+    return cell.data().toString();
 }
 
 QString textOf(const QString& what) {
     if (what.count(':') == 3) return cellOf(what);
-    if (what.startsWith("rows:")) return QString::number(find<QTableWidget>(what.mid(5))->rowCount());
+    if (what.startsWith("rows:")) return QString::number(find<QTableView>(what.mid(5))->model()->rowCount());
     const QString name = what.section(':', -1);
     if (auto* action = find<QAction>(name); action && what.startsWith("checked:")) return action->isChecked() ? "1" : "0";
     auto* widget = find<QWidget>(name);
@@ -105,7 +112,8 @@ QWidget* StartProgram(modVelmora::Module module, const QStringList& stored) {
     for (const QString& line : stored) settings.setValue("Parameters/" + line.section('=', 0, 0), line.section('=', 1));
     settings.sync();
     // Each row starts a session of its own, without saved norm sets.
-    QFile::remove(modVelmora::DefaultSessionPath());
+    for (const QString& file : {modVelmora::DefaultSessionPath(), modVelmora::SessionFile(modVelmora::DefaultSessionPath()).journalPath()})
+        QFile::remove(file);
     QFile::remove(modVelmora::NormSetsPath());
     NewProgram().StartUp();
     QWidget* form = shownModuleWindow();
@@ -130,9 +138,10 @@ void Play(const QString& steps) {
             const QString name = match.captured(2);
             if (auto* action = find<QAction>(name)) {
                 action->trigger();
-            } else if (auto* control = find<QWidget>(name)) {
-                // A click on another window activates it first, as the window system does.
-                if (!control->isActiveWindow()) Activate(control->window());
+            } else if (QPointer<QWidget> control = find<QWidget>(name)) {
+                // A click on another window activates it first, as the window system does; a window that
+                // closes for good as it is activated (the calendar, a dialog closed) takes no click.
+                if (!control->isActiveWindow() && (!Activate(control->window()) || !control)) continue;
                 // Through the window, as a real click arrives, so pop-ups and grabs take part.
                 QWindow* window = control->window()->windowHandle();
                 const QPoint at = control->mapTo(control->window(), control->rect().center());
@@ -188,8 +197,10 @@ void Run(const Scenario& row, RecordingPlatform& platform) {
 }
 
 bool Activate(QWidget* window) {
+    // Waited for here: qWaitForWindowActive would touch a window deleted while it waits (a dialog closed).
+    const QPointer<QWidget> alive = window;
     window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
+    return QTest::qWaitFor([&] { return !alive || alive->isActiveWindow(); }, 5000) && alive;
 }
 
 QString FocusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
