@@ -14,6 +14,7 @@
 #include "common/filewrite.h"
 #include "common/refusal.h"
 #include "common/setaside.h"
+#include "common/spreadsheet.h"
 #include "common/yesno.h"
 
 namespace modVelmora {
@@ -188,9 +189,9 @@ FileState readFile(const QString& path, bool allowAbsent, NormSetsReading& readi
 }
 
 // Empty when written, else why not; a file that cannot be written whole stays as it was.
-QString writeFile(const QString& path, const NormSetList& sets) {
+QString writeFile(const QString& path, const NormSetList& sets, bool forSpreadsheet = false) {
     QString why = MakeFolder(QFileInfo(path).absolutePath());
-    if (why.isEmpty()) why = WriteWholeFile(path, WriteNormSets(sets));
+    if (why.isEmpty()) why = WriteWholeFile(path, WriteNormSets(sets, forSpreadsheet));
     return why.isEmpty() ? QString() : translated(kCannotWrite).arg(native(path), why);
 }
 
@@ -229,10 +230,10 @@ NormSetsReading ReadNormSetsFile(const QString& path) {
     return reading;
 }
 
-QByteArray WriteNormSets(const NormSetList& sets) {
+QByteArray WriteNormSets(const NormSetList& sets, bool forSpreadsheet) {
     QString text = QStringLiteral("name,mean,sd,n,reverse\n");
     for (const NormSet& set : sets)
-        text += QStringList{fieldText(set.name), fieldText(set.mean), fieldText(set.sd), fieldText(set.n),
+        text += QStringList{fieldText(forSpreadsheet ? SpreadsheetCell(set.name) : set.name), fieldText(set.mean), fieldText(set.sd), fieldText(set.n),
                             set.reverse ? QStringLiteral("1") : QStringLiteral("0")}
                     .join(QLatin1Char(',')) +
                 QLatin1Char('\n');
@@ -371,13 +372,16 @@ NormSetsResult NormSetStore::importFrom(const QString& path) {
             case FileState::Read: break;
         }
         NormSetsResult result;
-        for (const NormSet& set : imported.sets) ++(sets.put(set) ? result.replaced : result.added);
+        for (NormSet set : imported.sets) {
+            set.name = FromSpreadsheetCell(set.name);
+            ++(sets.put(set) ? result.replaced : result.added);
+        }
         return result;
     });
 }
 
 NormSetsResult NormSetStore::exportTo(const QString& path) const {
-    if (const QString failure = writeFile(path, sets_); !failure.isEmpty()) return {NormSetsResult::Failed, failure};
+    if (const QString failure = writeFile(path, sets_, true); !failure.isEmpty()) return {NormSetsResult::Failed, failure};
     return {};
 }
 

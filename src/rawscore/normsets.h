@@ -62,8 +62,10 @@ struct NormSetsReading {
 NormSetsReading ReadNormSets(QByteArrayView csv);
 // A file read as ReadNormSets reads its text; a missing file holds no sets.
 NormSetsReading ReadNormSetsFile(const QString& path);
-// RFC 4180, "\n" line ends, reverse as 0 or 1: ReadNormSets gives the same sets back.
-QByteArray WriteNormSets(const NormSetList& sets);
+// RFC 4180, "\n" line ends, reverse as 0 or 1: ReadNormSets gives the same sets back. For a
+// spreadsheet a name it would run as a formula is kept as text (SpreadsheetCell), and Import takes
+// that apostrophe off again.
+QByteArray WriteNormSets(const NormSetList& sets, bool forSpreadsheet = false);
 
 // Why a set cannot be kept, empty when it can: what the reader asks of each row. A kept set is
 // never refused by the raw score window.
@@ -102,7 +104,7 @@ public:
     NormSetsResult rename(const QString& name, const QString& newName);
     NormSetsResult remove(const QString& name);
     // All the file's sets or none: one invalid row refuses the file; a set whose name is already
-    // here replaces it.
+    // here replaces it. An export's names come back as they were.
     NormSetsResult importFrom(const QString& path);
     NormSetsResult exportTo(const QString& path) const;
 

@@ -72,6 +72,8 @@ const CsvRow kCsvRows[] = {
     {"velmora-cli's order, other names after as first met, absent fields empty",
      {{At(2), "convert", "", "", "", {{"result", "9"}, {"value", "1"}, {"note", "x"}}}, {At(3), "score", "", "", "", {{"z", "2"}, {"extra", "y"}, {"raw", "4"}}}},
      CliColumnOrder(), "time,module,test,raw,z,value,result,note,extra\n2026-12-06T14:03:02,convert,,,,1,9,x,\n2026-12-06T14:03:03,score,,4,2,,,,y\n"},
+    {"formulas kept as text, numbers as they are", {{At(7), "score", "=1+1", "", "", {{"raw", "-12"}, {"label", "-x"}, {"z", "+1.5e3"}, {"n", "@ 2"}}}}, {},
+     "time,module,test,raw,label,z,n\n2026-12-06T14:03:07,score,'=1+1,-12,'-x,+1.5e3,'@ 2\n"},
     {"age's test date under a name of its own", {Age()}, CliColumnOrder(), "time,module,test,birth,age_test,years\n2026-12-06T14:03:30,age,,2019-02-01,2026-12-06,7\n"},
     {"interval's centre and its true score, each in its place", {{At(6), "interval", "", "", "", {{"score", "130"}, {"centre", "true"}, {"label", "x"}, {"true_score", "127.0"}, {"low", "118"}}}},
      CliColumnOrder(), "time,module,test,label,score,centre,true_score,low\n2026-12-06T14:03:06,interval,,x,130,true,127.0,118\n"},
@@ -84,6 +86,8 @@ const TableRow kTableRows[] = {
     {"plain cells", {{"time", "test"}, {"14:03", "TMT-B"}}, "time\ttest\n14:03\tTMT-B\n", "<tr><th>time</th><th>test</th></tr>\n<tr><td>14:03</td><td>TMT-B</td></tr>"},
     {"tabs and line breaks become spaces, CR LF one", {{"a\tb", "c\r\nd"}, {"e\nf", "g\rh"}}, "a b\tc d\ne f\tg h\n",
      "<tr><th>a\tb</th><th>c\r\nd</th></tr>\n<tr><td>e\nf</td><td>g\rh</td></tr>"},
+    {"formulas kept as text, numbers with either point as they are", {{"=A1", "-1,5", "-.5"}, {"\tx", "'+y", "- 1"}}, "'=A1\t-1,5\t-.5\n' x\t''+y\t'- 1\n",
+     "<tr><th>=A1</th><th>-1,5</th><th>-.5</th></tr>\n<tr><td>\tx</td><td>'+y</td><td>- 1</td></tr>"},
     {"markup and entities escaped", {{"<b>"}, {"1 < 2 & \"3\""}}, "<b>\n1 < 2 & \"3\"\n", "<tr><th>&lt;b&gt;</th></tr>\n<tr><td>1 &lt; 2 &amp; &quot;3&quot;</td></tr>"},
 };
 
