@@ -11,7 +11,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt
 	xvfb xauth xdotool openbox locales-all
 
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := numbers dates calculator conversions settings csv session normsets
+FUZZ_TARGETS := numbers dates calculator conversions settings csv session normsets paste
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 BENCH_PACKAGES := libx11-dev libxtst-dev time
@@ -45,8 +45,9 @@ fuzz:
 
 # Start-up, switching, the t-test expansion and memory, timed from outside on a virtual display
 # against two floors built in the same tree with the same flags (an empty window, and one showing a
-# line of text in Velmora's font); the bell curve's drawing; velmora-cli against awk. Every table is
-# printed whole; then the target fails when any figure missed its target.
+# line of text in Velmora's font); the bell curve's drawing; the score profile's 60 rows computed and
+# drawn; velmora-cli against awk. Every table is printed whole; then the target fails when any figure
+# missed its target.
 bench:
 	@$(MAKE) --no-print-directory packages PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
 	cmake --preset bench
@@ -56,6 +57,7 @@ bench:
 	xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/bench/velmora_bench ./$(BUILD)/src/velmora ./$(BUILD)/bench/bare_window \
 	  ./$(BUILD)/bench/label_window 2>/dev/null || missed=1; \
 	echo; QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/velmora_bellcurve_bench 2>/dev/null || missed=1; \
+	echo; QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/velmora_profile_bench 2>/dev/null || missed=1; \
 	echo; sh bench/cli.sh ./$(BUILD)/src/velmora-cli || missed=1; \
 	if [ $$missed -ne 0 ]; then echo "make bench: a target was missed (NO above)"; exit 1; fi
 

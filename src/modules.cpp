@@ -6,6 +6,7 @@
 #include "converter/frmscoreconverter.h"
 #include "difference/frmscoredifference.h"
 #include "interval/frmscoreinterval.h"
+#include "profile/frmscoreprofile.h"
 #include "rawscore/frmrawscoreconverter.h"
 
 namespace modVelmora {
@@ -26,7 +27,8 @@ std::map<Module, ModuleFactory> ModuleWindows() {
             {Module::Calculator, make<frmCalculator>()},
             {Module::ScoreInterval, make<frmScoreInterval>()},
             {Module::ReliableChange, make<frmReliableChange>()},
-            {Module::ScoreDifference, make<frmScoreDifference>()}};
+            {Module::ScoreDifference, make<frmScoreDifference>()},
+            {Module::ScoreProfile, make<frmScoreProfile>()}};
 }
 
 }  // namespace modVelmora

@@ -1,5 +1,7 @@
 #include "age/ageoperation.h"
 
+#include <QCoreApplication>
+
 namespace modVelmora {
 
 namespace {
@@ -35,6 +37,23 @@ public:
     std::vector<std::string_view> extendingColumns() const override { return {"gestation"}; }
     std::vector<std::string_view> resultColumns(bool extended, LabelSystem) const override {
         return ColumnNames<AgeReport>(kResults, extended, LabelSystem::None);
+    }
+
+    ReportLine reportLine(const Fields& fields, const QString&) const override {
+        const auto text = [&](std::string_view column) { return QString::fromStdString(std::string(FieldText(fields, column))); };
+        const auto inMonths = [&](const char* months, const char* days) {
+            return QCoreApplication::translate("modVelmora::Report", "%1 months %2 days").arg(text(months), text(days));
+        };
+        QStringList details{QCoreApplication::translate("modVelmora::Report", "age %1 (%2)").arg(text("age"), inMonths("total_months", "days"))};
+        if (!FieldText(fields, "corrected_total_months").empty())
+            details << QCoreApplication::translate("modVelmora::Report", "corrected age %1 (%2)")
+                           .arg(text("corrected_age"), inMonths("corrected_total_months", "corrected_days"));
+        else if (!FieldText(fields, "corrected_age").empty())
+            details << QCoreApplication::translate("modVelmora::Report", "corrected age: %1")
+                           .arg(QCoreApplication::translate(kMessageContext, std::string(FieldText(fields, "corrected_age")).c_str()));
+        ReportLine line;
+        line.details = details.join(QStringLiteral("; "));
+        return line;
     }
 
 protected:

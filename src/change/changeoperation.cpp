@@ -1,5 +1,6 @@
 #include "change/changeoperation.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -68,6 +69,27 @@ public:
     std::vector<std::string_view> optionalColumns() const override { return {"sd2", "m1", "m2", "n", "level", "reverse"}; }
     std::vector<std::string_view> resultColumns(bool, LabelSystem) const override {
         return ColumnNames<ChangeReport>(kResults, false, LabelSystem::None);
+    }
+
+    ReportLine reportLine(const Fields& fields, const QString& separator) const override {
+        const auto shown = [&](const std::string& column) { return ShownIn(FieldText(fields, column), separator); };
+        ReportLine line;
+        line.score = line.sentenceScore = QCoreApplication::translate("modVelmora::Report", "%1 → %2").arg(shown("x1"), shown("x2"));
+        QStringList verdicts;
+        const std::pair<ChangeMethod, std::string> methods[] = {{ChangeMethod::JacobsonTruax, "jt_"}, {ChangeMethod::Chelune, "chelune_"},
+                                                                {ChangeMethod::Iverson, "iverson_"}, {ChangeMethod::CrawfordGarthwaite, "cg_"}};
+        for (const auto& [method, prefix] : methods) {
+            const std::string verdict(FieldText(fields, prefix + "verdict"));
+            if (verdict.empty()) continue;
+            const QString statistic = method == ChangeMethod::CrawfordGarthwaite
+                                          ? QCoreApplication::translate("modVelmora::Report", "t %1 (%2 df)").arg(shown("cg_t"), shown("cg_df"))
+                                          : QCoreApplication::translate("modVelmora::Report", "z %1").arg(shown(prefix + "z"));
+            verdicts << QCoreApplication::translate("modVelmora::Report", "%1: %2 (%3, p %4)")
+                            .arg(QCoreApplication::translate(kChangeContext, MethodName(method)),
+                                 QCoreApplication::translate(kChangeContext, verdict.c_str()), statistic, shown(prefix + "p"));
+        }
+        line.details = verdicts.join(QStringLiteral("; "));
+        return line;
     }
 
 protected:

@@ -243,7 +243,7 @@ void frmReliableChange::showResults(const ChangeReport& report) {
                                          tr("%1 to %2").arg(ShownNumber(texts.low), ShownNumber(texts.high)),
                                          QCoreApplication::translate(kChangeContext, VerdictText(result.verdict))};
         // The whole row in words, for its tooltip and for screen readers.
-        const QString words = tr("%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7")
+        const QString words = tr("%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7")
                                   .arg(cells[MethodColumn], cells[ExpectedColumn], cells[SEColumn], cells[StatisticColumn],
                                        cells[PColumn], cells[RangeColumn], cells[VerdictColumn]);
         SetResultRow(tblResults, row, QStringList(std::begin(cells), std::end(cells)), words);

@@ -7,6 +7,7 @@
 #include "converter/conversionoperation.h"
 #include "difference/differenceoperation.h"
 #include "interval/intervaloperation.h"
+#include "profile/profileoperation.h"
 #include "rawscore/rawscoreoperation.h"
 
 namespace modVelmora::cli {
@@ -14,7 +15,7 @@ namespace modVelmora::cli {
 std::span<const Operation* const> Commands() {
     static const Operation* const commands[] = {&RawScoreOperation(), &ConversionOperation(), &AgeOperation(),
                                                 &IntervalOperation(), &ChangeOperation(), &DifferenceOperation(DifferenceAgainst::Norms),
-                                                &DifferenceOperation(DifferenceAgainst::Controls)};
+                                                &DifferenceOperation(DifferenceAgainst::Controls), &ProfileOperation()};
     return commands;
 }
 

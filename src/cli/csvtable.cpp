@@ -147,6 +147,7 @@ private:
                 appendField(outcome.error, fieldAt(i), outputDelimiter_);
             }
         }
+        if (streams_.computed) streams_.computed(fields_, outcome);
         row_.clear();
         for (size_t i = 0; i < header_.size(); ++i) row_.push_back(i < spans_.size() ? fieldAt(i) : std::string_view());
         for (const auto& [name, result] : outcome.results.items) row_.push_back(result);

@@ -28,6 +28,8 @@ struct CsvStreams {
     std::function<std::size_t(char* buffer, std::size_t size)> read;  // 0 at the end
     std::function<void(std::string_view text)> write;                 // the output rows
     std::function<void(std::string_view line)> report;                // "line 3: reason" for a failed row
+    // Each row as computed and written (velmora-cli draws the profile from them).
+    std::function<void(const Fields& fields, const Outcome& outcome)> computed = {};
 };
 
 struct CsvFormat {

@@ -4,6 +4,8 @@
 // or written.
 #include <CLI/CLI.hpp>
 #include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -21,6 +23,8 @@
 #include "difference/differenceoperation.h"
 #include "interval/intervaloperation.h"
 #include "cli/csvtable.h"
+#include "profile/profilechart.h"
+#include "profile/profileoperation.h"
 #include "common/version.h"
 #include "rawscore/normsets.h"
 #include "rawscore/rawscoreoperation.h"
@@ -42,6 +46,7 @@ struct Options {
     bool decimalComma = false;
     bool tsv = false;
     std::string dateOrder;  // of all-numeric dates; the regional settings' when empty
+    std::string picture;    // profile: the file the profile is drawn in
 };
 
 // The lines one value prints: each result's name, and its text.
@@ -145,6 +150,29 @@ void levelOption(Command& command, Options& options, const char* help) {
     command.app->add_option("--level", options.named["level"], help)->check(CLI::IsMember({"90", "95"}))->type_name("PERCENT");
 }
 
+void centreOption(Command& command, Options& options) {
+    command.app->add_option("--centre", options.named["centre"], "obtained (the score, with the SEM; the default) or true (the estimated true "
+                                                                 "score, with the SEE)")
+        ->check(CLI::IsMember({"obtained", "true"}))
+        ->type_name("CENTRE");
+}
+
+void labelsOption(Command& command, Options& options);
+void csvOptions(Command& command, Options& options, const std::string& more = {});
+
+// A score on its scale with the test's reliability, the interval's confidence and centre, the
+// decimals, the labels and --csv: what interval and profile take alike.
+void scoreWithReliability(Command& command, Options& options, const char* reliabilityHelp, const char* decimalsHelp) {
+    positional(command, options, "SCORE", "score", "NUMBER", "the score");
+    named(command, options, "scale", "SCALE", "the scale of SCORE: percentile, scaled, standard, t or z");
+    named(command, options, "reliability", "R", reliabilityHelp);
+    levelOption(command, options, "the confidence: 90 or 95 (default 95)");
+    centreOption(command, options);
+    named(command, options, "decimals", "D", decimalsHelp);
+    labelsOption(command, options);
+    csvOptions(command, options);
+}
+
 void labelsOption(Command& command, Options& options) {
     command.app->add_option("--labels", options.labels, "descriptive labels: aacn (AACN 2020, the default), wechsler or none")
         ->check(CLI::IsMember({"aacn", "wechsler", "none"}))
@@ -153,7 +181,7 @@ void labelsOption(Command& command, Options& options) {
 
 // --csv and how its rows are read and written; the columns named as the operation reads them, and
 // more telling what else the command takes.
-void csvOptions(Command& command, Options& options, const std::string& more = {}) {
+void csvOptions(Command& command, Options& options, const std::string& more) {
     const Operation& operation = *command.operation;
     const std::string columns = joined(operation.requiredColumns()) + " and optional " + joined(operation.optionalColumns()) + more;
     command.app->add_option("--csv", options.csv, "read rows from a CSV FILE with a header (- or nothing for standard input); columns " +
@@ -243,17 +271,8 @@ Command setUpAge(CLI::App& app, Options& options) {
 
 Command setUpInterval(CLI::App& app, Options& options) {
     Command interval = newCommand(app, IntervalOperation(), "A score's confidence interval from the test's reliability, and the score on every scale.");
-    positional(interval, options, "SCORE", "score", "NUMBER", "the score");
-    named(interval, options, "scale", "SCALE", "the scale of SCORE: percentile, scaled, standard, t or z");
-    named(interval, options, "reliability", "R", "the test's reliability, greater than 0 and less than 1");
-    levelOption(interval, options, "the confidence: 90 or 95 (default 95)");
-    interval.app->add_option("--centre", options.named["centre"], "obtained (the score, with the SEM; the default) or true (the estimated true "
-                                                                  "score, with the SEE)")
-        ->check(CLI::IsMember({"obtained", "true"}))
-        ->type_name("CENTRE");
-    named(interval, options, "decimals", "D", "decimal places of the percentiles, 0 to 4 (default 1)");
-    labelsOption(interval, options);
-    csvOptions(interval, options);
+    scoreWithReliability(interval, options, "the test's reliability, greater than 0 and less than 1",
+                         "decimal places of the percentiles, 0 to 4 (default 1)");
     interval.lines = [](const NamedTexts& r, bool, const FieldContext& context, const Options& options) {
         Lines lines = {{"percentile", r["percentile"]}, {"scaled score", r["scaled"]}, {"standard score", r["standard"]},
                        {"T-score", r["t_score"]},       {"z-score", r["z"]},          {"stanine", r["stanine"]},
@@ -344,12 +363,65 @@ Command setUpDifference(CLI::App& app, Options& options) {
     return difference;
 }
 
+Command setUpProfile(CLI::App& app, Options& options) {
+    Command profile = newCommand(app, ProfileOperation(), "A battery's scores at once: each test's percentile, standard score and label, "
+                                                          "with its reliability also its interval on the standard scale; --picture draws "
+                                                          "the profile.");
+    named(profile, options, "test", "NAME", "the test's name");
+    scoreWithReliability(profile, options, "the test's reliability, greater than 0 and less than 1; without it, no interval",
+                         "decimal places of the percentile, 0 to 4 (default 1)");
+    profile.app->add_option("--picture", options.picture, "also draw the profile of the rows computed, as FILE.svg or FILE.png")
+        ->type_name("FILE");
+    profile.lines = [](const NamedTexts& r, bool, const FieldContext& context, const Options& options) {
+        Lines lines = {{"percentile", r["percentile"]}, {"standard score", r["standard"]}};
+        addLabel(lines, r, context);
+        const auto level = options.named.find("level");
+        if (!r["low"].empty())
+            lines.emplace_back((level == options.named.end() ? std::string("95") : level->second) + "% CI", r["low"] + " to " + r["high"]);
+        return lines;
+    };
+    return profile;
+}
+
+// The profile of the rows computed, drawn when --picture names a file.
+struct Picture {
+    ProfileChartModel model;
+    void add(const Fields& fields, const Outcome& outcome) {
+        if (!outcome.error.empty()) return;
+        const std::string_view test = FieldText(fields, "test");
+        model.rows.push_back(ProfileChartRowOf(QString::fromUtf8(test.data(), qsizetype(test.size())), outcome.results));
+    }
+};
+
+// Writes the picture; the status of the rows, or kFailed when it cannot be written.
+int drawPicture(Picture& picture, const Options& options, const FieldContext& context, int status) {
+    if (options.picture.empty()) return status;
+    // Fonts need an application; velmora-cli has no display to show anything on.
+#ifndef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    // Qt's own notices (no runtime folder, say) would mix with velmora-cli's lines on standard error.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    static int argc = 1;
+    static char name[] = "velmora-cli";
+    static char* argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+    picture.model.bands = BellCurveBands(context.labels);
+    picture.model.decimalSeparator = QString(QLatin1Char(options.decimalComma ? ',' : '.'));
+    const QString path = QString::fromStdString(options.picture);
+    const QString why = SaveProfileChart(picture.model, path, ProfileChartSize(picture.model, kProfileChartWidth));
+    if (why.isEmpty()) return status;
+    say("velmora-cli: the picture could not be written to " + options.picture + ": " + why.toStdString());
+    return kFailed;
+}
+
 int runCsv(const Operation& operation, const Options& options) {
     const std::string& path = options.csv.empty() ? "-" : options.csv;
     const std::string name = path == "-" ? "standard input" : path;
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) return usage("cannot read " + path + ": " + std::strerror(errno));
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(in == stdin ? nullptr : in, std::fclose);
+Picture picture;
     // A folder opens as a file here and only its first read fails.
     if (struct stat status {}; ::fstat(fileno(in), &status) == 0 && S_ISDIR(status.st_mode)) return usage(name + " is a folder, not a file");
     const CsvStreams streams{[in, &name](char* buffer, std::size_t size) {
@@ -361,10 +433,13 @@ int runCsv(const Operation& operation, const Options& options) {
                                  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
                                      throw StreamError("cannot write standard output", errno);
                              },
-                             [](std::string_view line) { say(line); }};
+                             [](std::string_view line) { say(line); },
+                             [&picture](const Fields& fields, const Outcome& outcome) { picture.add(fields, outcome); }};
     try {
         const CsvFormat format{options.delimiter == "\\t" ? '\t' : options.delimiter[0], options.tsv};
-        return RunCsv(operation, desktopContext(options), streams, format, givenFields(options)).failed ? kFailed : 0;
+        const FieldContext context = desktopContext(options);
+        const int status = RunCsv(operation, context, streams, format, givenFields(options)).failed ? kFailed : 0;
+        return drawPicture(picture, options, context, status);
     } catch (const UsageError& error) {
         return usage(error.what());
     } catch (const StreamError& error) {
@@ -386,18 +461,21 @@ int runOne(const Command& command, const Operation& operation, const Options& op
     const FieldContext context = desktopContext(options);
     Outcome outcome;
     operation.compute(given, extended, context, outcome);
+    Picture picture;
+    picture.add(given, outcome);
     if (!outcome.error.empty()) {
         say("velmora-cli: " + outcome.error);
-        return kFailed;
+        return drawPicture(picture, options, context, kFailed);
     }
     for (const auto& [name, value] : command.lines(outcome.results, extended, context, options))
         std::printf(name.empty() ? "%s%s\n" : "%-21s%s\n", name.c_str(), value.c_str());
-    return 0;
+    std::fflush(stdout);
+    return drawPicture(picture, options, context, 0);
 }
 
 int run(int argc, char* argv[]) {
-    CLI::App app{"Velmora's numbers for one value or a CSV file: percentiles, score conversions, ages, score intervals, reliable change and "
-                 "score differences.",
+    CLI::App app{"Velmora's numbers for one value or a CSV file: percentiles, score conversions, ages, score intervals, reliable change, "
+                 "score differences and score profiles.",
                  "velmora-cli"};
     app.require_subcommand(1);
     // A path such as /data/scores.csv is a path on Windows too, not a /option; its commands inherit this.
@@ -405,7 +483,8 @@ int run(int argc, char* argv[]) {
     app.set_version_flag("--version", kProgramVersion);
     Options options;
     const Command commands[] = {setUpScore(app, options),    setUpConvert(app, options), setUpAge(app, options),
-                                setUpInterval(app, options), setUpChange(app, options),  setUpDifference(app, options)};
+                                setUpInterval(app, options), setUpChange(app, options),  setUpDifference(app, options),
+                                setUpProfile(app, options)};
 
     if (argc > 1 && argv[1][0] != '-' && std::none_of(std::begin(commands), std::end(commands), [&](const Command& command) {
             return command.app->get_name() == argv[1];
@@ -422,6 +501,9 @@ int run(int argc, char* argv[]) {
     }
     // Options left out are not fields at all.
     std::erase_if(options.named, [](const auto& field) { return field.second.empty(); });
+    if (const QString suffix = QFileInfo(QString::fromStdString(options.picture)).suffix().toLower();
+        !options.picture.empty() && suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
+        return usage("--picture must name a .svg or .png file: " + options.picture);
     for (const Command& command : commands) {
         if (!command.app->parsed()) continue;
         // Of a command's operations, the one its options choose.

@@ -26,17 +26,20 @@ std::string_view FieldText(const Fields& fields, std::string_view name) {
     return text;
 }
 
-std::string NumberField(const Fields& fields, std::string_view name, const FieldContext& context) {
-    const char point = context.decimalComma ? ',' : '.';
-    const std::string_view text = FieldText(fields, name);
+bool IsPlainNumber(std::string_view text, char point) {
     const std::string_view digits = text.substr(!text.empty() && text[0] == '-' ? 1 : 0);
     int points = 0, digitCount = 0;
     for (const char c : digits) {
         points += c == point;
         digitCount += c >= '0' && c <= '9';
     }
-    if (!text.empty() && (points > 1 || digitCount == 0 || points + digitCount != int(digits.size())))
-        throw FieldError(std::string(name) + " is not a number: " + std::string(text));
+    return points <= 1 && digitCount > 0 && points + digitCount == int(digits.size());
+}
+
+std::string NumberField(const Fields& fields, std::string_view name, const FieldContext& context) {
+    const char point = context.decimalComma ? ',' : '.';
+    const std::string_view text = FieldText(fields, name);
+    if (!text.empty() && !IsPlainNumber(text, point)) throw FieldError(std::string(name) + " is not a number: " + std::string(text));
     std::string number(text);
     std::replace(number.begin(), number.end(), point, '.');
     return number;

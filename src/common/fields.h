@@ -65,6 +65,9 @@ struct FieldContext {
 
 // The field's text, blanks and tabs around it dropped; empty when absent.
 std::string_view FieldText(const Fields& fields, std::string_view name);
+// Whether text is a number and nothing else: an optional minus, digits and at most one decimal
+// point (the point given); no blanks.
+bool IsPlainNumber(std::string_view text, char point);
 // A number read strictly: the whole field an optional minus, digits and at most one decimal
 // point ("." or, with a decimal comma, ","); empty stays empty. Given back with ".".
 std::string NumberField(const Fields& fields, std::string_view name, const FieldContext& context);

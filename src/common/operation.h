@@ -8,6 +8,7 @@
 
 #include "common/fields.h"
 #include "common/refusal.h"
+#include "common/report.h"
 
 // One operation a module offers: its entry read from named fields, its computation, and its
 // report's results as named columns. velmora-cli runs it on every row of a file, the manual
@@ -55,6 +56,9 @@ public:
     virtual std::vector<std::string_view> resultColumns(bool extended, LabelSystem labels) const = 0;
     // Reads the entry, computes it and names its results; outcome's storage is reused from row to row.
     void compute(const Fields& fields, bool extended, const FieldContext& context, Outcome& outcome) const;
+    // A result as a report gives it, from its fields: the entry's and the results' (a session row's),
+    // numbers with the user's separator.
+    virtual ReportLine reportLine(const Fields& fields, const QString& separator) const = 0;
 
 protected:
     // Fills outcome.results, or throws FieldError.

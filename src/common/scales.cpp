@@ -40,6 +40,14 @@ const char* ScaleCaption(ScoreScale scale) { return info(scale).caption; }
 
 const char* ScaleDescription(ScoreScale scale) { return info(scale).description; }
 
+const char* ScaleInSentence(ScoreScale scale) {
+    static const char* const kInSentence[kScaleCount] = {
+        QT_TRANSLATE_NOOP("modVelmora::Scales", "percentile"), QT_TRANSLATE_NOOP("modVelmora::Scales", "scaled score"),
+        QT_TRANSLATE_NOOP("modVelmora::Scales", "standard score"), QT_TRANSLATE_NOOP("modVelmora::Scales", "T-score"),
+        QT_TRANSLATE_NOOP("modVelmora::Scales", "z-score")};
+    return kInSentence[static_cast<int>(scale)];
+}
+
 double ScaleMean(ScoreScale scale) { return info(scale).mean; }
 
 double ScaleSD(ScoreScale scale) { return info(scale).sd; }

@@ -26,6 +26,8 @@ std::optional<ScoreScale> ScaleNamed(std::string_view name);
 // that use it), English, translated where they are shown.
 const char* ScaleCaption(ScoreScale scale);
 const char* ScaleDescription(ScoreScale scale);
+// The scale as a sentence names it ("scaled score", "T-score"), English, translated where it is shown.
+const char* ScaleInSentence(ScoreScale scale);
 // The mean and SD of a scale that is linear in z (0 and 1 for a percentile, which is not).
 double ScaleMean(ScoreScale scale);
 double ScaleSD(ScoreScale scale);

@@ -24,6 +24,22 @@ public:
         return ColumnNames<ConversionReport>(kResults, false, labels);
     }
 
+    ReportLine reportLine(const Fields& fields, const QString& separator) const override {
+        // The percentile, given or gained, has a column of its own; the score is the other side.
+        const bool fromPercentile = FieldText(fields, "from") == ScaleName(ScoreScale::Percentile);
+        const bool toPercentile = FieldText(fields, "to") == ScaleName(ScoreScale::Percentile);
+        const char* scored = fromPercentile ? "to" : "from";
+        const QString score = ShownIn(FieldText(fields, fromPercentile ? "result" : "value"), separator);
+        ReportLine line;
+        line.score = ScaleCaptionIn(fields, scored) + QLatin1Char(' ') + score;
+        line.sentenceScore = ScaleInSentenceIn(fields, scored) + QLatin1Char(' ') + score;
+        line.percentileValue = FieldText(fields, fromPercentile ? "value" : toPercentile ? "result" : "");
+        line.percentile = ShownIn(line.percentileValue, separator);
+        line.label = LabelIn(fields);
+        if (!fromPercentile && !toPercentile) line.details = ScaleCaptionIn(fields, "to") + QLatin1Char(' ') + ShownIn(FieldText(fields, "result"), separator);
+        return line;
+    }
+
 protected:
     void computeNamed(const Fields& fields, bool, const FieldContext& context, NamedTexts& results) const override {
         const ConversionReport report = ConvertScore(ReadConversionEntry(fields, context));

@@ -1,5 +1,6 @@
 #include "difference/differenceoperation.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <utility>
 
@@ -63,6 +64,25 @@ public:
     std::vector<std::string_view> resultColumns(bool, LabelSystem) const override {
         if (against_ == DifferenceAgainst::Norms) return ColumnNames<NormsReport>(kNormsResults, false, LabelSystem::None);
         return ColumnNames<ControlsReport>(kControlsResults, false, LabelSystem::None);
+    }
+
+    ReportLine reportLine(const Fields& fields, const QString& separator) const override {
+        const auto shown = [&](std::string_view column) { return ShownIn(FieldText(fields, column), separator); };
+        const bool significant = against_ == DifferenceAgainst::Norms ? FieldText(fields, "significant") == "yes"
+                                                                      : FieldText(fields, "verdict") == DifferenceVerdictText(true);
+        const QString verdict = QCoreApplication::translate(kDifferenceContext, DifferenceVerdictText(significant));
+        ReportLine line;
+        if (against_ == DifferenceAgainst::Norms) {
+            line.score = QCoreApplication::translate("modVelmora::Report", "%1 %2 and %3").arg(ScaleCaptionIn(fields, "scale"), shown("x"), shown("y"));
+            line.sentenceScore = QCoreApplication::translate("modVelmora::Report", "%1 %2 and %3").arg(ScaleInSentenceIn(fields, "scale"), shown("x"), shown("y"));
+            line.details = QCoreApplication::translate("modVelmora::Report", "difference %1, critical difference %2: %3; base rate %4% (%5% either direction)")
+                               .arg(shown("difference"), shown("critical"), verdict, shown("base_rate"), shown("base_rate_two"));
+        } else {
+            line.score = line.sentenceScore = QCoreApplication::translate("modVelmora::Report", "%1 and %2").arg(shown("x"), shown("y"));
+            line.details = QCoreApplication::translate("modVelmora::Report", "z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7")
+                               .arg(shown("zx"), shown("zy"), shown("zdcc"), shown("t"), shown("df"), shown("p"), verdict);
+        }
+        return line;
     }
 
 protected:

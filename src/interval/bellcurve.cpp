@@ -1,17 +1,13 @@
 #include "interval/bellcurve.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "common/filewrite.h"
 #include "shell/controls.h"
 #include "stats/normal.h"
 
@@ -23,13 +19,6 @@ constexpr double kEdge = 4;      // the curve runs from z = -4 to z = 4
 constexpr int kNameRows = 4;     // at most: more would squeeze the curve
 constexpr int kCurveSteps = 320;  // line segments across the whole curve: smooth even at four times the size
 
-const QColor kInk(45, 45, 45);
-const QColor kQuietInk(110, 110, 110);  // the percentile row, so that it reads as the second scale
-const QColor kScoreInk(0, 0, 128);
-const QColor kIntervalFill(0, 0, 255, 70);
-const QColor kIntervalEdge(0, 0, 255, 150);
-const std::array kBandTints = {QColor(246, 247, 255), QColor(230, 236, 255)};
-
 // The normal density over its peak, so that the curve's height is a fraction.
 double Height(double z) { return std::exp(-0.5 * z * z); }
 
@@ -39,21 +28,6 @@ std::optional<std::pair<double, double>> Visible(double a, double b) {
     const double low = std::clamp(std::min(a, b), -kEdge, kEdge), high = std::clamp(std::max(a, b), -kEdge, kEdge);
     if (high <= low) return std::nullopt;
     return std::pair(low, high);
-}
-
-// Sizes in pixels rather than points, so that the layout is the same on a screen, an image and an SVG.
-QFont PictureFont(double pixels, bool bold = false) {
-    QFont font = Arial(8, bold);
-    font.setPixelSize(std::max(1, qRound(pixels)));
-    return font;
-}
-
-// A tick's value: whole when it is whole, else with one decimal; never "-0".
-QString TickText(double value, const QString& separator) {
-    if (!std::isfinite(value)) return {};
-    double shown = std::round(value * 10) / 10;
-    if (shown == 0) shown = 0;
-    return QString::number(shown, 'f', shown == std::round(shown) ? 0 : 1).replace('.', separator);
 }
 
 struct Name {
@@ -171,25 +145,25 @@ void PaintBands(QPainter& painter, const Layout& layout, const BellCurveModel& m
         for (const Name& name : layout.names)
             if (name.band == int(i)) top = name.box.top();
         painter.fillRect(QRectF(QPointF(layout.x(span->first), top), QPointF(layout.x(span->second), layout.baseline)),
-                         kBandTints[i % kBandTints.size()]);
+                         kPictureBandTints[i % kPictureBandTints.size()]);
     }
     painter.setFont(layout.nameFont);
-    painter.setPen(kInk);
+    painter.setPen(kPictureInk);
     for (const Name& name : layout.names) painter.drawText(name.box, Qt::AlignCenter, name.text);
 }
 
 void PaintInterval(QPainter& painter, const Layout& layout, const BellCurveModel& model) {
     const auto span = Visible(model.zLow, model.zHigh);
     if (!span) return;
-    painter.fillPath(CurvePath(layout, span->first, span->second, true), kIntervalFill);
-    painter.setPen(Pen(kIntervalEdge, layout.unit));
+    painter.fillPath(CurvePath(layout, span->first, span->second, true), kPictureIntervalFill);
+    painter.setPen(Pen(kPictureIntervalEdge, layout.unit));
     // A bound beyond the curve's range has no edge to draw: the shading just runs out of the picture.
     for (const double z : {model.zLow, model.zHigh})
         if (std::abs(z) < kEdge) painter.drawLine(QPointF(layout.x(z), layout.baseline), QPointF(layout.x(z), layout.y(Height(z))));
 }
 
 void PaintAxis(QPainter& painter, const Layout& layout, const BellCurveModel* model) {
-    painter.setPen(Pen(kInk, layout.unit));
+    painter.setPen(Pen(kPictureInk, layout.unit));
     painter.drawLine(QPointF(layout.left, layout.baseline), QPointF(layout.right, layout.baseline));
     for (int z = -3; z <= 3; ++z)
         painter.drawLine(QPointF(layout.x(z), layout.baseline), QPointF(layout.x(z), layout.baseline + layout.tickLength));
@@ -197,7 +171,7 @@ void PaintAxis(QPainter& painter, const Layout& layout, const BellCurveModel* mo
     const bool scale = !model->percentAxisOnly;
     painter.setFont(layout.axisFont);
     for (int row = 0; row < (scale ? 2 : 1); ++row) {
-        painter.setPen(row == 0 ? kInk : kQuietInk);
+        painter.setPen(row == 0 ? kPictureInk : kPictureQuietInk);
         for (int z = -3; z <= 3; ++z) {
             const double value = row == 0 && scale ? model->mean + model->sd * z : 100.0 * NormalDist(float(z), true);
             const QRectF box(layout.x(z) - 40 * layout.unit, layout.baseline + layout.tickLength + row * layout.axisRowHeight,
@@ -221,17 +195,17 @@ void PaintScore(QPainter& painter, const QRectF& area, const Layout& layout, con
                                    std::max(area.left() + unit + arrow, area.right() - unit - arrow - width));
     const QRectF box(left, layout.top + 2 * unit, width, height);
     if (shown) {
-        painter.setPen(Pen(kScoreInk, 2 * unit));
+        painter.setPen(Pen(kPictureScoreInk, 2 * unit));
         painter.drawLine(QPointF(layout.x(z), layout.baseline), QPointF(layout.x(z), box.bottom()));
     } else {
         const double tip = z < 0 ? box.left() - arrow : box.right() + arrow, back = z < 0 ? box.left() - unit : box.right() + unit;
         const QPointF triangle[] = {{tip, box.center().y()}, {back, box.top() + unit}, {back, box.bottom() - unit}};
         painter.setPen(Qt::NoPen);
-        painter.setBrush(kScoreInk);
+        painter.setBrush(kPictureScoreInk);
         painter.drawPolygon(triangle, 3);
     }
     if (width == 0) return;
-    painter.setPen(Pen(kScoreInk, unit));
+    painter.setPen(Pen(kPictureScoreInk, unit));
     painter.setBrush(kLightYellow);
     painter.drawRect(box);
     painter.setFont(layout.scoreFont);
@@ -250,7 +224,7 @@ void Paint(QPainter& painter, const QRectF& area, const BellCurveModel* model) {
         PaintBands(painter, layout, *model);
         PaintInterval(painter, layout, *model);
     }
-    painter.setPen(Pen(kInk, 1.5 * layout.unit));
+    painter.setPen(Pen(kPictureInk, 1.5 * layout.unit));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(CurvePath(layout, -kEdge, kEdge, false));
     PaintAxis(painter, layout, model);
@@ -263,40 +237,12 @@ void Paint(QPainter& painter, const QRectF& area, const BellCurveModel* model) {
 void PaintBellCurve(QPainter& painter, const QRectF& area, const BellCurveModel& model) { Paint(painter, area, &model); }
 
 QImage BellCurveImage(const BellCurveModel& model, QSize size, qreal devicePixelRatio) {
-    if (size.isEmpty()) return {};
-    const qreal ratio = std::isfinite(devicePixelRatio) && devicePixelRatio > 0 ? devicePixelRatio : 1;
-    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
-    if (image.isNull()) return image;
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PaintBellCurve(painter, QRectF(QPointF(), QSizeF(size)), model);
-    return image;
+    return PictureImage([&model](QPainter& painter, const QRectF& area) { PaintBellCurve(painter, area, model); }, size, devicePixelRatio);
 }
 
 QString SaveBellCurve(const BellCurveModel& model, const QString& path, QSize size) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const QString notDrawn = BellCurve::tr("the picture could not be drawn as PNG or SVG");
-    if ((suffix != QLatin1String("png") && suffix != QLatin1String("svg")) || size.isEmpty()) return notDrawn;
-    // Into memory first, so that a failed drawing never leaves half a file behind.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (suffix == QLatin1String("png")) {
-        const QImage image = BellCurveImage(model, size, 1);
-        if (image.isNull() || !image.save(&buffer, "PNG")) return notDrawn;
-    } else {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(), size));
-        svg.setResolution(96);  // a report shows it as large as the window did
-        svg.setTitle(BellCurve::tr("Bell curve"));
-        QPainter painter;
-        if (!painter.begin(&svg)) return notDrawn;
-        PaintBellCurve(painter, QRectF(QPointF(), QSizeF(size)), model);
-        painter.end();
-    }
-    return WriteWholeFile(path, buffer.data());
+    return SavePicture([&model](QPainter& painter, const QRectF& area) { PaintBellCurve(painter, area, model); }, path, size,
+                       BellCurve::tr("Bell curve"));
 }
 
 QPointF BellCurvePoint(const QRectF& area, const BellCurveModel& model, double z, double peakFraction) {
@@ -324,18 +270,6 @@ QSize BellCurve::sizeHint() const { return {420, 200}; }
 void BellCurve::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Paint(painter, rect(), model_ ? &*model_ : nullptr);
-}
-
-// Each band runs from its lowest standard score less a half (the scores that round into it)
-// to the next band's; the outer ones run to the picture's ends.
-std::vector<BellCurveBand> BellCurveBands(LabelSystem system) {
-    const std::vector<LabelBand> bands = LabelBands(system);
-    std::vector<BellCurveBand> shown;
-    const auto edge = [&](std::size_t i) { return (static_cast<double>(bands[i].lowest) - 0.5 - 100) / 15; };
-    for (std::size_t i = 0; i < bands.size(); ++i)
-        shown.push_back({i == 0 ? -4.0 : edge(i), i + 1 == bands.size() ? 4.0 : edge(i + 1),
-                         QCoreApplication::translate(kLabelContext, bands[i].text)});
-    return shown;
 }
 
 BellCurveModel BellCurveOf(const IntervalReport& report, ScoreScale scale, LabelSystem labels, const QString& decimalSeparator) {

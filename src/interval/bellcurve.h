@@ -1,15 +1,20 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "common/labels.h"
+#include "interval/picture.h"
 #include "interval/scoreinterval.h"
 
 class QPainter;
@@ -20,11 +25,6 @@ class QPainter;
 // report shows exactly what the clinician saw.
 
 namespace modVelmora {
-
-struct BellCurveBand {
-    double zLow, zHigh;
-    QString name;  // already translated
-};
 
 struct BellCurveModel {
     double zScore;             // where the score line stands
@@ -39,8 +39,6 @@ struct BellCurveModel {
 // The picture of an interval on the entry's scale, with the bands of the label system
 // (their names translated) and the user's decimal separator.
 BellCurveModel BellCurveOf(const IntervalReport& report, ScoreScale scale, LabelSystem labels, const QString& decimalSeparator);
-// The bands of a label system in z, for a picture on show when the system changes.
-std::vector<BellCurveBand> BellCurveBands(LabelSystem system);
 
 // Paints the picture into area on a white ground, in vector form, nothing outside area.
 void PaintBellCurve(QPainter& painter, const QRectF& area, const BellCurveModel& model);

@@ -1,5 +1,6 @@
 #include "interval/intervaloperation.h"
 
+#include <QCoreApplication>
 #include <array>
 
 #include "converter/conversionoperation.h"
@@ -40,6 +41,25 @@ public:
     std::vector<std::string_view> optionalColumns() const override { return {"level", "centre", "decimals"}; }
     std::vector<std::string_view> resultColumns(bool, LabelSystem labels) const override {
         return ColumnNames<IntervalReport>(kResults, false, labels);
+    }
+
+    ReportLine reportLine(const Fields& fields, const QString& separator) const override {
+        const auto shown = [&](std::string_view column) { return ShownIn(FieldText(fields, column), separator); };
+        const QString level = FieldText(fields, "level").empty() ? QStringLiteral("95") : shown("level");
+        ReportLine line;
+        line.score = ScaleCaptionIn(fields, "scale") + QLatin1Char(' ') + shown("score");
+        line.interval = QCoreApplication::translate("modVelmora::Report", "%1 to %2").arg(shown("low"), shown("high"));
+        line.sentenceScore = QCoreApplication::translate("modVelmora::Report", "%1 %2 (%3% CI %4)")
+                                 .arg(ScaleInSentenceIn(fields, "scale"), shown("score"), level, line.interval);
+        line.percentileValue = FieldText(fields, "percentile");
+        line.percentile = ShownIn(line.percentileValue, separator);
+        line.label = LabelIn(fields);
+        QStringList details{QCoreApplication::translate("modVelmora::Report", "%1% confidence, reliability %2").arg(level, shown("reliability"))};
+        if (!FieldText(fields, "true_score").empty())
+            details << QCoreApplication::translate("modVelmora::Report", "around the estimated true score %1").arg(shown("true_score"));
+        details << QCoreApplication::translate("modVelmora::Report", "percentiles %1 to %2").arg(shown("percentile_low"), shown("percentile_high"));
+        line.details = details.join(QStringLiteral("; "));
+        return line;
     }
 
 protected:

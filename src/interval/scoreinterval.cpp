@@ -32,12 +32,6 @@ std::string percentileText(double z, unsigned decimals) {
     return PercentileBoundText({100 * boost::math::cdf(kNormal, z), false}, decimals);
 }
 
-// A bound in z units on the score's scale: a whole score, z with two places, or a percentile.
-std::string boundOnScale(ScoreScale scale, double z, unsigned decimals) {
-    if (scale == ScoreScale::Percentile) return percentileText(z, decimals);
-    return FormatFixed(ScaleMean(scale) + ScaleSD(scale) * z, scale == ScoreScale::ZScore ? 2 : 0);
-}
-
 // The estimated true score on the score's scale, with one place; a z-score with two, as z is shown.
 std::string centreOnScale(ScoreScale scale, double z) {
     if (scale == ScoreScale::Percentile) return FormatFixed(100 * boost::math::cdf(kNormal, z), 1);
@@ -61,6 +55,11 @@ IntervalReport refused(const Refusal<IntervalField>& refusal) {
 }
 
 }  // namespace
+
+std::string IntervalBoundText(ScoreScale scale, double z, unsigned decimals) {
+    if (scale == ScoreScale::Percentile) return percentileText(z, decimals);
+    return FormatFixed(ScaleMean(scale) + ScaleSD(scale) * z, scale == ScoreScale::ZScore ? 2 : 0);
+}
 
 IntervalReport ComputeScoreInterval(const IntervalEntry& entry) {
     const double zCritical = CriticalZ(entry.level);
@@ -100,8 +99,8 @@ IntervalReport ComputeScoreInterval(const IntervalEntry& entry) {
     report.zHigh = report.zCentre + halfWidth;
 
     if (estimated) report.centre = centreOnScale(entry.scale, report.zCentre);
-    report.low = boundOnScale(entry.scale, report.zLow, entry.decimals);
-    report.high = boundOnScale(entry.scale, report.zHigh, entry.decimals);
+    report.low = IntervalBoundText(entry.scale, report.zLow, entry.decimals);
+    report.high = IntervalBoundText(entry.scale, report.zHigh, entry.decimals);
     report.percentileLow = percentileText(report.zLow, entry.decimals);
     report.percentileHigh = percentileText(report.zHigh, entry.decimals);
     return report;

@@ -46,5 +46,8 @@ struct IntervalReport {
 };
 
 IntervalReport ComputeScoreInterval(const IntervalEntry& entry);
+// A bound of an interval, in z units, as the report writes it on a scale: a whole score, a z-score
+// with two places, or a percentile with the decimals.
+std::string IntervalBoundText(ScoreScale scale, double z, unsigned decimals);
 
 }  // namespace modVelmora

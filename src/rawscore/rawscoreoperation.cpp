@@ -1,7 +1,9 @@
 #include "rawscore/rawscoreoperation.h"
 
+#include <QCoreApplication>
 #include <array>
 
+#include "common/yesno.h"
 #include "stats/numbers.h"
 
 namespace modVelmora {
@@ -55,6 +57,28 @@ public:
     std::vector<std::string_view> extendingColumns() const override { return {"n", "norms"}; }
     std::vector<std::string_view> resultColumns(bool extended, LabelSystem labels) const override {
         return ColumnNames<RawScoreReport>(kResults, extended, labels);
+    }
+
+    ReportLine reportLine(const Fields& fields, const QString& separator) const override {
+        const auto shown = [&](std::string_view column) { return ShownIn(FieldText(fields, column), separator); };
+        const bool smallSample = !FieldText(fields, "t").empty();
+        ReportLine line;
+        line.score = QCoreApplication::translate("modVelmora::Report", "raw %1 (mean %2, SD %3)").arg(shown("raw"), shown("mean"), shown("sd"));
+        line.sentenceScore = line.score;
+        line.percentileValue = FieldText(fields, smallSample ? "adjusted_percentile" : "percentile");
+        line.percentile = ShownIn(line.percentileValue, separator);
+        line.label = LabelIn(fields);
+        QStringList details{QCoreApplication::translate("modVelmora::Report", "z %1").arg(shown("z"))};
+        if (smallSample) {
+            line.interval = QCoreApplication::translate("modVelmora::Report", "%1 to %2").arg(shown("ci_low"), shown("ci_high"));
+            details << QCoreApplication::translate("modVelmora::Report", "t %1 against a normative sample of %2").arg(shown("t"), shown("n"))
+                    << QCoreApplication::translate("modVelmora::Report", "z-CC %1 (95% CI %2 to %3)")
+                           .arg(shown("zcc"), shown("zcc_low"), shown("zcc_high"));
+        }
+        if (ReadYesNo(FieldText(fields, "reverse")).value_or(false))
+            details << QCoreApplication::translate("modVelmora::Report", "low scores are good");
+        line.details = details.join(QStringLiteral("; "));
+        return line;
     }
 
 protected:

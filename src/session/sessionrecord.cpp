@@ -388,7 +388,7 @@ bool readRow(Json& json, SessionRow& row, QString& problem) {
 
 SessionRow RowOf(const CalculatedResult& result, const QDateTime& time) {
     // Kept at its offset from UTC, as it is stored: a local time asks the system's time zone each time it is written.
-    SessionRow row{time.toOffsetFromUtc(time.offsetFromUtc()), QString::fromUtf8(result.command.data(), qsizetype(result.command.size())), QString(), result.entry, result.results, {}};
+    SessionRow row{time.toOffsetFromUtc(time.offsetFromUtc()), QString::fromUtf8(result.command.data(), qsizetype(result.command.size())), result.test, result.entry, result.results, {}};
     for (const auto& [name, text] : result.fields.items)
         row.fields.emplace_back(QString::fromUtf8(name.data(), qsizetype(name.size())), QString::fromStdString(text));
     return row;
@@ -400,7 +400,7 @@ bool operator==(const SessionRow& a, const SessionRow& b) {
 }
 
 const QStringList& SessionModules() {
-    static const QStringList modules{"score", "convert", "age", "interval", "change", "difference"};
+    static const QStringList modules{"score", "convert", "age", "interval", "change", "difference", "profile"};
     return modules;
 }
 

@@ -23,7 +23,8 @@ QString SessionModuleName(const QString& module) {
                                                                    {"age", Module::AgeCalculator},
                                                                    {"interval", Module::ScoreInterval},
                                                                    {"change", Module::ReliableChange},
-                                                                   {"difference", Module::ScoreDifference}};
+                                                                   {"difference", Module::ScoreDifference},
+                                                                   {"profile", Module::ScoreProfile}};
     for (const auto& [word, shown] : kModulesByWord)
         if (module == QLatin1String(word)) return ModuleName(shown);
     return module;

@@ -43,6 +43,7 @@ const MenuEntry kMenuEntries[] = {
     {Module::ScoreInterval, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Interval"), "Ctrl+I"},
     {Module::ReliableChange, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Reliable Change"), "Ctrl+T"},
     {Module::ScoreDifference, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Difference"), "Ctrl+D"},
+    {Module::ScoreProfile, QT_TRANSLATE_NOOP("modVelmora::ModuleWindow", "Score Profile"), "Ctrl+B"},
 };
 
 bool isPushLike(const QObject* object) {
@@ -237,8 +238,9 @@ void ModuleWindow::createStrip(QWidget* frame) {
     connect(cmdSession, &QAbstractButton::clicked, this, &ModuleWindow::sessionRequested);
 }
 
-void ModuleWindow::addToSession(const Operation& operation, const QString& entry, const QString& results, NamedTexts fields) {
-    emit resultMade({operation.command(), entry, results, std::move(fields)});
+void ModuleWindow::addToSession(const Operation& operation, const QString& entry, const QString& results, NamedTexts fields,
+                                const QString& test) {
+    emit resultMade({operation.command(), entry, results, std::move(fields), test});
 }
 
 void ModuleWindow::unload(Unload why) {

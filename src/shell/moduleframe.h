@@ -43,12 +43,14 @@ enum class Module {
     Calculator = 5,
     ScoreInterval = 7,
     ReliableChange = 8,
-    ScoreDifference = 9
+    ScoreDifference = 9,
+    ScoreProfile = 10
 };
 
 // Every module, in the order of the Module menu.
 inline constexpr Module kModules[] = {Module::RawScore,      Module::ScoreConverter, Module::AgeCalculator,  Module::Calculator,
-                                      Module::ScoreInterval, Module::ReliableChange, Module::ScoreDifference};
+                                      Module::ScoreInterval, Module::ReliableChange, Module::ScoreDifference,
+                                      Module::ScoreProfile};
 
 // The module a stored View names; none for a separator or any other number.
 std::optional<Module> ModuleNumbered(int number);
@@ -135,8 +137,10 @@ protected:
     QWidget* strip() const { return strip_; }
     QHBoxLayout* stripRow() const { return stripRow_; }
     // Adds the result just shown to the session: the operation's word, the entry and the results in
-    // the window's words, and the operation's fields and results as they were shown.
-    void addToSession(const Operation& operation, const QString& entry, const QString& results, NamedTexts fields);
+    // the window's words, the operation's fields and results as they were shown, and the test's name
+    // where the window has one.
+    void addToSession(const Operation& operation, const QString& entry, const QString& results, NamedTexts fields,
+                      const QString& test = {});
     // Gives a control the focus; skipped while the window is not yet shown.
     void focusControl(QWidget* control);
     // The box selects its whole text whenever it gets the focus.

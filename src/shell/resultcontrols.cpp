@@ -27,7 +27,7 @@ ResultControls::ResultControls(QWidget* parent, SettingsRecord& record, int part
       lblNumberOfDecimals(parts & Decimals ? named(DecimalsLabel(parent), "lblNumberOfDecimals") : nullptr),
       UpDown1(parts & Decimals ? named(new UpDown(parent), "UpDown1") : nullptr),
       cmdClear(named(PictureButton(parent, QStringLiteral("clear.svg"), tr("C&lear")), "cmdClear")),
-      cmdCalculate(named(PictureButton(parent, QStringLiteral("calculate.svg"), tr("&Calculate")), "cmdCalculate")),
+      cmdCalculate(parts & NoCalculate ? nullptr : named(PictureButton(parent, QStringLiteral("calculate.svg"), tr("&Calculate")), "cmdCalculate")),
       record_(record) {
     if (UpDown1) {
         NameBox(UpDown1, tr("Number of decimal places"));
@@ -66,9 +66,11 @@ QHBoxLayout* ResultControls::row() {
     }
     row->addStretch(1);
     cmdClear->setMinimumSize(TwipSize(1170, 750));
-    cmdCalculate->setMinimumSize(TwipSize(1380, 750));
     row->addWidget(cmdClear);
-    row->addWidget(cmdCalculate);
+    if (cmdCalculate) {
+        cmdCalculate->setMinimumSize(TwipSize(1380, 750));
+        row->addWidget(cmdCalculate);
+    }
     return row;
 }
 

@@ -18,7 +18,8 @@ struct SettingsRecord;
 class ResultControls : public QObject {
     Q_OBJECT
 public:
-    enum Part { Copy = 1, Decimals = 2 };
+    // A window that computes as the entries change has no Calculate.
+    enum Part { Copy = 1, Decimals = 2, NoCalculate = 4 };
     ResultControls(QWidget* parent, SettingsRecord& record, int parts);
 
     // nullptr for a part the window has not.

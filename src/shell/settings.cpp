@@ -25,6 +25,8 @@ const QString kChangeReverse = QStringLiteral("Change Reverse");
 const QString kDifferenceAgainst = QStringLiteral("Difference Against");
 const QString kDifferenceScale = QStringLiteral("Difference Scale");
 const QString kDifferenceConfidence = QStringLiteral("Difference Confidence");
+const QString kProfileConfidence = QStringLiteral("Profile Confidence");
+const QString kProfileCentre = QStringLiteral("Profile Centre");
 
 const QString kSection = QStringLiteral("Parameters");
 
@@ -284,6 +286,18 @@ void Settings::setDifferenceChoices(const DifferenceChoices& choices) {
     write({{kDifferenceAgainst, QString::fromLatin1(DifferenceAgainstKey(choices.against))},
            {kDifferenceScale, QString::number(static_cast<int>(choices.scale))},
            {kDifferenceConfidence, QString::number(static_cast<int>(choices.level))}});
+}
+
+Settings::ProfileChoices Settings::profileChoices() const {
+    ProfileChoices choices;
+    choices.level = levelIn(read(kProfileConfidence), choices.level);
+    if (const auto stored = read(kProfileCentre)) choices.centre = IntervalCentreNamed(stored->toStdString()).value_or(choices.centre);
+    return choices;
+}
+
+void Settings::setProfileChoices(const ProfileChoices& choices) {
+    write(kProfileConfidence, QString::number(static_cast<int>(choices.level)));
+    write(kProfileCentre, QString::fromLatin1(IntervalCentreKey(choices.centre)));
 }
 
 }  // namespace modVelmora

@@ -70,6 +70,13 @@ public:
     };
     DifferenceChoices differenceChoices() const;
     void setDifferenceChoices(const DifferenceChoices& choices);
+    // The Score Profile window's: the confidence and centre of every row's interval.
+    struct ProfileChoices {
+        ConfidenceLevel level = ConfidenceLevel::NinetyFive;
+        IntervalCentre centre = IntervalCentre::Obtained;
+    };
+    ProfileChoices profileChoices() const;
+    void setProfileChoices(const ProfileChoices& choices);
 
     // Reports every write to the store as it happens (tests check their order and number).
     using WriteObserver = std::function<void(const QString& key, const QString& text)>;

@@ -26,7 +26,7 @@ const Scenario kRows[] = {
       "cell:tblResults:3:2=4.78", "cell:tblResults:3:3=t -2.60 (48 df)", "cell:tblResults:3:4=0.012",
       "cell:tblResults:3:6=Reliable decline", "focus=cmdClear"}},
     {"each row in words", Change, {}, kExample, {"tip:tblResults:1:4=Chelune et al. (1993): expected retest score 108.30, SE 4.36; "
-                                                  "z -2.82, p 0.005; no reliable change from 99.75 to 116.85; Reliable decline"}},
+                                                  "z -2.82, p 0.005; range of no reliable change: 99.75 to 116.85; Reliable decline"}},
     {"at 90 % Jacobson & Truax finds a decline too", Change, {k90}, kExample, {"cell:tblResults:0:6=Reliable decline", "cell:tblResults:0:5=96.82 to 111.18"}},
     {"Reverse makes the fall an improvement", Change, {k90}, "[chkReverse][txtTest]" + kExample,
      {"cell:tblResults:0:6=Reliable improvement", "colour:tblResults:0:6=#ccffcc", "cell:tblResults:0:3=z -1.83"}},

@@ -92,6 +92,17 @@ const CliRow kRows[] = {
      Fixture("differences.expected.txt"), 1},
     {"dissociations from a file", {"difference", "--against", "controls", "--csv", "-"}, Fixture("dissociations.csv"),
      Fixture("dissociations.expected.csv"), Fixture("dissociations.expected.txt"), 1},
+    // A battery's profile: the interval's texts with a reliability, the converter's without; a picture only as SVG or PNG.
+    {"one profile row", {"profile", "112", "--test", "IQ", "--scale", "standard", "--reliability", ".95", "--level", "90"}, "",
+     "percentile           78.8\nstandard score       112\nlabel                High average score\n90% CI               106 to 118\n", "", 0},
+    {"and without a reliability", {"profile", "7", "--test", "Digit Span", "--scale", "scaled", "--labels", "none"}, "",
+     "percentile           15.9\nstandard score       85\n", "", 0},
+    {"a battery from a file", {"profile", "--csv"}, Fixture("profiles.csv"), Fixture("profiles.expected.csv"), Fixture("profiles.expected.txt"), 1},
+    {"a picture of another kind", {"profile", "--csv", "--picture", "profile.pdf"}, "", "",
+     "velmora-cli: --picture must name a .svg or .png file: profile.pdf" + kHelp, 2},
+    {"a picture that cannot be written", {"profile", "100", "--test", "A", "--scale", "standard", "--picture", "/no/such/folder/p.svg"}, "",
+     "percentile           50.0\nstandard score       100\nlabel                Average score\n",
+     "velmora-cli: the picture could not be written to /no/such/folder/p.svg\n", 1},
     // A whole file of one kind, and European spreadsheets.
     {"options serve as the columns a file lacks, a column wins", {"convert", "--csv", "--from", "scaled", "--to", "percentile", "--labels", "none"},
      "id,value,to\na,13,\nb,13,z\n", "id,value,to,result,error\na,13,,,\"to must be percentile, scaled, standard, t or z: \"\nb,13,z,1.00,\n",
@@ -218,7 +229,7 @@ private slots:
     void theManualsExamplesAreVelmoraClis() {
         QFile manual(VELMORA_TESTS_DIR "/../docs/manual.md");
         QVERIFY(manual.open(QIODevice::ReadOnly));
-        static const QRegularExpression example("\\{\\{(score|convert|age|interval|change|difference) ([^}]*) : ([^}]*)\\}\\}");
+        static const QRegularExpression example("\\{\\{(score|convert|age|interval|change|difference|profile) ([^}]*) : ([^}]*)\\}\\}");
         int compared = 0;
         for (const auto& match : example.globalMatch(QString::fromUtf8(manual.readAll()))) {
             QStringList arguments = {match.captured(1), "--csv", "-"}, names, values;

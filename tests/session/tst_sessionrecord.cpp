@@ -3,6 +3,10 @@
 #include <sys/stat.h>
 #endif
 
+#include <list>
+
+#include "age/dateparse.h"
+#include "common/operation.h"
 #include "rows.h"
 #include "cli/commands.h"
 #include "session/sessionexport.h"
@@ -29,6 +33,15 @@ struct TableRow { const char* name; QList<QStringList> table; QString tabbed, ht
 struct Steps { QString json, journal; QByteArray journalBefore, copy, marker, lastTwo; };
 struct JournalRow { const char* name; void (*tamper)(const Steps&); int rows; qsizetype aside; bool tooLarge; const char* damage; };
 Q_DECLARE_METATYPE(EqualRow) Q_DECLARE_METATYPE(DamageRow) Q_DECLARE_METATYPE(CsvRow) Q_DECLARE_METATYPE(TableRow) Q_DECLARE_METATYPE(JournalRow)
+
+// The operation of a command, or of its choice ("difference" against "norms").
+const Operation* OperationFor(const QString& command, const NamedTexts& fields) {
+    for (const Operation* operation : cli::Commands())
+        if (QString::fromLatin1(operation->command().data(), qsizetype(operation->command().size())) == command &&
+            (!operation->choice() || fields[operation->choice()->option] == operation->choice()->value))
+            return operation;
+    return nullptr;
+}
 
 // velmora-cli's columns, in the order a saved session gives them.
 QStringList CliColumnOrder() {
@@ -80,6 +93,54 @@ const CsvRow kCsvRows[] = {
     {"times as the clock showed them where each row was made", {Score(At(4, -300)), Score(At(5, 330))}, {"z"},
      "time,module,test,z,raw,mean,sd,n,percentile\n2026-12-06T14:03:04,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"
      "2026-12-06T14:03:05,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"},
+};
+
+// A result computed from its entry's fields, then read as a report: the table's line (with "," for the
+// decimal point) and the sentence.
+struct ReportRow { const char* name; const char* command; const char* entry; const char* test; const char* line; const char* sentence; };
+Q_DECLARE_METATYPE(ReportRow)
+const ReportRow kReportRows[] = {
+    {"a conversion gives the percentile", "convert", "value=13 from=scaled to=percentile", "Vocabulary", "Scaled Score 13 | 84,1 |  | High average score | ",
+     "Vocabulary: scaled score 13, 84th percentile, High average score."},
+    {"from a percentile, the score is the other side", "convert", "value=97.5 from=percentile to=t", "", "T-Score 70 | 97,5 |  | Above average score | ",
+     "T-score 70, 98th percentile, Above average score."},
+    {"between two scores, the second in the details", "convert", "value=1.5 from=z to=standard", "", "Z-Score 1,5 |  |  | Above average score | Standard Score 122",
+     "Z-score 1,5, Above average score."},
+    {"an interval on the score's scale", "interval", "score=78 scale=standard reliability=.96", "FSIQ",
+     "Standard Score 78 | 7,1 | 72 to 84 | Below average score | 95% confidence, reliability ,96; percentiles 3,2 to 14,1",
+     "FSIQ: standard score 78 (95% CI 72 to 84), 7th percentile, Below average score."},
+    {"the t-test's adjusted percentile and its interval", "score", "raw=115 mean=100 sd=15 n=10", "",
+     "raw 115 (mean 100, SD 15) | 81,7 | 58,5 to 96,0 | High average score | z 1,00; t 0,9535 against a normative sample of 10; z-CC 1,00 (95% CI 0,21 to 1,75)",
+     "Raw 115 (mean 100, SD 15), 82nd percentile, High average score."},
+    {"an age, in its details", "age", "birth=2024-01-10 test=2024-09-15 gestation=30+2", "Age",
+     " |  |  |  | age 0 - 8 - 5 (8 months 5 days); corrected age 0 - 5 - 27 (5 months 27 days)",
+     "Age: age 0 - 8 - 5 (8 months 5 days); corrected age 0 - 5 - 27 (5 months 27 days)."},
+    {"reliable change, its verdicts", "change", "x1=104 x2=96 sd1=13.8 sd2=15 r=.95", "",
+     "104 → 96 |  |  |  | Jacobson & Truax (1991): No reliable change (z -1,83, p 0,067); Iverson (2001): No reliable change (z -1,76, p 0,079)",
+     "104 → 96, Jacobson & Truax (1991): No reliable change (z -1,83, p 0,067); Iverson (2001): No reliable change (z -1,76, p 0,079)."},
+    {"a difference against the norms", "difference", "against=norms x=112 y=94 scale=standard rxx=.94 ryy=.88 rxy=.45", "VCI − PSI",
+     "Standard Score 112 and 94 |  |  |  | difference 18, critical difference 12,47: Significant difference; base rate 12,6% (25,3% either direction)",
+     "VCI − PSI: standard score 112 and 94, difference 18, critical difference 12,47: Significant difference; base rate 12,6% (25,3% either direction)."},
+    {"a profile's row, its interval on the standard scale", "profile", "test=Vocabulary score=13 scale=scaled reliability=.9", "Vocabulary",
+     "Scaled Score 13 | 84,1 | 106 to 124 (Standard Score) | High average score | Standard Score 115; 95% confidence, reliability ,9",
+     "Vocabulary: scaled score 13, 84th percentile, High average score."},
+    {"and on that scale, in the sentence too", "profile", "test=FSIQ score=78 scale=standard reliability=.96 level=90", "FSIQ",
+     "Standard Score 78 | 7,1 | 73 to 83 | Below average score | 90% confidence, reliability ,96",
+     "FSIQ: standard score 78 (90% CI 73 to 83), 7th percentile, Below average score."},
+};
+
+// A percentile in a sentence: a whole number, as each language writes it.
+struct WordsRow { const char* name; const char* percentile; const char* english, *german, *french, *spanish; };
+Q_DECLARE_METATYPE(WordsRow)
+const WordsRow kWordsRows[] = {
+    {"th", "84.1", "84th percentile", "PR 84", "84e rang centile", "percentil 84"},
+    {"the first", "1.2", "1st percentile", "PR 1", "1er rang centile", "percentil 1"},
+    {"nd, rd and the teens", "22.3", "22nd percentile", "PR 22", "22e rang centile", "percentil 22"},
+    {"eleventh", "11.4", "11th percentile", "PR 11", "11e rang centile", "percentil 11"},
+    {"halves away from zero", "12.5", "13th percentile", "PR 13", "13e rang centile", "percentil 13"},
+    {"below the first", "0.4", "< 1st percentile", "PR < 1", "rang centile < 1", "percentil < 1"},
+    {"beyond the last step shown", "> 99.9", "> 99th percentile", "PR > 99", "rang centile > 99", "percentil > 99"},
+    {"rounding to 100", "99.6", "> 99th percentile", "PR > 99", "rang centile > 99", "percentil > 99"},
 };
 
 const TableRow kTableRows[] = {
@@ -231,6 +292,35 @@ private slots:
 
     void csv_data() { AddRows(kCsvRows); }
     void csv() { QFETCH(CsvRow, row); QCOMPARE(SessionCsv(row.rows, row.order), row.csv); }
+
+    void reportLines_data() { AddRows(kReportRows); }
+    void reportLines() {
+        QFETCH(ReportRow, row);
+        static std::list<std::string> names;  // the fields' names outlive the row, as operations' names do
+        NamedTexts fields;
+        for (const QString& word : QString(row.entry).split(' ')) fields.add(names.emplace_back(word.section('=', 0, 0).toStdString()), word.section('=', 1).toStdString());
+        const Operation* operation = OperationFor(row.command, fields);
+        QVERIFY(operation);
+        const std::vector<std::string_view> extending = operation->extendingColumns();
+        const bool extended = std::any_of(extending.begin(), extending.end(), [&](std::string_view column) { return !fields[column].empty(); });
+        Outcome outcome;
+        const auto iso = [](std::string_view text) { return ParseDate(text, DateConventions::English()); };
+        operation->compute(Fields(fields), extended, {iso, {}, LabelSystem::Aacn, false, {}}, outcome);
+        QCOMPARE(QString::fromStdString(outcome.error), QString());
+        for (const auto& [name, text] : outcome.results.items) fields.add(name, text);
+        const ReportLine line = operation->reportLine(Fields(fields), ",");
+        QCOMPARE(QStringList({line.score, line.percentile, line.interval, line.label, line.details}).join(" | "), QString(row.line));
+        QCOMPARE(ReportSentence(row.test, line, QLocale::English), QString(row.sentence));
+    }
+
+    void percentilesInWords_data() { AddRows(kWordsRows); }
+    void percentilesInWords() {
+        QFETCH(WordsRow, row);
+        QStringList said;
+        for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French, QLocale::Spanish})
+            said << PercentileInWords(row.percentile, language);
+        QCOMPARE(said, QStringList({row.english, row.german, row.french, row.spanish}));
+    }
 
     void tables_data() { AddRows(kTableRows); }
     void tables() {

@@ -36,6 +36,7 @@ const Scenario kStartRows[] = {
     {"view 5", Calc, {}, "", {"window=frmCalculator", "position=49,49", "stored:View=5"}},
     {"view 8", Module::ReliableChange, {}, "", {"window=frmReliableChange", "stored:View=8"}},
     {"view 9", Module::ScoreDifference, {}, "", {"window=frmScoreDifference", "stored:View=9"}},
+    {"view 10", Module::ScoreProfile, {}, "", {"window=frmScoreProfile", "stored:View=10"}},
     {"view 3 opens the raw score window", Raw, {"View=3"}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
     {"view 0 opens the raw score window", Raw, {"View=0"}, "", {"window=frmRawScoreConverter", "stored:View=1"}},
     {"a damaged store is saved clean", Raw, {"View=x", "Number of Decimals=1.5", "UseTTest=yes", "Top Coordinates=1e9", "Left Coordinates= 12"},
@@ -53,6 +54,8 @@ const Scenario kRows[] = {
     {"Ctrl+S from a key", Calc, {}, "[Number7]{Ctrl+S}", {"window=frmScoreConverter"}},
     {"Ctrl+R from an option", Conv, {}, "[optTo1]{Ctrl+R}", {"window=frmRawScoreConverter"}},
     {"Ctrl+D from a box, with no rule before it", Module::ReliableChange, {}, "[txtTest]{Ctrl+D}", {"window=frmScoreDifference"}},
+    {"Ctrl+B from a box", Module::ScoreDifference, {}, "{Ctrl+B}", {"window=frmScoreProfile"}},
+    {"Ctrl+D from a cell being edited", Module::ScoreProfile, {}, "1{Ctrl+D}", {"window=frmScoreDifference"}},
     {"the window's own entry rebuilds it", Calc, {}, "12[mnuModule5]", {"window=frmCalculator", "Readout=0."}},
     {"Help > Instructions with no document changes nothing", Raw, {}, "12[mnuInstructions]", {"window=frmRawScoreConverter", "txtRawScore=12", "messages="}},
 };
@@ -102,6 +105,7 @@ const Scenario kFilledWindows[] = {
      "[txtSDRetest=15][txtCorrelation=.95][txtSampleSize=50][cmdCalculate]", {}},
     {"score difference against the norms", Module::ScoreDifference, {}, "112\r94\r.94\r.88\r.45\r", {}},
     {"and against controls", Module::ScoreDifference, {"Difference Against=controls"}, "-3.857\r-1.875\r0\r1\r0\r1\r.68\r20\r", {}},
+    {"score profile", Module::ScoreProfile, {"Number of Decimals=4"}, "Vocabulary\r", {}},
 };
 
 // The program from its start: splash, settings read from the store and saved at exit; the frame
@@ -236,7 +240,7 @@ private slots:
         QStringList menu;
         for (const QAction* entry : form->findChild<QMenu*>("mnuModuleTitle")->actions())
             menu << (entry->isSeparator() ? "-" : entry->shortcut().toString());
-        QCOMPARE(menu.join(' '), QString("Ctrl+R Ctrl+S - Ctrl+A Ctrl+C - Ctrl+I Ctrl+T Ctrl+D"));
+        QCOMPARE(menu.join(' '), QString("Ctrl+R Ctrl+S - Ctrl+A Ctrl+C - Ctrl+I Ctrl+T Ctrl+D Ctrl+B"));
         StopProgram();
     }
 

@@ -18,8 +18,17 @@ const LanguageRow kRows[] = {
     {"German scales", "de", {"", modVelmora::Module::ScoreConverter, {"Convert From=2", "Convert To=1"}, "",
       {"lblFrom=IQ-Wert", "lblTo=Wertpunkte", "tip:optTo1=Mittelwert 10, SD 3: Wechsler-Untertests"}}},
     {"Spanish", "es", {"", modVelmora::Module::AgeCalculator, {}, "abc\t", {"Label3=Fecha de nacimiento", "messages=!Fecha no válida"}}},
+    {"French profile", "fr", {"", modVelmora::Module::ScoreProfile, {}, "", {"Label2=Profil des notes", "cmdAddToSession=A&jouter à la session",
+      "tip:cmdCopyPicture=Copier le profil dans le presse-papiers"}}},
     {"English", "en_US", {"", modVelmora::Module::AgeCalculator, {}, "abc\t", {"Label3=Birth Date", "messages=!Invalid Date"}}},
     {"C", "C", {"", modVelmora::Module::RawScore, {}, "[cmdCalculate]", {"lblSubjectScore=Raw Score", "messages=Please enter a raw score."}}},
+    // Words a clinician would misread: a range read as a change, the SD's "ET" for the SE, a correction that is none.
+    {"German range of no change", "de", {"", modVelmora::Module::ReliableChange, {}, "104\t96\t\t\t13.8\t\t.95\r",
+      {"tip:tblResults:0:5=Jacobson & Truax (1991): erwarteter Retestwert 104.00, SE 4.36; z -1.83, p 0.067; Bereich ohne reliable "
+       "Veränderung: 95.45 bis 112.55; Keine reliable Veränderung"}}},
+    {"French study figures", "fr", {"", modVelmora::Module::ReliableChange, {}, "", {"name:fraNorms=Données de l'étude test-retest"}}},
+    {"Spanish born at term", "es", {"", modVelmora::Module::AgeCalculator, {}, "[txtBirthdate=2024-01-10][txtTestDate=2024-09-15][txtGestation=38][cmdCalculate]",
+      {"lblCorrectedAge=no procede (nacido/a a término)"}}},
 };
 
 class TestTranslations : public QObject {
@@ -38,6 +47,9 @@ private slots:
             QCOMPARE(xml.count("<translation>"), xml.count("<message>") + xml.count("<message numerus=\"yes\">"));
             QVERIFY(!xml.contains(QRegularExpression("<numerusform>\\s*</numerusform>")));
             QVERIFY(!xml.contains(QRegularExpression("<translation>\\s*</translation>")));
+            // A number and its "%" never part at a line's end.
+            const QRegularExpression broken("<translation>[^<]*[0-9] %(?![0-9])");
+            QVERIFY2(!xml.contains(broken), qPrintable(language + ": " + broken.match(xml).captured()));
             QTranslator qm;
             QVERIFY(qm.load(":/i18n/velmora_" + language));
         }

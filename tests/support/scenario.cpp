@@ -47,16 +47,18 @@ QString withDates(QString text) {
     return text;
 }
 
-// "cell:table:row:column" for a cell's text, "tip:…" and "colour:…" for its tooltip and background.
+// "cell:table:row:column" for a cell's text, "tip:…" and "colour:…" for its tooltip and background, of a
+// table widget's item or of any table view's model.
 QString cellOf(const QString& what) {
     const QStringList piece = what.split(':');
-    auto* table = find<QTableView>(piece[1]);
-    const QModelIndex cell = table ? table->model()->index(piece[2].toInt(), piece[3].toInt()) : QModelIndex();
-    if (!cell.isValid()) return "<no cell " + what.section(':', 1) + ">";
+    auto* view = find<QAbstractItemView>(piece[1]);
+    auto* table = qobject_cast<QTableWidget*>(view);
+    const QModelIndex cell = view ? view->model()->index(piece[2].toInt(), piece[3].toInt()) : QModelIndex();
+    if (!cell.isValid() || (table && !table->item(cell.row(), cell.column()))) return "<no cell " + what.section(':', 1) + ">";
     if (piece[0] == "tip") return cell.data(Qt::ToolTipRole).toString();
     const QBrush background = cell.data(Qt::BackgroundRole).value<QBrush>();
     if (piece[0] == "colour") return background.style() == Qt::NoBrush ? "none" : background.color().name();
-    return cell.data().toString();
+    return cell.data(Qt::DisplayRole).toString();
 }
 
 QString textOf(const QString& what) {

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "interval/bellcurve.h"
+#include "profile/profilechart.h"
 #include "workedexamples.h"
 
 int main(int argc, char* argv[]) {
@@ -52,6 +53,15 @@ int main(int argc, char* argv[]) {
     for (const helpdoc::Picture& picture : filled.pictures) {
         QImage image = modVelmora::BellCurveImage(
             modVelmora::BellCurveOf(picture.report, picture.scale, modVelmora::LabelSystem::Aacn, QStringLiteral(".")), QSize(420, 200), 2);
+        document.addResource(QTextDocument::ImageResource, QUrl(QString::fromStdString(picture.name)), image);
+    }
+    for (const helpdoc::ProfilePicture& picture : filled.profiles) {
+        modVelmora::ProfileChartModel model;
+        model.bands = modVelmora::BellCurveBands(modVelmora::LabelSystem::Aacn);
+        for (const auto& [test, results] : picture.rows) model.rows.push_back(modVelmora::ProfileChartRowOf(QString::fromStdString(test), results));
+        // Drawn as the window draws it, at twice its pixels; two thirds as wide on the page, which is narrower than the window.
+        QImage image = modVelmora::ProfileChartImage(model, modVelmora::ProfileChartSize(model, modVelmora::kProfileChartWidth), 2);
+        image.setDevicePixelRatio(3);
         document.addResource(QTextDocument::ImageResource, QUrl(QString::fromStdString(picture.name)), image);
     }
 

@@ -60,14 +60,15 @@ FieldContext contextOf(const Entry& entry) {
     return {[](std::string_view text) { return ParseDate(text, iso); }, Date{}, entry.labels, false, {}};
 }
 
-// The command on the fields, its results in the template's $columns.
-std::string operationText(const Operation& operation, const Entry& entry, const std::string& pattern) {
+// The command on the fields, its results in the template's $columns; the results kept where asked.
+std::string operationText(const Operation& operation, const Entry& entry, const std::string& pattern, NamedTexts* kept = nullptr) {
     const Fields fields(entry.texts);
     const std::vector<std::string_view> extending = operation.extendingColumns();
     const bool extended = std::any_of(extending.begin(), extending.end(), [&](std::string_view column) { return fields(column).has_value(); });
     Outcome outcome;
     operation.compute(fields, extended, contextOf(entry), outcome);
     if (!outcome.error.empty()) throw UnknownPlaceholder(std::string(operation.command()) + " refused: " + outcome.error);
+    if (kept) *kept = outcome.results;
     std::string text;
     for (std::size_t at = 0; at < pattern.size();) {
         if (pattern[at] != '$') {
@@ -129,7 +130,8 @@ std::string calculatorDisplay(const std::string& keys) {
     return engine.displayText();
 }
 
-std::string fill(const std::string& placeholder, const std::string& version, std::vector<Picture>& pictures) {
+std::string fill(const std::string& placeholder, const std::string& version, FilledManual& filled) {
+    std::vector<Picture>& pictures = filled.pictures;
     const std::size_t colon = placeholder.find(" : ");
     const std::vector<std::string> w = words(placeholder.substr(0, colon));
     if (w.empty()) throw UnknownPlaceholder("empty placeholder");
@@ -147,10 +149,23 @@ std::string fill(const std::string& placeholder, const std::string& version, std
         pictures.push_back({"bellcurve-" + std::to_string(pictures.size() + 1) + ".png", report, interval.scale});
         return "![Bell curve of " + std::string(ScaleName(interval.scale)) + " score " + interval.score + "](" + pictures.back().name + ")";
     }
+    if (what == "profile-picture") {
+        if (filled.profileRows.empty()) throw UnknownPlaceholder("profile-picture needs profile examples before it");
+        filled.profiles.push_back({"profile-" + std::to_string(filled.profiles.size() + 1) + ".png", std::move(filled.profileRows)});
+        filled.profileRows.clear();
+        return "![Score profile](" + filled.profiles.back().name + ")";
+    }
     if (cli::CommandNamed(what)) {
         if (pattern.empty()) throw UnknownPlaceholder(what + " needs \" : \" and the results to show");
         const Entry entry = entryOf(w);
-        return operationText(commandOf(what, entry), entry, pattern);
+        if (what != "profile") return operationText(commandOf(what, entry), entry, pattern);
+        // A battery's rows, drawn by the next picture: a test once, however many of its results the manual names.
+        NamedTexts results;
+        const std::string text = operationText(commandOf(what, entry), entry, pattern, &results);
+        const std::string test(FieldText(Fields(entry.texts), "test"));
+        auto& rows = filled.profileRows;
+        if (std::none_of(rows.begin(), rows.end(), [&](const auto& row) { return row.first == test; })) rows.emplace_back(test, std::move(results));
+        return text;
     }
     throw UnknownPlaceholder("unknown placeholder " + what);
 }
@@ -164,7 +179,7 @@ FilledManual FillWorkedExamples(const std::string& text, const std::string& vers
         const size_t close = text.find("}}", open);
         if (close == std::string::npos) throw UnknownPlaceholder("unclosed placeholder");
         try {
-            result.text += text.substr(from, open - from) + fill(text.substr(open + 2, close - open - 2), version, result.pictures);
+            result.text += text.substr(from, open - from) + fill(text.substr(open + 2, close - open - 2), version, result);
         } catch (const FieldError& error) {
             throw UnknownPlaceholder(text.substr(open, close + 2 - open) + ": " + error.what());
         }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/fields.h"
 #include "interval/scoreinterval.h"
 
 // The manual's worked examples are written as placeholders that the program's own operations
@@ -15,6 +16,8 @@
 //   {{no-change NAME=VALUE ... : PREFIX}}   reliable change on those fields: the range of retest scores
 //                                           that is no reliable change by the method of that column prefix
 //   {{bell-curve NAME=VALUE ...}}           the score interval's bell curve, a Markdown image of a picture listed
+//   {{profile-picture}}                     the profile of the tests of the profile examples since the last one
+//                                           (each test once), a Markdown image of a picture listed
 //   {{columns COMMAND required|optional|results|extended}}  the command's columns, for the manual page;
 //                                           {{columns COMMAND OPTION=VALUE KIND}} those of the operation the
 //                                           option chooses (difference against=controls)
@@ -35,9 +38,18 @@ struct Picture {
     modVelmora::ScoreScale scale;
 };
 
+// A score profile the manual shows: each row's test and the profile's results, drawn under the name
+// its image refers to.
+struct ProfilePicture {
+    std::string name;
+    std::vector<std::pair<std::string, modVelmora::NamedTexts>> rows;
+};
+
 struct FilledManual {
     std::string text;
     std::vector<Picture> pictures;
+    std::vector<ProfilePicture> profiles;
+    std::vector<std::pair<std::string, modVelmora::NamedTexts>> profileRows;  // tests filled since the last profile picture
 };
 
 // Replaces every placeholder; throws UnknownPlaceholder for one it cannot fill.
