@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>not corrected (born at term)</source>
-        <translation>nicht korrigiert (termingeboren)</translation>
+        <translation>entfällt (termingeboren)</translation>
     </message>
     <message>
         <source>Please enter the test score.</source>
@@ -462,6 +462,30 @@
         <source>It is not an ordinary file</source>
         <translation>Es ist keine gewöhnliche Datei</translation>
     </message>
+    <message>
+        <source>Please enter a score.</source>
+        <translation>Bitte einen Wert eingeben.</translation>
+    </message>
+    <message>
+        <source>The score is not a number.</source>
+        <translation>Der Wert ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Please choose the score&apos;s scale.</source>
+        <translation>Bitte die Skala des Werts wählen.</translation>
+    </message>
+    <message>
+        <source>The scale is none of Percentile, Scaled Score, Standard Score, T-Score and Z-Score.</source>
+        <translation>Die Skala ist keine der folgenden: Prozentrang, Wertpunkte, IQ-Wert, T-Wert, z-Wert.</translation>
+    </message>
+    <message>
+        <source>The reliability is not a number.</source>
+        <translation>Die Reliabilität ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The score is too large to convert.</source>
+        <translation>Der Wert ist zu groß, um ihn umzurechnen.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -541,6 +565,10 @@
         <source>Score Difference</source>
         <translation>Testwertdifferenz</translation>
     </message>
+    <message>
+        <source>Score Profile</source>
+        <translation>Testprofil</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -562,6 +590,195 @@
     <message>
         <source>The document could not be printed to %1: %2.</source>
         <translation>Das Dokument konnte nicht in %1 gedruckt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileChart</name>
+    <message>
+        <source>Score profile</source>
+        <translation>Testprofil</translation>
+    </message>
+    <message>
+        <source>Standard Score</source>
+        <translation>IQ-Wert</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileTable</name>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Reliabilität</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>percentile %1</source>
+        <translation>Prozentrang %1</translation>
+    </message>
+    <message>
+        <source>standard score %1</source>
+        <translation>IQ-Wert %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Report</name>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 Monate %2 Tage</translation>
+    </message>
+    <message>
+        <source>age %1 (%2)</source>
+        <translation>Alter %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age %1 (%2)</source>
+        <translation>korrigiertes Alter %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age: %1</source>
+        <translation>korrigiertes Alter: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 FG)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Konfidenzintervall</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Einzelheiten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 and %3</source>
+        <translation>%1&#xa0;%2 und %3</translation>
+    </message>
+    <message>
+        <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
+        <translation>Differenz %1, kritische Differenz %2: %3; Basisrate %4&#xa0;% (%5&#xa0;% in beide Richtungen)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7</source>
+        <translation>z %1 und %2, Z-DCC %3, t %4 (%5 FG), p %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% CI %4)</source>
+        <translation>%1&#xa0;%2 (%3&#xa0;%-KI %4)</translation>
+    </message>
+    <message>
+        <source>%1% confidence, reliability %2</source>
+        <translation>%1&#xa0;% Konfidenz, Reliabilität %2</translation>
+    </message>
+    <message>
+        <source>around the estimated true score %1</source>
+        <translation>um den geschätzten wahren Wert %1</translation>
+    </message>
+    <message>
+        <source>percentiles %1 to %2</source>
+        <translation>Prozentränge %1 bis %2</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3)</source>
+        <translation>Rohwert %1 (Mittelwert %2, SD %3)</translation>
+    </message>
+    <message>
+        <source>t %1 against a normative sample of %2</source>
+        <translation>t %1 bei einer Normstichprobe von %2</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (95&#xa0;%-KI %2 bis %3)</translation>
+    </message>
+    <message>
+        <source>low scores are good</source>
+        <translation>niedrige Werte sind besser</translation>
     </message>
 </context>
 <context>
@@ -631,6 +848,26 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Mittelwert 0, SD 1: der Abstand vom Mittelwert in Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>Prozentrang</translation>
+    </message>
+    <message>
+        <source>scaled score</source>
+        <translation>Wertpunkte</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>IQ-Wert</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>T-Wert</translation>
+    </message>
+    <message>
+        <source>z-score</source>
+        <translation>z-Wert</translation>
     </message>
 </context>
 <context>
@@ -1175,7 +1412,7 @@
     </message>
     <message>
         <source>Norms of the retest study</source>
-        <translation>Normen der Retest-Studie</translation>
+        <translation>Kennwerte der Test-Retest-Studie</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1251,19 +1488,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>90 % Konfidenz, zweiseitig</translation>
+        <translation>90&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>95 % Konfidenz, zweiseitig</translation>
+        <translation>95&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>Reverse (low scores are good)</source>
@@ -1299,7 +1536,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Urteil</translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>The retest score expected from the test score</source>
@@ -1334,12 +1571,8 @@
         <translation>%1 bis %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
-        <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; keine reliable Veränderung von %6; %7</translation>
-    </message>
-    <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
     </message>
     <message>
         <source>reversed</source>
@@ -1348,6 +1581,10 @@
     <message>
         <source>%1: %2 (%3, p %4)</source>
         <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1: erwarteter Retestwert %2, SE %3; %4, p %5; Bereich ohne reliable Veränderung: %6; %7</translation>
     </message>
 </context>
 <context>
@@ -1525,19 +1762,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>90 % Konfidenz, zweiseitig</translation>
+        <translation>90&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>95 % Konfidenz, zweiseitig</translation>
+        <translation>95&#xa0;% Konfidenz, zweiseitig</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1553,7 +1790,7 @@
     </message>
     <message>
         <source>Critical difference (%1%)</source>
-        <translation>Kritische Differenz (%1 %)</translation>
+        <translation>Kritische Differenz (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Base rate, same direction</source>
@@ -1561,7 +1798,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Base rate, either direction</source>
@@ -1569,7 +1806,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Urteil</translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>The difference of the two scores</source>
@@ -1577,7 +1814,7 @@
     </message>
     <message>
         <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
-        <translation>Die kleinste Differenz, die bei %1 % Konfidenz über die Messungenauigkeit der Tests hinausgeht</translation>
+        <translation>Die kleinste Differenz, die bei %1&#xa0;% Konfidenz über die Messungenauigkeit der Tests hinausgeht</translation>
     </message>
     <message>
         <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
@@ -1645,7 +1882,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
     </message>
 </context>
 <context>
@@ -1676,11 +1913,11 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -1708,15 +1945,15 @@
     </message>
     <message>
         <source>Normal curve equivalent: 1 to 99, equal steps, mean 50</source>
-        <translation>Normal Curve Equivalent: 1 bis 99, gleiche Abstände, Mittelwert 50</translation>
+        <translation>Normalkurvenäquivalent (NCE): 1 bis 99, gleiche Abstände, Mittelwert 50</translation>
     </message>
     <message>
         <source>Standard nine: 1 to 9, mean 5, SD 2</source>
-        <translation>Standard Nine: 1 bis 9, Mittelwert 5, SD 2</translation>
+        <translation>Stanine-Skala: 1 bis 9, Mittelwert 5, SD 2</translation>
     </message>
     <message>
         <source>Standard ten: 1 to 10, SD 2</source>
-        <translation>Standard Ten: 1 bis 10, SD 2</translation>
+        <translation>Sten-Skala: 1 bis 10, SD 2</translation>
     </message>
     <message>
         <source>Confidence interval</source>
@@ -1764,11 +2001,11 @@
     </message>
     <message>
         <source>Bell curve: %1 %2, %3.</source>
-        <translation>Glockenkurve: %1 %2, %3.</translation>
+        <translation>Glockenkurve: %1&#xa0;%2, %3.</translation>
     </message>
     <message>
         <source>Bell curve: %1 %2, %3, %4.</source>
-        <translation>Glockenkurve: %1 %2, %3, %4.</translation>
+        <translation>Glockenkurve: %1&#xa0;%2, %3, %4.</translation>
     </message>
     <message>
         <source>Save Picture</source>
@@ -1788,7 +2025,120 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>%1 % Konfidenz</translation>
+        <translation>%1&#xa0;% Konfidenz</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>Das Bild konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreProfile</name>
+    <message>
+        <source>Score Profile</source>
+        <translation>Testprofil</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Konfidenz</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90&#xa0;%</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Zentrum</translation>
+    </message>
+    <message>
+        <source>The interval around the score as obtained, from the standard error of measurement</source>
+        <translation>Das Intervall um den erzielten Wert, aus dem Standardmessfehler</translation>
+    </message>
+    <message>
+        <source>The interval around the estimated true score, which lies nearer the mean, from the standard error of estimation</source>
+        <translation>Das Intervall um den geschätzten wahren Wert, der näher am Mittelwert liegt, aus dem Standardschätzfehler</translation>
+    </message>
+    <message>
+        <source>Type the scores or paste rows from a spreadsheet:
+Test, Score, Scale and, for the interval, Reliability.</source>
+        <translation>Werte eingeben oder Zeilen aus einer Tabellenkalkulation einfügen:
+Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
+    </message>
+    <message>
+        <source>Scores of the profile</source>
+        <translation>Werte des Profils</translation>
+    </message>
+    <message>
+        <source>Delete removes the selected rows; Ctrl+Z takes back the last change</source>
+        <translation>Entf entfernt die markierten Zeilen; Strg+Z nimmt die letzte Änderung zurück</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentiles (see Instructions)</source>
+        <translation>Anzahl der Nachkommastellen der Prozentränge festlegen (siehe Anleitung)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to Session</source>
+        <translation>Zur Sitzung hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Add each computed row to the session, with its test&apos;s name</source>
+        <translation>Jede berechnete Zeile mit dem Namen ihres Tests zur Sitzung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the profile to the clipboard</source>
+        <translation>Das Profil in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>Bild &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Save the profile as a PNG or SVG file</source>
+        <translation>Das Profil als PNG- oder SVG-Datei speichern</translation>
+    </message>
+    <message>
+        <source>No row is computed yet.</source>
+        <translation>Noch ist keine Zeile berechnet.</translation>
+    </message>
+    <message>
+        <source>Score profile (one line a test): %1.</source>
+        <translation>Testprofil (eine Linie je Test): %1.</translation>
+    </message>
+    <message>
+        <source>The table holds %1 rows: %2 pasted rows found no room and were left out.</source>
+        <translation>Die Tabelle fasst %1 Zeilen: %2 eingefügte Zeilen fanden keinen Platz und wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>reliability %1</source>
+        <translation>Reliabilität %1</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>%1&#xa0;% Konfidenz</translation>
+    </message>
+    <message>
+        <source>Rows added to the session: %1.</source>
+        <translation>Zur Sitzung hinzugefügte Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>score profile.png</source>
+        <translation>Testprofil.png</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
     </message>
     <message>
         <source>The picture could not be saved to %1: %2.</source>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>not corrected (born at term)</source>
-        <translation>sin corregir (nacido a término)</translation>
+        <translation>no procede (nacido/a a término)</translation>
     </message>
     <message>
         <source>Please enter the test score.</source>
@@ -462,6 +462,30 @@
         <source>It is not an ordinary file</source>
         <translation>No es un archivo normal</translation>
     </message>
+    <message>
+        <source>Please enter a score.</source>
+        <translation>Introduzca una puntuación.</translation>
+    </message>
+    <message>
+        <source>The score is not a number.</source>
+        <translation>La puntuación no es un número.</translation>
+    </message>
+    <message>
+        <source>Please choose the score&apos;s scale.</source>
+        <translation>Elija la escala de la puntuación.</translation>
+    </message>
+    <message>
+        <source>The scale is none of Percentile, Scaled Score, Standard Score, T-Score and Z-Score.</source>
+        <translation>La escala no es ninguna de estas: percentil, puntuación escalar, puntuación compuesta, puntuación T o puntuación z.</translation>
+    </message>
+    <message>
+        <source>The reliability is not a number.</source>
+        <translation>La fiabilidad no es un número.</translation>
+    </message>
+    <message>
+        <source>The score is too large to convert.</source>
+        <translation>La puntuación es demasiado grande para convertirla.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -541,6 +565,10 @@
         <source>Score Difference</source>
         <translation>Diferencia de puntuaciones</translation>
     </message>
+    <message>
+        <source>Score Profile</source>
+        <translation>Perfil de puntuaciones</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
@@ -562,6 +590,195 @@
     <message>
         <source>The document could not be printed to %1: %2.</source>
         <translation>No se ha podido imprimir el documento en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileChart</name>
+    <message>
+        <source>Score profile</source>
+        <translation>Perfil de puntuaciones</translation>
+    </message>
+    <message>
+        <source>Standard Score</source>
+        <translation>P. compuesta</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Percentil</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileTable</name>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, fila %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punt.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Fiabilidad</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>percentile %1</source>
+        <translation>percentil %1</translation>
+    </message>
+    <message>
+        <source>standard score %1</source>
+        <translation>puntuación compuesta %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Escritura</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Report</name>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 meses %2 días</translation>
+    </message>
+    <message>
+        <source>age %1 (%2)</source>
+        <translation>edad %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age %1 (%2)</source>
+        <translation>edad corregida %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age: %1</source>
+        <translation>edad corregida: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 gl)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Percentil</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Intervalo de confianza</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Categoría descriptiva</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 and %3</source>
+        <translation>%1&#xa0;%2 y %3</translation>
+    </message>
+    <message>
+        <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
+        <translation>diferencia %1, diferencia crítica %2: %3; tasa base %4&#xa0;% (%5&#xa0;% en cualquier dirección)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7</source>
+        <translation>z %1 y %2, Z-DCC %3, t %4 (%5 gl), p %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% CI %4)</source>
+        <translation>%1&#xa0;%2 (IC %3&#xa0;%: %4)</translation>
+    </message>
+    <message>
+        <source>%1% confidence, reliability %2</source>
+        <translation>confianza del %1&#xa0;%, fiabilidad %2</translation>
+    </message>
+    <message>
+        <source>around the estimated true score %1</source>
+        <translation>en torno a la puntuación verdadera estimada %1</translation>
+    </message>
+    <message>
+        <source>percentiles %1 to %2</source>
+        <translation>percentiles %1 a %2</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3)</source>
+        <translation>directa %1 (media %2, DT %3)</translation>
+    </message>
+    <message>
+        <source>t %1 against a normative sample of %2</source>
+        <translation>t %1 con una muestra normativa de %2</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (IC 95&#xa0;%: %2 a %3)</translation>
+    </message>
+    <message>
+        <source>low scores are good</source>
+        <translation>las puntuaciones bajas son mejores</translation>
     </message>
 </context>
 <context>
@@ -631,6 +848,26 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Media 0, DT 1: la distancia a la media en desviaciones típicas</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>percentil</translation>
+    </message>
+    <message>
+        <source>scaled score</source>
+        <translation>puntuación escalar</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>puntuación típica</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>puntuación T</translation>
+    </message>
+    <message>
+        <source>z-score</source>
+        <translation>puntuación z</translation>
     </message>
 </context>
 <context>
@@ -1044,11 +1281,11 @@
     </message>
     <message>
         <source>95% CI %1 to %2</source>
-        <translation>IC 95 %: de %1 a %2</translation>
+        <translation>IC 95&#xa0;%: de %1 a %2</translation>
     </message>
     <message>
         <source>95% interval estimate of the percentage of the population below this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
-        <translation>Estimación por intervalo al 95 % del porcentaje de la población que queda por debajo de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95 %: de %2 a %3.</translation>
+        <translation>Estimación por intervalo al 95&#xa0;% del porcentaje de la población que queda por debajo de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95&#xa0;%: de %2 a %3.</translation>
     </message>
     <message>
         <source>Copy percentile to clipboard</source>
@@ -1068,7 +1305,7 @@
     </message>
     <message>
         <source>95% interval estimate of the percentage of the population above this score (Crawford and Garthwaite, 2002). z-CC %1, 95% CI %2 to %3.</source>
-        <translation>Estimación por intervalo al 95 % del porcentaje de la población que queda por encima de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95 %: de %2 a %3.</translation>
+        <translation>Estimación por intervalo al 95&#xa0;% del porcentaje de la población que queda por encima de esta puntuación (Crawford y Garthwaite, 2002). z-CC %1, IC 95&#xa0;%: de %2 a %3.</translation>
     </message>
     <message>
         <source>&amp;Norms</source>
@@ -1148,7 +1385,7 @@
     </message>
     <message>
         <source>z-CC %1 (95% CI %2 to %3)</source>
-        <translation>z-CC %1 (IC 95 %: %2 a %3)</translation>
+        <translation>z-CC %1 (IC 95&#xa0;%: %2 a %3)</translation>
     </message>
     <message>
         <source>reversed</source>
@@ -1175,7 +1412,7 @@
     </message>
     <message>
         <source>Norms of the retest study</source>
-        <translation>Baremos del estudio test-retest</translation>
+        <translation>Datos del estudio test-retest</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1251,19 +1488,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>Confianza del 90 %, bilateral</translation>
+        <translation>Confianza del 90&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>Confianza del 95 %, bilateral</translation>
+        <translation>Confianza del 95&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>Reverse (low scores are good)</source>
@@ -1334,12 +1571,8 @@
         <translation>%1 a %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
-        <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; sin cambio fiable de %6; %7</translation>
-    </message>
-    <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
     </message>
     <message>
         <source>reversed</source>
@@ -1348,6 +1581,10 @@
     <message>
         <source>%1: %2 (%3, p %4)</source>
         <translation>%1: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1: puntuación de retest esperada %2, ET %3; %4, p %5; rango sin cambio fiable: %6; %7</translation>
     </message>
 </context>
 <context>
@@ -1525,19 +1762,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>Confianza del 90 %, bilateral</translation>
+        <translation>Confianza del 90&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>Confianza del 95 %, bilateral</translation>
+        <translation>Confianza del 95&#xa0;%, bilateral</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1553,7 +1790,7 @@
     </message>
     <message>
         <source>Critical difference (%1%)</source>
-        <translation>Diferencia crítica (%1 %)</translation>
+        <translation>Diferencia crítica (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Base rate, same direction</source>
@@ -1561,7 +1798,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Base rate, either direction</source>
@@ -1577,7 +1814,7 @@
     </message>
     <message>
         <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
-        <translation>La diferencia más pequeña que supera, con una confianza del %1 %, lo que explica la falta de fiabilidad de los tests</translation>
+        <translation>La diferencia más pequeña que supera, con una confianza del %1&#xa0;%, lo que explica la falta de fiabilidad de los tests</translation>
     </message>
     <message>
         <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
@@ -1645,7 +1882,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1676,11 +1913,11 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>Centre</source>
@@ -1752,7 +1989,7 @@
     </message>
     <message>
         <source>%1% CI %2 to %3</source>
-        <translation>IC %1 %: %2 a %3</translation>
+        <translation>IC %1&#xa0;%: %2 a %3</translation>
     </message>
     <message>
         <source>Percentiles %1 to %2</source>
@@ -1764,11 +2001,11 @@
     </message>
     <message>
         <source>Bell curve: %1 %2, %3.</source>
-        <translation>Campana de Gauss: %1 %2, %3.</translation>
+        <translation>Campana de Gauss: %1&#xa0;%2, %3.</translation>
     </message>
     <message>
         <source>Bell curve: %1 %2, %3, %4.</source>
-        <translation>Campana de Gauss: %1 %2, %3, %4.</translation>
+        <translation>Campana de Gauss: %1&#xa0;%2, %3, %4.</translation>
     </message>
     <message>
         <source>Save Picture</source>
@@ -1788,7 +2025,120 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confianza del %1 %</translation>
+        <translation>confianza del %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>No se ha podido guardar la imagen en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreProfile</name>
+    <message>
+        <source>Score Profile</source>
+        <translation>Perfil de puntuaciones</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confianza</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90&#xa0;%</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>The interval around the score as obtained, from the standard error of measurement</source>
+        <translation>El intervalo en torno a la puntuación obtenida, a partir del error típico de medida</translation>
+    </message>
+    <message>
+        <source>The interval around the estimated true score, which lies nearer the mean, from the standard error of estimation</source>
+        <translation>El intervalo en torno a la puntuación verdadera estimada, más cercana a la media, a partir del error típico de estimación</translation>
+    </message>
+    <message>
+        <source>Type the scores or paste rows from a spreadsheet:
+Test, Score, Scale and, for the interval, Reliability.</source>
+        <translation>Escriba las puntuaciones o pegue filas de una hoja de cálculo:
+Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
+    </message>
+    <message>
+        <source>Scores of the profile</source>
+        <translation>Puntuaciones del perfil</translation>
+    </message>
+    <message>
+        <source>Delete removes the selected rows; Ctrl+Z takes back the last change</source>
+        <translation>Supr elimina las filas seleccionadas; Ctrl+Z deshace el último cambio</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentiles (see Instructions)</source>
+        <translation>Establecer el número de decimales de los percentiles (véanse las instrucciones)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to Session</source>
+        <translation>Aña&amp;dir a la sesión</translation>
+    </message>
+    <message>
+        <source>Add each computed row to the session, with its test&apos;s name</source>
+        <translation>Añadir cada fila calculada a la sesión, con el nombre de su test</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Copiar &amp;imagen</translation>
+    </message>
+    <message>
+        <source>Copy the profile to the clipboard</source>
+        <translation>Copiar el perfil al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>&amp;Guardar imagen…</translation>
+    </message>
+    <message>
+        <source>Save the profile as a PNG or SVG file</source>
+        <translation>Guardar el perfil como archivo PNG o SVG</translation>
+    </message>
+    <message>
+        <source>No row is computed yet.</source>
+        <translation>Todavía no hay ninguna fila calculada.</translation>
+    </message>
+    <message>
+        <source>Score profile (one line a test): %1.</source>
+        <translation>Perfil de puntuaciones (una línea por test): %1.</translation>
+    </message>
+    <message>
+        <source>The table holds %1 rows: %2 pasted rows found no room and were left out.</source>
+        <translation>La tabla admite %1 filas: %2 filas pegadas no cabían y se han omitido.</translation>
+    </message>
+    <message>
+        <source>reliability %1</source>
+        <translation>fiabilidad %1</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confianza del %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Rows added to the session: %1.</source>
+        <translation>Filas añadidas a la sesión: %1.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>score profile.png</source>
+        <translation>perfil de puntuaciones.png</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
     </message>
     <message>
         <source>The picture could not be saved to %1: %2.</source>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>not corrected (born at term)</source>
-        <translation>non corrigé (né à terme)</translation>
+        <translation>sans objet (né(e) à terme)</translation>
     </message>
     <message>
         <source>Please enter the test score.</source>
@@ -462,6 +462,30 @@
         <source>It is not an ordinary file</source>
         <translation>Ce n&apos;est pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>Please enter a score.</source>
+        <translation>Veuillez saisir une note.</translation>
+    </message>
+    <message>
+        <source>The score is not a number.</source>
+        <translation>La note n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Please choose the score&apos;s scale.</source>
+        <translation>Veuillez choisir l&apos;échelle de la note.</translation>
+    </message>
+    <message>
+        <source>The scale is none of Percentile, Scaled Score, Standard Score, T-Score and Z-Score.</source>
+        <translation>L&apos;échelle n&apos;est ni le rang centile, ni la note standard, ni la note composite, ni la note T, ni la note z.</translation>
+    </message>
+    <message>
+        <source>The reliability is not a number.</source>
+        <translation>La fidélité n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The score is too large to convert.</source>
+        <translation>La note est trop grande pour être convertie.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -541,12 +565,16 @@
         <source>Score Difference</source>
         <translation>Différence de notes</translation>
     </message>
+    <message>
+        <source>Score Profile</source>
+        <translation>Profil des notes</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::OutOfDateResults</name>
     <message>
         <source>Out of date: an entry has changed since Calculate.</source>
-        <translation>Périmé&#xa0;: une saisie a changé depuis le calcul.</translation>
+        <translation>Résultat non à jour&#xa0;: une saisie a changé depuis le calcul.</translation>
     </message>
     <message>
         <source>Out of date: press Calculate before copying.</source>
@@ -562,6 +590,195 @@
     <message>
         <source>The document could not be printed to %1: %2.</source>
         <translation>Le document n&apos;a pas pu être imprimé dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileChart</name>
+    <message>
+        <source>Score profile</source>
+        <translation>Profil des notes</translation>
+    </message>
+    <message>
+        <source>Standard Score</source>
+        <translation>Note composite</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Rang centile</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::ProfileTable</name>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Reliability</source>
+        <translation>Fidélité</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>percentile %1</source>
+        <translation>rang centile %1</translation>
+    </message>
+    <message>
+        <source>standard score %1</source>
+        <translation>note composite %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Report</name>
+    <message>
+        <source>%1 months %2 days</source>
+        <translation>%1 mois %2 jours</translation>
+    </message>
+    <message>
+        <source>age %1 (%2)</source>
+        <translation>âge %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age %1 (%2)</source>
+        <translation>âge corrigé %1 (%2)</translation>
+    </message>
+    <message>
+        <source>corrected age: %1</source>
+        <translation>âge corrigé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>t %1 (%2 df)</source>
+        <translation>t %1 (%2 ddl)</translation>
+    </message>
+    <message>
+        <source>z %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3, p %4)</source>
+        <translation>%1&#xa0;: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Rang centile</translation>
+    </message>
+    <message>
+        <source>Confidence interval</source>
+        <translation>Intervalle de confiance</translation>
+    </message>
+    <message>
+        <source>Descriptive label</source>
+        <translation>Qualificatif</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 and %3</source>
+        <translation>%1&#xa0;%2 et %3</translation>
+    </message>
+    <message>
+        <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
+        <translation>différence %1, différence critique %2&#xa0;: %3&#xa0;; taux de base %4&#xa0;% (%5&#xa0;% dans un sens ou l'autre)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>z %1 and %2, Z-DCC %3, t %4 (%5 df), p %6: %7</source>
+        <translation>z %1 et %2, Z-DCC %3, t %4 (%5 ddl), p %6&#xa0;: %7</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% CI %4)</source>
+        <translation>%1&#xa0;%2 (IC à %3&#xa0;% %4)</translation>
+    </message>
+    <message>
+        <source>%1% confidence, reliability %2</source>
+        <translation>confiance à %1&#xa0;%, fidélité %2</translation>
+    </message>
+    <message>
+        <source>around the estimated true score %1</source>
+        <translation>autour de la note vraie estimée %1</translation>
+    </message>
+    <message>
+        <source>percentiles %1 to %2</source>
+        <translation>rangs centiles %1 à %2</translation>
+    </message>
+    <message>
+        <source>raw %1 (mean %2, SD %3)</source>
+        <translation>note brute %1 (moyenne %2, ET %3)</translation>
+    </message>
+    <message>
+        <source>t %1 against a normative sample of %2</source>
+        <translation>t %1 pour un échantillon normatif de %2</translation>
+    </message>
+    <message>
+        <source>z-CC %1 (95% CI %2 to %3)</source>
+        <translation>z-CC %1 (IC à 95&#xa0;% %2 à %3)</translation>
+    </message>
+    <message>
+        <source>low scores are good</source>
+        <translation>les notes basses sont meilleures</translation>
     </message>
 </context>
 <context>
@@ -631,6 +848,26 @@
     <message>
         <source>Mean 0, SD 1: the distance from the mean in standard deviations</source>
         <translation>Moyenne 0, écart-type 1&#xa0;: l&apos;écart à la moyenne en écarts-types</translation>
+    </message>
+    <message>
+        <source>percentile</source>
+        <translation>rang centile</translation>
+    </message>
+    <message>
+        <source>scaled score</source>
+        <translation>note standard</translation>
+    </message>
+    <message>
+        <source>standard score</source>
+        <translation>note composite</translation>
+    </message>
+    <message>
+        <source>T-score</source>
+        <translation>note T</translation>
+    </message>
+    <message>
+        <source>z-score</source>
+        <translation>note z</translation>
     </message>
 </context>
 <context>
@@ -1175,7 +1412,7 @@
     </message>
     <message>
         <source>Norms of the retest study</source>
-        <translation>Normes de l&apos;étude test-retest</translation>
+        <translation>Données de l&apos;étude test-retest</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1283,7 +1520,7 @@
     </message>
     <message>
         <source>SE</source>
-        <translation>ET</translation>
+        <translation>Err. type</translation>
     </message>
     <message>
         <source>Statistic</source>
@@ -1334,10 +1571,6 @@
         <translation>%1 à %2</translation>
     </message>
     <message>
-        <source>%1: expected retest score %2, SE %3; %4, p %5; no reliable change from %6; %7</source>
-        <translation>%1&#xa0;: note attendue au retest %2, ET %3&#xa0;; %4, p %5&#xa0;; pas de changement fiable de %6&#xa0;; %7</translation>
-    </message>
-    <message>
         <source>%1% confidence</source>
         <translation>confiance à %1&#xa0;%</translation>
     </message>
@@ -1348,6 +1581,10 @@
     <message>
         <source>%1: %2 (%3, p %4)</source>
         <translation>%1&#xa0;: %2 (%3, p %4)</translation>
+    </message>
+    <message>
+        <source>%1: expected retest score %2, SE %3; %4, p %5; range of no reliable change: %6; %7</source>
+        <translation>%1&#xa0;: note attendue au retest %2, err. type %3&#xa0;; %4, p %5&#xa0;; plage sans changement fiable&#xa0;: %6&#xa0;; %7</translation>
     </message>
 </context>
 <context>
@@ -1525,19 +1762,19 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>95%</source>
-        <translation>95 %</translation>
+        <translation>95&#xa0;%</translation>
     </message>
     <message>
         <source>90% confidence, two-tailed</source>
-        <translation>Confiance à 90 %, bilatéral</translation>
+        <translation>Confiance à 90&#xa0;%, bilatéral</translation>
     </message>
     <message>
         <source>95% confidence, two-tailed</source>
-        <translation>Confiance à 95 %, bilatéral</translation>
+        <translation>Confiance à 95&#xa0;%, bilatéral</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1553,7 +1790,7 @@
     </message>
     <message>
         <source>Critical difference (%1%)</source>
-        <translation>Différence critique (%1 %)</translation>
+        <translation>Différence critique (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Base rate, same direction</source>
@@ -1561,7 +1798,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Base rate, either direction</source>
@@ -1577,7 +1814,7 @@
     </message>
     <message>
         <source>The smallest difference larger than the tests&apos; unreliability explains at %1% confidence</source>
-        <translation>La plus petite différence qui dépasse, avec une confiance de %1 %, ce qu&apos;explique le manque de fidélité des tests</translation>
+        <translation>La plus petite différence qui dépasse, avec une confiance de %1&#xa0;%, ce qu&apos;explique le manque de fidélité des tests</translation>
     </message>
     <message>
         <source>The percentage of the norm sample with a difference at least this large in the same direction</source>
@@ -1645,7 +1882,7 @@
     </message>
     <message>
         <source>%1% confidence</source>
-        <translation>confiance à %1 %</translation>
+        <translation>confiance à %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1712,11 +1949,11 @@
     </message>
     <message>
         <source>Standard nine: 1 to 9, mean 5, SD 2</source>
-        <translation>Standard nine&#xa0;: 1 à 9, moyenne 5, écart-type 2</translation>
+        <translation>Stanine (neuf classes standard)&#xa0;: 1 à 9, moyenne 5, écart-type 2</translation>
     </message>
     <message>
         <source>Standard ten: 1 to 10, SD 2</source>
-        <translation>Standard ten&#xa0;: 1 à 10, écart-type 2</translation>
+        <translation>Sten (dix classes standard)&#xa0;: 1 à 10, écart-type 2</translation>
     </message>
     <message>
         <source>Confidence interval</source>
@@ -1764,11 +2001,11 @@
     </message>
     <message>
         <source>Bell curve: %1 %2, %3.</source>
-        <translation>Courbe de Gauss&#xa0;: %1 %2, %3.</translation>
+        <translation>Courbe de Gauss&#xa0;: %1&#xa0;%2, %3.</translation>
     </message>
     <message>
         <source>Bell curve: %1 %2, %3, %4.</source>
-        <translation>Courbe de Gauss&#xa0;: %1 %2, %3, %4.</translation>
+        <translation>Courbe de Gauss&#xa0;: %1&#xa0;%2, %3, %4.</translation>
     </message>
     <message>
         <source>Save Picture</source>
@@ -1789,6 +2026,119 @@
     <message>
         <source>%1% confidence</source>
         <translation>confiance à %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::frmScoreProfile</name>
+    <message>
+        <source>Score Profile</source>
+        <translation>Profil des notes</translation>
+    </message>
+    <message>
+        <source>Confidence</source>
+        <translation>Confiance</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90&#xa0;%</translation>
+    </message>
+    <message>
+        <source>95%</source>
+        <translation>95&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>The interval around the score as obtained, from the standard error of measurement</source>
+        <translation>L&apos;intervalle autour de la note obtenue, à partir de l&apos;erreur-type de mesure</translation>
+    </message>
+    <message>
+        <source>The interval around the estimated true score, which lies nearer the mean, from the standard error of estimation</source>
+        <translation>L&apos;intervalle autour de la note vraie estimée, plus proche de la moyenne, à partir de l&apos;erreur-type d&apos;estimation</translation>
+    </message>
+    <message>
+        <source>Type the scores or paste rows from a spreadsheet:
+Test, Score, Scale and, for the interval, Reliability.</source>
+        <translation>Saisissez les notes ou collez des lignes d&apos;un tableur&#xa0;:
+Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
+    </message>
+    <message>
+        <source>Scores of the profile</source>
+        <translation>Notes du profil</translation>
+    </message>
+    <message>
+        <source>Delete removes the selected rows; Ctrl+Z takes back the last change</source>
+        <translation>Suppr retire les lignes sélectionnées&#xa0;; Ctrl+Z annule la dernière modification</translation>
+    </message>
+    <message>
+        <source>Set number of decimal places in percentiles (see Instructions)</source>
+        <translation>Définir le nombre de décimales des rangs centiles (voir le mode d&apos;emploi)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to Session</source>
+        <translation>A&amp;jouter à la session</translation>
+    </message>
+    <message>
+        <source>Add each computed row to the session, with its test&apos;s name</source>
+        <translation>Ajouter chaque ligne calculée à la session, avec le nom de son test</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Copier l&apos;&amp;image</translation>
+    </message>
+    <message>
+        <source>Copy the profile to the clipboard</source>
+        <translation>Copier le profil dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>En&amp;registrer l&apos;image…</translation>
+    </message>
+    <message>
+        <source>Save the profile as a PNG or SVG file</source>
+        <translation>Enregistrer le profil en fichier PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>No row is computed yet.</source>
+        <translation>Aucune ligne n&apos;est encore calculée.</translation>
+    </message>
+    <message>
+        <source>Score profile (one line a test): %1.</source>
+        <translation>Profil des notes (une ligne par test)&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The table holds %1 rows: %2 pasted rows found no room and were left out.</source>
+        <translation>Le tableau contient %1 lignes&#xa0;: %2 lignes collées ne tenaient plus et ont été laissées de côté.</translation>
+    </message>
+    <message>
+        <source>reliability %1</source>
+        <translation>fidélité %1</translation>
+    </message>
+    <message>
+        <source>%1% confidence</source>
+        <translation>confiance à %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Rows added to the session: %1.</source>
+        <translation>Lignes ajoutées à la session&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>score profile.png</source>
+        <translation>profil des notes.png</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
     </message>
     <message>
         <source>The picture could not be saved to %1: %2.</source>

@@ -421,7 +421,7 @@ int runCsv(const Operation& operation, const Options& options) {
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) return usage("cannot read " + path + ": " + std::strerror(errno));
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(in == stdin ? nullptr : in, std::fclose);
-Picture picture;
+    Picture picture;
     // A folder opens as a file here and only its first read fails.
     if (struct stat status {}; ::fstat(fileno(in), &status) == 0 && S_ISDIR(status.st_mode)) return usage(name + " is a folder, not a file");
     const CsvStreams streams{[in, &name](char* buffer, std::size_t size) {
@@ -434,7 +434,10 @@ Picture picture;
                                      throw StreamError("cannot write standard output", errno);
                              },
                              [](std::string_view line) { say(line); },
-                             [&picture](const Fields& fields, const Outcome& outcome) { picture.add(fields, outcome); }};
+                             // Rows are kept only for a picture: a long stream otherwise runs in little memory.
+                             [&picture, &options](const Fields& fields, const Outcome& outcome) {
+                                 if (!options.picture.empty()) picture.add(fields, outcome);
+                             }};
     try {
         const CsvFormat format{options.delimiter == "\\t" ? '\t' : options.delimiter[0], options.tsv};
         const FieldContext context = desktopContext(options);
@@ -469,7 +472,8 @@ int runOne(const Command& command, const Operation& operation, const Options& op
     }
     for (const auto& [name, value] : command.lines(outcome.results, extended, context, options))
         std::printf(name.empty() ? "%s%s\n" : "%-21s%s\n", name.c_str(), value.c_str());
-    std::fflush(stdout);
+    // The lines go out before the picture is drawn; a full disk is told of here, with its reason.
+    if (std::fflush(stdout) != 0) return streamFailed(StreamError("cannot write standard output", errno));
     return drawPicture(picture, options, context, 0);
 }
 

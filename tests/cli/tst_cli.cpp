@@ -102,7 +102,7 @@ const CliRow kRows[] = {
      "velmora-cli: --picture must name a .svg or .png file: profile.pdf" + kHelp, 2},
     {"a picture that cannot be written", {"profile", "100", "--test", "A", "--scale", "standard", "--picture", "/no/such/folder/p.svg"}, "",
      "percentile           50.0\nstandard score       100\nlabel                Average score\n",
-     "velmora-cli: the picture could not be written to /no/such/folder/p.svg\n", 1},
+     "velmora-cli: the picture could not be written to /no/such/folder/p.svg: No such file or folder\n", 1},
     // A whole file of one kind, and European spreadsheets.
     {"options serve as the columns a file lacks, a column wins", {"convert", "--csv", "--from", "scaled", "--to", "percentile", "--labels", "none"},
      "id,value,to\na,13,\nb,13,z\n", "id,value,to,result,error\na,13,,,\"to must be percentile, scaled, standard, t or z: \"\nb,13,z,1.00,\n",

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTableView>
+#include <QTableWidget>
 #include <QWindow>
 
 #include "age/datetext.h"
