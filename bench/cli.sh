@@ -19,6 +19,10 @@ awk 'BEGIN { srand(20261206); print "x1,x2,sd1,sd2,m1,m2,n,r"
 awk 'BEGIN { srand(20261206); print "raw,mean,sd,n"
              for (i = 0; i < 20000; i++) printf "%.1f,100,15,%d\n", 40 + rand() * 120, 5 + int(rand() * 96) }' > "$dir/small.csv"
 
+mkdir -p "$dir/config/Velmora"
+awk 'BEGIN { print "name,mean,sd,n,reverse"
+             for (i = 0; i < 100000; i++) printf "Subtest %d,%d,15,50,false\n", i, 90 + i % 20 }' > "$dir/config/Velmora/norms.csv"
+
 seconds() {  # the least processor time (user and system) of five runs of a command, output discarded
     for run in 1 2 3 4 5; do
         /usr/bin/time -f "%U %S" -o "$dir/time" "$@" > /dev/null 2>&1 || true
@@ -39,6 +43,13 @@ for row in "convert 2" "score 2" "interval 3" "change 3"; do
 done
 small_time=$(seconds "$cli" score --csv "$dir/small.csv")
 line=$(echo "$small_time" | awk '{ r = 20000 / $1; printf "| score --csv with n, 20,000 rows | %.2f s (%.0f rows/s) | | | >= 20,000 rows/s | %s |", $1, r, (r >= 20000 ? "yes" : "NO") }')
+echo "$line"
+case $line in *NO*) missed=1 ;; esac
+# The last set named, found only when the whole file is read.
+export XDG_CONFIG_HOME="$dir/config"
+found=1; "$cli" score 110 --norms "Subtest 99999" > /dev/null 2>&1 || found=0
+norms_time=$(seconds "$cli" score 110 --norms "Subtest 99999")
+line=$(echo "$norms_time $found" | awk '{ printf "| score --norms, 100,000 norm sets | %.2f s | | | < 1 s | %s |", $1, ($1 < 1 && $2 ? "yes" : "NO") }')
 echo "$line"
 case $line in *NO*) missed=1 ;; esac
 exit $missed

@@ -13,11 +13,24 @@
 
 namespace modVelmora {
 
+namespace {
+
+// velmora-cli's columns, in the order a saved session's CSV gives them.
+QStringList cliColumns() {
+    QStringList columns;
+    for (const std::string_view column : cli::ColumnOrder()) columns << QString::fromLatin1(column.data(), qsizetype(column.size()));
+    return columns;
+}
+
+}  // namespace
+
 Program::Program(std::map<Module, ModuleFactory> factories) : session_(std::make_unique<SessionLog>(DefaultSessionPath())) {
     for (auto& [module, create] : factories) modules_[module].create = std::move(create);
-    connect(session_.get(), &SessionLog::notSaved, this, [this](const QString& why) {
+    const auto tell = [this](const QString& why) {
         platform().showMessage(shownWindow() ? shownWindow()->form() : nullptr, why, MessageIcon::Exclamation);
-    });
+    };
+    connect(session_.get(), &SessionLog::notSaved, this, tell);
+    settings_.tellFailures(tell);
 }
 
 Program::~Program() = default;
@@ -68,6 +81,8 @@ void Program::ExitProgram(ModuleWindow& current) {
     if (exiting_) return;
     exiting_ = true;
     current.recordPosition();
+    // What is not yet on disk is written once more, and a long journal folded into the whole copy.
+    (void)session_->close();
     for (auto& [module, slot] : modules_)
         if (slot.window) slot.window->unload(ModuleWindow::Unload::ForExit);
     if (sessionWindow_) sessionWindow_->hide();
@@ -78,9 +93,7 @@ void Program::ExitProgram(ModuleWindow& current) {
 
 void Program::ShowSession() {
     if (!sessionWindow_) {
-        QStringList cliColumns;
-        for (const std::string_view column : cli::ColumnOrder()) cliColumns << QString::fromLatin1(column.data(), qsizetype(column.size()));
-        sessionWindow_ = std::make_unique<frmSession>(*session_, cliColumns);
+        sessionWindow_ = std::make_unique<frmSession>(*session_, cliColumns());
         // Beside the module window, not over the entries it collects, as far as the screen allows.
         if (ModuleWindow* shown = shownWindow()) {
             QPoint at = shown->form()->frameGeometry().topRight() + QPoint(8, 0);

@@ -7,6 +7,10 @@
         <source>Bell curve</source>
         <translation>Glockenkurve</translation>
     </message>
+    <message>
+        <source>the picture could not be drawn as PNG or SVG</source>
+        <translation>das Bild ließ sich nicht als PNG oder SVG zeichnen</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::Change</name>
@@ -415,6 +419,46 @@
         <translation>Die Standardabweichung darf nicht negativ sein.</translation>
     </message>
     <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder</source>
+        <translation>Ein Teil des Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
         <source>Please enter a score.</source>
         <translation>Bitte einen Wert eingeben.</translation>
     </message>
@@ -547,9 +591,17 @@
         <source>The Velmora</source>
         <translation>The Velmora</translation>
     </message>
+    <message>
+        <source>The document could not be printed to %1: %2.</source>
+        <translation>Das Dokument konnte nicht in %1 gedruckt werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ProfileChart</name>
+    <message>
+        <source>Score profile</source>
+        <translation>Testprofil</translation>
+    </message>
     <message>
         <source>Standard Score</source>
         <translation>IQ-Wert</translation>
@@ -557,10 +609,6 @@
     <message>
         <source>Percentile</source>
         <translation>Prozentrang</translation>
-    </message>
-    <message>
-        <source>Score profile</source>
-        <translation>Testprofil</translation>
     </message>
 </context>
 <context>
@@ -845,8 +893,23 @@
         <translation>Die gespeicherte Sitzung war beschädigt (%1). Sie wurde als %2 beiseitegelegt, und eine neue Sitzung beginnt.</translation>
     </message>
     <message>
-        <source>The session could not be saved: %1</source>
-        <translation>Die Sitzung konnte nicht gespeichert werden: %1</translation>
+        <source>The saved session is larger than 256 MB, more than any session holds. It has been set aside unread as %1, and a new session starts.</source>
+        <translation>Die gespeicherte Sitzung ist größer als 256 MB, mehr als jede Sitzung umfasst. Sie wurde ungelesen als %1 beiseitegelegt, und eine neue Sitzung beginnt.</translation>
+    </message>
+    <message>
+        <source>The changes to the saved session since it was last written whole were damaged (%1). They have been set aside as %2; the session as it was before them is kept.</source>
+        <translation>Die Änderungen an der gespeicherten Sitzung seit ihrer letzten vollständigen Speicherung waren beschädigt (%1). Sie wurden als %2 beiseitegelegt; die Sitzung bleibt so erhalten, wie sie davor war.</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2. Its results are kept, and written at the next change.</source>
+        <translation>Die Sitzung konnte nicht in %1 gespeichert werden: %2. Ihre Ergebnisse bleiben erhalten und werden bei der nächsten Änderung gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Settings</name>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1989,16 +2052,16 @@
         <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved to %1.</source>
-        <translation>Das Bild konnte nicht unter %1 gespeichert werden.</translation>
-    </message>
-    <message>
         <source>reliability %1</source>
         <translation>Reliabilität %1</translation>
     </message>
     <message>
         <source>%1% confidence</source>
         <translation>%1&#xa0;% Konfidenz</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>Das Bild konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -2110,8 +2173,8 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved to %1.</source>
-        <translation>Das Bild konnte nicht unter %1 gespeichert werden.</translation>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>Das Bild konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -2225,10 +2288,6 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <translation>CSV-Datei (*.csv)</translation>
     </message>
     <message>
-        <source>The session could not be saved to %1.</source>
-        <translation>Die Sitzung konnte nicht unter %1 gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Als PDF speichern</translation>
     </message>
@@ -2244,16 +2303,20 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <source>Velmora session</source>
         <translation>Velmora-Sitzung</translation>
     </message>
-    <message>
-        <source>The PDF could not be saved to %1.</source>
-        <translation>Das PDF konnte nicht unter %1 gespeichert werden.</translation>
-    </message>
     <message numerus="yes">
         <source>Delete all %n results of the session? This cannot be undone.</source>
         <translation>
             <numerusform>Das eine Ergebnis der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
             <numerusform>Alle %n Ergebnisse der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2.</source>
+        <translation>Die Sitzung konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved to %1: %2.</source>
+        <translation>Das PDF konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Bell curve</source>
         <translation>Curva de campana</translation>
     </message>
+    <message>
+        <source>the picture could not be drawn as PNG or SVG</source>
+        <translation>no se ha podido dibujar la imagen en PNG ni en SVG</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::Change</name>
@@ -415,6 +419,46 @@
         <translation>La desviación típica no puede ser negativa.</translation>
     </message>
     <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cuota de disco superada</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder</source>
+        <translation>Una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Archivo demasiado grande</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
         <source>Please enter a score.</source>
         <translation>Introduzca una puntuación.</translation>
     </message>
@@ -547,9 +591,17 @@
         <source>The Velmora</source>
         <translation>The Velmora</translation>
     </message>
+    <message>
+        <source>The document could not be printed to %1: %2.</source>
+        <translation>No se ha podido imprimir el documento en %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ProfileChart</name>
+    <message>
+        <source>Score profile</source>
+        <translation>Perfil de puntuaciones</translation>
+    </message>
     <message>
         <source>Standard Score</source>
         <translation>P. compuesta</translation>
@@ -557,10 +609,6 @@
     <message>
         <source>Percentile</source>
         <translation>Percentil</translation>
-    </message>
-    <message>
-        <source>Score profile</source>
-        <translation>Perfil de puntuaciones</translation>
     </message>
 </context>
 <context>
@@ -845,8 +893,23 @@
         <translation>La sesión guardada estaba dañada (%1). Se ha apartado como %2 y empieza una sesión nueva.</translation>
     </message>
     <message>
-        <source>The session could not be saved: %1</source>
-        <translation>No se ha podido guardar la sesión: %1</translation>
+        <source>The saved session is larger than 256 MB, more than any session holds. It has been set aside unread as %1, and a new session starts.</source>
+        <translation>La sesión guardada ocupa más de 256 MB, más de lo que contiene cualquier sesión. Se ha apartado sin leerla como %1 y comienza una sesión nueva.</translation>
+    </message>
+    <message>
+        <source>The changes to the saved session since it was last written whole were damaged (%1). They have been set aside as %2; the session as it was before them is kept.</source>
+        <translation>Los cambios de la sesión guardada desde la última vez que se escribió completa estaban dañados (%1). Se han apartado como %2; se conserva la sesión tal como estaba antes de ellos.</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2. Its results are kept, and written at the next change.</source>
+        <translation>No se pudo guardar la sesión en %1: %2. Sus resultados se conservan y se escribirán en el próximo cambio.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Settings</name>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation>No se han podido guardar los ajustes en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1989,16 +2052,16 @@
         <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved to %1.</source>
-        <translation>No se ha podido guardar la imagen en %1.</translation>
-    </message>
-    <message>
         <source>reliability %1</source>
         <translation>fiabilidad %1</translation>
     </message>
     <message>
         <source>%1% confidence</source>
         <translation>confianza del %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>No se ha podido guardar la imagen en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -2110,8 +2173,8 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved to %1.</source>
-        <translation>No se ha podido guardar la imagen en %1.</translation>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>No se ha podido guardar la imagen en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -2225,10 +2288,6 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <translation>Archivo CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The session could not be saved to %1.</source>
-        <translation>No se ha podido guardar la sesión en %1.</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Guardar como PDF</translation>
     </message>
@@ -2244,16 +2303,20 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <source>Velmora session</source>
         <translation>Sesión de Velmora</translation>
     </message>
-    <message>
-        <source>The PDF could not be saved to %1.</source>
-        <translation>No se ha podido guardar el PDF en %1.</translation>
-    </message>
     <message numerus="yes">
         <source>Delete all %n results of the session? This cannot be undone.</source>
         <translation>
             <numerusform>¿Eliminar el resultado de la sesión? No se puede deshacer.</numerusform>
             <numerusform>¿Eliminar los %n resultados de la sesión? No se puede deshacer.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2.</source>
+        <translation>No se ha podido guardar la sesión en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved to %1: %2.</source>
+        <translation>No se ha podido guardar el PDF en %1: %2.</translation>
     </message>
 </context>
 <context>

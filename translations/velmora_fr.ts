@@ -7,6 +7,10 @@
         <source>Bell curve</source>
         <translation>Courbe en cloche</translation>
     </message>
+    <message>
+        <source>the picture could not be drawn as PNG or SVG</source>
+        <translation>l&apos;image n&apos;a pas pu être dessinée en PNG ou en SVG</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::Change</name>
@@ -415,6 +419,46 @@
         <translation>L&apos;écart-type ne peut pas être négatif.</translation>
     </message>
     <message>
+        <source>No space left on device</source>
+        <translation>Plus d&apos;espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>C&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder</source>
+        <translation>Une partie du chemin n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
         <source>Please enter a score.</source>
         <translation>Veuillez saisir une note.</translation>
     </message>
@@ -547,9 +591,17 @@
         <source>The Velmora</source>
         <translation>The Velmora</translation>
     </message>
+    <message>
+        <source>The document could not be printed to %1: %2.</source>
+        <translation>Le document n&apos;a pas pu être imprimé dans %1&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ProfileChart</name>
+    <message>
+        <source>Score profile</source>
+        <translation>Profil des notes</translation>
+    </message>
     <message>
         <source>Standard Score</source>
         <translation>Note composite</translation>
@@ -557,10 +609,6 @@
     <message>
         <source>Percentile</source>
         <translation>Rang centile</translation>
-    </message>
-    <message>
-        <source>Score profile</source>
-        <translation>Profil des notes</translation>
     </message>
 </context>
 <context>
@@ -845,8 +893,23 @@
         <translation>La session enregistrée était endommagée (%1). Elle a été mise de côté sous %2 et une nouvelle session commence.</translation>
     </message>
     <message>
-        <source>The session could not be saved: %1</source>
-        <translation>La session n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
+        <source>The saved session is larger than 256 MB, more than any session holds. It has been set aside unread as %1, and a new session starts.</source>
+        <translation>La session enregistrée dépasse 256 Mo, plus que ne contient aucune session. Elle a été mise de côté sans être lue sous %1 et une nouvelle session commence.</translation>
+    </message>
+    <message>
+        <source>The changes to the saved session since it was last written whole were damaged (%1). They have been set aside as %2; the session as it was before them is kept.</source>
+        <translation>Les modifications de la session enregistrée depuis sa dernière écriture complète étaient endommagées (%1). Elles ont été mises de côté sous %2&#xa0;; la session est conservée telle qu&apos;elle était avant elles.</translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2. Its results are kept, and written at the next change.</source>
+        <translation>La session n&apos;a pas pu être enregistrée dans %1&#xa0;: %2. Ses résultats sont conservés et seront écrits à la prochaine modification.</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Settings</name>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1989,16 +2052,16 @@
         <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved to %1.</source>
-        <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1.</translation>
-    </message>
-    <message>
         <source>reliability %1</source>
         <translation>fidélité %1</translation>
     </message>
     <message>
         <source>%1% confidence</source>
         <translation>confiance à %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -2110,8 +2173,8 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved to %1.</source>
-        <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1.</translation>
+        <source>The picture could not be saved to %1: %2.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -2225,10 +2288,6 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <translation>Fichier CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The session could not be saved to %1.</source>
-        <translation>La session n&apos;a pas pu être enregistrée dans %1.</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
@@ -2244,16 +2303,20 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <source>Velmora session</source>
         <translation>Session Velmora</translation>
     </message>
-    <message>
-        <source>The PDF could not be saved to %1.</source>
-        <translation>Le PDF n&apos;a pas pu être enregistré dans %1.</translation>
-    </message>
     <message numerus="yes">
         <source>Delete all %n results of the session? This cannot be undone.</source>
         <translation>
             <numerusform>Supprimer le résultat de la session&#xa0;? Cette action est irréversible.</numerusform>
             <numerusform>Supprimer les %n résultats de la session&#xa0;? Cette action est irréversible.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The session could not be saved to %1: %2.</source>
+        <translation>La session n&apos;a pas pu être enregistrée dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved to %1: %2.</source>
+        <translation>Le PDF n&apos;a pas pu être enregistré dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,14 @@ public:
 protected:
     void computeNamed(const Fields& fields, bool extended, const FieldContext& context, NamedTexts& results) const override {
         const AgeReport report = CalculateAge(ReadAgeEntry(fields, context), context.readDate);
-        // Both dates are there, so every refusal has its message.
-        if (!report.refusals.empty()) throw FieldError(report.refusals.front().message);
+        // Both dates are there, so every refusal has its message; a date that cannot be read (the
+        // refusal that empties its box) names its column, as a number that is not one does.
+        if (!report.refusals.empty()) {
+            const Refusal<AgeField>& refusal = report.refusals.front();
+            if (!refusal.emptiesEntry) throw FieldError(refusal.message);
+            const char* column = refusal.field == AgeField::BirthDate ? "birth" : "test";
+            throw FieldError(std::string(refusal.message) + " in " + column + ": " + std::string(FieldText(fields, column)));
+        }
         NameAgeResults(report, extended, results);
     }
 };

@@ -12,6 +12,13 @@ namespace modVelmora::cli {
 namespace {
 
 constexpr int kRowNotBegun = 0;  // libcsv's parser state between records
+constexpr int kFieldBegun = 2;   // and inside a field
+// No row of a CSV file for these commands comes near this; past it a stray quote, or no line ends at
+// all, would hold the rest of the stream in memory.
+constexpr std::size_t kLongestRow = 1 << 20;
+const char* const kQuoteRunsOn = "a quoted field runs past 1 MB: an unmatched quote?";
+const char* const kRowRunsOn = "the row runs past 1 MB";
+const char* const kEndsInQuote = "the file ends inside a quoted field: an unmatched quote?";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // UTF-8's, as spreadsheets save it
 
 void appendField(std::string& out, std::string_view field, char delimiter) {
@@ -41,14 +48,21 @@ public:
         : command_(command), context_(context), streams_(streams), format_(format), defaults_(defaults),
           outputDelimiter_(format.tabbedOutput ? '\t' : format.delimiter) {}
 
-    // The record's fields are kept end to end in one buffer, reused from row to row.
+    // The record's fields are kept end to end in one buffer, reused from row to row; one that would take
+    // the row past its bound is left empty and fails the row.
     void field(std::string_view text) {
+        if (rowSize() + text.size() > kLongestRow) {
+            if (failure_.empty()) failure_ = kRowRunsOn;
+            text = {};
+        }
         spans_.emplace_back(arena_.size(), text.size());
         arena_ += text;
     }
     void rowEnd() {
-        if (!hasHeader()) takeHeader();
-        else takeRecord();
+        if (hasHeader()) takeRecord();
+        else if (failure_.empty()) takeHeader();
+        else usageProblem = "the header: " + failure_;
+        failure_.clear();
         arena_.clear();
         spans_.clear();
         if (out_.size() > (1 << 20)) flush();
@@ -59,6 +73,16 @@ public:
     }
     // Written before the header: a spreadsheet's byte-order mark on the file read goes on the rows written.
     void startWith(std::string_view text) { out_.insert(0, text); }
+
+    // What the row read so far holds, in bytes of the file.
+    std::size_t rowSize() const { return arena_.size() + spans_.size(); }
+    // The row read so far fails: written with the fields it has and the reason, and the next row starts afresh.
+    void failRow(const std::string& reason) {
+        failure_ = reason;
+        rowEnd();
+    }
+    // The row that ends next fails for this reason, whatever else it holds.
+    void failNextRow(const std::string& reason) { failure_ = reason; }
 
     bool hasHeader() const { return !header_.empty(); }
 
@@ -111,9 +135,17 @@ private:
         // Results go out in the file's own convention for decimals.
         if (context_.decimalComma)
             for (auto& [name, result] : outcome.results.items) std::replace(result.begin(), result.end(), '.', ',');
-        if (spans_.size() > header_.size() && outcome.error.empty()) {
+        if (!failure_.empty()) {
             for (auto& [name, result] : outcome.results.items) result.clear();
-            outcome.error = "the row has more fields than the header";
+            outcome.error = failure_;
+        } else if (spans_.size() > header_.size()) {
+            // Fields past the header's columns would be lost from the row written: the row fails, and says what they hold.
+            for (auto& [name, result] : outcome.results.items) result.clear();
+            outcome.error = "the row has more fields than the header: ";
+            for (size_t i = header_.size(); i < spans_.size(); ++i) {
+                if (i > header_.size()) outcome.error += outputDelimiter_;
+                appendField(outcome.error, fieldAt(i), outputDelimiter_);
+            }
         }
         if (streams_.computed) streams_.computed(fields_, outcome);
         row_.clear();
@@ -151,6 +183,7 @@ private:
     bool extended_ = false;
     std::string arena_;
     std::vector<std::pair<size_t, size_t>> spans_;
+    std::string failure_;  // why the row in hand fails before it is read, when it does
     std::vector<std::string_view> row_;
     Fields fields_;
     Outcome outcome_;
@@ -164,21 +197,28 @@ void onRowEnd(int, void* table) { static_cast<Table*>(table)->rowEnd(); }
 // Fields are passed on exactly as written: no blanks trimmed.
 int noBlanks(unsigned char) { return 0; }
 
+// A parser at the start of a row; whatever it held is let go.
+void startParser(csv_parser& parser, char delimiter, bool again) {
+    if (again) csv_free(&parser);
+    csv_init(&parser, 0);
+    csv_set_space_func(&parser, noBlanks);
+    csv_set_delim(&parser, static_cast<unsigned char>(delimiter));
+}
+
 }  // namespace
 
 CsvCounts RunCsv(const Operation& command, const FieldContext& context, const CsvStreams& streams, const CsvFormat& format,
                  const Fields& defaults) {
     Table table(command, context, streams, format, defaults);
     csv_parser parser;
-    csv_init(&parser, 0);
+    startParser(parser, format.delimiter, false);
     const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv_free);
-    csv_set_space_func(&parser, noBlanks);
-    csv_set_delim(&parser, static_cast<unsigned char>(format.delimiter));
 
     // Fed a line at a time, so that each record's first line is known for its report.
     std::vector<char> buffer(1 << 16);
     long line = 1;
     bool atLineStart = true, first = true;
+    bool skipping = false;  // the rest of a line whose row ran too long
     for (std::size_t got; (got = streams.read(buffer.data(), buffer.size())) > 0; first = false) {
         std::string_view chunk(buffer.data(), got);
         if (first && chunk.starts_with(kByteOrderMark)) {
@@ -188,14 +228,24 @@ CsvCounts RunCsv(const Operation& command, const FieldContext& context, const Cs
         while (!chunk.empty()) {
             const size_t end = chunk.find('\n');
             const size_t take = end == std::string_view::npos ? chunk.size() : end + 1;
-            if (atLineStart && parser.pstate == kRowNotBegun) table.recordLine = line;
-            csv_parse(&parser, chunk.data(), take, onField, onRowEnd, &table);
-            if (!table.usageProblem.empty()) throw UsageError(table.usageProblem);
+            if (!skipping) {
+                if (atLineStart && parser.pstate == kRowNotBegun) table.recordLine = line;
+                csv_parse(&parser, chunk.data(), take, onField, onRowEnd, &table);
+            }
             atLineStart = end != std::string_view::npos;
             line += atLineStart;
             chunk.remove_prefix(take);
+            skipping = skipping && !atLineStart;
+            // A row past the bound fails with what it has, and reading goes on at the next line.
+            if (!skipping && parser.entry_pos + table.rowSize() > kLongestRow) {
+                table.failRow(parser.quoted ? kQuoteRunsOn : kRowRunsOn);
+                startParser(parser, format.delimiter, true);
+                skipping = !atLineStart;
+            }
+            if (!table.usageProblem.empty()) throw UsageError(table.usageProblem);
         }
     }
+    if (parser.pstate == kFieldBegun && parser.quoted) table.failNextRow(kEndsInQuote);
     csv_fini(&parser, onField, onRowEnd, &table);
     if (!table.usageProblem.empty()) throw UsageError(table.usageProblem);
     if (!table.hasHeader()) throw UsageError("the file is empty: it needs a header line");

@@ -1,6 +1,7 @@
 // velmora-cli: Velmora's numbers for one value on the command line, or for
 // every row of a CSV file. Exit status 0 when everything was computed, 1 when
-// a value or row failed, 2 for a usage error.
+// a value or row failed, 2 for a usage error or a file that could not be read
+// or written.
 #include <CLI/CLI.hpp>
 #include <QDate>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <sys/stat.h>
 
 #include "age/datetext.h"
 #include "age/ageoperation.h"
@@ -65,7 +67,7 @@ std::variant<NamedTexts, std::string> savedNormSet(std::string_view name) {
     static const QString path = NormSetsPath();
     static const NormSetsReading saved = ReadNormSetsFile(path);
     if (!saved.problem.isEmpty()) return "the norm sets file " + path.toStdString() + " cannot be used: " + saved.problem.toStdString();
-    const NormSet* set = FindNormSet(saved.sets, QString::fromUtf8(name.data(), qsizetype(name.size())));
+    const NormSet* set = saved.sets.find(QString::fromUtf8(name.data(), qsizetype(name.size())));
     if (!set) return "no norm set named \"" + std::string(name) + "\"";
     return NormSetFields(*set);
 }
@@ -103,8 +105,24 @@ std::string joined(const std::vector<std::string_view>& columns) {
     return text;
 }
 
+// A line on standard error, whole even where it holds a NUL byte.
+void say(std::string_view line) {
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fputc('\n', stderr);
+}
+
 int usage(const std::string& problem) {
-    std::fprintf(stderr, "velmora-cli: %s (velmora-cli --help tells more)\n", problem.c_str());
+    say("velmora-cli: " + problem + " (velmora-cli --help tells more)");
+    return kUsage;
+}
+
+// The input could not be read or the output written: the run stops, as what it wrote is not whole.
+struct StreamError : std::runtime_error {
+    StreamError(const std::string& what, int error) : std::runtime_error(what + ": " + std::strerror(error ? error : EIO)) {}
+};
+
+int streamFailed(const StreamError& error) {
+    say(std::string("velmora-cli: ") + error.what());
     return kUsage;
 }
 
@@ -386,21 +404,35 @@ int drawPicture(Picture& picture, const Options& options, const FieldContext& co
     picture.model.bands = BellCurveBands(context.labels);
     picture.model.decimalSeparator = QString(QLatin1Char(options.decimalComma ? ',' : '.'));
     const QString path = QString::fromStdString(options.picture);
-    if (SaveProfileChart(picture.model, path, ProfileChartSize(picture.model, kProfileChartWidth))) return status;
-    std::fprintf(stderr, "velmora-cli: the picture could not be written to %s\n", options.picture.c_str());
+    const QString why = SaveProfileChart(picture.model, path, ProfileChartSize(picture.model, kProfileChartWidth));
+    if (why.isEmpty()) return status;
+    say("velmora-cli: the picture could not be written to " + options.picture + ": " + why.toStdString());
     return kFailed;
 }
 
 int runCsv(const Operation& operation, const Options& options) {
     const std::string& path = options.csv.empty() ? "-" : options.csv;
+    const std::string name = path == "-" ? "standard input" : path;
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) return usage("cannot read " + path + ": " + std::strerror(errno));
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(in == stdin ? nullptr : in, std::fclose);
     Picture picture;
-    const CsvStreams streams{[in](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, in); },
-                             [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); },
-                             [](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); },
-                             [&picture](const Fields& fields, const Outcome& outcome) { picture.add(fields, outcome); }};
+    // A folder opens as a file here and only its first read fails.
+    if (struct stat status {}; ::fstat(fileno(in), &status) == 0 && S_ISDIR(status.st_mode)) return usage(name + " is a folder, not a file");
+    const CsvStreams streams{[in, &name](char* buffer, std::size_t size) {
+                                 const std::size_t got = std::fread(buffer, 1, size, in);
+                                 if (got == 0 && std::ferror(in)) throw StreamError("cannot read " + name, errno);
+                                 return got;
+                             },
+                             [](std::string_view text) {
+                                 if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+                                     throw StreamError("cannot write standard output", errno);
+                             },
+                             [](std::string_view line) { say(line); },
+                             // Rows are kept only for a picture: a long stream otherwise runs in little memory.
+                             [&picture, &options](const Fields& fields, const Outcome& outcome) {
+                                 if (!options.picture.empty()) picture.add(fields, outcome);
+                             }};
     try {
         const CsvFormat format{options.delimiter == "\\t" ? '\t' : options.delimiter[0], options.tsv};
         const FieldContext context = desktopContext(options);
@@ -408,6 +440,8 @@ int runCsv(const Operation& operation, const Options& options) {
         return drawPicture(picture, options, context, status);
     } catch (const UsageError& error) {
         return usage(error.what());
+    } catch (const StreamError& error) {
+        return streamFailed(error);
     }
 }
 
@@ -428,18 +462,17 @@ int runOne(const Command& command, const Operation& operation, const Options& op
     Picture picture;
     picture.add(given, outcome);
     if (!outcome.error.empty()) {
-        std::fprintf(stderr, "velmora-cli: %s\n", outcome.error.c_str());
+        say("velmora-cli: " + outcome.error);
         return drawPicture(picture, options, context, kFailed);
     }
     for (const auto& [name, value] : command.lines(outcome.results, extended, context, options))
         std::printf(name.empty() ? "%s%s\n" : "%-21s%s\n", name.c_str(), value.c_str());
-    std::fflush(stdout);
+    // The lines go out before the picture is drawn; a full disk is told of here, with its reason.
+    if (std::fflush(stdout) != 0) return streamFailed(StreamError("cannot write standard output", errno));
     return drawPicture(picture, options, context, 0);
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
     CLI::App app{"Velmora's numbers for one value or a CSV file: percentiles, score conversions, ages, score intervals, reliable change, "
                  "score differences and score profiles.",
                  "velmora-cli"};
@@ -480,4 +513,15 @@ int main(int argc, char* argv[]) {
         return runCsv(operation, options);
     }
     return kUsage;
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const int status = run(argc, argv);
+    // What is still buffered goes out now: a full disk or a closed output fails the run, not only its first
+    // write; a run stopped already has said why.
+    errno = 0;
+    if (status != kUsage && (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0))
+        return streamFailed(StreamError("cannot write standard output", errno));
+    return status;
 }

@@ -42,7 +42,12 @@ struct Fields {
 
 // A field that cannot be read, or an entry refused: the reason, in English.
 struct FieldError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit FieldError(const std::string& reason) : std::runtime_error(reason), reason_(reason) {}
+    // The whole reason: what() ends at a NUL byte the row's text may hold.
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 using Date = std::chrono::year_month_day;

@@ -10,7 +10,7 @@ void Operation::compute(const Fields& fields, bool extended, const FieldContext&
     } catch (const FieldError& failure) {
         outcome.results.items.clear();
         for (const std::string_view column : resultColumns(extended, context.labels)) outcome.results.add(column, {});
-        outcome.error = failure.what();
+        outcome.error = failure.reason();
     }
 }
 

@@ -240,7 +240,7 @@ QImage BellCurveImage(const BellCurveModel& model, QSize size, qreal devicePixel
     return PictureImage([&model](QPainter& painter, const QRectF& area) { PaintBellCurve(painter, area, model); }, size, devicePixelRatio);
 }
 
-bool SaveBellCurve(const BellCurveModel& model, const QString& path, QSize size) {
+QString SaveBellCurve(const BellCurveModel& model, const QString& path, QSize size) {
     return SavePicture([&model](QPainter& painter, const QRectF& area) { PaintBellCurve(painter, area, model); }, path, size,
                        BellCurve::tr("Bell curve"));
 }

@@ -45,9 +45,9 @@ void PaintBellCurve(QPainter& painter, const QRectF& area, const BellCurveModel&
 // The picture at size (device-independent pixels), sharp at the given scale factor;
 // a null image when the size is empty or too large to hold.
 QImage BellCurveImage(const BellCurveModel& model, QSize size, qreal devicePixelRatio);
-// Writes a PNG or an SVG by the suffix of path; false for any other suffix or when
-// the file cannot be written.
-bool SaveBellCurve(const BellCurveModel& model, const QString& path, QSize size);
+// Writes a PNG or an SVG by the suffix of path, replacing a file there only once the picture is
+// written whole. Empty when saved, else why not: another suffix, or the system's reason.
+QString SaveBellCurve(const BellCurveModel& model, const QString& path, QSize size);
 // Where z lands in the picture painted into area, at a height given as a fraction of
 // the curve's peak (0 on the axis line, 1 at the top of the curve).
 QPointF BellCurvePoint(const QRectF& area, const BellCurveModel& model, double z, double peakFraction);

@@ -400,8 +400,8 @@ void frmScoreInterval::cmdSavePicture_Click() {
     if (path.isEmpty()) return;
     // A name typed without a type is saved as the first type offered rather than refused.
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
-    if (!SaveBellCurve(*picture_, path, picBellCurve->size()))
-        platform().showMessage(form(), tr("The picture could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
+    if (const QString why = SaveBellCurve(*picture_, path, picBellCurve->size()); !why.isEmpty())
+        platform().showMessage(form(), tr("The picture could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why),
                                MessageIcon::Information);
 }
 

@@ -4,10 +4,11 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+
+#include "common/filewrite.h"
 
 namespace modVelmora {
 
@@ -37,15 +38,16 @@ QImage PictureImage(const PaintPicture& paint, QSize size, qreal devicePixelRati
     return image;
 }
 
-bool SavePicture(const PaintPicture& paint, const QString& path, QSize size, const QString& title) {
+QString SavePicture(const PaintPicture& paint, const QString& path, QSize size, const QString& title) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if ((suffix != QLatin1String("png") && suffix != QLatin1String("svg")) || size.isEmpty()) return false;
+    const QString notDrawn = QCoreApplication::translate("modVelmora::BellCurve", "the picture could not be drawn as PNG or SVG");
+    if ((suffix != QLatin1String("png") && suffix != QLatin1String("svg")) || size.isEmpty()) return notDrawn;
     // Into memory first, so that a failed drawing never leaves half a file behind.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("png")) {
         const QImage image = PictureImage(paint, size, 1);
-        if (image.isNull() || !image.save(&buffer, "PNG")) return false;
+        if (image.isNull() || !image.save(&buffer, "PNG")) return notDrawn;
     } else {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
@@ -54,12 +56,11 @@ bool SavePicture(const PaintPicture& paint, const QString& path, QSize size, con
         svg.setResolution(96);  // a report shows it as large as the window did
         svg.setTitle(title);
         QPainter painter;
-        if (!painter.begin(&svg)) return false;
+        if (!painter.begin(&svg)) return notDrawn;
         paint(painter, QRectF(QPointF(), QSizeF(size)));
         painter.end();
     }
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(buffer.data()) == buffer.size() && file.commit();
+    return WriteWholeFile(path, buffer.data());
 }
 
 // Each band runs from its lowest standard score less a half (the scores that round into it)

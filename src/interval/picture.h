@@ -44,10 +44,10 @@ std::vector<BellCurveBand> BellCurveBands(LabelSystem system);
 
 // A picture painted into an area on a white ground, as an image at size (device-independent
 // pixels, sharp at the scale factor; null when the size is empty or too large) or saved as a PNG
-// or SVG by the suffix of path (false for another suffix or a file that cannot be written; an SVG
-// carries the title). The bell curve and the score profile are drawn through these.
+// or SVG by the suffix of path (an SVG carries the title): empty when saved, else the reason, the
+// old file then as it was. The bell curve and the score profile are drawn through these.
 using PaintPicture = std::function<void(QPainter& painter, const QRectF& area)>;
 QImage PictureImage(const PaintPicture& paint, QSize size, qreal devicePixelRatio);
-bool SavePicture(const PaintPicture& paint, const QString& path, QSize size, const QString& title);
+QString SavePicture(const PaintPicture& paint, const QString& path, QSize size, const QString& title);
 
 }  // namespace modVelmora

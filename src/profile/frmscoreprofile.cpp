@@ -393,8 +393,9 @@ void frmScoreProfile::cmdSavePicture_Click() {
     if (path.isEmpty()) return;
     // A name typed without a type is saved as the first type offered rather than refused.
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
-    if (!SaveProfileChart(picture, path, ProfileChartSize(picture, kProfileChartWidth)))
-        platform().showMessage(form(), tr("The picture could not be saved to %1.").arg(QDir::toNativeSeparators(path)), MessageIcon::Information);
+    if (const QString why = SaveProfileChart(picture, path, ProfileChartSize(picture, kProfileChartWidth)); !why.isEmpty())
+        platform().showMessage(form(), tr("The picture could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why),
+                               MessageIcon::Information);
 }
 
 }  // namespace modVelmora

@@ -196,7 +196,7 @@ QImage ProfileChartImage(const ProfileChartModel& model, QSize size, qreal devic
     return PictureImage([&model](QPainter& painter, const QRectF& area) { PaintProfileChart(painter, area, model); }, size, devicePixelRatio);
 }
 
-bool SaveProfileChart(const ProfileChartModel& model, const QString& path, QSize size) {
+QString SaveProfileChart(const ProfileChartModel& model, const QString& path, QSize size) {
     return SavePicture([&model](QPainter& painter, const QRectF& area) { PaintProfileChart(painter, area, model); }, path, size,
                        QCoreApplication::translate("modVelmora::ProfileChart", "Score profile"));
 }

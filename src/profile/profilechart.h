@@ -40,7 +40,7 @@ QSize ProfileChartSize(const ProfileChartModel& model, int width);
 // Paints it into area on a white ground, nothing outside area.
 void PaintProfileChart(QPainter& painter, const QRectF& area, const ProfileChartModel& model);
 QImage ProfileChartImage(const ProfileChartModel& model, QSize size, qreal devicePixelRatio);
-bool SaveProfileChart(const ProfileChartModel& model, const QString& path, QSize size);
+QString SaveProfileChart(const ProfileChartModel& model, const QString& path, QSize size);
 // The picture's width in the window, and of saved files.
 inline constexpr int kProfileChartWidth = 1040;
 

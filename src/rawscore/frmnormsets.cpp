@@ -165,7 +165,7 @@ frmNormSets::frmNormSets(NormSetStore& store, QWidget* parent) : QDialog(parent)
 }
 
 void frmNormSets::showSets(const QString& selected, int row, int column) {
-    QList<NormSet> sets = store_.sets();
+    QList<NormSet> sets(store_.sets().begin(), store_.sets().end());
     std::sort(sets.begin(), sets.end(),
               [](const NormSet& a, const NormSet& b) { return a.name.compare(b.name, Qt::CaseInsensitive) < 0; });
     showing_ = true;
@@ -219,7 +219,7 @@ void frmNormSets::keep(const QString& what, std::function<bool()> redo, std::fun
 }
 
 void frmNormSets::cellEdited(const QString& name, int column, const QString& value) {
-    const NormSet* set = FindNormSet(store_.sets(), name);
+    const NormSet* set = store_.sets().find(name);
     const QString before = set ? fieldOf(*set, column) : QString();
     // Blanks around a text are not kept; the same text again is no change.
     if (!set || before == value.trimmed()) return showSets(name, 0, column);
@@ -238,7 +238,7 @@ void frmNormSets::cmdRename_Click() {
 
 void frmNormSets::cmdDelete_Click() {
     const QString name = selectedName();
-    const NormSet* set = FindNormSet(store_.sets(), name);
+    const NormSet* set = store_.sets().find(name);
     if (!set || !platform().confirm(this, tr("Delete the norm set \"%1\"?").arg(name))) return;
     const NormSet deleted = *set;
     // The set below takes the selection.

@@ -174,14 +174,20 @@ void frmRawScoreConverter::createStripControls() {
 
 void frmRawScoreConverter::listNorms() {
     const QString chosen = cboNorms->currentIndex() > 0 ? cboNorms->currentText() : QString();
+    QStringList names{tr("(typed)")};
+    names.reserve(norms_->sets().size() + 1);
+    for (const NormSet& set : norms_->sets()) names << set.name;
     cboNorms->clear();
-    cboNorms->addItem(tr("(typed)"));
-    for (const NormSet& set : norms_->sets()) cboNorms->addItem(set.name);
+    // At once: item by item, a long list takes seconds.
+    cboNorms->addItems(names);
     // The set chosen before stays chosen while the boxes still hold its numbers, whatever else of it was edited.
-    const NormSet* set = chosen.isEmpty() ? nullptr : FindNormSet(norms_->sets(), chosen);
+    const qsizetype at = chosen.isEmpty() ? -1 : norms_->sets().indexOf(chosen);
     const NormSet typed = typedNorms(QString());
-    if (set && set->mean == typed.mean && set->sd == typed.sd && set->reverse == typed.reverse && (typed.n.isEmpty() || set->n == typed.n))
-        cboNorms->setCurrentIndex(static_cast<int>(set - norms_->sets().data()) + 1);
+    if (at >= 0) {
+        const NormSet& set = norms_->sets()[at];
+        if (set.mean == typed.mean && set.sd == typed.sd && set.reverse == typed.reverse && (typed.n.isEmpty() || set.n == typed.n))
+            cboNorms->setCurrentIndex(int(at) + 1);
+    }
 }
 
 const NormSet* frmRawScoreConverter::chosenNorms() const {
@@ -224,7 +230,7 @@ void frmRawScoreConverter::cmdSaveNorms_Click() {
         platform().showMessage(form(), problem, MessageIcon::Information);
         return;
     }
-    if (const NormSet* existing = FindNormSet(norms_->sets(), set.name)) {
+    if (const NormSet* existing = norms_->sets().find(set.name)) {
         if (!platform().confirm(form(), tr("A norm set named \"%1\" is saved already. Replace it?").arg(existing->name))) return;
         // The boxes hold the numbers only; where the norms come from stays as it was.
         set.source = existing->source, set.ages = existing->ages, set.notes = existing->notes;
@@ -232,8 +238,8 @@ void frmRawScoreConverter::cmdSaveNorms_Click() {
     const NormSetsResult result = norms_->put(set);
     tellNorms(result);
     listNorms();
-    if (const NormSet* saved = FindNormSet(norms_->sets(), set.name); saved && result.status == NormSetsResult::Saved)
-        cboNorms->setCurrentIndex(static_cast<int>(saved - norms_->sets().data()) + 1);
+    if (const qsizetype saved = norms_->sets().indexOf(set.name); saved >= 0 && result.status == NormSetsResult::Saved)
+        cboNorms->setCurrentIndex(static_cast<int>(saved) + 1);
 }
 
 void frmRawScoreConverter::cmdManageNorms_Click() {

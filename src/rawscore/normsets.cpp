@@ -5,15 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
 #include <csv.h>
 #include <memory>
 
+#include "common/filewrite.h"
 #include "common/refusal.h"
 #include "common/setaside.h"
+#include "common/spreadsheet.h"
 #include "common/yesno.h"
 
 namespace modVelmora {
@@ -96,7 +97,8 @@ bool breaksLines(QChar c) {
     return category == QChar::Other_Control || category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
 }
 
-bool sameName(const QString& a, const QString& b) { return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0; }
+// Names alike but for letter case and surrounding blanks share a key.
+QString nameKey(const QString& name) { return name.trimmed().toCaseFolded(); }
 
 NormSet trimmedSet(NormSet set) {
     for (QString* text : {&set.name, &set.mean, &set.sd, &set.n, &set.source, &set.ages, &set.notes}) *text = text->trimmed();
@@ -148,8 +150,7 @@ private:
         set.reverse = *reverse;
         if (const QString problem = NormSetProblem(set); !problem.isEmpty())
             return fail(translated(kOnLine).arg(QString::number(recordLine), problem));
-        if (FindNormSet(reading.sets, set.name)) return fail(translated(kTwice).arg(QString::number(recordLine), set.name));
-        reading.sets.append(set);
+        if (reading.sets.put(set)) return fail(translated(kTwice).arg(QString::number(recordLine), set.name));
     }
 
     QList<QByteArray> fields_;
@@ -190,13 +191,11 @@ FileState readFile(const QString& path, bool allowAbsent, NormSetsReading& readi
     return reading.problem.isEmpty() ? FileState::Read : FileState::Damaged;
 }
 
-// Empty when written, else why not.
-QString writeFile(const QString& path, const QList<NormSet>& sets) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    const QByteArray bytes = WriteNormSets(sets);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return {};
-    return translated(kCannotWrite).arg(native(path), file.errorString());
+// Empty when written, else why not; a file that cannot be written whole stays as it was.
+QString writeFile(const QString& path, const NormSetList& sets, bool forSpreadsheet = false) {
+    QString why = MakeFolder(QFileInfo(path).absolutePath());
+    if (why.isEmpty()) why = WriteWholeFile(path, WriteNormSets(sets, forSpreadsheet));
+    return why.isEmpty() ? QString() : translated(kCannotWrite).arg(native(path), why);
 }
 
 }  // namespace
@@ -224,7 +223,7 @@ NormSetsReading ReadNormSets(QByteArrayView csv) {
     }
     if (!reader.failed() && csv_fini(&parser, onField, onRowEnd, &reader) != 0) reader.fail(translated(kQuotes).arg(reader.recordLine));
     if (!reader.failed() && !reader.sawHeader()) reader.fail(translated(kEmptyFile));
-    if (reader.failed()) reader.reading.sets.clear();
+    if (reader.failed()) reader.reading.sets = {};
     return reader.reading;
 }
 
@@ -234,12 +233,12 @@ NormSetsReading ReadNormSetsFile(const QString& path) {
     return reading;
 }
 
-QByteArray WriteNormSets(const QList<NormSet>& sets) {
+QByteArray WriteNormSets(const NormSetList& sets, bool forSpreadsheet) {
+    const auto words = [forSpreadsheet](const QString& text) { return fieldText(forSpreadsheet ? SpreadsheetCell(text) : text); };
     QString text = QStringLiteral("name,mean,sd,n,reverse,source,ages,notes\n");
     for (const NormSet& set : sets)
-        text += QStringList{fieldText(set.name), fieldText(set.mean), fieldText(set.sd), fieldText(set.n),
-                            set.reverse ? QStringLiteral("1") : QStringLiteral("0"), fieldText(set.source), fieldText(set.ages),
-                            fieldText(set.notes)}
+        text += QStringList{words(set.name), fieldText(set.mean), fieldText(set.sd), fieldText(set.n),
+                            set.reverse ? QStringLiteral("1") : QStringLiteral("0"), words(set.source), words(set.ages), words(set.notes)}
                     .join(QLatin1Char(',')) +
                 QLatin1Char('\n');
     return text.toUtf8();
@@ -274,9 +273,35 @@ NamedTexts NormSetFields(const NormSet& set) {
     return fields;
 }
 
-const NormSet* FindNormSet(const QList<NormSet>& sets, const QString& name) {
-    const auto found = std::find_if(sets.begin(), sets.end(), [&](const NormSet& set) { return sameName(set.name, name); });
-    return found == sets.end() ? nullptr : &*found;
+const NormSet* NormSetList::find(const QString& name) const {
+    const qsizetype at = indexOf(name);
+    return at < 0 ? nullptr : &sets_[at];
+}
+
+qsizetype NormSetList::indexOf(const QString& name) const { return places_.value(nameKey(name), -1); }
+
+bool NormSetList::put(const NormSet& set) {
+    const QString key = nameKey(set.name);
+    if (const auto place = places_.constFind(key); place != places_.cend()) {
+        sets_[*place] = set;
+        return true;
+    }
+    places_.insert(key, sets_.size());
+    sets_.append(set);
+    return false;
+}
+
+void NormSetList::replace(qsizetype i, const NormSet& set) {
+    places_.remove(nameKey(sets_[i].name));
+    places_.insert(nameKey(set.name), i);
+    sets_[i] = set;
+}
+
+void NormSetList::removeAt(qsizetype i) {
+    places_.remove(nameKey(sets_[i].name));
+    sets_.removeAt(i);
+    for (auto place = places_.begin(); place != places_.end(); ++place)
+        if (*place > i) --*place;
 }
 
 QString NormSetsPath() {
@@ -292,7 +317,7 @@ QString NormSetStore::load() {
 
 QString NormSetStore::settle() {
     setAsideAs_.clear();
-    sets_.clear();
+    sets_ = {};
     NormSetsReading reading;
     switch (readFile(path_, true, reading)) {
         case FileState::Read:
@@ -313,7 +338,7 @@ NormSetsResult NormSetStore::change(Change&& apply) {
     NormSetsReading current;
     if (readFile(path_, true, current) != FileState::Read) return {NormSetsResult::Failed, translated(kUnchanged).arg(current.problem)};
     sets_ = current.sets;
-    QList<NormSet> changed = sets_;
+    NormSetList changed = sets_;
     NormSetsResult result = apply(changed);
     if (result.status != NormSetsResult::Saved) return result;
     if (const QString failure = writeFile(path_, changed); !failure.isEmpty())
@@ -323,10 +348,9 @@ NormSetsResult NormSetStore::change(Change&& apply) {
 }
 
 NormSetsResult NormSetStore::put(const NormSet& set) {
-    return change([kept = trimmedSet(set)](QList<NormSet>& sets) {
+    return change([kept = trimmedSet(set)](NormSetList& sets) {
         if (const QString problem = NormSetProblem(kept); !problem.isEmpty()) return NormSetsResult{NormSetsResult::Refused, problem};
-        if (const NormSet* same = FindNormSet(sets, kept.name)) sets[same - sets.constData()] = kept;
-        else sets.append(kept);
+        sets.put(kept);
         return NormSetsResult{};
     });
 }
@@ -336,32 +360,32 @@ NormSetsResult NormSetStore::rename(const QString& name, const QString& newName)
 }
 
 NormSetsResult NormSetStore::edit(const QString& name, const std::function<void(NormSet&)>& how) {
-    return change([&](QList<NormSet>& sets) {
-        const NormSet* set = FindNormSet(sets, name);
-        if (!set) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
-        NormSet altered = *set;
+    return change([&](NormSetList& sets) {
+        const qsizetype at = sets.indexOf(name);
+        if (at < 0) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
+        NormSet altered = sets[at];
         how(altered);
         altered = trimmedSet(altered);
         if (const QString problem = NormSetProblem(altered); !problem.isEmpty()) return NormSetsResult{NormSetsResult::Refused, problem};
         // Another set of that name; the set itself may change its letter case.
-        if (const NormSet* other = FindNormSet(sets, altered.name); other && other != set)
-            return NormSetsResult{NormSetsResult::Refused, translated(kNameTaken).arg(other->name)};
-        sets[set - sets.constData()] = altered;
+        if (const qsizetype other = sets.indexOf(altered.name); other >= 0 && other != at)
+            return NormSetsResult{NormSetsResult::Refused, translated(kNameTaken).arg(sets[other].name)};
+        sets.replace(at, altered);
         return NormSetsResult{};
     });
 }
 
 NormSetsResult NormSetStore::remove(const QString& name) {
-    return change([&](QList<NormSet>& sets) {
-        const NormSet* set = FindNormSet(sets, name);
-        if (!set) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
-        sets.removeAt(set - sets.constData());
+    return change([&](NormSetList& sets) {
+        const qsizetype at = sets.indexOf(name);
+        if (at < 0) return NormSetsResult{NormSetsResult::Refused, translated(kNoSuchSet).arg(name.trimmed())};
+        sets.removeAt(at);
         return NormSetsResult{};
     });
 }
 
 NormSetsResult NormSetStore::importFrom(const QString& path) {
-    return change([&](QList<NormSet>& sets) {
+    return change([&](NormSetList& sets) {
         NormSetsReading imported;
         switch (readFile(path, false, imported)) {
             case FileState::Unreadable: return NormSetsResult{NormSetsResult::Failed, imported.problem};
@@ -370,21 +394,16 @@ NormSetsResult NormSetStore::importFrom(const QString& path) {
             case FileState::Read: break;
         }
         NormSetsResult result;
-        for (const NormSet& set : imported.sets) {
-            if (const NormSet* same = FindNormSet(sets, set.name)) {
-                sets[same - sets.constData()] = set;
-                ++result.replaced;
-            } else {
-                sets.append(set);
-                ++result.added;
-            }
+        for (NormSet set : imported.sets) {
+            for (QString* text : {&set.name, &set.source, &set.ages, &set.notes}) *text = FromSpreadsheetCell(*text);
+            ++(sets.put(set) ? result.replaced : result.added);
         }
         return result;
     });
 }
 
 NormSetsResult NormSetStore::exportTo(const QString& path) const {
-    if (const QString failure = writeFile(path, sets_); !failure.isEmpty()) return {NormSetsResult::Failed, failure};
+    if (const QString failure = writeFile(path, sets_, true); !failure.isEmpty()) return {NormSetsResult::Failed, failure};
     return {};
 }
 

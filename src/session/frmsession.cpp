@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,12 +11,14 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
-#include <QTableWidget>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/filewrite.h"
 #include "common/version.h"
 #include "session/sessionexport.h"
 #include "session/sessionlog.h"
@@ -46,17 +49,15 @@ QString withSuffix(QString path, const QString& suffix) {
 
 }  // namespace
 
-QString SessionModuleName(const QString& module) {
-    static const std::pair<const char*, Module> kModulesByWord[] = {{"score", Module::RawScore},
-                                                                   {"convert", Module::ScoreConverter},
-                                                                   {"age", Module::AgeCalculator},
-                                                                   {"interval", Module::ScoreInterval},
-                                                                   {"change", Module::ReliableChange},
-                                                                   {"difference", Module::ScoreDifference},
-                                                                   {"profile", Module::ScoreProfile}};
-    for (const auto& [word, shown] : kModulesByWord)
-        if (module == QLatin1String(word)) return ModuleName(shown);
-    return module;
+bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QStringList& cliColumns) {
+    QString path = platform().askSavePath(owner, frmSession::tr("Save Session"), frmSession::tr("session.csv"), frmSession::tr("CSV file (*.csv)"));
+    if (path.isEmpty()) return false;
+    path = withSuffix(path, QStringLiteral("csv"));
+    const QString why = WriteWholeFile(path, SessionCsv(rows, cliColumns).toUtf8());
+    if (why.isEmpty()) return true;
+    platform().showMessage(owner, frmSession::tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why),
+                           MessageIcon::Exclamation);
+    return false;
 }
 
 frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cliColumns_(std::move(cliColumns)) {
@@ -76,16 +77,18 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
 
     layout->addWidget(LayoutBanner(client, tr("Session")));
 
-    tblSession = new QTableWidget(0, kColumns, client);
+    model_ = new SessionTableModel(log_, this);
+    tblSession = new QTableView(client);
     tblSession->setObjectName(QStringLiteral("tblSession"));
+    tblSession->setModel(model_);
     tblSession->setAccessibleName(tr("Session results"));
     tblSession->setAccessibleDescription(tr("Type a test's name in its row's Test cell (F2). Delete removes the rows selected."));
     tblSession->setFont(Arial(9));
     tblSession->horizontalHeader()->setFont(Arial(9, true));
-    tblSession->setHorizontalHeaderLabels({tr("Time"), tr("Module"), tr("Test"), tr("Entry"), tr("Results")});
     tblSession->verticalHeader()->hide();
-    // Each row as tall as its longest text, wrapped in its column.
-    tblSession->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // One line a row until it comes on screen, where fitShownRows makes it as tall as its texts.
+    tblSession->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    tblSession->verticalHeader()->setDefaultSectionSize(tblSession->fontMetrics().height() + 6);
     tblSession->setWordWrap(true);
     tblSession->setTabKeyNavigation(false);
     tblSession->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -94,9 +97,19 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
                                 QAbstractItemView::AnyKeyPressed);
     QHeaderView* header = tblSession->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    for (const Column column : {TimeColumn, ModuleColumn}) header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    header->resizeSection(TestColumn, 140);
-    header->resizeSection(EntryColumn, 280);
+    // Time and module as wide as the widest text they can hold, measured once: fitting them to their
+    // cells would lay out every row of a long session.
+    const auto fit = [&](int column, QStringList texts) {
+        int widest = QFontMetrics(header->font()).horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
+        for (const QString& text : texts) widest = std::max(widest, tblSession->fontMetrics().horizontalAdvance(text));
+        header->resizeSection(column, widest + 3 * tblSession->fontMetrics().averageCharWidth());
+    };
+    fit(SessionTableModel::TimeColumn, {QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat)});
+    QStringList modules;
+    for (const QString& module : SessionModules()) modules << SessionModuleName(module);
+    fit(SessionTableModel::ModuleColumn, modules);
+    header->resizeSection(SessionTableModel::TestColumn, 140);
+    header->resizeSection(SessionTableModel::EntryColumn, 280);
     header->setStretchLastSection(true);
     layout->addWidget(tblSession, 1);
 
@@ -123,50 +136,51 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
     connect(cmdDelete, &QAbstractButton::clicked, this, &frmSession::cmdDelete_Click);
     connect(cmdClear, &QAbstractButton::clicked, this, &frmSession::cmdClear_Click);
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
-    connect(tblSession, &QTableWidget::cellChanged, this, &frmSession::testEdited);
-    connect(&log_, &SessionLog::changed, this, &frmSession::refill);
+    connect(&log_, &SessionLog::changed, this, &frmSession::showCount);
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model_, signal, this, &frmSession::fitSoon);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &frmSession::fitSoon);
+    connect(model_, &QAbstractItemModel::modelReset, this, &frmSession::fitSoon);
+    connect(tblSession->verticalScrollBar(), &QScrollBar::valueChanged, this, &frmSession::fitSoon);
+    connect(header, &QHeaderView::sectionResized, this, &frmSession::fitSoon);
 
     // A long session reads best in a large window: the table takes whatever room it is given.
     setMinimumSize(720, 400);
     resize(1040, 560);
-    refill();
+    showCount();
+    fitSoon();
 }
 
-void frmSession::refill() {
-    refilling_ = true;
-    const QList<SessionRow>& rows = log_.rows();
-    tblSession->setRowCount(static_cast<int>(rows.size()));
-    const QLocale locale;
-    for (int row = 0; row < tblSession->rowCount(); ++row) {
-        const SessionRow& shown = rows[row];
-        const QString cells[kColumns] = {locale.toString(shown.time.toLocalTime(), QLocale::ShortFormat),
-                                         SessionModuleName(shown.module), shown.test, shown.entry, shown.results};
-        for (int column = 0; column < kColumns; ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            item->setToolTip(cells[column]);
-            // Only the test's name is the user's to type.
-            item->setFlags(column == TestColumn ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                                                : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
-            tblSession->setItem(row, column, item);
-        }
-    }
-    for (QAbstractButton* each : {cmdCopy, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear}) each->setEnabled(!rows.isEmpty());
-    refilling_ = false;
+void frmSession::showCount() {
+    for (QAbstractButton* each : {cmdCopy, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear}) each->setEnabled(!log_.rows().isEmpty());
 }
 
-void frmSession::testEdited(int row, int column) {
-    if (refilling_ || column != TestColumn) return;
-    log_.setTest(row, tblSession->item(row, column)->text().simplified());
+void frmSession::fitSoon() {
+    if (std::exchange(fitting_, true)) return;
+    QTimer::singleShot(0, this, [this] {
+        fitting_ = false;
+        fitShownRows();
+    });
+}
+
+void frmSession::fitShownRows() {
+    const int height = tblSession->viewport()->height();
+    for (int row = std::max(tblSession->rowAt(0), 0); row < model_->rowCount() && tblSession->rowViewportPosition(row) < height; ++row)
+        tblSession->resizeRowToContents(row);
+}
+
+void frmSession::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitSoon();
 }
 
 QList<QStringList> frmSession::shownTable() const {
     QList<QStringList> table;
     QStringList& header = table.emplaceBack();
-    for (int column = 0; column < kColumns; ++column) header << tblSession->horizontalHeaderItem(column)->text();
-    for (int row = 0; row < tblSession->rowCount(); ++row) {
+    for (int column = 0; column < SessionTableModel::kColumns; ++column) header << model_->headerData(column, Qt::Horizontal).toString();
+    for (qsizetype row = 0; row < log_.rows().size(); ++row) {
         QStringList& cells = table.emplaceBack();
-        for (int column = 0; column < kColumns; ++column) cells << tblSession->item(row, column)->text();
+        for (int column = 0; column < SessionTableModel::kColumns; ++column) cells << model_->text(row, column);
     }
     return table;
 }
@@ -187,19 +201,12 @@ void frmSession::cmdCopy_Click() {
     platform().setClipboardTable(TabSeparated(table), HtmlTable(table));
 }
 
-void frmSession::cmdSave_Click() {
-    QString path = platform().askSavePath(this, tr("Save Session"), tr("session.csv"), tr("CSV file (*.csv)"));
-    if (path.isEmpty()) return;
-    path = withSuffix(path, QStringLiteral("csv"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(SessionCsv(log_.rows(), cliColumns_).toUtf8()) < 0 || !file.commit())
-        tell(tr("The session could not be saved to %1.").arg(path));
-}
+void frmSession::cmdSave_Click() { SaveSessionCsv(this, log_.rows(), cliColumns_); }
 
 void frmSession::cmdPrint_Click() {
     QTextDocument report;
     fillReport(report);
-    platform().print(this, report);
+    if (const QString failure = platform().print(this, report); !failure.isEmpty()) tell(failure);
 }
 
 void frmSession::cmdPdf_Click() {
@@ -208,26 +215,22 @@ void frmSession::cmdPdf_Click() {
     path = withSuffix(path, QStringLiteral("pdf"));
     QTextDocument report;
     fillReport(report);
-    {
-        QPdfWriter pdf(path);
-        pdf.setTitle(tr("Velmora session"));
-        pdf.setCreator(QStringLiteral("Velmora"));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        report.print(&pdf);
-    }
-    // The PDF writer says nothing of a file it could not write.
-    if (QFileInfo(path).size() == 0) tell(tr("The PDF could not be saved to %1.").arg(path));
+    const QByteArray pdf = DocumentAsPdf(report, tr("Velmora session"), [](QPdfWriter& writer) {
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);
+    });
+    if (const QString why = WriteWholeFile(path, pdf); !why.isEmpty())
+        tell(tr("The PDF could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why));
 }
 
 void frmSession::cmdDelete_Click() {
     QList<qsizetype> rows;
     for (const QModelIndex& index : tblSession->selectionModel()->selectedRows()) rows << index.row();
-    if (rows.isEmpty() && tblSession->currentRow() >= 0) rows << tblSession->currentRow();
+    if (rows.isEmpty() && tblSession->currentIndex().isValid()) rows << tblSession->currentIndex().row();
     if (rows.isEmpty()) return;
     const int next = static_cast<int>(*std::min_element(rows.begin(), rows.end()));
     log_.remove(rows);
-    if (tblSession->rowCount() > 0) tblSession->selectRow(std::min(next, tblSession->rowCount() - 1));
+    if (model_->rowCount() > 0) tblSession->selectRow(std::min(next, model_->rowCount() - 1));
     tblSession->setFocus();
 }
 

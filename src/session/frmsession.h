@@ -4,8 +4,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "session/sessionrecord.h"
+#include "session/sessiontable.h"
+
 class QAbstractButton;
-class QTableWidget;
+class QTableView;
 class QTextDocument;
 
 namespace modVelmora {
@@ -31,11 +34,14 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
-    enum Column { TimeColumn, ModuleColumn, TestColumn, EntryColumn, ResultsColumn, kColumns };
+    void resizeEvent(QResizeEvent* event) override;
 
-    void refill();
-    void testEdited(int row, int column);
+private:
+    void showCount();
+    // The rows on screen, each as tall as its texts wrapped in their columns; only those, so that a long
+    // session opens and grows at once.
+    void fitShownRows();
+    void fitSoon();
     // The table as shown, its header first.
     QList<QStringList> shownTable() const;
     // The table with a heading that dates it, for paper and PDF.
@@ -44,7 +50,8 @@ private:
 
     SessionLog& log_;
     const QStringList cliColumns_;
-    QTableWidget* tblSession = nullptr;
+    SessionTableModel* model_ = nullptr;
+    QTableView* tblSession = nullptr;
     QAbstractButton* cmdCopy = nullptr;
     QAbstractButton* cmdSave = nullptr;
     QAbstractButton* cmdPrint = nullptr;
@@ -52,10 +59,11 @@ private:
     QAbstractButton* cmdDelete = nullptr;
     QAbstractButton* cmdClear = nullptr;
     QAbstractButton* cmdClose = nullptr;
-    bool refilling_ = false;
+    bool fitting_ = false;
 };
 
-// The Module menu's name of the window a session row comes from, translated.
-QString SessionModuleName(const QString& module);
+// Asks where to save the rows as CSV in velmora-cli's columns and saves them there, telling the user
+// when they could not be saved; true when they were.
+bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QStringList& cliColumns);
 
 }  // namespace modVelmora

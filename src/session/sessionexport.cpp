@@ -5,6 +5,8 @@
 #include <QSet>
 #include <algorithm>
 
+#include "common/spreadsheet.h"
+
 namespace modVelmora {
 
 namespace {
@@ -24,7 +26,7 @@ void appendCsvField(QString& out, const QString& field) {
 void appendCsvRow(QString& out, const QStringList& fields) {
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0) out += u',';
-        appendCsvField(out, fields[i]);
+        appendCsvField(out, SpreadsheetCell(fields[i]));
     }
     out += u'\n';
 }
@@ -37,7 +39,7 @@ QString TabSeparated(const QList<QStringList>& table) {
     for (const QStringList& row : table) {
         for (qsizetype i = 0; i < row.size(); ++i) {
             if (i > 0) out += u'\t';
-            out += QString(row[i]).replace(breaks, QStringLiteral(" "));
+            out += SpreadsheetCell(row[i]).replace(breaks, QStringLiteral(" "));
         }
         out += u'\n';
     }

@@ -12,7 +12,8 @@
 namespace modVelmora {
 
 // Rows of cells, the first the header, separated by tabs with "\n" after each row. A tab or
-// line break inside a cell becomes a space so that the table keeps its shape when pasted.
+// line break inside a cell becomes a space so that the table keeps its shape when pasted, and a
+// cell a spreadsheet would run as a formula is kept as text (SpreadsheetCell).
 QString TabSeparated(const QList<QStringList>& table);
 
 // The same table as a small HTML document, the first row as header cells, every cell escaped.
@@ -22,6 +23,7 @@ QString HtmlTable(const QList<QStringList>& table);
 // offset), module, test, then every field name the rows have, in columnOrder's order and any
 // other name after them as first met. A field named like one of the first three columns goes
 // under "<module>_<name>" (age's test date becomes "age_test"). A row leaves empty what it lacks.
+// It is meant for spreadsheets: a cell one would run as a formula is kept as text (SpreadsheetCell).
 QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder);
 
 }  // namespace modVelmora

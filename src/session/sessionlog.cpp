@@ -1,5 +1,6 @@
 #include "session/sessionlog.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace modVelmora {
@@ -15,51 +16,101 @@ bool sameResult(const SessionRow& a, const SessionRow& b) {
 SessionLog::SessionLog(const QString& path) : file_(path) {}
 
 QString SessionLog::load() {
-    const SessionLoad loaded = file_.load();
-    rows_ = loaded.rows;
+    SessionLoad loaded = file_.load();
+    emit aboutToReset();
+    rows_ = std::move(loaded.rows);
+    unsaved_ = 0;
+    emit reset();
     kept_ = loaded.failure.isEmpty();
     emit changed();
     if (!kept_)
         return tr("The session cannot be kept on disk in this run: %1. Results are still collected until the program ends.")
             .arg(loaded.failure);
-    if (!loaded.setAsideAs.isEmpty())
-        return tr("The saved session was damaged (%1). It has been set aside as %2, and a new session starts.")
-            .arg(loaded.damage, loaded.setAsideAs);
-    return {};
+    const QString aside = QDir::toNativeSeparators(loaded.setAside.join(QStringLiteral(", ")));
+    if (loaded.setAside.isEmpty()) return {};
+    if (loaded.tooLarge && !loaded.rowsKept)
+        return tr("The saved session is larger than 256 MB, more than any session holds. It has been set aside unread as %1, "
+                  "and a new session starts.").arg(aside);
+    if (loaded.rowsKept)
+        return tr("The changes to the saved session since it was last written whole were damaged (%1). They have been set aside "
+                  "as %2; the session as it was before them is kept.").arg(loaded.damage, aside);
+    return tr("The saved session was damaged (%1). It has been set aside as %2, and a new session starts.").arg(loaded.damage, aside);
 }
 
 void SessionLog::add(const SessionRow& row) {
     // Enter pressed twice gives one row.
     if (!rows_.isEmpty() && sameResult(rows_.last(), row)) return;
+    emit aboutToAdd(rows_.size());
     rows_.append(row);
-    save();
+    emit added(rows_.size() - 1);
+    SessionChange change;
+    change.row = row;
+    keep(change);
 }
 
 void SessionLog::setTest(qsizetype row, const QString& test) {
     if (row < 0 || row >= rows_.size() || rows_[row].test == test) return;
     rows_[row].test = test;
-    save();
+    emit testChanged(row);
+    SessionChange change;
+    change.kind = SessionChange::SetTest;
+    change.index = row;
+    change.test = test;
+    keep(change);
 }
 
 void SessionLog::remove(QList<qsizetype> indexes) {
     std::ranges::sort(indexes, std::greater<>());
-    const auto last = std::unique(indexes.begin(), indexes.end());
-    for (auto it = indexes.begin(); it != last; ++it)
-        if (*it >= 0 && *it < rows_.size()) rows_.removeAt(*it);
-    save();
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    indexes.removeIf([this](qsizetype index) { return index < 0 || index >= rows_.size(); });
+    if (indexes.isEmpty()) return;
+    // Each run of neighbours at once, the highest first, so that the rows below keep their numbers meanwhile.
+    for (qsizetype i = 0; i < indexes.size();) {
+        qsizetype j = i;
+        while (j + 1 < indexes.size() && indexes[j + 1] == indexes[j] - 1) ++j;
+        emit aboutToRemove(indexes[j], indexes[i]);
+        rows_.remove(indexes[j], indexes[i] - indexes[j] + 1);
+        emit removed(indexes[j], indexes[i]);
+        i = j + 1;
+    }
+    SessionChange change;
+    change.kind = SessionChange::Remove;
+    change.indexes = indexes;
+    keep(change);
 }
 
 void SessionLog::clear() {
+    emit aboutToReset();
     rows_.clear();
-    save();
-}
-
-void SessionLog::save() {
+    emit reset();
     emit changed();
     if (!kept_) return;
-    const QString failure = file_.save(rows_);
-    if (!failure.isEmpty() && lastSaved_) emit notSaved(tr("The session could not be saved: %1").arg(failure));
-    lastSaved_ = failure.isEmpty();
+    // An empty session is written whole at once; the journal of the old one goes with it.
+    const SessionNotWritten failure = file_.rewrite(rows_);
+    unsaved_ = failure ? unsaved_ + 1 : 0;
+    told(failure);
+}
+
+void SessionLog::keep(const SessionChange& change) {
+    emit changed();
+    if (!kept_) return;
+    const SessionNotWritten failure = unsaved_ > 0 ? file_.rewrite(rows_) : file_.record(change, rows_);
+    unsaved_ = failure ? unsaved_ + 1 : 0;
+    told(failure);
+}
+
+void SessionLog::told(const SessionNotWritten& failure) {
+    // A disk that stays full is told of once, until a write succeeds again.
+    if (failure && unsaved_ == 1)
+        emit notSaved(tr("The session could not be saved to %1: %2. Its results are kept, and written at the next change.")
+                          .arg(QDir::toNativeSeparators(failure.file), failure.reason));
+}
+
+bool SessionLog::close() {
+    if (!kept_) return rows_.isEmpty();
+    if (unsaved_ > 0) unsaved_ = file_.rewrite(rows_) ? unsaved_ : 0;
+    else file_.compact(rows_);
+    return unsaved_ == 0;
 }
 
 }  // namespace modVelmora

@@ -8,7 +8,7 @@
 #include "session/sessionrecord.h"
 
 // The session the program keeps for one run: the rows in memory and on disk,
-// written after every change so that a crash loses nothing.
+// each change kept on disk as it is made so that a crash loses nothing.
 
 namespace modVelmora {
 
@@ -29,18 +29,36 @@ public:
     void remove(QList<qsizetype> indexes);
     void clear();
 
+    // The file is this run's to write (no other Velmora holds it).
+    bool kept() const { return kept_; }
+    // Every change is on disk.
+    bool saved() const { return kept_ && unsaved_ == 0; }
+    // At exit: what is not yet on disk is written once more, and a long journal folded into the whole copy.
+    // True when every result is on disk.
+    bool close();
+
 signals:
+    // The rows as the model of a view follows them: each pair brackets the change it names.
+    void aboutToAdd(qsizetype row);
+    void added(qsizetype row);
+    void aboutToRemove(qsizetype first, qsizetype last);
+    void removed(qsizetype first, qsizetype last);
+    void testChanged(qsizetype row);
+    void aboutToReset();
+    void reset();
+    // After any change.
     void changed();
     // The session could not be written; told once until a write succeeds again.
     void notSaved(const QString& why);
 
 private:
-    void save();
+    void keep(const SessionChange& change);
+    void told(const SessionNotWritten& failure);
 
     SessionFile file_;
     QList<SessionRow> rows_;
-    bool kept_ = true;       // the file is ours to write
-    bool lastSaved_ = true;  // so that a disk that stays full is told of once
+    bool kept_ = true;        // the file is ours to write
+    qsizetype unsaved_ = 0;   // changes not on disk yet: the next one writes them all
 };
 
 }  // namespace modVelmora

@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "common/calculatedresult.h"
 
 // The session: every result the clinician calculated, one row each, and its
-// text on disk. The text is JSON:
+// text on disk, a whole copy (session.json) and the journal of the changes made
+// since (below). The whole copy is JSON:
 //   {"format": 1, "rows": [{"time": "2026-12-06T14:03:27+01:00", "module": "score", "test": "...",
 //                           "entry": "...", "results": "...", "fields": [["raw", "23"], ...]}, ...]}
 // Times are kept to the second with their offset from UTC; a text that is not
@@ -51,8 +54,44 @@ struct SessionText {
     QString damage;  // why the text is not a whole session; empty when it is, and rows hold it
 };
 
-SessionText ReadSession(const QByteArray& json);
-// The rows must have no SessionRowProblem; SessionFile::save checks before it writes.
+SessionText ReadSession(QByteArrayView json);
+// The rows must have no SessionRowProblem; SessionFile checks before it writes.
 QByteArray WriteSession(const QList<SessionRow>& rows);
+
+// A change to the session, as the journal keeps it until the next whole copy.
+struct SessionChange {
+    enum Kind { Add, SetTest, Remove };
+    Kind kind = Add;
+    SessionRow row;            // Add: the row put at the end
+    qsizetype index = 0;       // SetTest: the row named
+    QString test;              // SetTest: its test's name
+    QList<qsizetype> indexes;  // Remove: the rows as they stood, highest first, each once
+};
+// Whether the change names only rows there are, in a session of that many rows; then the number after it.
+std::optional<qsizetype> RowsAfter(qsizetype rows, const SessionChange& change);
+// The change made to rows; it must fit them (RowsAfter).
+void ApplyChange(QList<SessionRow>& rows, const SessionChange& change);
+
+// The journal beside session.json: a first line naming the whole copy it continues (by its
+// SnapshotIdentity, "none" when there is none), then a line a change:
+//   {"journal": 1, "snapshot": "35012345-9f3a0c1d2e4b5a69"}
+//   {"add": {"time": ..., "fields": [...]}}      a row, as in session.json
+//   {"test": [12, "WAIS-IV Digit Span"]}          a row's test named
+//   {"remove": [40, 7]}                           rows deleted, highest first
+//   {"snapshot": "...", "lines": 120}             a whole copy written that holds the first 120 changes
+// A last line without its line end is a change whose write never finished, and counts for nothing.
+QString SnapshotIdentity(QByteArrayView snapshot);
+QByteArray JournalHeader(const QString& snapshot);
+QByteArray JournalLine(const SessionChange& change);
+QByteArray JournalMarker(const QString& snapshot, qsizetype lines);
+
+struct JournalText {
+    QString snapshot;                               // the header's
+    QList<std::pair<QString, qsizetype>> markers;  // whole copies written since, and the changes each holds
+    QList<SessionChange> changes;
+    qsizetype whole = 0;  // the length of the whole lines
+    QString damage;       // why the text is not a journal; empty when it is
+};
+JournalText ReadJournal(QByteArrayView text);
 
 }  // namespace modVelmora

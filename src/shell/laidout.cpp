@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "common/spreadsheet.h"
 #include "shell/controls.h"
 #include "shell/numberbox.h"
 #include "shell/platform.h"
@@ -140,7 +141,7 @@ void CopyResultTable(const QTableWidget* table) {
         QString html;
         for (int column = 0; column < table->columnCount(); ++column) {
             const QString text = (row < 0 ? table->horizontalHeaderItem(column) : table->item(row, column))->text();
-            cells << text;
+            cells << SpreadsheetCell(text);
             html += QStringLiteral("<%1>%2</%1>").arg(row < 0 ? QStringLiteral("th") : QStringLiteral("td"), text.toHtmlEscaped());
         }
         lines << cells.join(QLatin1Char('\t'));

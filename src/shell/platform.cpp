@@ -1,6 +1,7 @@
 #include "shell/platform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMimeData>
+#include <QPdfWriter>
 #include <QLibrary>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,6 +18,8 @@
 #include <QTextDocument>
 #include <cstdlib>
 #include <map>
+
+#include "common/filewrite.h"
 
 #ifdef Q_OS_WIN
 #ifndef NOMINMAX
@@ -85,12 +89,11 @@ public:
         return box.exec() == QMessageBox::Yes;
     }
 
-    bool print(QWidget* owner, QTextDocument& document) override {
+    QString print(QWidget* owner, QTextDocument& document) override {
         QPrinter printer(QPrinter::HighResolution);
         QPrintDialog dialog(&printer, owner);
-        if (dialog.exec() != QDialog::Accepted) return false;
-        document.print(&printer);
-        return true;
+        if (dialog.exec() != QDialog::Accepted) return {};
+        return PrintDocument(printer, document);
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
@@ -170,6 +173,36 @@ private:
 Platform* current = nullptr;
 
 }  // namespace
+
+QString PrintDocument(QPrinter& printer, QTextDocument& document) {
+    const QString path = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || path.isEmpty()) {
+        document.print(&printer);
+        return {};
+    }
+    // Printing to a file: the PDF is made in memory and written as every file is, so that a full disk is told of.
+    const QByteArray pdf = DocumentAsPdf(document, printer.docName(), [&printer](QPdfWriter& writer) {
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+    });
+    const QString why = WriteWholeFile(path, pdf);
+    if (why.isEmpty()) return {};
+    return QCoreApplication::translate("modVelmora::Platform", "The document could not be printed to %1: %2.")
+        .arg(QDir::toNativeSeparators(path), why);
+}
+
+QByteArray DocumentAsPdf(QTextDocument& document, const QString& title, const std::function<void(QPdfWriter& pdf)>& layOut) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Velmora"));
+        layOut(pdf);
+        document.print(&pdf);
+    }
+    return buffer.data();
+}
 
 Platform& platform() {
     static DesktopPlatform desktop;

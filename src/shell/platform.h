@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+class QPdfWriter;
+class QPrinter;
 class QTextDocument;
 class QWidget;
 
@@ -38,8 +40,9 @@ public:
     virtual std::optional<QString> askText(QWidget* owner, const QString& title, const QString& label, const QString& initial) = 0;
     // A modal question titled "The Velmora" with Yes and No, No the default; true for Yes.
     virtual bool confirm(QWidget* owner, const QString& text) = 0;
-    // Prints the document on the printer the user chooses in the print dialog; false when cancelled.
-    virtual bool print(QWidget* owner, QTextDocument& document) = 0;
+    // Prints the document on the printer the user chooses in the print dialog (PrintDocument); the message
+    // saying why it could not be printed, empty when it was printed or the user cancelled.
+    virtual QString print(QWidget* owner, QTextDocument& document) = 0;
     // Opens a web page with the system's default program; failures are ignored.
     virtual void openUrl(const QUrl& url) = 0;
     // Opens a document with the system's program for its type, and calls failed, perhaps later,
@@ -55,6 +58,12 @@ public:
     // Ends the program at once: no window closes, nothing is saved.
     virtual void endProgramImmediately() = 0;
 };
+
+// The document on the printer as it is set up. A printer that prints to a PDF file writes it whole
+// or leaves the file there as it was: empty, or the message that names the file and the reason.
+QString PrintDocument(QPrinter& printer, QTextDocument& document);
+// The document laid out on the PDF writer's pages as layOut sets them, as a PDF file's bytes.
+QByteArray DocumentAsPdf(QTextDocument& document, const QString& title, const std::function<void(QPdfWriter& pdf)>& layOut);
 
 Platform& platform();
 // Tests put a recording platform in place; nullptr restores the desktop.

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "common/confidence.h"
 #include "common/labels.h"
@@ -15,6 +17,9 @@
 
 namespace modVelmora {
 
+// Where the settings are kept: Velmora.conf, or on Windows the registry key.
+QString SettingsPath();
+
 class Settings {
 public:
     // The shared values: read at start, changed in memory, written once at exit.
@@ -22,8 +27,13 @@ public:
 
     // Fills the record from the store, with defaults where needed.
     void load();
-    // Writes the record's five keys in their saving order.
+    // Writes the record's five keys in their saving order; a failure is told even when one was told before.
     void save();
+
+    // Every write is written whole or not at all; tell is given the message when one fails, once
+    // while the store stays unwritable (the program shows it).
+    void tellFailures(std::function<void(const QString& message)> tell) { tell_ = std::move(tell); }
+    using Values = std::vector<std::pair<QString, QString>>;
 
     // The converter's two scales, written at once on every change. A stored
     // value that is not "0" to "4" (a damaged store) reads as the default.
@@ -75,8 +85,12 @@ public:
 private:
     std::optional<QString> read(const QString& key) const;
     void write(const QString& key, const QString& text);
+    // The keys at once, in one write of the store; tellAgain tells a failure even while the store stays unwritable.
+    void write(const Values& values, bool tellAgain = false);
 
     WriteObserver observer_;
+    std::function<void(const QString& message)> tell_;
+    bool failing_ = false;
 };
 
 }  // namespace modVelmora

@@ -1,4 +1,8 @@
 #include <QtTest>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 #include "rows.h"
 #include "workedexamples.h"
@@ -98,7 +102,7 @@ const CliRow kRows[] = {
      "velmora-cli: --picture must name a .svg or .png file: profile.pdf" + kHelp, 2},
     {"a picture that cannot be written", {"profile", "100", "--test", "A", "--scale", "standard", "--picture", "/no/such/folder/p.svg"}, "",
      "percentile           50.0\nstandard score       100\nlabel                Average score\n",
-     "velmora-cli: the picture could not be written to /no/such/folder/p.svg\n", 1},
+     "velmora-cli: the picture could not be written to /no/such/folder/p.svg: No such file or folder\n", 1},
     // A whole file of one kind, and European spreadsheets.
     {"options serve as the columns a file lacks, a column wins", {"convert", "--csv", "--from", "scaled", "--to", "percentile", "--labels", "none"},
      "id,value,to\na,13,\nb,13,z\n", "id,value,to,result,error\na,13,,,\"to must be percentile, scaled, standard, t or z: \"\nb,13,z,1.00,\n",
@@ -128,9 +132,35 @@ const CliRow kRows[] = {
     {"sets named in a column", {"score", "--csv"}, Fixture("normed.csv"), Fixture("normed.expected.csv"), Fixture("normed.expected.txt"), 1},
     {"a set for every row brings the t-test's columns", {"score", "--csv", "--norms", "Stroop", "--labels", "none"}, "raw\n85\n",
      "raw,z,percentile,t,adjusted_percentile,ci_low,ci_high,zcc,zcc_low,zcc_high,error\n85,-1.00,15.9,,,,,,,,\n", "", 0},
+    {"a NUL byte told whole, fields past the header told, not dropped", {"convert", "--csv", "--labels", "none"},
+     "value,from,to\n1" + QByteArray(1, 0) + "x,z,t\nx,z,t,\"y,z\"\n", "value,from,to,result,error\n1" + QByteArray(1, 0) +
+     "x,z,t,,value is not a number: 1" + QByteArray(1, 0) + "x\nx,z,t,,\"the row has more fields than the header: \"\"y,z\"\"\"\n",
+     "line 2: value is not a number: 1" + QByteArray(1, 0) + "x\nline 3: the row has more fields than the header: \"y,z\"\n", 1},
+    // A row is read to 1 MB at most: past it the row fails, and reading goes on at the next line.
+    {"a file that ends inside a quote fails its last row", {"convert", "--csv", "--labels", "none"}, "value,from,to\n1,z,t\n\"2,z,t\n3,z,t\n",
+     "value,from,to,result,error\n1,z,t,60,\n\"2,z,t\n3,z,t\n\",,,,the file ends inside a quoted field: an unmatched quote?\n",
+     "line 3: the file ends inside a quoted field: an unmatched quote?\n", 1},
+    {"a stray quote, and a line of 1 MB", {"convert", "--csv", "--labels", "none"}, "value,from,to\n1,z,t\n\"2" + QByteArray(1 << 20, 'x') +
+     "\n4,z,t\n5" + QByteArray(1 << 20, '0') + ",z,t\n6,z,t\n", "value,from,to,result,error\n1,z,t,60,\n,,,,a quoted field runs past 1 MB: an "
+     "unmatched quote?\n4,z,t,90,\n,z,t,,the row runs past 1 MB\n6,z,t,110,\n",
+     "line 3: a quoted field runs past 1 MB: an unmatched quote?\nline 5: the row runs past 1 MB\n", 1},
     {"a damaged norms file is read, never set aside", {"score", "115", "--norms", "Stroop"}, "", "", "velmora-cli: the norm sets file "
      VELMORA_TESTS_DIR "/cli/fixtures/damaged/Velmora/norms.csv cannot be used: Line 1: there is no column \"sd\"; the first line must name "
      "the columns name, mean and sd (n, reverse, source, ages and notes may follow).\n", 1, "damaged"},
+};
+
+// A run whose output or input fails ends with exit status 2 and names the file. Standard output goes to
+// the file named, or is closed when that is empty.
+struct StreamRow { const char* name; QStringList arguments; QByteArray input; const char* output; QByteArray errors; };
+Q_DECLARE_METATYPE(StreamRow)
+const QByteArray kFull = "velmora-cli: cannot write standard output: No space left on device\n";
+const StreamRow kStreamRows[] = {
+    {"one value to a full disk", {"convert", "1", "--from", "z", "--to", "t"}, "", "/dev/full", kFull},
+    {"a file's last rows to a full disk", {"convert", "--csv"}, "value,from,to\n1,z,t\n", "/dev/full", kFull},
+    {"and its first ones", {"convert", "--csv"}, "value,from,to\n" + QByteArray("1,z,t\n").repeated(200000), "/dev/full", kFull},
+    {"a closed output", {"convert", "--csv"}, "value,from,to\n1,z,t\n", "", "velmora-cli: cannot write standard output: Bad file descriptor\n"},
+    {"a read error", {"convert", "--csv", "/proc/self/mem"}, "", nullptr, "velmora-cli: cannot read /proc/self/mem: Input/output error\n"},
+    {"a folder", {"convert", "--csv", "/"}, "", nullptr, "velmora-cli: / is a folder, not a file" + kHelp},
 };
 
 class TestCli : public QObject {
@@ -150,6 +180,48 @@ private slots:
         QCOMPARE(cli.readAllStandardOutput(), row.output);
         QCOMPARE(cli.readAllStandardError(), row.errors);
         QCOMPARE(cli.exitCode(), row.status);
+    }
+
+    void failedStreams_data() { AddRows(kStreamRows); }
+    void failedStreams() {
+#ifndef Q_OS_UNIX
+        QSKIP("Linux's /dev/full and /proc, not Windows'");
+#else
+        if (QString(VELMORA_CLI).endsWith(".sh")) QSKIP("Linux's /dev/full and /proc, not Windows'");
+        QFETCH(StreamRow, row);
+        QProcess cli;
+        if (!row.output) cli.setStandardOutputFile(QProcess::nullDevice());
+        else if (*row.output) cli.setStandardOutputFile(row.output);
+        else cli.setChildProcessModifier([] { ::close(1); });
+        cli.start(VELMORA_CLI, row.arguments);
+        cli.write(row.input);
+        cli.closeWriteChannel();
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.readAllStandardError(), row.errors);
+        QCOMPARE(cli.exitCode(), 2);
+#endif
+    }
+
+    // A stray quote early in 64 MB of rows, with 48 MB of memory to run in: the rows after it are read.
+    void aStrayQuoteNeedsNoMoreMemory() {
+#ifdef Q_OS_UNIX
+        if (QString(VELMORA_CLI).endsWith(".sh")) QSKIP("a limit on Linux's memory, not Windows'");
+        QProcess cli;
+        cli.setChildProcessModifier([] {
+            const rlimit data{48 << 20, 48 << 20};
+            ::setrlimit(RLIMIT_DATA, &data);
+        });
+        cli.start(VELMORA_CLI, {"convert", "--csv", "--labels", "none"});
+        cli.write("value,from,to\n1,z,t\n\"2,z,t\n" + QByteArray("3,z,t\n").repeated(11 << 20) + "4,z,t\n");
+        cli.closeWriteChannel();
+        QByteArray output;
+        while (cli.state() != QProcess::NotRunning && cli.waitForReadyRead(30000)) output = output.right(64) + cli.readAllStandardOutput();
+        cli.waitForFinished();
+        output = output.right(64) + cli.readAllStandardOutput();
+        QCOMPARE(cli.readAllStandardError(), "line 3: a quoted field runs past 1 MB: an unmatched quote?\n");
+        QVERIFY(output.endsWith("\n3,z,t,80,\n4,z,t,90,\n"));
+        QCOMPARE(cli.exitCode(), 1);
+#endif
     }
 
     // Each worked example of the manual, filled in as the manual is built, is what velmora-cli gives

@@ -1,5 +1,6 @@
-// Any bytes read as a session: never a crash; what is accepted is written and read back
-// unchanged, and exports as CSV, HTML and tab-separated text with one line per row.
+// Any bytes read as a session and as its journal: never a crash; what is accepted is written and
+// read back unchanged, a session exports as CSV, HTML and tab-separated text with one line per row,
+// and a journal's changes apply to rows only where they name rows there are.
 #include <cstdint>
 #include <cstdlib>
 
@@ -8,7 +9,24 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace modVelmora;
-    const SessionText read = ReadSession(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const JournalText journal = ReadJournal(bytes);
+    if (journal.damage.isEmpty()) {
+        QByteArray text = JournalHeader(journal.snapshot);
+        for (const SessionChange& change : journal.changes) text += JournalLine(change);
+        const JournalText again = ReadJournal(text);
+        if (!again.damage.isEmpty() || again.snapshot != journal.snapshot || again.changes.size() != journal.changes.size()) std::abort();
+        QList<SessionRow> rows;
+        for (qsizetype i = 0; i < journal.changes.size(); ++i) {
+            if (JournalLine(again.changes[i]) != JournalLine(journal.changes[i])) std::abort();
+            const auto after = RowsAfter(rows.size(), journal.changes[i]);
+            if (!after) continue;
+            ApplyChange(rows, journal.changes[i]);
+            if (rows.size() != *after) std::abort();
+        }
+    }
+
+    const SessionText read = ReadSession(bytes);
     if (!read.damage.isEmpty()) return 0;
     const SessionText again = ReadSession(WriteSession(read.rows));
     if (!again.damage.isEmpty() || again.rows != read.rows) std::abort();

@@ -64,7 +64,7 @@ const SaveRow kSaveRows[] = {
     {"as PNG", kSave, "curve.png", "curve.png", ""}, {"as SVG", kSave, "curve.svg", "curve.svg", ""},
     {"a name without a type as PNG", kSave, "curve", "curve.png", ""}, {"nothing when the user cancels", kSave, "", "", ""},
     {"nothing before a result", "[cmdSavePicture]", "curve.png", "", ""},
-    {"a folder that does not exist", kSave, "none/curve.png", "", "The picture could not be saved to {folder}/none/curve.png."},
+    {"a folder that does not exist", kSave, "none/curve.png", "", "The picture could not be saved to {folder}/none/curve.png: No such file or folder."},
 };
 
 // The Score Interval window as a user works it.

@@ -48,6 +48,7 @@ const ReadRow kReadRows[] = {
 };
 
 const QByteArray kHeader = "name,mean,sd,n,reverse\n";
+const QByteArray kFullHeader = "name,mean,sd,n,reverse,source,ages,notes\n";
 const QByteArray kWritten = "name,mean,sd,n,reverse,source,ages,notes\n";
 const QByteArray kTwo = kHeader + "WMS,31.4,5.2,18,1\nTrails A,20,4,,0\n";
 const StoreRow kStoreRows[] = {
@@ -66,6 +67,11 @@ const StoreRow kStoreRows[] = {
      kWritten + "wms,1,2,,0,,,\nTrails A,20,4,,0,,,\nStroop,3,4,,0,,,\n"},
     {"an import with one bad row changes nothing", kTwo, "import:name,mean,sd\nStroop,3,4\nx,1,0\n",
      "refused: Nothing was imported from {import}. Line 3: " + kSD + "0", kTwo},
+    // For a spreadsheet: a name it would run as a formula is kept as text, a number never changed; Import takes it back.
+    {"export", kFullHeader + "=SUM(A1),-1.5,2,,0,+cite,-x,@x\n'+x,1,2,,0,,,\n-5,1,2,,0,,,\n@ b,1,2,,0,,,\n", "export:", "saved",
+     kFullHeader + "'=SUM(A1),-1.5,2,,0,'+cite,'-x,'@x\n''+x,1,2,,0,,,\n-5,1,2,,0,,,\n'@ b,1,2,,0,,,\n"},
+    {"import of an export", kFullHeader, "import:name,mean,sd,source\n'=SUM(A1),1,2,'=cite\n''+x,1,2,\n'plain,1,2,\n", "saved 3 0",
+     kFullHeader + "=SUM(A1),1,2,,0,=cite,,\n'+x,1,2,,0,,,\n'plain,1,2,,0,,,\n"},
     {"a file damaged meanwhile is left as it is", "junk", "remove:WMS", "failed: Nothing was changed. Line 1: there is no column \"name\"; "
      + kColumns, "junk"},
 };
@@ -98,12 +104,13 @@ private slots:
         const NormSetsResult result = kind == "put"      ? store.put({a[0], a[1], a[2], a[3], a[4] == "1", a.value(5), a.value(6), a.value(7)})
                                       : kind == "rename" ? store.rename(a[0], a[1])
                                       : kind == "remove" ? store.remove(a[0])
+                                      : kind == "export" ? (store.load(), store.exportTo(imported))
                                                          : store.importFrom(imported);
         const char* const statuses[] = {"saved", "refused: ", "failed: "};
         QCOMPARE(statuses[result.status] + result.reason + (result.added ? QString(" %1 %2").arg(result.added).arg(result.replaced) : ""),
                  QString(row.result).replace("{import}", QDir::toNativeSeparators(imported)));
-        QCOMPARE(FileBytes(path), row.after);
-        if (result.status != NormSetsResult::Failed) QCOMPARE(store.sets(), ReadNormSets(row.after).sets);  // as on disk, even when refused
+        QCOMPARE(FileBytes(kind == "export" ? imported : path), row.after);
+        if (result.status != NormSetsResult::Failed && kind != "export") QCOMPARE(store.sets(), ReadNormSets(row.after).sets);  // as on disk, even when refused
     }
 
     void aDamagedFileIsSetAsideNeverOverwritten() {
@@ -131,6 +138,24 @@ private slots:
         const NormSetsResult result = unwritable.put({"a", "1", "2", "", false, "", "", ""});
         QVERIFY(result.status == NormSetsResult::Failed && result.reason.startsWith("Nothing was changed. The file") && unwritable.sets().isEmpty());
         QCOMPARE(unwritable.exportTo("/proc/self/Velmora/export.csv").status, NormSetsResult::Failed);
+    }
+
+    // Names are found through a hash: 100,000 sets read, imported and changed at once, each in any case.
+    void aHundredThousandSets() {
+        QByteArray csv = kHeader;
+        for (int i = 0; i < 100000; ++i) csv += "Set " + QByteArray::number(i) + ",1,2,,0\n";
+        const QString path = folder.filePath("many/norms.csv"), imported = folder.filePath("many.csv");
+        QVERIFY(WriteFile(imported, csv));
+        NormSetStore store(path);
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(store.importFrom(imported).added, 100000);
+        QCOMPARE(store.remove("set 5").status, NormSetsResult::Saved);
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(store.sets().size(), 99999);
+        QCOMPARE(store.sets().find("SET 99999 ")->name, "Set 99999");
+        QCOMPARE(store.sets().indexOf("set 6"), 5);
+        QVERIFY(!store.sets().find("Set 5"));
     }
 
     void keptBesideTheSettings() {

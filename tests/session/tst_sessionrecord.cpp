@@ -29,7 +29,10 @@ struct EqualRow { const char* name; SessionRow a, b; bool equal; };
 struct DamageRow { const char* name; const char* replace; const char* with; const char* reason; };
 struct CsvRow { const char* name; Rows rows; QStringList order; QString csv; };
 struct TableRow { const char* name; QList<QStringList> table; QString tabbed, html; };
-Q_DECLARE_METATYPE(EqualRow) Q_DECLARE_METATYPE(DamageRow) Q_DECLARE_METATYPE(CsvRow) Q_DECLARE_METATYPE(TableRow)
+// The files as a session's steps left them: two rows added, the whole copy written, a test named and a row deleted.
+struct Steps { QString json, journal; QByteArray journalBefore, copy, marker, lastTwo; };
+struct JournalRow { const char* name; void (*tamper)(const Steps&); int rows; qsizetype aside; bool tooLarge; const char* damage; };
+Q_DECLARE_METATYPE(EqualRow) Q_DECLARE_METATYPE(DamageRow) Q_DECLARE_METATYPE(CsvRow) Q_DECLARE_METATYPE(TableRow) Q_DECLARE_METATYPE(JournalRow)
 
 // The operation of a command, or of its choice ("difference" against "norms").
 const Operation* OperationFor(const QString& command, const NamedTexts& fields) {
@@ -82,6 +85,8 @@ const CsvRow kCsvRows[] = {
     {"velmora-cli's order, other names after as first met, absent fields empty",
      {{At(2), "convert", "", "", "", {{"result", "9"}, {"value", "1"}, {"note", "x"}}}, {At(3), "score", "", "", "", {{"z", "2"}, {"extra", "y"}, {"raw", "4"}}}},
      CliColumnOrder(), "time,module,test,raw,z,value,result,note,extra\n2026-12-06T14:03:02,convert,,,,1,9,x,\n2026-12-06T14:03:03,score,,4,2,,,,y\n"},
+    {"formulas kept as text, numbers as they are", {{At(7), "score", "=1+1", "", "", {{"raw", "-12"}, {"label", "-x"}, {"z", "+1.5e3"}, {"n", "@ 2"}}}}, {},
+     "time,module,test,raw,label,z,n\n2026-12-06T14:03:07,score,'=1+1,-12,'-x,+1.5e3,'@ 2\n"},
     {"age's test date under a name of its own", {Age()}, CliColumnOrder(), "time,module,test,birth,age_test,years\n2026-12-06T14:03:30,age,,2019-02-01,2026-12-06,7\n"},
     {"interval's centre and its true score, each in its place", {{At(6), "interval", "", "", "", {{"score", "130"}, {"centre", "true"}, {"label", "x"}, {"true_score", "127.0"}, {"low", "118"}}}},
      CliColumnOrder(), "time,module,test,label,score,centre,true_score,low\n2026-12-06T14:03:06,interval,,x,130,true,127.0,118\n"},
@@ -145,7 +150,27 @@ const TableRow kTableRows[] = {
     {"plain cells", {{"time", "test"}, {"14:03", "TMT-B"}}, "time\ttest\n14:03\tTMT-B\n", "<tr><th>time</th><th>test</th></tr>\n<tr><td>14:03</td><td>TMT-B</td></tr>"},
     {"tabs and line breaks become spaces, CR LF one", {{"a\tb", "c\r\nd"}, {"e\nf", "g\rh"}}, "a b\tc d\ne f\tg h\n",
      "<tr><th>a\tb</th><th>c\r\nd</th></tr>\n<tr><td>e\nf</td><td>g\rh</td></tr>"},
+    {"formulas kept as text, numbers with either point as they are", {{"=A1", "-1,5", "-.5"}, {"\tx", "'+y", "- 1"}}, "'=A1\t-1,5\t-.5\n' x\t''+y\t'- 1\n",
+     "<tr><th>=A1</th><th>-1,5</th><th>-.5</th></tr>\n<tr><td>\tx</td><td>'+y</td><td>- 1</td></tr>"},
     {"markup and entities escaped", {{"<b>"}, {"1 < 2 & \"3\""}}, "<b>\n1 < 2 & \"3\"\n", "<tr><th>&lt;b&gt;</th></tr>\n<tr><td>1 &lt; 2 &amp; &quot;3&quot;</td></tr>"},
+};
+
+SessionChange Change(SessionChange::Kind kind, SessionRow row, qsizetype index = 0, QString test = {}) { return {kind, row, index, test, {index}}; }
+void Put(const QString& name, const QByteArray& bytes) { QFile file(name); QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()); }
+void Grow(const QString& name) { QVERIFY(QFile::resize(name, kLargestSessionFile + 1)); }
+// The rows each case reads: none, the last two changes lost, all of them, another whole copy's.
+const Rows kRead[] = {{}, {Score(), Age()}, {With(Score(), [](SessionRow& r) { r.test = "TMT-B"; })}, {Age()}};
+const JournalRow kJournalRows[] = {
+    {"every change", [](const Steps&) {}, 2, 0, false, ""},
+    {"a change whose write never finished", [](const Steps& s) { QFile f(s.journal); QVERIFY(f.open(QIODevice::Append) && f.write("{\"add\": {\"ti")); }, 2, 0, false, ""},
+    {"the program stopped between the mark and the whole copy", [](const Steps& s) { QFile::remove(s.json); Put(s.journal, s.journalBefore + s.marker); }, 1, 0, false, ""},
+    {"the program stopped before a fresh journal", [](const Steps& s) { Put(s.journal, s.journalBefore + s.marker); }, 1, 0, false, ""},
+    {"a fresh journal not written, the old one going on", [](const Steps& s) { Put(s.journal, s.journalBefore + s.marker + s.lastTwo); }, 2, 0, false, ""},
+    {"a damaged change", [](const Steps& s) { Put(s.journal, JournalHeader(SnapshotIdentity(s.copy)) + "{\"tset\": [0, \"\"]}\n"); }, 1, 1, false, "line 2"},
+    {"a change naming a row there is not", [](const Steps& s) { Put(s.journal, JournalHeader(SnapshotIdentity(s.copy)) + JournalLine(Change(SessionChange::Remove, {}, 2))); }, 1, 1, false, "change 1"},
+    {"a journal of another whole copy", [](const Steps& s) { Put(s.json, WriteSession(kRead[3])); }, 3, 1, false, "does not continue"},
+    {"a whole copy over 256 MB", [](const Steps& s) { Grow(s.json); }, 0, 2, true, ""},
+    {"a journal over 256 MB", [](const Steps& s) { Grow(s.journal); }, 1, 1, true, ""},
 };
 
 class TestSession : public QObject {
@@ -202,11 +227,11 @@ private slots:
             file.close();
             auto session = std::make_unique<SessionFile>(path());
             const SessionLoad load = session->load(QDateTime(QDate(2026, 12, 6), QTime(14, 30, 5)));
-            QCOMPARE(load.setAsideAs, asides[i]);
+            QCOMPARE(load.setAside.value(0), asides[i]);  // and the journal, kept beside it
             QVERIFY(load.rows.isEmpty() && load.failure.isEmpty() && !load.damage.isEmpty() && !QFile::exists(path()));
             QCOMPARE(bytes(asides[0]), damaged[0]);
             QCOMPARE(bytes(asides[i]), damaged[i]);
-            QCOMPARE(session->save({Score()}), QString());
+            QCOMPARE(session->rewrite({Score()}).reason, QString());
             session.reset();
             QCOMPARE(SessionFile(path()).load().rows, Rows{Score()});
         }
@@ -223,21 +248,49 @@ private slots:
 #endif
         SessionFile underFile(path("blocker/session.json")), second(path("fresh/session.json"));
         auto fresh = std::make_unique<SessionFile>(path("fresh/session.json"));
-        QVERIFY(!underFile.load().failure.isEmpty() && !underFile.save({Score()}).isEmpty());
+        QVERIFY(!underFile.load().failure.isEmpty() && underFile.rewrite({Score()}));
         for (const QString& notAFile : notFiles) {
             SessionFile file(path(notAFile));
-            QVERIFY(!file.load().failure.isEmpty() && !file.save({Score()}).isEmpty() && QFileInfo(path(notAFile)).exists() && !QFileInfo(path(notAFile)).isFile());
+            QVERIFY(!file.load().failure.isEmpty() && file.rewrite({Score()}) && QFileInfo(path(notAFile)).exists() && !QFileInfo(path(notAFile)).isFile());
         }
         SessionFile moved(path("moved/session.json"));  // its folder replaced by a file since it was read
         QVERIFY(moved.load().failure.isEmpty() && QDir().rename(path("moved"), path("moved-away")) && QFile(path("moved")).open(QIODevice::WriteOnly));
-        QVERIFY(!moved.save({Score()}).isEmpty());
-        QVERIFY(!fresh->save({Score()}).isEmpty());  // not loaded yet
-        QVERIFY(fresh->load().failure.isEmpty() && fresh->save({Score()}).isEmpty());
-        QVERIFY(fresh->save({Score(), With(Score(), [](SessionRow& r) { r.module = "calculator"; })}).contains("row 2"));
-        QVERIFY(fresh->save({Score(QDateTime())}).contains("row 1"));
-        QVERIFY(second.load().failure.contains("another Velmora") && !second.save({}).isEmpty());  // while fresh holds it
+        QVERIFY(moved.rewrite({Score()}));
+        QVERIFY(fresh->rewrite({Score()}));  // not loaded yet
+        QVERIFY(fresh->load().failure.isEmpty() && !fresh->rewrite({Score()}));
+        QVERIFY(fresh->rewrite({Score(), With(Score(), [](SessionRow& r) { r.module = "calculator"; })}).reason.contains("row 2"));
+        QVERIFY(fresh->rewrite({Score(QDateTime())}).reason.contains("row 1"));
+        QVERIFY(second.load().failure.contains("another Velmora") && second.rewrite({}));  // while fresh holds it
         fresh.reset();
         QCOMPARE(second.load().rows, Rows{Score()});
+    }
+
+    // Whatever step the program stopped at, every change written whole is read once, and the session goes on from it;
+    // a journal that does not fit its whole copy is set aside and the copy's rows kept.
+    void journal_data() { AddRows(kJournalRows); }
+    void journal() {
+        QFETCH(JournalRow, row);
+        QTemporaryDir dir;
+        Steps steps{dir.filePath("session.json"), dir.filePath("session.journal"), {}, {}, {}, {}};
+        auto file = std::make_unique<SessionFile>(steps.json);
+        QVERIFY(file->load().failure.isEmpty() && !file->record(Change(SessionChange::Add, Score()), {}) && !file->record(Change(SessionChange::Add, Age()), {}));
+        steps.journalBefore = bytes(steps.journal);
+        QVERIFY(!file->rewrite(kRead[1]));
+        steps.copy = bytes(steps.json);
+        steps.marker = JournalMarker(SnapshotIdentity(steps.copy), 2);
+        for (const SessionChange& change : {Change(SessionChange::SetTest, {}, 0, "TMT-B"), Change(SessionChange::Remove, {}, 1)}) {
+            QVERIFY(!file->record(change, {}));
+            steps.lastTwo += JournalLine(change);
+        }
+        file.reset();
+        row.tamper(steps);
+        file = std::make_unique<SessionFile>(steps.json);
+        const SessionLoad load = file->load();
+        QCOMPARE(load.rows, kRead[row.rows]);
+        QVERIFY2(load.setAside.size() == row.aside && load.tooLarge == row.tooLarge && load.damage.contains(row.damage), qPrintable(load.damage));
+        QVERIFY(!file->record(Change(SessionChange::Add, Age()), {}));
+        file.reset();
+        QCOMPARE(SessionFile(steps.json).load().rows, kRead[row.rows] + Rows{Age()});
     }
 
     void csv_data() { AddRows(kCsvRows); }

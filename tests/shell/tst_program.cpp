@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <clocale>
 
+#include "common/filewrite.h"
 #include "rows.h"
 #include "scenario.h"
 #include "shell/frmsplash.h"
@@ -207,6 +208,8 @@ private slots:
         platform.reset();
         Play("[mnuExit]");
         QCOMPARE(platform.programEnds, 1);
+        // Told at exit, as the position and window are then lost.
+        QCOMPARE(platform.messages, QStringList{"!The settings could not be saved to " + QDir::toNativeSeparators(path) + ": " + FileErrorText(EISDIR) + "."});
         QVERIFY(QDir().rmdir(path));
         StopProgram();
     }

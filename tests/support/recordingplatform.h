@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QPrinter>
 #include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
@@ -29,7 +30,14 @@ public:
         return questions << QString("text: %1 | %2 | %3").arg(title, label, initial), textAnswer;
     }
     bool confirm(QWidget*, const QString& text) override { return questions << "confirm: " + text, confirmAnswer; }
-    bool print(QWidget*, QTextDocument& document) override { return printed << document.toPlainText(), true; }
+    // Printed as the desktop prints to a PDF file when printPath is set.
+    QString print(QWidget*, QTextDocument& document) override {
+        printed << document.toPlainText();
+        if (printPath.isEmpty()) return {};
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(printPath);
+        return modVelmora::PrintDocument(printer, document);
+    }
     void openUrl(const QUrl& url) override { openedUrls << url.toString(); }
     void openDocument(const QString& path, std::function<void()> failed) override {
         openedUrls << QUrl::fromLocalFile(path).toString();
@@ -50,6 +58,7 @@ public:
         clipboardHtml.clear();
         clipboardImage = QImage();
         savePath.clear();
+        printPath.clear();
         openPath.clear();
         textAnswer.reset();
         confirmAnswer = false;
@@ -66,6 +75,7 @@ public:
     QImage clipboardImage;
     QString savePath;  // where the user chooses to save, empty to cancel
     QString openPath;  // the file the user chooses to open, empty to cancel
+    QString printPath;  // the PDF file the user prints to, empty for a printer
     std::optional<QString> textAnswer;  // the text the user gives, none to cancel
     bool confirmAnswer = false;         // Yes
     QStringList questions;

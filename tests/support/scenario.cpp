@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTableView>
 #include <QTableWidget>
 #include <QWindow>
 
@@ -22,14 +23,19 @@
 
 namespace {
 
-// Visible windows first, so a window just unloaded is never the one found.
+// Visible windows and controls first, so a window just unloaded or a dialog closed (its deletion
+// pending) is never the one found.
 template <class T>
 T* find(const QString& name) {
     for (const bool visibleOnly : {true, false}) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (visibleOnly && !window->isVisible()) continue;
             if (window->objectName() == name) return qobject_cast<T*>(window);
-            if (T* found = window->findChild<T*>(name)) return found;
+            for (T* found : window->findChildren<T*>(name)) {
+                if constexpr (std::is_base_of_v<QWidget, T>)
+                    if (visibleOnly && !found->isVisible()) continue;
+                return found;
+            }
         }
     }
     return nullptr;
@@ -58,7 +64,7 @@ QString cellOf(const QString& what) {
 
 QString textOf(const QString& what) {
     if (what.count(':') == 3) return cellOf(what);
-    if (what.startsWith("rows:")) return QString::number(find<QTableWidget>(what.mid(5))->rowCount());
+    if (what.startsWith("rows:")) return QString::number(find<QTableView>(what.mid(5))->model()->rowCount());
     const QString name = what.section(':', -1);
     if (auto* action = find<QAction>(name); action && what.startsWith("checked:")) return action->isChecked() ? "1" : "0";
     auto* widget = find<QWidget>(name);
@@ -109,7 +115,8 @@ QWidget* StartProgram(modVelmora::Module module, const QStringList& stored) {
     for (const QString& line : stored) settings.setValue("Parameters/" + line.section('=', 0, 0), line.section('=', 1));
     settings.sync();
     // Each row starts a session of its own, without saved norm sets.
-    QFile::remove(modVelmora::DefaultSessionPath());
+    for (const QString& file : {modVelmora::DefaultSessionPath(), modVelmora::SessionFile(modVelmora::DefaultSessionPath()).journalPath()})
+        QFile::remove(file);
     QFile::remove(modVelmora::NormSetsPath());
     NewProgram().StartUp();
     QWidget* form = shownModuleWindow();
@@ -135,10 +142,9 @@ void Play(const QString& steps) {
             if (auto* action = find<QAction>(name)) {
                 action->trigger();
             } else if (QPointer<QWidget> control = find<QWidget>(name)) {
-                // A click on another window activates it first, as the window system does.
-                if (!control->isActiveWindow()) Activate(control->window());
-                // Activating runs deletions put off: a dialog that went with its module's window takes no click.
-                if (!control) continue;
+                // A click on another window activates it first, as the window system does; a window that
+                // closes for good as it is activated (the calendar, a dialog closed) takes no click.
+                if (!control->isActiveWindow() && (!Activate(control->window()) || !control)) continue;
                 // Through the window, as a real click arrives, so pop-ups and grabs take part.
                 QWindow* window = control->window()->windowHandle();
                 const QPoint at = control->mapTo(control->window(), control->rect().center());
@@ -194,10 +200,10 @@ void Run(const Scenario& row, RecordingPlatform& platform) {
 }
 
 bool Activate(QWidget* window) {
+    // Waited for here: qWaitForWindowActive would touch a window deleted while it waits (a dialog closed).
     const QPointer<QWidget> alive = window;
     window->activateWindow();
-    // As qWaitForWindowActive waits, but a window deleted meanwhile (it went with its module) ends the wait.
-    return QTest::qWaitFor([&] { return !alive || alive->isActiveWindow(); }) && alive;
+    return QTest::qWaitFor([&] { return !alive || alive->isActiveWindow(); }, 5000) && alive;
 }
 
 QString FocusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
