@@ -462,6 +462,10 @@
         <source>It is not an ordinary file</source>
         <translation>Es ist keine gewöhnliche Datei</translation>
     </message>
+    <message>
+        <source>The result is out of range.</source>
+        <translation>Das Ergebnis liegt außerhalb des darstellbaren Bereichs.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>

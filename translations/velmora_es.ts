@@ -462,6 +462,10 @@
         <source>It is not an ordinary file</source>
         <translation>No es un archivo normal</translation>
     </message>
+    <message>
+        <source>The result is out of range.</source>
+        <translation>El resultado está fuera del rango que se puede mostrar.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>

@@ -462,6 +462,10 @@
         <source>It is not an ordinary file</source>
         <translation>Ce n&apos;est pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>The result is out of range.</source>
+        <translation>Le résultat est hors de la plage affichable.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
