@@ -569,6 +569,16 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Program</name>
+    <message numerus="yes">
+        <source>The results of this session (%n) could not be kept on disk, and go when the program ends. Save them as a CSV file first?</source>
+        <translation>
+            <numerusform>Das Ergebnis dieser Sitzung konnte nicht auf dem Datenträger gespeichert werden und geht verloren, wenn das Programm endet. Zuerst als CSV-Datei speichern?</numerusform>
+            <numerusform>Die %n Ergebnisse dieser Sitzung konnten nicht auf dem Datenträger gespeichert werden und gehen verloren, wenn das Programm endet. Zuerst als CSV-Datei speichern?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ResultControls</name>
     <message>
         <source>C&amp;lear</source>

@@ -569,6 +569,16 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Program</name>
+    <message numerus="yes">
+        <source>The results of this session (%n) could not be kept on disk, and go when the program ends. Save them as a CSV file first?</source>
+        <translation>
+            <numerusform>El resultado de esta sesión no se pudo conservar en el disco y se perderá al cerrar el programa. ¿Guardarlo antes como archivo CSV?</numerusform>
+            <numerusform>Los %n resultados de esta sesión no se pudieron conservar en el disco y se perderán al cerrar el programa. ¿Guardarlos antes como archivo CSV?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ResultControls</name>
     <message>
         <source>C&amp;lear</source>

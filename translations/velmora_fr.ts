@@ -569,6 +569,16 @@
     </message>
 </context>
 <context>
+    <name>modVelmora::Program</name>
+    <message numerus="yes">
+        <source>The results of this session (%n) could not be kept on disk, and go when the program ends. Save them as a CSV file first?</source>
+        <translation>
+            <numerusform>Le résultat de cette session n&apos;a pas pu être conservé sur le disque et sera perdu à la fermeture du programme. L&apos;enregistrer d&apos;abord dans un fichier CSV&#xa0;?</numerusform>
+            <numerusform>Les %n résultats de cette session n&apos;ont pas pu être conservés sur le disque et seront perdus à la fermeture du programme. Les enregistrer d&apos;abord dans un fichier CSV&#xa0;?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>modVelmora::ResultControls</name>
     <message>
         <source>C&amp;lear</source>
