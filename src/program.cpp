@@ -81,8 +81,13 @@ void Program::ExitProgram(ModuleWindow& current) {
     if (exiting_) return;
     exiting_ = true;
     current.recordPosition();
-    // What is not yet on disk is written once more, and a long journal folded into the whole copy.
-    (void)session_->close();
+    // Results not on disk (another Velmora holds the session, or the disk stayed full) are offered as CSV
+    // before they go, as long as the user wants to try.
+    const auto& rows = session_->rows();
+    if (!session_->close())
+        while (platform().confirm(current.form(), tr("The results of this session (%n) could not be kept on disk, and go when the program "
+                                                     "ends. Save them as a CSV file first?", nullptr, int(rows.size()))) &&
+               !SaveSessionCsv(current.form(), rows, cliColumns())) {}
     for (auto& [module, slot] : modules_)
         if (slot.window) slot.window->unload(ModuleWindow::Unload::ForExit);
     if (sessionWindow_) sessionWindow_->hide();

@@ -490,6 +490,10 @@
         <source>A norm set&apos;s source, ages and notes cannot hold tabs, line breaks or other control characters.</source>
         <translation>Quelle, Altersbereich und Notizen eines Normsatzes dürfen keine Tabulatoren, Zeilenumbrüche oder andere Steuerzeichen enthalten.</translation>
     </message>
+    <message>
+        <source>The result is out of range.</source>
+        <translation>Das Ergebnis liegt außerhalb des darstellbaren Bereichs.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -668,6 +672,16 @@
     <message>
         <source>Clear</source>
         <translation>Leeren</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Program</name>
+    <message numerus="yes">
+        <source>The results of this session (%n) could not be kept on disk, and go when the program ends. Save them as a CSV file first?</source>
+        <translation>
+            <numerusform>Das Ergebnis dieser Sitzung konnte nicht auf dem Datenträger gespeichert werden und geht verloren, wenn das Programm endet. Zuerst als CSV-Datei speichern?</numerusform>
+            <numerusform>Die %n Ergebnisse dieser Sitzung konnten nicht auf dem Datenträger gespeichert werden und gehen verloren, wenn das Programm endet. Zuerst als CSV-Datei speichern?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -880,6 +894,185 @@
     <message>
         <source>z-score</source>
         <translation>z-Wert</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::SessionFile</name>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside: %2</source>
+        <translation>%1 ist beschädigt und konnte nicht beiseitegelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>there is no folder to keep the session in</source>
+        <translation>es gibt keinen Ordner, in dem die Sitzung gespeichert werden kann</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Velmora (process %2 on %3); if that one is gone, delete %4</source>
+        <translation>%1 ist in einem anderen Velmora geöffnet (Prozess %2 auf %3); falls dieses nicht mehr läuft, löschen Sie %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked: its folder cannot be written</source>
+        <translation>%1 konnte nicht gesperrt werden: In seinen Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is larger than 256 MB</source>
+        <translation>sie ist größer als 256 MB</translation>
+    </message>
+    <message>
+        <source>it does not continue %1</source>
+        <translation>sie setzt %1 nicht fort</translation>
+    </message>
+    <message>
+        <source>change %1 names a row there is not</source>
+        <translation>Änderung %1 nennt eine Zeile, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>it was not read, so it is not written over</source>
+        <translation>sie wurde nicht gelesen und wird daher nicht überschrieben</translation>
+    </message>
+    <message>
+        <source>the row cannot be kept: %1</source>
+        <translation>die Zeile kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>row %1 cannot be kept: %2</source>
+        <translation>Zeile %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>not an object of entry, fields, module, results, test, time</source>
+        <translation>kein Objekt aus entry, fields, module, results, test, time</translation>
+    </message>
+    <message>
+        <source>unexpected character</source>
+        <translation>unerwartetes Zeichen</translation>
+    </message>
+    <message>
+        <source>the text ends early</source>
+        <translation>der Text endet zu früh</translation>
+    </message>
+    <message>
+        <source>a control character in a string</source>
+        <translation>ein Steuerzeichen in einer Zeichenkette</translation>
+    </message>
+    <message>
+        <source>a bad \u escape</source>
+        <translation>eine fehlerhafte \u-Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>a bad escape</source>
+        <translation>eine fehlerhafte Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>the text ends inside a string</source>
+        <translation>der Text endet innerhalb einer Zeichenkette</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>a bad number</source>
+        <translation>eine fehlerhafte Zahl</translation>
+    </message>
+    <message>
+        <source>nested too deeply</source>
+        <translation>zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>not a row number</source>
+        <translation>keine Zeilennummer</translation>
+    </message>
+    <message>
+        <source>not JSON: the text is not UTF-8</source>
+        <translation>kein JSON: Der Text ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>more after the end</source>
+        <translation>weiterer Text nach dem Ende</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>kein JSON: %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>&quot;fields&quot; is not a list</source>
+        <translation>„fields“ ist keine Liste</translation>
+    </message>
+    <message>
+        <source>a field that is not a pair of texts</source>
+        <translation>ein Feld, das kein Paar von Texten ist</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text</source>
+        <translation>„%1“ ist kein Text</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not one this program writes</source>
+        <translation>die Zeit „%1“ ist keine, die dieses Programm schreibt</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; cannot be stored</source>
+        <translation>die Zeit „%1“ kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>unknown module &quot;%1&quot;</source>
+        <translation>unbekanntes Modul „%1“</translation>
+    </message>
+    <message>
+        <source>a text that is not Unicode</source>
+        <translation>ein Text, der kein Unicode ist</translation>
+    </message>
+    <message>
+        <source>the field name &quot;%1&quot; is not a lowercase identifier</source>
+        <translation>der Feldname „%1“ ist kein Bezeichner in Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is not Unicode</source>
+        <translation>das Feld „%1“ ist kein Unicode</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; comes twice</source>
+        <translation>das Feld „%1“ kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>not an object of &quot;format&quot; and &quot;rows&quot;</source>
+        <translation>kein Objekt aus „format“ und „rows“</translation>
+    </message>
+    <message>
+        <source>&quot;rows&quot; is not a list</source>
+        <translation>„rows“ ist keine Liste</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>format is not %1</source>
+        <translation>das Format ist nicht %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>not UTF-8</source>
+        <translation>kein UTF-8</translation>
+    </message>
+    <message>
+        <source>not a line of a session&apos;s journal</source>
+        <translation>keine Zeile des Journals einer Sitzung</translation>
+    </message>
+    <message>
+        <source>not JSON: </source>
+        <translation>kein JSON: </translation>
     </message>
 </context>
 <context>

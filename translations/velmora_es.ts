@@ -490,6 +490,10 @@
         <source>A norm set&apos;s source, ages and notes cannot hold tabs, line breaks or other control characters.</source>
         <translation>La fuente, las edades y las notas de un baremo no pueden contener tabuladores, saltos de línea ni otros caracteres de control.</translation>
     </message>
+    <message>
+        <source>The result is out of range.</source>
+        <translation>El resultado está fuera del rango que se puede mostrar.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -668,6 +672,16 @@
     <message>
         <source>Clear</source>
         <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Program</name>
+    <message numerus="yes">
+        <source>The results of this session (%n) could not be kept on disk, and go when the program ends. Save them as a CSV file first?</source>
+        <translation>
+            <numerusform>El resultado de esta sesión no se pudo conservar en el disco y se perderá al cerrar el programa. ¿Guardarlo antes como archivo CSV?</numerusform>
+            <numerusform>Los %n resultados de esta sesión no se pudieron conservar en el disco y se perderán al cerrar el programa. ¿Guardarlos antes como archivo CSV?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -880,6 +894,185 @@
     <message>
         <source>z-score</source>
         <translation>puntuación z</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::SessionFile</name>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside: %2</source>
+        <translation>%1 está dañado y no se pudo apartar: %2</translation>
+    </message>
+    <message>
+        <source>there is no folder to keep the session in</source>
+        <translation>no hay ninguna carpeta donde guardar la sesión</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Velmora (process %2 on %3); if that one is gone, delete %4</source>
+        <translation>%1 está abierto en otro Velmora (proceso %2 en %3); si ese ya no está abierto, elimine %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked: its folder cannot be written</source>
+        <translation>No se pudo bloquear %1: no se puede escribir en su carpeta</translation>
+    </message>
+    <message>
+        <source>it is larger than 256 MB</source>
+        <translation>ocupa más de 256 MB</translation>
+    </message>
+    <message>
+        <source>it does not continue %1</source>
+        <translation>no continúa %1</translation>
+    </message>
+    <message>
+        <source>change %1 names a row there is not</source>
+        <translation>el cambio %1 nombra una fila que no existe</translation>
+    </message>
+    <message>
+        <source>it was not read, so it is not written over</source>
+        <translation>no se leyó, así que no se sobrescribe</translation>
+    </message>
+    <message>
+        <source>the row cannot be kept: %1</source>
+        <translation>la fila no se puede conservar: %1</translation>
+    </message>
+    <message>
+        <source>row %1 cannot be kept: %2</source>
+        <translation>la fila %1 no se puede conservar: %2</translation>
+    </message>
+    <message>
+        <source>not an object of entry, fields, module, results, test, time</source>
+        <translation>no es un objeto de entry, fields, module, results, test, time</translation>
+    </message>
+    <message>
+        <source>unexpected character</source>
+        <translation>carácter inesperado</translation>
+    </message>
+    <message>
+        <source>the text ends early</source>
+        <translation>el texto termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>a control character in a string</source>
+        <translation>un carácter de control en una cadena</translation>
+    </message>
+    <message>
+        <source>a bad \u escape</source>
+        <translation>una secuencia de escape \u incorrecta</translation>
+    </message>
+    <message>
+        <source>a bad escape</source>
+        <translation>una secuencia de escape incorrecta</translation>
+    </message>
+    <message>
+        <source>the text ends inside a string</source>
+        <translation>el texto termina dentro de una cadena</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>no es un valor</translation>
+    </message>
+    <message>
+        <source>a bad number</source>
+        <translation>un número incorrecto</translation>
+    </message>
+    <message>
+        <source>nested too deeply</source>
+        <translation>anidado demasiado profundo</translation>
+    </message>
+    <message>
+        <source>not a row number</source>
+        <translation>no es un número de fila</translation>
+    </message>
+    <message>
+        <source>not JSON: the text is not UTF-8</source>
+        <translation>no es JSON: el texto no está en UTF-8</translation>
+    </message>
+    <message>
+        <source>more after the end</source>
+        <translation>más texto después del final</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>no es JSON: %1 en el byte %2</translation>
+    </message>
+    <message>
+        <source>&quot;fields&quot; is not a list</source>
+        <translation>«fields» no es una lista</translation>
+    </message>
+    <message>
+        <source>a field that is not a pair of texts</source>
+        <translation>un campo que no es un par de textos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text</source>
+        <translation>«%1» no es un texto</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not one this program writes</source>
+        <translation>la hora «%1» no es de las que escribe este programa</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; cannot be stored</source>
+        <translation>la hora «%1» no se puede guardar</translation>
+    </message>
+    <message>
+        <source>unknown module &quot;%1&quot;</source>
+        <translation>módulo desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>a text that is not Unicode</source>
+        <translation>un texto que no está en Unicode</translation>
+    </message>
+    <message>
+        <source>the field name &quot;%1&quot; is not a lowercase identifier</source>
+        <translation>el nombre de campo «%1» no es un identificador en minúsculas</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is not Unicode</source>
+        <translation>el campo «%1» no está en Unicode</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; comes twice</source>
+        <translation>el campo «%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>not an object of &quot;format&quot; and &quot;rows&quot;</source>
+        <translation>no es un objeto de «format» y «rows»</translation>
+    </message>
+    <message>
+        <source>&quot;rows&quot; is not a list</source>
+        <translation>«rows» no es una lista</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>fila %1: %2</translation>
+    </message>
+    <message>
+        <source>format is not %1</source>
+        <translation>el formato no es %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>not UTF-8</source>
+        <translation>no está en UTF-8</translation>
+    </message>
+    <message>
+        <source>not a line of a session&apos;s journal</source>
+        <translation>no es una línea del diario de una sesión</translation>
+    </message>
+    <message>
+        <source>not JSON: </source>
+        <translation>no es JSON: </translation>
     </message>
 </context>
 <context>

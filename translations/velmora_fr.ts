@@ -490,6 +490,10 @@
         <source>A norm set&apos;s source, ages and notes cannot hold tabs, line breaks or other control characters.</source>
         <translation>La source, les âges et les notes d&apos;un jeu de normes ne peuvent contenir ni tabulations, ni sauts de ligne, ni autres caractères de contrôle.</translation>
     </message>
+    <message>
+        <source>The result is out of range.</source>
+        <translation>Le résultat est hors de la plage affichable.</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::ModuleWindow</name>
@@ -668,6 +672,16 @@
     <message>
         <source>Clear</source>
         <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::Program</name>
+    <message numerus="yes">
+        <source>The results of this session (%n) could not be kept on disk, and go when the program ends. Save them as a CSV file first?</source>
+        <translation>
+            <numerusform>Le résultat de cette session n&apos;a pas pu être conservé sur le disque et sera perdu à la fermeture du programme. L&apos;enregistrer d&apos;abord dans un fichier CSV&#xa0;?</numerusform>
+            <numerusform>Les %n résultats de cette session n&apos;ont pas pu être conservés sur le disque et seront perdus à la fermeture du programme. Les enregistrer d&apos;abord dans un fichier CSV&#xa0;?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -880,6 +894,185 @@
     <message>
         <source>z-score</source>
         <translation>note z</translation>
+    </message>
+</context>
+<context>
+    <name>modVelmora::SessionFile</name>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and could not be moved aside: %2</source>
+        <translation>%1 est endommagé et n&apos;a pas pu être mis de côté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>there is no folder to keep the session in</source>
+        <translation>il n&apos;y a pas de dossier où conserver la session</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Velmora (process %2 on %3); if that one is gone, delete %4</source>
+        <translation>%1 est ouvert dans un autre Velmora (processus %2 sur %3)&#xa0;; si celui-ci n&apos;est plus ouvert, supprimez %4</translation>
+    </message>
+    <message>
+        <source>%1 could not be locked: its folder cannot be written</source>
+        <translation>%1 n&apos;a pas pu être verrouillé&#xa0;: son dossier n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>it is larger than 256 MB</source>
+        <translation>il dépasse 256 Mo</translation>
+    </message>
+    <message>
+        <source>it does not continue %1</source>
+        <translation>il ne fait pas suite à %1</translation>
+    </message>
+    <message>
+        <source>change %1 names a row there is not</source>
+        <translation>la modification %1 désigne une ligne qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it was not read, so it is not written over</source>
+        <translation>il n&apos;a pas été lu, il n&apos;est donc pas écrasé</translation>
+    </message>
+    <message>
+        <source>the row cannot be kept: %1</source>
+        <translation>la ligne ne peut pas être conservée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>row %1 cannot be kept: %2</source>
+        <translation>la ligne %1 ne peut pas être conservée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not an object of entry, fields, module, results, test, time</source>
+        <translation>pas un objet de entry, fields, module, results, test, time</translation>
+    </message>
+    <message>
+        <source>unexpected character</source>
+        <translation>caractère inattendu</translation>
+    </message>
+    <message>
+        <source>the text ends early</source>
+        <translation>le texte se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>a control character in a string</source>
+        <translation>un caractère de contrôle dans une chaîne</translation>
+    </message>
+    <message>
+        <source>a bad \u escape</source>
+        <translation>une séquence d&apos;échappement \u incorrecte</translation>
+    </message>
+    <message>
+        <source>a bad escape</source>
+        <translation>une séquence d&apos;échappement incorrecte</translation>
+    </message>
+    <message>
+        <source>the text ends inside a string</source>
+        <translation>le texte se termine dans une chaîne</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>pas une valeur</translation>
+    </message>
+    <message>
+        <source>a bad number</source>
+        <translation>un nombre incorrect</translation>
+    </message>
+    <message>
+        <source>nested too deeply</source>
+        <translation>imbrication trop profonde</translation>
+    </message>
+    <message>
+        <source>not a row number</source>
+        <translation>pas un numéro de ligne</translation>
+    </message>
+    <message>
+        <source>not JSON: the text is not UTF-8</source>
+        <translation>pas du JSON&#xa0;: le texte n&apos;est pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>more after the end</source>
+        <translation>du texte après la fin</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>pas du JSON&#xa0;: %1 à l&apos;octet %2</translation>
+    </message>
+    <message>
+        <source>&quot;fields&quot; is not a list</source>
+        <translation>«&#xa0;fields&#xa0;» n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>a field that is not a pair of texts</source>
+        <translation>un champ qui n&apos;est pas une paire de textes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un texte</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not one this program writes</source>
+        <translation>l&apos;heure «&#xa0;%1&#xa0;» n&apos;est pas de celles qu&apos;écrit ce programme</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; cannot be stored</source>
+        <translation>l&apos;heure «&#xa0;%1&#xa0;» ne peut pas être enregistrée</translation>
+    </message>
+    <message>
+        <source>unknown module &quot;%1&quot;</source>
+        <translation>module inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>a text that is not Unicode</source>
+        <translation>un texte qui n&apos;est pas en Unicode</translation>
+    </message>
+    <message>
+        <source>the field name &quot;%1&quot; is not a lowercase identifier</source>
+        <translation>le nom de champ «&#xa0;%1&#xa0;» n&apos;est pas un identifiant en minuscules</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is not Unicode</source>
+        <translation>le champ «&#xa0;%1&#xa0;» n&apos;est pas en Unicode</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; comes twice</source>
+        <translation>le champ «&#xa0;%1&#xa0;» figure deux fois</translation>
+    </message>
+    <message>
+        <source>not an object of &quot;format&quot; and &quot;rows&quot;</source>
+        <translation>pas un objet de «&#xa0;format&#xa0;» et «&#xa0;rows&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&quot;rows&quot; is not a list</source>
+        <translation>«&#xa0;rows&#xa0;» n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>format is not %1</source>
+        <translation>le format n&apos;est pas %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not UTF-8</source>
+        <translation>pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>not a line of a session&apos;s journal</source>
+        <translation>pas une ligne du journal d&apos;une session</translation>
+    </message>
+    <message>
+        <source>not JSON: </source>
+        <translation>pas du JSON&#xa0;: </translation>
     </message>
 </context>
 <context>

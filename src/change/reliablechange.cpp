@@ -60,7 +60,7 @@ struct Terms {
     std::optional<int> df;
 };
 
-// None when a value left the double range.
+// None when a value cannot be shown (extreme entries).
 std::optional<MethodResult> tested(const Terms& terms, double alpha, bool reverse) {
     MethodResult result{terms.method, terms.expected, terms.se, terms.deviation / terms.se, 0, terms.df,
                         Verdict::NoChange, 0, 0, {}};
@@ -69,7 +69,7 @@ std::optional<MethodResult> tested(const Terms& terms, double alpha, bool revers
     result.low = terms.expected - critical * terms.se;
     result.high = terms.expected + critical * terms.se;
     for (const double v : {result.expected, result.se, result.statistic, result.p, result.low, result.high})
-        if (!std::isfinite(v)) return std::nullopt;
+        if (!ShowableFigure(v)) return std::nullopt;
     // A retest score above the expected one is better, unless low scores are good.
     if (result.p < alpha)
         result.verdict = (result.statistic > 0) != reverse ? Verdict::Improvement : Verdict::Decline;
@@ -132,7 +132,7 @@ ChangeReport ComputeReliableChange(const ChangeEntry& entry) {
     for (const Terms& method : terms) {
         auto result = tested(method, alpha, entry.reverse);
         // Typed numbers are always finite; only extreme ones pasted from a file overflow on the way.
-        if (!result) return refuse({F::Test, Notice::Beep, nullptr, false, ShownResults::EmptiedFirst});
+        if (!result) return refuse({F::Test, Notice::Information, kResultOutOfRange, false, ShownResults::EmptiedFirst});
         report.methods.push_back(std::move(*result));
     }
     return report;

@@ -1,6 +1,12 @@
 #include "common/operation.h"
 
+#include <QtGlobal>
+
+#include "common/refusal.h"
+
 namespace modVelmora {
+
+const char* const kResultOutOfRange = QT_TRANSLATE_NOOP("modVelmora::Messages", "The result is out of range.");
 
 void Operation::compute(const Fields& fields, bool extended, const FieldContext& context, Outcome& outcome) const {
     outcome.results.items.clear();

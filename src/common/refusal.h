@@ -9,6 +9,9 @@ namespace modVelmora {
 // shown, in this one context.
 inline constexpr const char* kMessageContext = "modVelmora::Messages";
 
+// A result that ShowableFigure refuses: extreme entries, each finite, that no window could show.
+extern const char* const kResultOutOfRange;
+
 // How the user learns of a refusal: a message with the information icon, one
 // with the exclamation icon, the beep alone, or only the focus moving.
 enum class Notice { Information, Exclamation, Beep, FocusOnly };

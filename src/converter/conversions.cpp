@@ -19,9 +19,9 @@ using Refused = Refusal<ConversionField>;
 // Only text from outside the 8-character box can leave the single range.
 const Refused kBeyondRange{ConversionField::Value, Notice::Beep, nullptr};
 
-// Rounded half to even, shown without decimals or separators; none past the single range.
+// Rounded half to even, shown without decimals or separators; none past what can be shown.
 std::optional<std::string> whole(float value) {
-    if (!std::isfinite(value)) return std::nullopt;
+    if (!ShowableFigure(value)) return std::nullopt;
     return FormatFixed(std::nearbyint(value), 0);
 }
 
@@ -33,6 +33,7 @@ std::optional<std::string> showOnScale(ScoreScale to, float z, float percentile,
         case ScoreScale::Percentile:
             return FormatPlaces(percentile, decimals);
         case ScoreScale::ZScore:
+            if (!ShowableFigure(z)) return std::nullopt;
             return FormatPlaces(z, ZScorePlaces(decimals));
         case ScoreScale::ScaledScore: {
             float scaled = static_cast<float>(3.0 * z + 10);
@@ -49,7 +50,7 @@ ConversionReport converted(float z, const std::optional<std::string>& answer, La
     report.z = z;
     report.label = DescribeScore(z, labels);
     if (answer) report.answer = *answer;
-    else report.refusal = kBeyondRange;
+    else report.refusal = Refused{ConversionField::Value, Notice::Information, kResultOutOfRange, false, ShownResults::EmptiedFirst};
     return report;
 }
 

@@ -96,6 +96,7 @@ NormsDifferenceReport CompareWithNorms(const NormsDifferenceEntry& entry) {
     NormsDifferenceReport report;
     report.difference = DecimalDifference(entry.x, entry.y);
     if (!held(report.difference)) return refuse(beyondRange(F::ScoreX));
+    if (!ShowableFigure(report.difference)) return refuse(told(F::ScoreX, kResultOutOfRange));
     // 2 - r_xx - r_yy and 2 - 2 r_xy as sums of 1 - r, which keep their digits for r near 1.
     report.critical = CriticalZ(entry.level) * sd * std::sqrt((1 - *rxx) + (1 - *ryy));
     report.significant = std::fabs(report.difference) >= report.critical;
@@ -149,7 +150,7 @@ ControlsDifferenceReport CompareWithControls(const ControlsDifferenceEntry& entr
     report.moreExtreme = 50 * report.p;
     // Typed numbers keep far from the double's limits; only a file's extreme ones overflow on the way.
     for (const double v : {report.zX, report.zY, report.zdcc, report.t, report.p})
-        if (!std::isfinite(v)) return refuse(beyondRange(F::ScoreX));
+        if (!ShowableFigure(v)) return refuse(told(F::ScoreX, kResultOutOfRange));
     report.significant = report.p < alphaOf(entry.level);
     report.zXText = FormatFixed(report.zX, 2);
     report.zYText = FormatFixed(report.zY, 2);

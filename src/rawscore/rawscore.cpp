@@ -79,17 +79,20 @@ RawScoreReport ScoreRawScore(const RawScoreEntry& entry) {
     // A negative SD would turn z about while the t-test's interval kept its side.
     if (*sd < 0) return refuse({F::SD, Notice::Information, kNegativeSD, true});
 
+    std::int16_t n = 0;
     if (entry.useTTest) {
         if (entry.sampleSize.empty())
             return refuse({F::SampleSize, Notice::Information, kNoSampleSize, false, ShownResults::EmptiedFirst});
-        const std::int16_t n = ReadSampleSize(entry.sampleSize);
+        n = ReadSampleSize(entry.sampleSize);
         if (n < 2) return refuse({F::SampleSize, Notice::Information, kSampleTooSmall});
         if (n > kLargestSample) return refuse({F::SampleSize, Notice::Information, kSampleTooLarge});
-        report.smallSample = smallSample(*raw, *mean, *sd, n, entry);
     }
 
     float z = static_cast<float>((static_cast<double>(*raw) - *mean) / *sd);
     if (entry.reverse) z = -z;
+    // t and z-CC are no larger than z.
+    if (!ShowableFigure(z)) return refuse({F::RawScore, Notice::Information, kResultOutOfRange, false, ShownResults::EmptiedFirst});
+    if (entry.useTTest) report.smallSample = smallSample(*raw, *mean, *sd, n, entry);
     const float percentile = static_cast<float>(100.0 * NormalDist(z, true));
     report.zValue = z;
     report.label = DescribeScore(z, entry.labels);

@@ -2,6 +2,7 @@
 
 #include "common/setaside.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,14 +23,14 @@ Reading readFile(const QString& path, QByteArray& bytes, QString& failure) {
     const QFileInfo info(path);
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        failure = QStringLiteral("%1 could not be read: %2").arg(path, info.isFile() ? file.errorString() : QStringLiteral("not a file"));
+        failure = QCoreApplication::translate("modVelmora::SessionFile", "%1 could not be read: %2").arg(path, info.isFile() ? file.errorString() : QCoreApplication::translate("modVelmora::SessionFile", "not a file"));
         return Reading::Failed;
     }
     // Told by its size, before a byte of it is read.
     if (file.size() > kLargestSessionFile) return Reading::TooLarge;
     bytes = file.readAll();
     if (file.error() == QFileDevice::NoError) return Reading::Read;
-    failure = QStringLiteral("%1 could not be read: %2").arg(path, file.errorString());
+    failure = QCoreApplication::translate("modVelmora::SessionFile", "%1 could not be read: %2").arg(path, file.errorString());
     return Reading::Failed;
 }
 
@@ -49,7 +50,7 @@ QString SessionFile::journalPath() const { return QFileInfo(path_).dir().filePat
 
 QString SessionFile::setAside(const QString& file, const QDateTime& now, SessionLoad& load) {
     const SetAside aside = SetDamagedFileAside(file, now);
-    if (aside.path.isEmpty()) return load.failure = QStringLiteral("%1 is damaged and could not be moved aside: %2").arg(file, aside.error);
+    if (aside.path.isEmpty()) return load.failure = QCoreApplication::translate("modVelmora::SessionFile", "%1 is damaged and could not be moved aside: %2").arg(file, aside.error);
     load.setAside << aside.path;
     return {};
 }
@@ -60,7 +61,7 @@ SessionLoad SessionFile::load(const QDateTime& now) {
     SessionLoad load;
     const QFileInfo info(path_);
     if (path_.isEmpty()) {
-        load.failure = QStringLiteral("there is no folder to keep the session in");
+        load.failure = QCoreApplication::translate("modVelmora::SessionFile", "there is no folder to keep the session in");
         return load;
     }
     if (!lock_) {
@@ -71,9 +72,9 @@ SessionLoad SessionFile::load(const QDateTime& now) {
             QString host, program;
             const bool held = lock->error() == QLockFile::LockFailedError;
             if (held) lock->getLockInfo(&pid, &host, &program);
-            load.failure = held ? QStringLiteral("%1 is open in another Velmora (process %2 on %3); if that one is gone, delete %4")
+            load.failure = held ? QCoreApplication::translate("modVelmora::SessionFile", "%1 is open in another Velmora (process %2 on %3); if that one is gone, delete %4")
                                       .arg(path_, QString::number(pid), host, lock->fileName())
-                                : QStringLiteral("%1 could not be locked: its folder cannot be written").arg(path_);
+                                : QCoreApplication::translate("modVelmora::SessionFile", "%1 could not be locked: its folder cannot be written").arg(path_);
             return load;
         }
         lock_ = std::move(lock);
@@ -116,13 +117,13 @@ SessionLoad SessionFile::load(const QDateTime& now) {
         for (const auto& [snapshot, lines] : journal.markers)
             if (snapshot == snapshot_) from = lines;
         QString damage = journal.damage;
-        if (reading == Reading::TooLarge) load.tooLarge = true, damage = QStringLiteral("it is larger than 256 MB");
+        if (reading == Reading::TooLarge) load.tooLarge = true, damage = QCoreApplication::translate("modVelmora::SessionFile", "it is larger than 256 MB");
         else if (damage.isEmpty() && journal.whole > 0 && (from < 0 || from > journal.changes.size()))
-            damage = QStringLiteral("it does not continue %1").arg(QFileInfo(path_).fileName());
+            damage = QCoreApplication::translate("modVelmora::SessionFile", "it does not continue %1").arg(QFileInfo(path_).fileName());
         // Every change is tried on the count of rows first, so the rows are changed only by a journal that fits them whole.
         std::optional<qsizetype> count = load.rows.size();
         for (qsizetype i = std::max<qsizetype>(from, 0); damage.isEmpty() && i < journal.changes.size(); ++i)
-            if (!(count = RowsAfter(*count, journal.changes[i]))) damage = QStringLiteral("change %1 names a row there is not").arg(QString::number(i + 1));
+            if (!(count = RowsAfter(*count, journal.changes[i]))) damage = QCoreApplication::translate("modVelmora::SessionFile", "change %1 names a row there is not").arg(QString::number(i + 1));
         if (reading == Reading::TooLarge || !damage.isEmpty()) {
             load.damage = damage;
             load.rowsKept = true;
@@ -153,10 +154,10 @@ SessionNotWritten SessionFile::openJournal() {
 }
 
 SessionNotWritten SessionFile::record(const SessionChange& change, const QList<SessionRow>& rows) {
-    if (!loaded_) return {path_, QStringLiteral("it was not read, so it is not written over")};
+    if (!loaded_) return {path_, QCoreApplication::translate("modVelmora::SessionFile", "it was not read, so it is not written over")};
     if (change.kind == SessionChange::Add)
         if (const QString problem = SessionRowProblem(change.row); !problem.isEmpty())
-            return {path_, QStringLiteral("the row cannot be kept: %1").arg(problem)};
+            return {path_, QCoreApplication::translate("modVelmora::SessionFile", "the row cannot be kept: %1").arg(problem)};
     if (!journalUsable_) return rewrite(rows);
     if (!journal_.isOpen())
         if (SessionNotWritten failed = openJournal()) {
@@ -173,10 +174,10 @@ SessionNotWritten SessionFile::record(const SessionChange& change, const QList<S
 }
 
 SessionNotWritten SessionFile::rewrite(const QList<SessionRow>& rows) {
-    if (!loaded_) return {path_, QStringLiteral("it was not read, so it is not written over")};
+    if (!loaded_) return {path_, QCoreApplication::translate("modVelmora::SessionFile", "it was not read, so it is not written over")};
     for (qsizetype i = 0; i < rows.size(); ++i)
         if (const QString problem = SessionRowProblem(rows[i]); !problem.isEmpty())
-            return {path_, QStringLiteral("row %1 cannot be kept: %2").arg(QString::number(i + 1), problem)};
+            return {path_, QCoreApplication::translate("modVelmora::SessionFile", "row %1 cannot be kept: %2").arg(QString::number(i + 1), problem)};
     if (const QString why = MakeFolder(QFileInfo(path_).absolutePath()); !why.isEmpty()) return {path_, why};
     const QByteArray bytes = WriteSession(rows);
     const QString identity = SnapshotIdentity(bytes);

@@ -1,5 +1,6 @@
 #include "session/sessionrecord.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
 #include <QSet>
@@ -13,7 +14,8 @@ namespace {
 
 constexpr int kFormat = 1;
 const char* const kRowKeys[] = {"entry", "fields", "module", "results", "test", "time"};  // in their message's order
-const QString kNotRow = QStringLiteral("not an object of entry, fields, module, results, test, time");
+// Reasons are shown to the user, so they are translated as they are made.
+QString notRow() { return QCoreApplication::translate("modVelmora::SessionFile", "not an object of entry, fields, module, results, test, time"); }
 constexpr int kDeepest = 512;  // nesting past this is not a session, and would take the stack
 
 // Floored, so that a time before 1970 with milliseconds falls in the second its text shows.
@@ -149,7 +151,7 @@ public:
         return at_ < text_.size() ? text_[at_] : 0;
     }
     bool take(char c) {
-        if (peek() != c) return fail(at_ < text_.size() ? QStringLiteral("unexpected character") : QStringLiteral("the text ends early"));
+        if (peek() != c) return fail(at_ < text_.size() ? QCoreApplication::translate("modVelmora::SessionFile", "unexpected character") : QCoreApplication::translate("modVelmora::SessionFile", "the text ends early"));
         ++at_;
         return true;
     }
@@ -177,7 +179,7 @@ public:
         while (at_ < text_.size()) {
             const char c = text_[at_++];
             if (c == '"') return text + QString::fromUtf8(bytes);
-            if (static_cast<unsigned char>(c) < 0x20) return fail(QStringLiteral("a control character in a string")), std::nullopt;
+            if (static_cast<unsigned char>(c) < 0x20) return fail(QCoreApplication::translate("modVelmora::SessionFile", "a control character in a string")), std::nullopt;
             if (c != '\\') {
                 bytes += c;
                 continue;
@@ -191,16 +193,16 @@ public:
             } else if (escaped == 'u' && at_ + 4 <= text_.size()) {
                 unsigned code = 0;
                 const auto [end, error] = std::from_chars(text_.data() + at_, text_.data() + at_ + 4, code, 16);
-                if (error != std::errc() || end != text_.data() + at_ + 4) return fail(QStringLiteral("a bad \\u escape")), std::nullopt;
+                if (error != std::errc() || end != text_.data() + at_ + 4) return fail(QCoreApplication::translate("modVelmora::SessionFile", "a bad \\u escape")), std::nullopt;
                 at_ += 4;
                 text += QString::fromUtf8(bytes);
                 bytes.clear();
                 text += QChar(char16_t(code));
             } else {
-                return fail(QStringLiteral("a bad escape")), std::nullopt;
+                return fail(QCoreApplication::translate("modVelmora::SessionFile", "a bad escape")), std::nullopt;
             }
         }
-        return fail(QStringLiteral("the text ends inside a string")), std::nullopt;
+        return fail(QCoreApplication::translate("modVelmora::SessionFile", "the text ends inside a string")), std::nullopt;
     }
 
     // A number as JSON writes it.
@@ -215,12 +217,12 @@ public:
         const auto digit = [](char c) { return c >= '0' && c <= '9'; };
         if (at_ < text_.size() && text_[at_] == '-') ++at_;
         if (at_ < text_.size() && text_[at_] == '0') ++at_;
-        else if (!run(digit)) return fail(QStringLiteral("not a value")), std::nullopt;
-        if (at_ < text_.size() && text_[at_] == '.' && (++at_, !run(digit))) return fail(QStringLiteral("a bad number")), std::nullopt;
+        else if (!run(digit)) return fail(QCoreApplication::translate("modVelmora::SessionFile", "not a value")), std::nullopt;
+        if (at_ < text_.size() && text_[at_] == '.' && (++at_, !run(digit))) return fail(QCoreApplication::translate("modVelmora::SessionFile", "a bad number")), std::nullopt;
         if (at_ < text_.size() && (text_[at_] == 'e' || text_[at_] == 'E')) {
             ++at_;
             if (at_ < text_.size() && (text_[at_] == '+' || text_[at_] == '-')) ++at_;
-            if (!run(digit)) return fail(QStringLiteral("a bad number")), std::nullopt;
+            if (!run(digit)) return fail(QCoreApplication::translate("modVelmora::SessionFile", "a bad number")), std::nullopt;
         }
         double value = 0;
         std::from_chars(text_.data() + start, text_.data() + at_, value);
@@ -229,7 +231,7 @@ public:
 
     // Any value, read past.
     bool skip(int depth = 0) {
-        if (depth > kDeepest) return fail(QStringLiteral("nested too deeply"));
+        if (depth > kDeepest) return fail(QCoreApplication::translate("modVelmora::SessionFile", "nested too deeply"));
         switch (peek()) {
             case '"': return string().has_value();
             case '{':
@@ -254,7 +256,7 @@ public:
         space();
         qsizetype value = 0;
         const auto [end, error] = std::from_chars(text_.data() + at_, text_.data() + text_.size(), value);
-        if (error != std::errc() || end == text_.data() + at_ || value < 0) return fail(QStringLiteral("not a row number")), std::nullopt;
+        if (error != std::errc() || end == text_.data() + at_ || value < 0) return fail(QCoreApplication::translate("modVelmora::SessionFile", "not a row number")), std::nullopt;
         at_ = end - text_.data();
         return value;
     }
@@ -270,7 +272,7 @@ private:
     }
     bool word(const char* w) {
         const QByteArrayView expected(w);
-        if (!text_.sliced(at_).startsWith(expected)) return fail(QStringLiteral("not a value"));
+        if (!text_.sliced(at_).startsWith(expected)) return fail(QCoreApplication::translate("modVelmora::SessionFile", "not a value"));
         at_ += expected.size();
         return true;
     }
@@ -283,16 +285,16 @@ private:
 
 // Why a text is not JSON at all ("not JSON: ... at byte N"); empty when it is.
 QString notJson(QByteArrayView text) {
-    if (!text.isValidUtf8()) return QStringLiteral("not JSON: the text is not UTF-8");
+    if (!text.isValidUtf8()) return QCoreApplication::translate("modVelmora::SessionFile", "not JSON: the text is not UTF-8");
     Json json(text);
-    if (json.skip() && !json.atEnd()) json.fail(QStringLiteral("more after the end"));
+    if (json.skip() && !json.atEnd()) json.fail(QCoreApplication::translate("modVelmora::SessionFile", "more after the end"));
     if (!json.failed()) return {};
-    return QStringLiteral("not JSON: %1 at byte %2").arg(json.error(), QString::number(json.at()));
+    return QCoreApplication::translate("modVelmora::SessionFile", "not JSON: %1 at byte %2").arg(json.error(), QString::number(json.at()));
 }
 
 // A row object. False when the text stops being JSON; else true, with why the row is not one, or the row.
 bool readRow(Json& json, SessionRow& row, QString& problem) {
-    if (json.peek() != '{') return json.skip() && (problem = kNotRow, true);
+    if (json.peek() != '{') return json.skip() && (problem = notRow(), true);
     json.take('{');
     unsigned seen = 0;
     bool others = false;
@@ -313,7 +315,7 @@ bool readRow(Json& json, SessionRow& row, QString& problem) {
             seen |= bit;
             if (*key == QLatin1String("fields")) {
                 if (json.peek() != '[') {
-                    fieldsProblem = QStringLiteral("\"fields\" is not a list");
+                    fieldsProblem = QCoreApplication::translate("modVelmora::SessionFile", "\"fields\" is not a list");
                     if (!json.skip()) return false;
                     continue;
                 }
@@ -322,7 +324,7 @@ bool readRow(Json& json, SessionRow& row, QString& problem) {
                 do {
                     if (json.peek() != '[') {
                         if (!json.skip()) return false;
-                        fieldsProblem = QStringLiteral("a field that is not a pair of texts");
+                        fieldsProblem = QCoreApplication::translate("modVelmora::SessionFile", "a field that is not a pair of texts");
                         continue;
                     }
                     json.take('[');
@@ -336,12 +338,12 @@ bool readRow(Json& json, SessionRow& row, QString& problem) {
                             } else if (!json.skip()) {
                                 return false;
                             } else {
-                                fieldsProblem = QStringLiteral("a field that is not a pair of texts");
+                                fieldsProblem = QCoreApplication::translate("modVelmora::SessionFile", "a field that is not a pair of texts");
                             }
                             ++count;
                         } while (json.takeIf(','));
                     if (!json.take(']')) return false;
-                    if (count != 2) fieldsProblem = QStringLiteral("a field that is not a pair of texts");
+                    if (count != 2) fieldsProblem = QCoreApplication::translate("modVelmora::SessionFile", "a field that is not a pair of texts");
                     else row.fields.emplace_back(pair[0], pair[1]);
                 } while (json.takeIf(','));
                 if (!json.take(']')) return false;
@@ -361,10 +363,10 @@ bool readRow(Json& json, SessionRow& row, QString& problem) {
         } while (json.takeIf(','));
     if (!json.take('}')) return false;
 
-    if (others || seen != (1u << std::size(kRowKeys)) - 1) problem = kNotRow;
-    else if (notText) problem = QStringLiteral("\"%1\" is not a text").arg(QLatin1String(notText));
-    else if (fieldsProblem == QStringLiteral("\"fields\" is not a list")) problem = fieldsProblem;
-    else if (!(row.time = readTime(texts[0])).isValid()) problem = QStringLiteral("the time \"%1\" is not one this program writes").arg(texts[0]);
+    if (others || seen != (1u << std::size(kRowKeys)) - 1) problem = notRow();
+    else if (notText) problem = QCoreApplication::translate("modVelmora::SessionFile", "\"%1\" is not a text").arg(QLatin1String(notText));
+    else if (fieldsProblem == QCoreApplication::translate("modVelmora::SessionFile", "\"fields\" is not a list")) problem = fieldsProblem;
+    else if (!(row.time = readTime(texts[0])).isValid()) problem = QCoreApplication::translate("modVelmora::SessionFile", "the time \"%1\" is not one this program writes").arg(texts[0]);
     else if (!fieldsProblem.isEmpty()) problem = fieldsProblem;
     if (!problem.isEmpty()) return true;
     row.module = texts[1];
@@ -435,16 +437,16 @@ QString SessionTimeText(const QDateTime& time) {
 
 QString SessionRowProblem(const SessionRow& row) {
     if (!row.time.isValid() || !sameSecond(readTime(SessionTimeText(row.time)), row.time))
-        return QStringLiteral("the time \"%1\" cannot be stored").arg(SessionTimeText(row.time));
-    if (!SessionModules().contains(row.module)) return QStringLiteral("unknown module \"%1\"").arg(row.module);
+        return QCoreApplication::translate("modVelmora::SessionFile", "the time \"%1\" cannot be stored").arg(SessionTimeText(row.time));
+    if (!SessionModules().contains(row.module)) return QCoreApplication::translate("modVelmora::SessionFile", "unknown module \"%1\"").arg(row.module);
     if (!row.test.isValidUtf16() || !row.entry.isValidUtf16() || !row.results.isValidUtf16())
-        return QStringLiteral("a text that is not Unicode");
+        return QCoreApplication::translate("modVelmora::SessionFile", "a text that is not Unicode");
     for (size_t i = 0; i < row.fields.size(); ++i) {
         const auto& [name, value] = row.fields[i];
-        if (!isFieldName(name)) return QStringLiteral("the field name \"%1\" is not a lowercase identifier").arg(name);
-        if (!value.isValidUtf16()) return QStringLiteral("the field \"%1\" is not Unicode").arg(name);
+        if (!isFieldName(name)) return QCoreApplication::translate("modVelmora::SessionFile", "the field name \"%1\" is not a lowercase identifier").arg(name);
+        if (!value.isValidUtf16()) return QCoreApplication::translate("modVelmora::SessionFile", "the field \"%1\" is not Unicode").arg(name);
         for (size_t j = 0; j < i; ++j)
-            if (row.fields[j].first == name) return QStringLiteral("the field \"%1\" comes twice").arg(name);
+            if (row.fields[j].first == name) return QCoreApplication::translate("modVelmora::SessionFile", "the field \"%1\" comes twice").arg(name);
     }
     return {};
 }
@@ -455,7 +457,7 @@ SessionText ReadSession(QByteArrayView text) {
         const QString notJsonAtAll = notJson(text);
         return SessionText{{}, notJsonAtAll.isEmpty() ? why : notJsonAtAll};
     };
-    const QString notSession = QStringLiteral("not an object of \"format\" and \"rows\"");
+    const QString notSession = QCoreApplication::translate("modVelmora::SessionFile", "not an object of \"format\" and \"rows\"");
     if (!text.isValidUtf8()) return damaged({});
     Json json(text);
     SessionText session;
@@ -475,7 +477,7 @@ SessionText ReadSession(QByteArrayView text) {
                 rows = true;
                 if (json.peek() != '[') {
                     if (!json.skip()) return damaged({});
-                    rowsProblem = QStringLiteral("\"rows\" is not a list");
+                    rowsProblem = QCoreApplication::translate("modVelmora::SessionFile", "\"rows\" is not a list");
                     continue;
                 }
                 json.take('[');
@@ -485,7 +487,7 @@ SessionText ReadSession(QByteArrayView text) {
                     QString problem;
                     if (!readRow(json, row, problem)) return damaged({});
                     if (!problem.isEmpty())
-                        return damaged(QStringLiteral("row %1: %2").arg(QString::number(session.rows.size() + 1), problem));
+                        return damaged(QCoreApplication::translate("modVelmora::SessionFile", "row %1: %2").arg(QString::number(session.rows.size() + 1), problem));
                     session.rows.append(std::move(row));
                 } while (json.takeIf(','));
                 if (!json.take(']')) return damaged({});
@@ -496,7 +498,7 @@ SessionText ReadSession(QByteArrayView text) {
         } while (json.takeIf(','));
     if (!json.take('}') || !json.atEnd()) return damaged({});
     if (!format || !rows || others) return damaged(notSession);
-    if (formatWrong) return damaged(QStringLiteral("format is not %1").arg(kFormat));
+    if (formatWrong) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "format is not %1").arg(kFormat));
     if (!rowsProblem.isEmpty()) return damaged(rowsProblem);
     return session;
 }
@@ -581,13 +583,13 @@ JournalText ReadJournal(QByteArrayView text) {
         const QByteArrayView line = text.sliced(start, end - start);
         start = end + 1;
         const auto damaged = [&](const QString& why) {
-            journal.damage = QStringLiteral("line %1: %2").arg(QString::number(lineNumber + 1), why);
+            journal.damage = QCoreApplication::translate("modVelmora::SessionFile", "line %1: %2").arg(QString::number(lineNumber + 1), why);
             return journal;
         };
-        if (!line.isValidUtf8()) return damaged(QStringLiteral("not UTF-8"));
+        if (!line.isValidUtf8()) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "not UTF-8"));
         Json json(line);
         const auto key = json.take('{') ? json.string() : std::nullopt;
-        if (!key || !json.take(':')) return damaged(QStringLiteral("not a line of a session's journal"));
+        if (!key || !json.take(':')) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "not a line of a session's journal"));
         bool read = false;
         if (lineNumber == 0) {
             const auto version = json.count();
@@ -598,7 +600,7 @@ JournalText ReadJournal(QByteArrayView text) {
         } else if (*key == QLatin1String("add")) {
             SessionChange change;
             QString problem;
-            if (!readRow(json, change.row, problem)) return damaged(QStringLiteral("not JSON: ") + json.error());
+            if (!readRow(json, change.row, problem)) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "not JSON: ") + json.error());
             if (!problem.isEmpty()) return damaged(problem);
             journal.changes.append(std::move(change));
             read = true;
@@ -632,7 +634,7 @@ JournalText ReadJournal(QByteArrayView text) {
             read = lines.has_value();
             if (read) journal.markers.append({*snapshot, *lines});
         }
-        if (!read || !json.take('}') || !json.atEnd()) return damaged(QStringLiteral("not a line of a session's journal"));
+        if (!read || !json.take('}') || !json.atEnd()) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "not a line of a session's journal"));
         journal.whole = start;
     }
     return journal;

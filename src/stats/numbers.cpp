@@ -185,6 +185,8 @@ std::string FormatFixed(double v, int places) {
     return fixedText(toDecimal(std::fabs(v), 15), v < 0, places);
 }
 
+bool ShowableFigure(double v) { return std::isfinite(v) && std::fabs(v) < 999999999999.0; }
+
 std::string PValueText(double p) {
     const std::string shown = FormatFixed(p, 3);
     return shown == "0.000" ? "< 0.001" : shown;

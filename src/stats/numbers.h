@@ -31,6 +31,10 @@ double RoundToPlaces(double v, int places);
 // Non-finite values give the empty text.
 std::string FormatFixed(double v, int places);
 
+// A figure the program can show: finite, with at most 12 digits before the decimal point however
+// it is rounded. A result beyond it comes only from extreme entries and is refused.
+bool ShowableFigure(double v);
+
 // A probability with three decimals, or "< 0.001" for one that shows as 0.000.
 std::string PValueText(double p);
 

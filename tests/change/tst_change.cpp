@@ -41,8 +41,8 @@ const Row kRows[] = {
     {"r 1", {"104", "96", "", "", "13.8", "", "1", ""}, kBadR}, {"r 1.2", {"104", "96", "", "", "13.8", "", "1.2", ""}, kBadR},
     {"n 2", {"104", "96", "", "", "13.8", "", ".95", "2"}, kBadN}, {"n 2.5 rounds to 2", {"104", "96", "100", "104.3", "13.8", "15", ".95", "2.5"}, kBadN},
     {"n 9999.5 rounds to 10000", {"104", "96", "", "", "13.8", "", ".95", "9999.5"}, kBadN},
-    {"pasted scores whose difference leaves the double range", {kHuge, "-" + kHuge, "", "", "1", "", ".5", ""}, "test: (beep)"},
-    {"a pasted SD so small its square is 0", {"1", "2", "0", "0", kTiny, "1", ".5", "10"}, "test: (beep)"},
+    {"pasted scores whose difference leaves the double range", {kHuge, "-" + kHuge, "", "", "1", "", ".5", ""}, "test: The result is out of range."},
+    {"a pasted SD so small its square is 0", {"1", "2", "0", "0", kTiny, "1", ".5", "10"}, "test: The result is out of range."},
 };
 
 const QStringList kMethods{"jt", "chelune", "iverson", "cg"};  // the fixture's column prefixes, in ChangeMethod's order

@@ -49,7 +49,7 @@ const ConversionRow kRows[] = {
      "Please enter a percentile that is greater than 0 and less than 100."},
     {"scaled 0", Scaled, T, "0", 1, "Scaled score values must be between 1 and 20"},
     {"a pasted entry past the single range", Std, Scaled, "66666666666664666666666466666666666666666", 4, "(beep)"},
-    {"a result past the single range", Z, Std, "300000000000000000000000000000000000000", 1, "(beep)"},
+    {"a result past twelve digits", Z, Std, "300000000000000000000000000000000000000", 1, "The result is out of range."},
 };
 
 const QString kYellow = "#ffff00", kWhite = "#ffffff";

@@ -82,7 +82,7 @@ const RefusalRow kRefusalRows[] = {
     {"an empty score beeps before the reliability", Entry("", Std, ""), F::Score, Notice::Beep, "(beep)", false, R::Kept},
     {"percentile 100", Entry("100", Pct), F::Score, Notice::Information, kPercentile, true, R::EmptiedAfter},
     {"scaled 21", Entry("21", Scaled), F::Score, Notice::Information, "Scaled score values must be between 1 and 20", true, R::Kept},
-    {"a score past single precision", Entry("300000000000000000000000000000000000000", Z), F::Score, Notice::Beep, "(beep)", false, R::Kept},
+    {"a score whose other scales are past twelve digits", Entry("300000000000000000000000000000000000000", Z), F::Score, Notice::Information, "The result is out of range.", false, R::EmptiedFirst},
     {"reliability 0", Entry("100", Std, "0"), F::Reliability, Notice::Information, kReliability, false, R::Kept},
     {"reliability 1", Entry("100", Std, "1"), F::Reliability, Notice::Information, kReliability, false, R::Kept},
     {"reliability 1.2", Entry("100", Std, "1.2"), F::Reliability, Notice::Information, kReliability, false, R::Kept},

@@ -52,7 +52,6 @@ const ScoreRow kScoreRows[] = {
     {"a z on a half shows rounded away from zero", Entry("101.875", "100", "15"), "0.13", "55.0"},
     {"z of -4 shows 0.0", Entry("40", "100", "15"), "-4.00", "0.0"},
     {"z of 40 shows 100.0", Entry("700", "100", "15"), "40.00", "100.0"},
-    {"a huge z stays a single-precision number", Entry("99999999", "-9999999", ".0000001"), "1099999978979330.00", "100.0"},
     {"numeric prefixes", Entry("115abc", "1.0.0e2", "15-"), "7.60", "100.0"},
     // Each fails when one single-precision step or rounding rule is done otherwise.
     {"t of the normal in single precision", Entry("94.2", "100", "15", 4), "-0.3867", "34.9502"},
@@ -85,6 +84,10 @@ const RefusalRow kRefusalRows[] = {
      false, R::Kept},
     {"sample size abc", Entry("115", "100", "15", 1, false, "abc"), F::SampleSize, "The normative sample size must be greater than 1.",
      false, R::Kept},
+    {"a z of sixteen digits, however finite", Entry("99999999", "-9999999", ".0000001"), F::RawScore, "The result is out of range.", false,
+     R::EmptiedFirst},
+    {"one beyond single precision, from a file", Entry("300000000000000000000000000000000000000", "-300000000000000000000000000000000000000", "1"),
+     F::RawScore, "The result is out of range.", false, R::EmptiedFirst},
     {"a sample of 10000, from a file", Entry("115", "100", "15", 1, false, "10000"), F::SampleSize,
      "The normative sample size must be at most 9999.", false, R::Kept},
 };

@@ -158,6 +158,25 @@ private slots:
         StopProgram();
     }
 
+    // A second Velmora cannot keep its results on disk: at exit it says so again and offers them as CSV.
+    void aSecondVelmoraOffersItsResultsAtExit() {
+        QFile::remove(DefaultSessionPath());
+        SessionFile first(DefaultSessionPath());
+        QVERIFY(first.load().failure.isEmpty());
+        platform.reset();
+        NewProgram().StartUp();
+        QVERIFY(platform.messages.value(0).contains("cannot be kept on disk"));
+        Activate(TheProgram().window(Module::RawScore).form());
+        Play("[txtRawScore=23][txtMean=31][txtSD=5][txtSampleN=10][cmdCalculate]");
+        QTemporaryDir folder;
+        platform.savePath = folder.filePath("kept.csv");
+        platform.confirmAnswer = true;
+        TheProgram().ExitProgram(*TheProgram().shownWindow());
+        QVERIFY(platform.questions.join('\n').contains("confirm: The results of this session (1) could not be kept on disk"));
+        QVERIFY(QString::fromUtf8(FileBytes(folder.filePath("kept.csv"))).contains(",score,"));
+        StopProgram();
+    }
+
     void normSetsFillTheBoxesAndOutliveARestart() {
         WriteFile(NormSetsPath(), "name,mean,sd,n,reverse,source\nWMS Local,31.4,5.2,18,1,Wechsler 2009\n");
         NewProgram().StartUp();  // kept, unlike StartProgram's fresh start
