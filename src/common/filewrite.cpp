@@ -173,17 +173,26 @@ void AppendFile::close() {
 
 #else
 
+// Windows words its reasons as sentences; the messages that give them add their own full stop.
+static QString reasonOf(const QFileDevice& file) {
+    QString reason = file.errorString().trimmed();
+    while (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
+    return reason;
+}
+
 // Windows: Qt's files, unbuffered so that each write reports its own failure, flushed to the disk by _commit.
 QString WriteWholeFile(const QString& path, QByteArrayView bytes) {
     if (QFileInfo(path).isDir()) return FileErrorText(EISDIR);
+    // In the program's words, as on Linux, rather than the system's "path not found".
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) return FileErrorText(ENOENT);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return reasonOf(file);
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || _commit(file.handle()) != 0) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : FileErrorText(errno);
+        const QString why = file.error() != QFileDevice::NoError ? reasonOf(file) : FileErrorText(errno);
         file.cancelWriting();
         return why;
     }
-    if (!file.commit() || file.error() != QFileDevice::NoError) return file.errorString();
+    if (!file.commit() || file.error() != QFileDevice::NoError) return reasonOf(file);
     return {};
 }
 
@@ -196,7 +205,7 @@ QString AppendFile::open() {
     close();
     file_ = new QFile(path_);
     if (!file_->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        const QString why = file_->errorString();
+        const QString why = reasonOf(*file_);
         close();
         return why;
     }
@@ -210,14 +219,14 @@ QString AppendFile::append(QByteArrayView bytes) {
         size_ += bytes.size();
         return {};
     }
-    const QString why = file_->error() != QFileDevice::NoError ? file_->errorString() : FileErrorText(errno);
+    const QString why = file_->error() != QFileDevice::NoError ? reasonOf(*file_) : FileErrorText(errno);
     if (!file_->resize(size_)) close();
     return why;
 }
 
 QString AppendFile::truncate(qint64 length) {
     if (!file_) return FileErrorText(EBADF);
-    if (!file_->resize(length)) return file_->errorString();
+    if (!file_->resize(length)) return reasonOf(*file_);
     size_ = length;
     return {};
 }

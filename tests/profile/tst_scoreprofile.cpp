@@ -82,13 +82,14 @@ class TestScoreProfile : public QObject {
 
     static frmScoreProfile& window() { return static_cast<frmScoreProfile&>(TheProgram().window(Profile)); }
 
-    static QList<QHash<QString, QString>> cliRows(const QStringList& arguments, const QByteArray& input) {
+    // The rows through a file, not standard input, whose end a Windows build under Wine now and then missed.
+    static QList<QHash<QString, QString>> cliRows(QStringList arguments, const QByteArray& input) {
+        QTemporaryDir dir;
+        WriteFile(dir.filePath("in.csv"), input);
+        arguments.insert(arguments.indexOf("--csv") + 1, dir.filePath("in.csv"));
         QProcess cli;
         cli.start(VELMORA_CLI, arguments);
-        cli.write(input);
-        cli.closeWriteChannel();
         if (!cli.waitForFinished(30000)) return {};
-        QTemporaryDir dir;
         WriteFile(dir.filePath("out.csv"), cli.readAllStandardOutput());
         return FixtureRecords(dir.filePath("out.csv"));
     }
