@@ -93,7 +93,7 @@ void Program::ExitProgram(ModuleWindow& current) {
 
 void Program::ShowSession() {
     if (!sessionWindow_) {
-        sessionWindow_ = std::make_unique<frmSession>(*session_, cliColumns());
+        sessionWindow_ = std::make_unique<frmSession>(*session_, cli::Commands(), cliColumns());
         // Beside the module window, not over the entries it collects, as far as the screen allows.
         if (ModuleWindow* shown = shownWindow()) {
             QPoint at = shown->form()->frameGeometry().topRight() + QPoint(8, 0);

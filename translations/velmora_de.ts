@@ -2164,32 +2164,8 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <translation>Den Namen eines Tests in die Zelle Test seiner Zeile eingeben (F2). Entf löscht die ausgewählten Zeilen.</translation>
     </message>
     <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Module</source>
-        <translation>Modul</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>Entry</source>
-        <translation>Eingabe</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
-    </message>
-    <message>
         <source>&amp;Copy Table</source>
         <translation>Tabelle &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>Copy the table to the clipboard, to paste into a report or a spreadsheet</source>
-        <translation>Die Tabelle in die Zwischenablage kopieren, zum Einfügen in einen Bericht oder eine Tabellenkalkulation</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
@@ -2285,6 +2261,18 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
     <message>
         <source>The PDF could not be saved to %1: %2.</source>
         <translation>Das PDF konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a table to paste into a report or a spreadsheet</source>
+        <translation>Die ausgewählten Zeilen, sonst alle, als Tabelle kopieren, zum Einfügen in einen Bericht oder eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Copy Se&amp;ntences</source>
+        <translation>Sä&amp;tze kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a report&apos;s sentences, one a row</source>
+        <translation>Die ausgewählten Zeilen, sonst alle, als Sätze für den Befundbericht kopieren, ein Satz je Zeile</translation>
     </message>
 </context>
 <context>

@@ -2164,32 +2164,8 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <translation>Escriba el nombre de un test en la celda Test de su fila (F2). Supr elimina las filas seleccionadas.</translation>
     </message>
     <message>
-        <source>Time</source>
-        <translation>Hora</translation>
-    </message>
-    <message>
-        <source>Module</source>
-        <translation>Módulo</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>Entry</source>
-        <translation>Entrada</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
-    </message>
-    <message>
         <source>&amp;Copy Table</source>
         <translation>&amp;Copiar tabla</translation>
-    </message>
-    <message>
-        <source>Copy the table to the clipboard, to paste into a report or a spreadsheet</source>
-        <translation>Copiar la tabla al portapapeles, para pegarla en un informe o una hoja de cálculo</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
@@ -2285,6 +2261,18 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
     <message>
         <source>The PDF could not be saved to %1: %2.</source>
         <translation>No se ha podido guardar el PDF en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a table to paste into a report or a spreadsheet</source>
+        <translation>Copiar las filas seleccionadas, o todas, como tabla para pegar en un informe o una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Copy Se&amp;ntences</source>
+        <translation>Copiar &amp;frases</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a report&apos;s sentences, one a row</source>
+        <translation>Copiar las filas seleccionadas, o todas, como frases de informe, una por fila</translation>
     </message>
 </context>
 <context>

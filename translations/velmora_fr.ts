@@ -734,7 +734,7 @@
     </message>
     <message>
         <source>difference %1, critical difference %2: %3; base rate %4% (%5% either direction)</source>
-        <translation>différence %1, différence critique %2&#xa0;: %3&#xa0;; taux de base %4&#xa0;% (%5&#xa0;% dans un sens ou l'autre)</translation>
+        <translation>différence %1, différence critique %2&#xa0;: %3&#xa0;; taux de base %4&#xa0;% (%5&#xa0;% dans un sens ou l&apos;autre)</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -2164,32 +2164,8 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <translation>Saisissez le nom d&apos;un test dans la cellule Test de sa ligne (F2). Suppr supprime les lignes sélectionnées.</translation>
     </message>
     <message>
-        <source>Time</source>
-        <translation>Heure</translation>
-    </message>
-    <message>
-        <source>Module</source>
-        <translation>Module</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>Entry</source>
-        <translation>Saisie</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Résultats</translation>
-    </message>
-    <message>
         <source>&amp;Copy Table</source>
         <translation>&amp;Copier le tableau</translation>
-    </message>
-    <message>
-        <source>Copy the table to the clipboard, to paste into a report or a spreadsheet</source>
-        <translation>Copier le tableau dans le presse-papiers, pour le coller dans un compte rendu ou un tableur</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
@@ -2285,6 +2261,18 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
     <message>
         <source>The PDF could not be saved to %1: %2.</source>
         <translation>Le PDF n&apos;a pas pu être enregistré dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a table to paste into a report or a spreadsheet</source>
+        <translation>Copier les lignes sélectionnées, ou toutes, sous forme de tableau à coller dans un compte rendu ou un tableur</translation>
+    </message>
+    <message>
+        <source>Copy Se&amp;ntences</source>
+        <translation>Copier les &amp;phrases</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a report&apos;s sentences, one a row</source>
+        <translation>Copier les lignes sélectionnées, ou toutes, sous forme de phrases de compte rendu, une par ligne</translation>
     </message>
 </context>
 <context>

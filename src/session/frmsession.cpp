@@ -60,7 +60,8 @@ bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QString
     return false;
 }
 
-frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cliColumns_(std::move(cliColumns)) {
+frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operations, QStringList cliColumns)
+    : log_(log), cliColumns_(std::move(cliColumns)) {
     setObjectName(QStringLiteral("frmSession"));
     setWindowTitle(tr("Session - Velmora"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -77,7 +78,7 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
 
     layout->addWidget(LayoutBanner(client, tr("Session")));
 
-    model_ = new SessionTableModel(log_, this);
+    model_ = new SessionTableModel(log_, operations, this);
     tblSession = new QTableView(client);
     tblSession->setObjectName(QStringLiteral("tblSession"));
     tblSession->setModel(model_);
@@ -97,24 +98,25 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
                                 QAbstractItemView::AnyKeyPressed);
     QHeaderView* header = tblSession->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    // Time and module as wide as the widest text they can hold, measured once: fitting them to their
-    // cells would lay out every row of a long session.
-    const auto fit = [&](int column, QStringList texts) {
-        int widest = QFontMetrics(header->font()).horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
-        for (const QString& text : texts) widest = std::max(widest, tblSession->fontMetrics().horizontalAdvance(text));
-        header->resizeSection(column, widest + 3 * tblSession->fontMetrics().averageCharWidth());
+    // The percentile and the interval as wide as their captions or their widest text; the score and the label as
+    // wide as their usual texts, measured once: fitting them to their cells would lay out every row of a long session.
+    const auto fit = [&](int column, const QString& text) {
+        const int caption = QFontMetrics(header->font()).horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
+        header->resizeSection(column, std::max(caption, tblSession->fontMetrics().horizontalAdvance(text)) +
+                                          3 * tblSession->fontMetrics().averageCharWidth());
     };
-    fit(SessionTableModel::TimeColumn, {QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat)});
-    QStringList modules;
-    for (const QString& module : SessionModules()) modules << SessionModuleName(module);
-    fit(SessionTableModel::ModuleColumn, modules);
-    header->resizeSection(SessionTableModel::TestColumn, 140);
-    header->resizeSection(SessionTableModel::EntryColumn, 280);
+    fit(SessionTableModel::PercentileColumn, QStringLiteral("99.99"));
+    fit(SessionTableModel::IntervalColumn, QStringLiteral("58.5 to 96.0"));
+    header->resizeSection(SessionTableModel::TestColumn, 150);
+    header->resizeSection(SessionTableModel::ScoreColumn, 200);
+    header->resizeSection(SessionTableModel::LabelColumn, 160);
     header->setStretchLastSection(true);
     layout->addWidget(tblSession, 1);
 
     cmdCopy = button(client, "cmdCopyTable", QStringLiteral("clipboard.svg"), tr("&Copy Table"),
-                     tr("Copy the table to the clipboard, to paste into a report or a spreadsheet"));
+                     tr("Copy the rows selected, or all, as a table to paste into a report or a spreadsheet"));
+    cmdSentences = button(client, "cmdCopySentences", QString(), tr("Copy Se&ntences"),
+                          tr("Copy the rows selected, or all, as a report's sentences, one a row"));
     cmdSave = button(client, "cmdSaveSession", QStringLiteral("save.svg"), tr("&Save…"),
                      tr("Save the session as a CSV file with velmora-cli's columns"));
     cmdPrint = button(client, "cmdPrintSession", QStringLiteral("print.svg"), tr("&Print…"), tr("Print the table"));
@@ -123,13 +125,14 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
     cmdClear = button(client, "cmdClearSession", QString(), tr("Cl&ear Session…"), tr("Delete every row of the session"));
     cmdClose = button(client, "cmdCloseSession", QString(), tr("Close"), tr("Close this window (Esc); the session is kept"));
     auto* buttons = new QHBoxLayout;
-    for (QAbstractButton* each : {cmdCopy, cmdSave, cmdPrint, cmdPdf}) buttons->addWidget(each);
+    for (QAbstractButton* each : {cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf}) buttons->addWidget(each);
     buttons->addStretch(1);
     for (QAbstractButton* each : {cmdDelete, cmdClear, cmdClose}) buttons->addWidget(each);
     layout->addLayout(buttons);
-    SetTabOrder({tblSession, cmdCopy, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear, cmdClose});
+    SetTabOrder({tblSession, cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear, cmdClose});
 
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmSession::cmdCopy_Click);
+    connect(cmdSentences, &QAbstractButton::clicked, this, &frmSession::cmdSentences_Click);
     connect(cmdSave, &QAbstractButton::clicked, this, &frmSession::cmdSave_Click);
     connect(cmdPrint, &QAbstractButton::clicked, this, &frmSession::cmdPrint_Click);
     connect(cmdPdf, &QAbstractButton::clicked, this, &frmSession::cmdPdf_Click);
@@ -152,7 +155,7 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
 }
 
 void frmSession::showCount() {
-    for (QAbstractButton* each : {cmdCopy, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear}) each->setEnabled(!log_.rows().isEmpty());
+    for (QAbstractButton* each : {cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear}) each->setEnabled(!log_.rows().isEmpty());
 }
 
 void frmSession::fitSoon() {
@@ -174,11 +177,18 @@ void frmSession::resizeEvent(QResizeEvent* event) {
     fitSoon();
 }
 
-QList<QStringList> frmSession::shownTable() const {
-    QList<QStringList> table;
-    QStringList& header = table.emplaceBack();
-    for (int column = 0; column < SessionTableModel::kColumns; ++column) header << model_->headerData(column, Qt::Horizontal).toString();
-    for (qsizetype row = 0; row < log_.rows().size(); ++row) {
+QList<qsizetype> frmSession::chosenRows() const {
+    QList<qsizetype> rows;
+    for (const QModelIndex& index : tblSession->selectionModel()->selectedRows()) rows << index.row();
+    std::ranges::sort(rows);
+    if (rows.isEmpty())
+        for (qsizetype row = 0; row < model_->rowCount(); ++row) rows << row;
+    return rows;
+}
+
+QList<QStringList> frmSession::reportTable() const {
+    QList<QStringList> table{ReportHeaders()};
+    for (const qsizetype row : chosenRows()) {
         QStringList& cells = table.emplaceBack();
         for (int column = 0; column < SessionTableModel::kColumns; ++column) cells << model_->text(row, column);
     }
@@ -188,7 +198,7 @@ QList<QStringList> frmSession::shownTable() const {
 void frmSession::fillReport(QTextDocument& report) const {
     const QString heading = tr("Velmora session, %1 (Velmora %2)")
                                 .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat), QLatin1String(kProgramVersion));
-    QString html = HtmlTable(shownTable());
+    QString html = HtmlTable(reportTable());
     html.replace(QStringLiteral("<body>"), QStringLiteral("<body><h3>%1</h3>").arg(heading.toHtmlEscaped()));
     report.setDefaultFont(Arial(9));
     report.setHtml(html);
@@ -197,8 +207,15 @@ void frmSession::fillReport(QTextDocument& report) const {
 void frmSession::tell(const QString& text) { platform().showMessage(this, text, MessageIcon::Exclamation); }
 
 void frmSession::cmdCopy_Click() {
-    const QList<QStringList> table = shownTable();
+    const QList<QStringList> table = reportTable();
     platform().setClipboardTable(TabSeparated(table), HtmlTable(table));
+}
+
+void frmSession::cmdSentences_Click() {
+    QStringList sentences;
+    for (const qsizetype row : chosenRows())
+        sentences << ReportSentence(log_.rows()[row].test, model_->line(row), QLocale::system().language());
+    platform().setClipboardText(sentences.join(u'\n') + u'\n');
 }
 
 void frmSession::cmdSave_Click() { SaveSessionCsv(this, log_.rows(), cliColumns_); }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <span>
 
 #include "session/sessionrecord.h"
 #include "session/sessiontable.h"
@@ -13,18 +14,21 @@ class QTextDocument;
 
 namespace modVelmora {
 
+class Operation;
 class SessionLog;
 
-// The Session window: every result calculated in one table, to name each row's test, delete
-// rows, clear the session, and copy, save, print or write it as PDF for a report. It shows the
-// program's session as it changes, beside whichever module window is open.
+// The Session window: every result calculated in one table, as a report's table gives it, to name
+// each row's test, delete rows, clear the session, and copy (as a table or as sentences), save,
+// print or write it as PDF for a report. It shows the program's session as it changes, beside
+// whichever module window is open.
 class frmSession : public QWidget {
     Q_OBJECT
 public:
-    // cliColumns: velmora-cli's columns, in the order the saved CSV gives them.
-    frmSession(SessionLog& log, QStringList cliColumns);
+    // operations: velmora-cli's, which read each row; cliColumns: their columns, in the order the saved CSV gives them.
+    frmSession(SessionLog& log, std::span<const Operation* const> operations, QStringList cliColumns);
 
     void cmdCopy_Click();
+    void cmdSentences_Click();
     void cmdSave_Click();
     void cmdPrint_Click();
     void cmdPdf_Click();
@@ -42,8 +46,10 @@ private:
     // session opens and grows at once.
     void fitShownRows();
     void fitSoon();
-    // The table as shown, its header first.
-    QList<QStringList> shownTable() const;
+    // The rows the buttons act on: those selected, else all.
+    QList<qsizetype> chosenRows() const;
+    // Those rows as the report's table, its header first.
+    QList<QStringList> reportTable() const;
     // The table with a heading that dates it, for paper and PDF.
     void fillReport(QTextDocument& report) const;
     void tell(const QString& text);
@@ -53,6 +59,7 @@ private:
     SessionTableModel* model_ = nullptr;
     QTableView* tblSession = nullptr;
     QAbstractButton* cmdCopy = nullptr;
+    QAbstractButton* cmdSentences = nullptr;
     QAbstractButton* cmdSave = nullptr;
     QAbstractButton* cmdPrint = nullptr;
     QAbstractButton* cmdPdf = nullptr;

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <algorithm>
 
+#include "common/operation.h"
 #include "common/spreadsheet.h"
 
 namespace modVelmora {
@@ -32,6 +33,37 @@ void appendCsvRow(QString& out, const QStringList& fields) {
 }
 
 }  // namespace
+
+const Operation* RowOperation(std::span<const Operation* const> operations, const SessionRow& row) {
+    const auto field = [&](std::string_view name) -> const QString* {
+        for (const auto& [key, value] : row.fields)
+            if (key == QLatin1String(name.data(), qsizetype(name.size()))) return &value;
+        return nullptr;
+    };
+    for (const Operation* operation : operations) {
+        if (row.module != QLatin1String(operation->command().data(), qsizetype(operation->command().size()))) continue;
+        const std::optional<Choice> choice = operation->choice();
+        const QString* chosen = choice ? field(choice->option) : nullptr;
+        if (!chosen || *chosen == QLatin1String(choice->value.data(), qsizetype(choice->value.size()))) return operation;
+    }
+    return nullptr;
+}
+
+ReportLine RowReportLine(std::span<const Operation* const> operations, const SessionRow& row, const QString& separator) {
+    const Operation* operation = RowOperation(operations, row);
+    if (!operation) {
+        ReportLine line;
+        line.details = row.results;
+        return line;
+    }
+    // The fields' texts in UTF-8, held while the operation reads them.
+    std::vector<std::pair<std::string, std::string>> texts;
+    texts.reserve(row.fields.size());
+    for (const auto& [name, value] : row.fields) texts.emplace_back(name.toStdString(), value.toStdString());
+    Fields fields;
+    for (const auto& [name, value] : texts) fields.byName.emplace_back(name, value);
+    return operation->reportLine(fields, separator);
+}
 
 QString TabSeparated(const QList<QStringList>& table) {
     static const QRegularExpression breaks(QStringLiteral("\r\n|[\t\r\n]"));

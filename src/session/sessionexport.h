@@ -3,6 +3,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <span>
+
+#include "common/report.h"
 
 #include "session/sessionrecord.h"
 
@@ -10,6 +13,15 @@
 // report, and a CSV file of velmora-cli's columns.
 
 namespace modVelmora {
+
+class Operation;
+
+// The operation that made the row, of velmora-cli's: its command word's, and of a word's several the
+// one its fields choose (the first where they name none); nullptr when there is none.
+const Operation* RowOperation(std::span<const Operation* const> operations, const SessionRow& row);
+// The row as a report's line, numbers with separator for the point; a row that no operation reads
+// gives its results in words as its details.
+ReportLine RowReportLine(std::span<const Operation* const> operations, const SessionRow& row, const QString& separator);
 
 // Rows of cells, the first the header, separated by tabs with "\n" after each row. A tab or
 // line break inside a cell becomes a space so that the table keeps its shape when pasted, and a

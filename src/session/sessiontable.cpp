@@ -3,19 +3,12 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "session/sessionexport.h"
 #include "session/sessionlog.h"
 #include "shell/moduleframe.h"
+#include "shell/modvelmora.h"
 
 namespace modVelmora {
-
-namespace {
-
-// The Session window's column captions, translated as the window's own.
-const char* const kCaptions[] = {QT_TRANSLATE_NOOP("modVelmora::frmSession", "Time"), QT_TRANSLATE_NOOP("modVelmora::frmSession", "Module"),
-                                 QT_TRANSLATE_NOOP("modVelmora::frmSession", "Test"), QT_TRANSLATE_NOOP("modVelmora::frmSession", "Entry"),
-                                 QT_TRANSLATE_NOOP("modVelmora::frmSession", "Results")};
-
-}  // namespace
 
 QString SessionModuleName(const QString& module) {
     static const std::pair<const char*, Module> kModulesByWord[] = {{"score", Module::RawScore},
@@ -30,7 +23,8 @@ QString SessionModuleName(const QString& module) {
     return module;
 }
 
-SessionTableModel::SessionTableModel(SessionLog& log, QObject* parent) : QAbstractTableModel(parent), log_(log), shown_(log.rows().size()) {
+SessionTableModel::SessionTableModel(SessionLog& log, std::span<const Operation* const> operations, QObject* parent)
+    : QAbstractTableModel(parent), log_(log), operations_(operations), shown_(log.rows().size()) {
     connect(&log_, &SessionLog::aboutToAdd, this, [this](qsizetype row) { beginInsertRows({}, int(row), int(row)); });
     connect(&log_, &SessionLog::added, this, [this] {
         shown_ = log_.rows().size();
@@ -39,6 +33,7 @@ SessionTableModel::SessionTableModel(SessionLog& log, QObject* parent) : QAbstra
     connect(&log_, &SessionLog::aboutToRemove, this, [this](qsizetype first, qsizetype last) { beginRemoveRows({}, int(first), int(last)); });
     connect(&log_, &SessionLog::removed, this, [this] {
         shown_ = log_.rows().size();
+        lines_.clear();
         endRemoveRows();
     });
     connect(&log_, &SessionLog::testChanged, this, [this](qsizetype row) {
@@ -47,6 +42,7 @@ SessionTableModel::SessionTableModel(SessionLog& log, QObject* parent) : QAbstra
     connect(&log_, &SessionLog::aboutToReset, this, &SessionTableModel::beginResetModel);
     connect(&log_, &SessionLog::reset, this, [this] {
         shown_ = log_.rows().size();
+        lines_.clear();
         endResetModel();
     });
 }
@@ -55,14 +51,24 @@ int SessionTableModel::rowCount(const QModelIndex& parent) const { return parent
 
 int SessionTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
+const ReportLine& SessionTableModel::line(qsizetype row) const {
+    auto known = lines_.constFind(row);
+    if (known == lines_.cend()) {
+        if (lines_.size() >= 4096) lines_.clear();  // a long session scrolled through keeps only a screenful or so
+        known = lines_.insert(row, RowReportLine(operations_, log_.rows()[row], DecimalSeparator()));
+    }
+    return *known;
+}
+
 QString SessionTableModel::text(qsizetype row, int column) const {
-    const SessionRow& shown = log_.rows()[row];
+    if (column == TestColumn) return log_.rows()[row].test;
+    const ReportLine& shown = line(row);
     switch (column) {
-        case TimeColumn: return QLocale().toString(shown.time.toLocalTime(), QLocale::ShortFormat);
-        case ModuleColumn: return SessionModuleName(shown.module);
-        case TestColumn: return shown.test;
-        case EntryColumn: return shown.entry;
-        default: return shown.results;
+        case ScoreColumn: return shown.score;
+        case PercentileColumn: return shown.percentile;
+        case IntervalColumn: return shown.interval;
+        case LabelColumn: return shown.label;
+        default: return shown.details;
     }
 }
 
@@ -70,8 +76,13 @@ QVariant SessionTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= shown_) return {};
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::ToolTipRole:
         case Qt::EditRole: return text(index.row(), index.column());
+        case Qt::ToolTipRole: {
+            // The row as its window showed it, and when.
+            const SessionRow& row = log_.rows()[index.row()];
+            return QStringLiteral("%1, %2\n%3\n%4")
+                .arg(SessionModuleName(row.module), QLocale().toString(row.time.toLocalTime(), QLocale::ShortFormat), row.entry, row.results);
+        }
         case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
         default: return {};
     }
@@ -79,7 +90,7 @@ QVariant SessionTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant SessionTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumns) return {};
-    return QCoreApplication::translate("modVelmora::frmSession", kCaptions[section]);
+    return ReportHeaders().value(section);
 }
 
 Qt::ItemFlags SessionTableModel::flags(const QModelIndex& index) const {

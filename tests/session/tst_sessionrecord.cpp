@@ -34,15 +34,6 @@ struct Steps { QString json, journal; QByteArray journalBefore, copy, marker, la
 struct JournalRow { const char* name; void (*tamper)(const Steps&); int rows; qsizetype aside; bool tooLarge; const char* damage; };
 Q_DECLARE_METATYPE(EqualRow) Q_DECLARE_METATYPE(DamageRow) Q_DECLARE_METATYPE(CsvRow) Q_DECLARE_METATYPE(TableRow) Q_DECLARE_METATYPE(JournalRow)
 
-// The operation of a command, or of its choice ("difference" against "norms").
-const Operation* OperationFor(const QString& command, const NamedTexts& fields) {
-    for (const Operation* operation : cli::Commands())
-        if (QString::fromLatin1(operation->command().data(), qsizetype(operation->command().size())) == command &&
-            (!operation->choice() || fields[operation->choice()->option] == operation->choice()->value))
-            return operation;
-    return nullptr;
-}
-
 // velmora-cli's columns, in the order a saved session gives them.
 QStringList CliColumnOrder() {
     QStringList order;
@@ -298,8 +289,10 @@ private slots:
         QFETCH(ReportRow, row);
         static std::list<std::string> names;  // the fields' names outlive the row, as operations' names do
         NamedTexts fields;
+        SessionRow session{At(1), row.command, row.test, {}, {}, {}};
         for (const QString& word : QString(row.entry).split(' ')) fields.add(names.emplace_back(word.section('=', 0, 0).toStdString()), word.section('=', 1).toStdString());
-        const Operation* operation = OperationFor(row.command, fields);
+        for (const auto& [name, text] : fields.items) session.fields.emplace_back(QString::fromStdString(std::string(name)), QString::fromStdString(text));
+        const Operation* operation = RowOperation(cli::Commands(), session);
         QVERIFY(operation);
         const std::vector<std::string_view> extending = operation->extendingColumns();
         const bool extended = std::any_of(extending.begin(), extending.end(), [&](std::string_view column) { return !fields[column].empty(); });
@@ -307,8 +300,8 @@ private slots:
         const auto iso = [](std::string_view text) { return ParseDate(text, DateConventions::English()); };
         operation->compute(Fields(fields), extended, {iso, {}, LabelSystem::Aacn, false, {}}, outcome);
         QCOMPARE(QString::fromStdString(outcome.error), QString());
-        for (const auto& [name, text] : outcome.results.items) fields.add(name, text);
-        const ReportLine line = operation->reportLine(Fields(fields), ",");
+        for (const auto& [name, text] : outcome.results.items) session.fields.emplace_back(QString::fromStdString(std::string(name)), QString::fromStdString(text));
+        const ReportLine line = RowReportLine(cli::Commands(), session, ",");
         QCOMPARE(QStringList({line.score, line.percentile, line.interval, line.label, line.details}).join(" | "), QString(row.line));
         QCOMPARE(ReportSentence(row.test, line, QLocale::English), QString(row.sentence));
     }
