@@ -2172,10 +2172,6 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <translation>&amp;Speichern…</translation>
     </message>
     <message>
-        <source>Save the session as a CSV file with velmora-cli&apos;s columns</source>
-        <translation>Die Sitzung als CSV-Datei mit den Spalten von velmora-cli speichern</translation>
-    </message>
-    <message>
         <source>&amp;Print…</source>
         <translation>&amp;Drucken…</translation>
     </message>
@@ -2228,10 +2224,6 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <translation>sitzung.csv</translation>
     </message>
     <message>
-        <source>CSV file (*.csv)</source>
-        <translation>CSV-Datei (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Als PDF speichern</translation>
     </message>
@@ -2273,6 +2265,18 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
     <message>
         <source>Copy the rows selected, or all, as a report&apos;s sentences, one a row</source>
         <translation>Die ausgewählten Zeilen, sonst alle, als Sätze für den Befundbericht kopieren, ein Satz je Zeile</translation>
+    </message>
+    <message>
+        <source>Save the rows selected, or all, as a CSV file for a spreadsheet or for velmora-cli</source>
+        <translation>Die ausgewählten Zeilen, sonst alle, als CSV-Datei für eine Tabellenkalkulation oder für velmora-cli speichern</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV für Tabellenkalkulationen (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV for velmora-cli (*.csv)</source>
+        <translation>CSV für velmora-cli (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -2172,10 +2172,6 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <translation>&amp;Guardar…</translation>
     </message>
     <message>
-        <source>Save the session as a CSV file with velmora-cli&apos;s columns</source>
-        <translation>Guardar la sesión como archivo CSV con las columnas de velmora-cli</translation>
-    </message>
-    <message>
         <source>&amp;Print…</source>
         <translation>&amp;Imprimir…</translation>
     </message>
@@ -2228,10 +2224,6 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <translation>sesion.csv</translation>
     </message>
     <message>
-        <source>CSV file (*.csv)</source>
-        <translation>Archivo CSV (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Guardar como PDF</translation>
     </message>
@@ -2273,6 +2265,18 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
     <message>
         <source>Copy the rows selected, or all, as a report&apos;s sentences, one a row</source>
         <translation>Copiar las filas seleccionadas, o todas, como frases de informe, una por fila</translation>
+    </message>
+    <message>
+        <source>Save the rows selected, or all, as a CSV file for a spreadsheet or for velmora-cli</source>
+        <translation>Guardar las filas seleccionadas, o todas, en un archivo CSV para una hoja de cálculo o para velmora-cli</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV para hojas de cálculo (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV for velmora-cli (*.csv)</source>
+        <translation>CSV para velmora-cli (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -2172,10 +2172,6 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
-        <source>Save the session as a CSV file with velmora-cli&apos;s columns</source>
-        <translation>Enregistrer la session en fichier CSV avec les colonnes de velmora-cli</translation>
-    </message>
-    <message>
         <source>&amp;Print…</source>
         <translation>&amp;Imprimer…</translation>
     </message>
@@ -2228,10 +2224,6 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <translation>session.csv</translation>
     </message>
     <message>
-        <source>CSV file (*.csv)</source>
-        <translation>Fichier CSV (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
@@ -2273,6 +2265,18 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
     <message>
         <source>Copy the rows selected, or all, as a report&apos;s sentences, one a row</source>
         <translation>Copier les lignes sélectionnées, ou toutes, sous forme de phrases de compte rendu, une par ligne</translation>
+    </message>
+    <message>
+        <source>Save the rows selected, or all, as a CSV file for a spreadsheet or for velmora-cli</source>
+        <translation>Enregistrer les lignes sélectionnées, ou toutes, dans un fichier CSV pour un tableur ou pour velmora-cli</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV pour tableur (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV for velmora-cli (*.csv)</source>
+        <translation>CSV pour velmora-cli (*.csv)</translation>
     </message>
 </context>
 <context>

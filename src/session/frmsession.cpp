@@ -25,6 +25,7 @@
 #include "shell/controls.h"
 #include "shell/gradient.h"
 #include "shell/moduleframe.h"
+#include "shell/modvelmora.h"
 #include "shell/platform.h"
 
 namespace modVelmora {
@@ -48,17 +49,6 @@ QString withSuffix(QString path, const QString& suffix) {
 }
 
 }  // namespace
-
-bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QStringList& cliColumns) {
-    QString path = platform().askSavePath(owner, frmSession::tr("Save Session"), frmSession::tr("session.csv"), frmSession::tr("CSV file (*.csv)"));
-    if (path.isEmpty()) return false;
-    path = withSuffix(path, QStringLiteral("csv"));
-    const QString why = WriteWholeFile(path, SessionCsv(rows, cliColumns).toUtf8());
-    if (why.isEmpty()) return true;
-    platform().showMessage(owner, frmSession::tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why),
-                           MessageIcon::Exclamation);
-    return false;
-}
 
 frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operations, QStringList cliColumns)
     : log_(log), cliColumns_(std::move(cliColumns)) {
@@ -118,7 +108,7 @@ frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operat
     cmdSentences = button(client, "cmdCopySentences", QString(), tr("Copy Se&ntences"),
                           tr("Copy the rows selected, or all, as a report's sentences, one a row"));
     cmdSave = button(client, "cmdSaveSession", QStringLiteral("save.svg"), tr("&Save…"),
-                     tr("Save the session as a CSV file with velmora-cli's columns"));
+                     tr("Save the rows selected, or all, as a CSV file for a spreadsheet or for velmora-cli"));
     cmdPrint = button(client, "cmdPrintSession", QStringLiteral("print.svg"), tr("&Print…"), tr("Print the table"));
     cmdPdf = button(client, "cmdPdfSession", QStringLiteral("pdf.svg"), tr("P&DF…"), tr("Save the table as a PDF document"));
     cmdDelete = button(client, "cmdDeleteRows", QStringLiteral("clear.svg"), tr("De&lete Rows"), tr("Delete the rows selected (Delete)"));
@@ -218,7 +208,25 @@ void frmSession::cmdSentences_Click() {
     platform().setClipboardText(sentences.join(u'\n') + u'\n');
 }
 
-void frmSession::cmdSave_Click() { SaveSessionCsv(this, log_.rows(), cliColumns_); }
+void frmSession::cmdSave_Click() {
+    const QString forSpreadsheets = tr("CSV for spreadsheets (*.csv)");
+    QString chosen;
+    QString path = platform().askSavePath(this, tr("Save Session"), tr("session.csv"),
+                                          forSpreadsheets + QStringLiteral(";;") + tr("CSV for velmora-cli (*.csv)"), &chosen);
+    if (path.isEmpty()) return;
+    path = withSuffix(path, QStringLiteral("csv"));
+    QByteArray bytes;
+    if (chosen == forSpreadsheets) {
+        // A spreadsheet of the user's region splits at ";" where "," is the decimal separator.
+        bytes = SpreadsheetCsv(reportTable(), DecimalSeparator() == QStringLiteral(",") ? u';' : u',');
+    } else {
+        QList<SessionRow> rows;
+        for (const qsizetype row : chosenRows()) rows << log_.rows()[row];
+        bytes = SessionCsv(rows, cliColumns_).toUtf8();
+    }
+    if (const QString why = WriteWholeFile(path, bytes); !why.isEmpty())
+        tell(tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why));
+}
 
 void frmSession::cmdPrint_Click() {
     QTextDocument report;

@@ -69,8 +69,5 @@ private:
     bool fitting_ = false;
 };
 
-// Asks where to save the rows as CSV in velmora-cli's columns and saves them there, telling the user
-// when they could not be saved; true when they were.
-bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QStringList& cliColumns);
 
 }  // namespace modVelmora

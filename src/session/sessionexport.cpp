@@ -14,8 +14,8 @@ namespace {
 
 const QStringList kLeadingColumns{"time", "module", "test"};
 
-void appendCsvField(QString& out, const QString& field) {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n')) {
+void appendCsvField(QString& out, const QString& field, QChar separator) {
+    if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n')) {
         out += field;
         return;
     }
@@ -24,10 +24,10 @@ void appendCsvField(QString& out, const QString& field) {
     out += u'"';
 }
 
-void appendCsvRow(QString& out, const QStringList& fields) {
+void appendCsvRow(QString& out, const QStringList& fields, QChar separator = u',') {
     for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0) out += u',';
-        appendCsvField(out, SpreadsheetCell(fields[i]));
+        if (i > 0) out += separator;
+        appendCsvField(out, SpreadsheetCell(fields[i]), separator);
     }
     out += u'\n';
 }
@@ -88,6 +88,12 @@ QString HtmlTable(const QList<QStringList>& table) {
         out += QStringLiteral("</tr>\n");
     }
     return out + QStringLiteral("</table>\n</body></html>\n");
+}
+
+QByteArray SpreadsheetCsv(const QList<QStringList>& table, QChar separator) {
+    QString out;
+    for (const QStringList& row : table) appendCsvRow(out, row, separator);
+    return "\xEF\xBB\xBF" + out.toUtf8();
 }
 
 QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder) {

@@ -10,7 +10,7 @@
 #include "session/sessionrecord.h"
 
 // The session as others read it: a table pasted into a spreadsheet or a
-// report, and a CSV file of velmora-cli's columns.
+// report, a CSV file for a spreadsheet, and one of velmora-cli's columns.
 
 namespace modVelmora {
 
@@ -30,6 +30,11 @@ QString TabSeparated(const QList<QStringList>& table);
 
 // The same table as a small HTML document, the first row as header cells, every cell escaped.
 QString HtmlTable(const QList<QStringList>& table);
+
+// The table as CSV for a spreadsheet of the user's region: cells between separators (";" where the
+// decimal separator is a comma), quoted where they hold one, a quote or a line break, and a cell
+// it would run as a formula kept as text; UTF-8 with a byte-order mark, so that "Müller" reads as such.
+QByteArray SpreadsheetCsv(const QList<QStringList>& table, QChar separator);
 
 // RFC 4180 CSV with "\n" line ends: time (the row's own wall-clock time, to the second, without
 // offset), module, test, then every field name the rows have, in columnOrder's order and any

@@ -126,11 +126,18 @@ private slots:
         StopProgram();
     }
 
-    // The saved file read by velmora-cli gives again, row by row, the results saved in it.
+    // The file for spreadsheets in the region's separators; the file for velmora-cli, read by it, gives
+    // again, row by row, the results saved in it.
     void savedCsvIsWhatVelmoraCliComputes() {
         calculateAndShow();
         QTemporaryDir folder;
         platform.savePath = folder.filePath("report");  // no suffix given
+        Play("[cmdSaveSession]");
+        const QString separator = QLocale().decimalPoint() == "," ? ";" : ",";
+        const QStringList lines = QString::fromUtf8(FileBytes(folder.filePath("report.csv"))).split('\n');
+        QCOMPARE(lines[0], QStringList({"\uFEFFTest", "Score", "Percentile", "Confidence interval", "Descriptive label", "Details"}).join(separator));
+        QCOMPARE(lines[2], QStringList({"", "Z-Score " + Shown("1.5"), Shown("93.3"), "", "Above average score", ""}).join(separator));
+        platform.saveFilter = 1;
         Play("[cmdSaveSession]");
         const QString saved = folder.filePath("report.csv");
         const QStringList header = CsvFields(QString::fromUtf8(FileBytes(saved)).section('\n', 0, 0));
