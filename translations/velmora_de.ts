@@ -2278,6 +2278,38 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <source>CSV for velmora-cli (*.csv)</source>
         <translation>CSV für velmora-cli (*.csv)</translation>
     </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>An identifier of the patient of your own choosing, at most %1 characters; it may stay empty</source>
+        <translation>Eine selbst gewählte Kennung des Patienten, höchstens %1 Zeichen; darf leer bleiben</translation>
+    </message>
+    <message>
+        <source>Patients</source>
+        <translation>Patienten</translation>
+    </message>
+    <message>
+        <source>The session&apos;s patients, newest first: choose one to see its results</source>
+        <translation>Die Patienten der Sitzung, der neueste zuerst: einen auswählen, um seine Ergebnisse zu sehen</translation>
+    </message>
+    <message>
+        <source>Start the next patient: the results from now on go to that patient (Ctrl+N)</source>
+        <translation>Den nächsten Patienten beginnen: Die Ergebnisse gehen von nun an zu diesem Patienten (Strg+N)</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>Pa&amp;tient:</source>
+        <translation>Pat&amp;ient:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Patient</source>
+        <translation>&amp;Neuer Patient</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::frmSplash</name>

@@ -2278,6 +2278,38 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <source>CSV for velmora-cli (*.csv)</source>
         <translation>CSV para velmora-cli (*.csv)</translation>
     </message>
+    <message>
+        <source>Patient</source>
+        <translation>Paciente</translation>
+    </message>
+    <message>
+        <source>An identifier of the patient of your own choosing, at most %1 characters; it may stay empty</source>
+        <translation>Un identificador del paciente elegido por usted, de %1 caracteres como máximo; puede quedar vacío</translation>
+    </message>
+    <message>
+        <source>Patients</source>
+        <translation>Pacientes</translation>
+    </message>
+    <message>
+        <source>The session&apos;s patients, newest first: choose one to see its results</source>
+        <translation>Los pacientes de la sesión, el más reciente primero: elija uno para ver sus resultados</translation>
+    </message>
+    <message>
+        <source>Start the next patient: the results from now on go to that patient (Ctrl+N)</source>
+        <translation>Empezar el paciente siguiente: a partir de ahora los resultados van a ese paciente (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Paciente %1</translation>
+    </message>
+    <message>
+        <source>Pa&amp;tient:</source>
+        <translation>&amp;Paciente:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Patient</source>
+        <translation>&amp;Nuevo paciente</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::frmSplash</name>

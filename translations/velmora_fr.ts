@@ -2278,6 +2278,38 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <source>CSV for velmora-cli (*.csv)</source>
         <translation>CSV pour velmora-cli (*.csv)</translation>
     </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>An identifier of the patient of your own choosing, at most %1 characters; it may stay empty</source>
+        <translation>Un identifiant du patient de votre choix, %1&#xa0;caractères au plus&#xa0;; il peut rester vide</translation>
+    </message>
+    <message>
+        <source>Patients</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>The session&apos;s patients, newest first: choose one to see its results</source>
+        <translation>Les patients de la session, le plus récent d&apos;abord&#xa0;: choisissez-en un pour voir ses résultats</translation>
+    </message>
+    <message>
+        <source>Start the next patient: the results from now on go to that patient (Ctrl+N)</source>
+        <translation>Commencer le patient suivant&#xa0;: les résultats iront désormais à ce patient (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>Pa&amp;tient:</source>
+        <translation>Pa&amp;tient&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Patient</source>
+        <translation>&amp;Nouveau patient</translation>
+    </message>
 </context>
 <context>
     <name>modVelmora::frmSplash</name>

@@ -1,6 +1,9 @@
 #include "session/frmsession.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -68,7 +71,34 @@ frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operat
 
     layout->addWidget(LayoutBanner(client, tr("Session")));
 
+    // The patient: an identifier of the user's own, the list of the session's patients, and the next one.
+    auto* patientRow = new QHBoxLayout;
+    auto* lblPatient = new QLabel(tr("Pa&tient:"), client);
+    lblPatient->setFont(Arial(9, true));
+    txtPatient = new QLineEdit(client);
+    txtPatient->setObjectName(QStringLiteral("txtPatient"));
+    txtPatient->setAccessibleName(tr("Patient"));
+    txtPatient->setToolTip(tr("An identifier of the patient of your own choosing, at most %1 characters; it may stay empty")
+                               .arg(kLongestPatient));
+    txtPatient->setMaxLength(int(kLongestPatient));
+    txtPatient->setFont(Arial(9));
+    lblPatient->setBuddy(txtPatient);
+    cboPatients = new QComboBox(client);
+    cboPatients->setObjectName(QStringLiteral("cboPatients"));
+    cboPatients->setAccessibleName(tr("Patients"));
+    cboPatients->setToolTip(tr("The session's patients, newest first: choose one to see its results"));
+    cboPatients->setFont(Arial(9));
+    cboPatients->setMinimumContentsLength(24);
+    cmdNewPatient = button(client, "cmdNewPatient", QString(), tr("Ne&w Patient"),
+                           tr("Start the next patient: the results from now on go to that patient (Ctrl+N)"));
+    patientRow->addWidget(lblPatient);
+    patientRow->addWidget(txtPatient, 1);
+    patientRow->addWidget(cboPatients, 1);
+    patientRow->addWidget(cmdNewPatient);
+    layout->addLayout(patientRow);
+
     model_ = new SessionTableModel(log_, operations, this);
+    txtPatient->setText(log_.patients().value(model_->patient()));
     tblSession = new QTableView(client);
     tblSession->setObjectName(QStringLiteral("tblSession"));
     tblSession->setModel(model_);
@@ -119,7 +149,7 @@ frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operat
     buttons->addStretch(1);
     for (QAbstractButton* each : {cmdDelete, cmdClear, cmdClose}) buttons->addWidget(each);
     layout->addLayout(buttons);
-    SetTabOrder({tblSession, cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear, cmdClose});
+    SetTabOrder({txtPatient, cboPatients, cmdNewPatient, tblSession, cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear, cmdClose});
 
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmSession::cmdCopy_Click);
     connect(cmdSentences, &QAbstractButton::clicked, this, &frmSession::cmdSentences_Click);
@@ -130,6 +160,21 @@ frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operat
     connect(cmdClear, &QAbstractButton::clicked, this, &frmSession::cmdClear_Click);
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
     connect(&log_, &SessionLog::changed, this, &frmSession::showCount);
+    connect(cmdNewPatient, &QAbstractButton::clicked, this, &frmSession::cmdNewPatient_Click);
+    auto* newPatient = new QShortcut(QKeySequence(QStringLiteral("Ctrl+N")), this);
+    connect(newPatient, &QShortcut::activated, this, &frmSession::cmdNewPatient_Click);
+    connect(txtPatient, &QLineEdit::editingFinished, this, &frmSession::keepPatient);
+    connect(cboPatients, &QComboBox::activated, this, [this](int item) {
+        keepPatient();
+        showPatient(cboPatients->itemData(item).toInt());
+    });
+    connect(&log_, &SessionLog::patientsChanged, this, &frmSession::listPatients);
+    // A result goes to the newest patient, who is then shown.
+    connect(&log_, &SessionLog::added, this, [this] {
+        if (model_->patient() != log_.patients().size() - 1) showPatient(int(log_.patients().size() - 1));
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, &frmSession::showCount);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &frmSession::showCount);
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(model_, signal, this, &frmSession::fitSoon);
     connect(model_, &QAbstractItemModel::dataChanged, this, &frmSession::fitSoon);
@@ -140,12 +185,45 @@ frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operat
     // A long session reads best in a large window: the table takes whatever room it is given.
     setMinimumSize(720, 400);
     resize(1040, 560);
+    listPatients();
     showCount();
     fitSoon();
+    tblSession->setFocus();  // Delete and a test's name typed act on the table at once, as before
+}
+
+QString frmSession::patientName(int patient) const {
+    const QString identifier = log_.patients().value(patient);
+    return identifier.isEmpty() ? tr("Patient %1").arg(patient + 1) : identifier;
+}
+
+void frmSession::listPatients() {
+    // A patient just started is the one shown.
+    if (log_.patients().size() > patientsListed_ && patientsListed_ > 0) showPatient(int(log_.patients().size() - 1));
+    patientsListed_ = log_.patients().size();
+    const QSignalBlocker quiet(cboPatients);
+    cboPatients->clear();
+    for (int patient = int(log_.patients().size() - 1); patient >= 0; --patient) cboPatients->addItem(patientName(patient), patient);
+    cboPatients->setCurrentIndex(int(log_.patients().size() - 1) - model_->patient());
+    if (!txtPatient->hasFocus()) txtPatient->setText(log_.patients().value(model_->patient()));
+}
+
+void frmSession::showPatient(int patient) {
+    model_->showPatient(patient);
+    txtPatient->setText(log_.patients().value(patient));
+    cboPatients->setCurrentIndex(int(log_.patients().size() - 1) - model_->patient());
+}
+
+void frmSession::keepPatient() { log_.setPatient(model_->patient(), txtPatient->text()); }
+
+void frmSession::cmdNewPatient_Click() {
+    keepPatient();
+    if (!log_.newPatient()) showPatient(int(log_.patients().size() - 1));  // the current one has nothing yet: it serves
+    txtPatient->setFocus();
 }
 
 void frmSession::showCount() {
-    for (QAbstractButton* each : {cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear}) each->setEnabled(!log_.rows().isEmpty());
+    for (QAbstractButton* each : {cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdDelete}) each->setEnabled(model_->rowCount() > 0);
+    cmdClear->setEnabled(!log_.rows().isEmpty());
 }
 
 void frmSession::fitSoon() {
@@ -160,6 +238,11 @@ void frmSession::fitShownRows() {
     const int height = tblSession->viewport()->height();
     for (int row = std::max(tblSession->rowAt(0), 0); row < model_->rowCount() && tblSession->rowViewportPosition(row) < height; ++row)
         tblSession->resizeRowToContents(row);
+}
+
+void frmSession::hideEvent(QHideEvent* event) {
+    keepPatient();
+    QWidget::hideEvent(event);
 }
 
 void frmSession::resizeEvent(QResizeEvent* event) {
@@ -189,7 +272,8 @@ void frmSession::fillReport(QTextDocument& report) const {
     const QString heading = tr("Velmora session, %1 (Velmora %2)")
                                 .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat), QLatin1String(kProgramVersion));
     QString html = HtmlTable(reportTable());
-    html.replace(QStringLiteral("<body>"), QStringLiteral("<body><h3>%1</h3>").arg(heading.toHtmlEscaped()));
+    html.replace(QStringLiteral("<body>"), QStringLiteral("<body><h2>%1</h2><h3>%2</h3>").arg(patientName(model_->patient()).toHtmlEscaped(),
+                                                                                          heading.toHtmlEscaped()));
     report.setDefaultFont(Arial(9));
     report.setHtml(html);
 }
@@ -197,18 +281,21 @@ void frmSession::fillReport(QTextDocument& report) const {
 void frmSession::tell(const QString& text) { platform().showMessage(this, text, MessageIcon::Exclamation); }
 
 void frmSession::cmdCopy_Click() {
+    keepPatient();  // a button clicked takes no focus from the box
     const QList<QStringList> table = reportTable();
     platform().setClipboardTable(TabSeparated(table), HtmlTable(table));
 }
 
 void frmSession::cmdSentences_Click() {
+    keepPatient();  // a button clicked takes no focus from the box
     QStringList sentences;
     for (const qsizetype row : chosenRows())
-        sentences << ReportSentence(log_.rows()[row].test, model_->line(row), QLocale::system().language());
+        sentences << ReportSentence(model_->text(row, SessionTableModel::TestColumn), model_->line(row), QLocale::system().language());
     platform().setClipboardText(sentences.join(u'\n') + u'\n');
 }
 
 void frmSession::cmdSave_Click() {
+    keepPatient();  // a button clicked takes no focus from the box
     const QString forSpreadsheets = tr("CSV for spreadsheets (*.csv)");
     QString chosen;
     QString path = platform().askSavePath(this, tr("Save Session"), tr("session.csv"),
@@ -221,20 +308,22 @@ void frmSession::cmdSave_Click() {
         bytes = SpreadsheetCsv(reportTable(), DecimalSeparator() == QStringLiteral(",") ? u';' : u',');
     } else {
         QList<SessionRow> rows;
-        for (const qsizetype row : chosenRows()) rows << log_.rows()[row];
-        bytes = SessionCsv(rows, cliColumns_).toUtf8();
+        for (const qsizetype row : chosenRows()) rows << log_.rows()[model_->logRow(row)];
+        bytes = SessionCsv(rows, cliColumns_, log_.patients()).toUtf8();
     }
     if (const QString why = WriteWholeFile(path, bytes); !why.isEmpty())
         tell(tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why));
 }
 
 void frmSession::cmdPrint_Click() {
+    keepPatient();  // a button clicked takes no focus from the box
     QTextDocument report;
     fillReport(report);
     if (const QString failure = platform().print(this, report); !failure.isEmpty()) tell(failure);
 }
 
 void frmSession::cmdPdf_Click() {
+    keepPatient();  // a button clicked takes no focus from the box
     QString path = platform().askSavePath(this, tr("Save as PDF"), tr("session.pdf"), tr("PDF document (*.pdf)"));
     if (path.isEmpty()) return;
     path = withSuffix(path, QStringLiteral("pdf"));
@@ -254,6 +343,7 @@ void frmSession::cmdDelete_Click() {
     if (rows.isEmpty() && tblSession->currentIndex().isValid()) rows << tblSession->currentIndex().row();
     if (rows.isEmpty()) return;
     const int next = static_cast<int>(*std::min_element(rows.begin(), rows.end()));
+    for (qsizetype& row : rows) row = model_->logRow(row);
     log_.remove(rows);
     if (model_->rowCount() > 0) tblSession->selectRow(std::min(next, model_->rowCount() - 1));
     tblSession->setFocus();

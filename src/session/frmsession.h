@@ -9,6 +9,8 @@
 #include "session/sessiontable.h"
 
 class QAbstractButton;
+class QComboBox;
+class QLineEdit;
 class QTableView;
 class QTextDocument;
 
@@ -33,15 +35,24 @@ public:
     void cmdPrint_Click();
     void cmdPdf_Click();
     void cmdDelete_Click();
+    void cmdNewPatient_Click();
     void cmdClear_Click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void showCount();
+    // The patients in the list, newest first, the one shown chosen; the newest when a patient was started.
+    void listPatients();
+    void showPatient(int patient);
+    // The identifier typed, kept for the patient shown.
+    void keepPatient();
+    // The patient shown as the list names it: its identifier, or "Patient 2".
+    QString patientName(int patient) const;
     // The rows on screen, each as tall as its texts wrapped in their columns; only those, so that a long
     // session opens and grows at once.
     void fitShownRows();
@@ -58,6 +69,10 @@ private:
     const QStringList cliColumns_;
     SessionTableModel* model_ = nullptr;
     QTableView* tblSession = nullptr;
+    QLineEdit* txtPatient = nullptr;
+    QComboBox* cboPatients = nullptr;
+    QAbstractButton* cmdNewPatient = nullptr;
+    qsizetype patientsListed_ = 0;
     QAbstractButton* cmdCopy = nullptr;
     QAbstractButton* cmdSentences = nullptr;
     QAbstractButton* cmdSave = nullptr;

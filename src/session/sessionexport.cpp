@@ -12,7 +12,7 @@ namespace modVelmora {
 
 namespace {
 
-const QStringList kLeadingColumns{"time", "module", "test"};
+const QStringList kLeadingColumns{"time", "patient", "module", "test"};
 
 void appendCsvField(QString& out, const QString& field, QChar separator) {
     if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n')) {
@@ -96,7 +96,7 @@ QByteArray SpreadsheetCsv(const QList<QStringList>& table, QChar separator) {
     return "\xEF\xBB\xBF" + out.toUtf8();
 }
 
-QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder) {
+QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder, const QStringList& patients) {
     QSet<QString> plainNames;
     for (const SessionRow& row : rows)
         for (const auto& [name, value] : row.fields)
@@ -131,8 +131,9 @@ QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder
         // The wall-clock time where and when the row was made, whatever the zone of this export.
         const QDateTime shown = row.time.toOffsetFromUtc(row.time.offsetFromUtc());
         if (shown.isValid()) cells[0] = shown.date().toString(Qt::ISODate) + u'T' + shown.time().toString(Qt::ISODate);
-        cells[1] = row.module;
-        cells[2] = row.test;
+        cells[1] = patients.value(row.patient);
+        cells[2] = row.module;
+        cells[3] = row.test;
         for (const auto& [name, value] : row.fields) cells[kLeadingColumns.size() + columns.indexOf(headerOf(row, name))] = value;
         appendCsvRow(out, cells);
     }

@@ -37,10 +37,10 @@ QString HtmlTable(const QList<QStringList>& table);
 QByteArray SpreadsheetCsv(const QList<QStringList>& table, QChar separator);
 
 // RFC 4180 CSV with "\n" line ends: time (the row's own wall-clock time, to the second, without
-// offset), module, test, then every field name the rows have, in columnOrder's order and any
+// offset), patient (its identifier in patients), module, test, then every field name the rows have, in columnOrder's order and any
 // other name after them as first met. A field named like one of the first three columns goes
 // under "<module>_<name>" (age's test date becomes "age_test"). A row leaves empty what it lacks.
 // It is meant for spreadsheets: a cell one would run as a formula is kept as text (SpreadsheetCell).
-QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder);
+QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder, const QStringList& patients = {});
 
 }  // namespace modVelmora

@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(platform.clipboard.section('\n', 1), Shown("WISC-V Vocabulary\tZ-Score 1.5\t93.3\t\tAbove average score\t\n"));
         QVERIFY(platform.clipboardHtml.contains("<td>WISC-V Vocabulary</td>"));
         Play("[cmdPrintSession]");
-        QVERIFY(platform.printed.value(0).startsWith("Velmora session") && platform.printed.value(0).contains("WISC-V Vocabulary"));
+        QVERIFY(platform.printed.value(0).startsWith("Patient 1\nVelmora session") && platform.printed.value(0).contains("WISC-V Vocabulary"));
         QTemporaryDir folder;
         platform.savePath = folder.filePath("session");
         Play("[cmdPdfSession]");
@@ -141,7 +141,7 @@ private slots:
         Play("[cmdSaveSession]");
         const QString saved = folder.filePath("report.csv");
         const QStringList header = CsvFields(QString::fromUtf8(FileBytes(saved)).section('\n', 0, 0));
-        QCOMPARE(header.mid(0, 6).join(','), "time,module,test,raw,mean,sd");
+        QCOMPARE(header.mid(0, 6).join(','), "time,patient,module,test,raw,mean");
         int compared = 0;
         for (const QString command : {"score", "convert", "interval", "change"}) {
             QProcess cli;
@@ -151,7 +151,7 @@ private slots:
             const QStringList out = CsvFields(lines[0]);
             for (const QString& line : lines.mid(1)) {
                 const QStringList fields = CsvFields(line);
-                if (fields[1] != command) continue;
+                if (fields[2] != command) continue;
                 // Each result column velmora-cli adds after the file's own, against the saved one of that name.
                 for (qsizetype i = header.size(); i < out.size() - 1; ++i) {
                     QVERIFY(!fields[i].isEmpty() || out[i] != "percentile");
@@ -162,6 +162,31 @@ private slots:
             }
         }
         QCOMPARE(compared, 4);
+        StopProgram();
+    }
+
+    // The same result for the next patient is a row of its own; each patient's rows are shown, copied and printed
+    // apart, and a restart keeps the patients and their identifiers.
+    void eachPatientHasRowsOfItsOwn() {
+        QWidget* converter = StartProgram(Module::ScoreConverter);
+        Play("1.5\r{Ctrl+Shift+S}[txtPatient=Müller][cmdNewPatient]");
+        Activate(converter);
+        Play("[cmdCalculate]");
+        auto* patients = TheProgram().sessionWindow()->findChild<QComboBox*>("cboPatients");
+        QCOMPARE(QStringList({patients->itemText(0), patients->itemText(1)}), QStringList({"Patient 2", "Müller"}));
+        Play("[cmdCopyTable]");
+        Check({"rows:tblSession=1", "txtPatient=", "name:txtPatient=Patient"}, platform);
+        QCOMPARE(platform.clipboard.count('\n'), 2);
+        Activate(TheProgram().sessionWindow());
+        patients->setFocus();
+        Play("{Down}[cmdPrintSession]");  // Müller's rows
+        QVERIFY2(platform.printed.last().startsWith("Müller\nVelmora session"), qPrintable(platform.printed.last()));
+        Check({"rows:tblSession=1", "txtPatient=Müller"}, platform);
+        Play("{Ctrl+N}{Ctrl+N}");  // a patient without results or identifier serves as the next
+        Check({"rows:tblSession=0"}, platform);
+        NewProgram().StartUp();
+        QCOMPARE(TheProgram().session().patients(), QStringList({"Müller", "", ""}));
+        QCOMPARE(TheProgram().session().rows().size(), 2);
         StopProgram();
     }
 
