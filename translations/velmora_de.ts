@@ -2239,13 +2239,6 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <source>Velmora session</source>
         <translation>Velmora-Sitzung</translation>
     </message>
-    <message numerus="yes">
-        <source>Delete all %n results of the session? This cannot be undone.</source>
-        <translation>
-            <numerusform>Das eine Ergebnis der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
-            <numerusform>Alle %n Ergebnisse der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The session could not be saved to %1: %2.</source>
         <translation>Die Sitzung konnte nicht in %1 gespeichert werden: %2.</translation>
@@ -2309,6 +2302,29 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
     <message>
         <source>Ne&amp;w Patient</source>
         <translation>&amp;Neuer Patient</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last deletion, clearing or test&apos;s name (Ctrl+Z)</source>
+        <translation>Das letzte Löschen, Leeren oder den letzten Testnamen rückgängig machen (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Das Rückgängiggemachte wiederholen (Strg+Umschalt+Z oder Strg+Y)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n results of the session, of every patient? Undo brings them back.</source>
+        <translation>
+            <numerusform>Das eine Ergebnis der Sitzung löschen, für alle Patienten? „Rückgängig“ bringt es zurück.</numerusform>
+            <numerusform>Alle %n Ergebnisse der Sitzung löschen, für alle Patienten? „Rückgängig“ bringt sie zurück.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2239,13 +2239,6 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <source>Velmora session</source>
         <translation>Sesión de Velmora</translation>
     </message>
-    <message numerus="yes">
-        <source>Delete all %n results of the session? This cannot be undone.</source>
-        <translation>
-            <numerusform>¿Eliminar el resultado de la sesión? No se puede deshacer.</numerusform>
-            <numerusform>¿Eliminar los %n resultados de la sesión? No se puede deshacer.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The session could not be saved to %1: %2.</source>
         <translation>No se ha podido guardar la sesión en %1: %2.</translation>
@@ -2309,6 +2302,29 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
     <message>
         <source>Ne&amp;w Patient</source>
         <translation>&amp;Nuevo paciente</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Des&amp;hacer</translation>
+    </message>
+    <message>
+        <source>Undo the last deletion, clearing or test&apos;s name (Ctrl+Z)</source>
+        <translation>Deshacer la última eliminación, el último vaciado o el último nombre de prueba (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Rehacer lo que se deshizo (Ctrl+Mayús+Z o Ctrl+Y)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n results of the session, of every patient? Undo brings them back.</source>
+        <translation>
+            <numerusform>¿Eliminar el resultado de la sesión, de todos los pacientes? «Deshacer» lo recupera.</numerusform>
+            <numerusform>¿Eliminar los %n resultados de la sesión, de todos los pacientes? «Deshacer» los recupera.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2239,13 +2239,6 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <source>Velmora session</source>
         <translation>Session Velmora</translation>
     </message>
-    <message numerus="yes">
-        <source>Delete all %n results of the session? This cannot be undone.</source>
-        <translation>
-            <numerusform>Supprimer le résultat de la session&#xa0;? Cette action est irréversible.</numerusform>
-            <numerusform>Supprimer les %n résultats de la session&#xa0;? Cette action est irréversible.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The session could not be saved to %1: %2.</source>
         <translation>La session n&apos;a pas pu être enregistrée dans %1&#xa0;: %2.</translation>
@@ -2309,6 +2302,29 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
     <message>
         <source>Ne&amp;w Patient</source>
         <translation>&amp;Nouveau patient</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Undo the last deletion, clearing or test&apos;s name (Ctrl+Z)</source>
+        <translation>Annuler la dernière suppression, le dernier vidage ou le dernier nom de test (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Rétablir ce qui a été annulé (Ctrl+Maj+Z ou Ctrl+Y)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n results of the session, of every patient? Undo brings them back.</source>
+        <translation>
+            <numerusform>Supprimer le résultat de la session, pour tous les patients&#xa0;? «&#xa0;Annuler&#xa0;» le rétablit.</numerusform>
+            <numerusform>Supprimer les %n résultats de la session, pour tous les patients&#xa0;? «&#xa0;Annuler&#xa0;» les rétablit.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QUndoStack>
+#include <functional>
+#include <memory>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +47,21 @@ QAbstractButton* button(QWidget* parent, const char* name, const QString& pictur
     made->setToolTip(tip);
     return made;
 }
+
+// A change to the session that can be undone: done when pushed unless it was done already (a test's name typed).
+class Step : public QUndoCommand {
+public:
+    Step(std::function<void()> redo, std::function<void()> undo, bool done = false)
+        : redo_(std::move(redo)), undo_(std::move(undo)), done_(done) {}
+    void redo() override {
+        if (!std::exchange(done_, false)) redo_();
+    }
+    void undo() override { undo_(); }
+
+private:
+    std::function<void()> redo_, undo_;
+    bool done_;
+};
 
 // A file name as the user typed it, given the suffix the filter promised when it has none.
 QString withSuffix(QString path, const QString& suffix) {
@@ -143,13 +161,15 @@ frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operat
     cmdPdf = button(client, "cmdPdfSession", QStringLiteral("pdf.svg"), tr("P&DF…"), tr("Save the table as a PDF document"));
     cmdDelete = button(client, "cmdDeleteRows", QStringLiteral("clear.svg"), tr("De&lete Rows"), tr("Delete the rows selected (Delete)"));
     cmdClear = button(client, "cmdClearSession", QString(), tr("Cl&ear Session…"), tr("Delete every row of the session"));
+    cmdUndo = button(client, "cmdUndo", QString(), tr("&Undo"), tr("Undo the last deletion, clearing or test's name (Ctrl+Z)"));
+    cmdRedo = button(client, "cmdRedo", QString(), tr("&Redo"), tr("Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)"));
     cmdClose = button(client, "cmdCloseSession", QString(), tr("Close"), tr("Close this window (Esc); the session is kept"));
     auto* buttons = new QHBoxLayout;
     for (QAbstractButton* each : {cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf}) buttons->addWidget(each);
     buttons->addStretch(1);
-    for (QAbstractButton* each : {cmdDelete, cmdClear, cmdClose}) buttons->addWidget(each);
+    for (QAbstractButton* each : {cmdUndo, cmdRedo, cmdDelete, cmdClear, cmdClose}) buttons->addWidget(each);
     layout->addLayout(buttons);
-    SetTabOrder({txtPatient, cboPatients, cmdNewPatient, tblSession, cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear, cmdClose});
+    SetTabOrder({txtPatient, cboPatients, cmdNewPatient, tblSession, cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdUndo, cmdRedo, cmdDelete, cmdClear, cmdClose});
 
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmSession::cmdCopy_Click);
     connect(cmdSentences, &QAbstractButton::clicked, this, &frmSession::cmdSentences_Click);
@@ -161,6 +181,19 @@ frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operat
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
     connect(&log_, &SessionLog::changed, this, &frmSession::showCount);
     connect(cmdNewPatient, &QAbstractButton::clicked, this, &frmSession::cmdNewPatient_Click);
+    undo_ = new QUndoStack(this);
+    connect(cmdUndo, &QAbstractButton::clicked, this, &frmSession::cmdUndo_Click);
+    connect(cmdRedo, &QAbstractButton::clicked, this, &frmSession::cmdRedo_Click);
+    connect(undo_, &QUndoStack::canUndoChanged, cmdUndo, &QWidget::setEnabled);
+    connect(undo_, &QUndoStack::canRedoChanged, cmdRedo, &QWidget::setEnabled);
+    cmdUndo->setEnabled(false);
+    cmdRedo->setEnabled(false);
+    for (const auto& [keys, act] : {std::pair{"Ctrl+Z", &frmSession::cmdUndo_Click}, {"Ctrl+Shift+Z", &frmSession::cmdRedo_Click},
+                                    {"Ctrl+Y", &frmSession::cmdRedo_Click}})
+        connect(new QShortcut(QKeySequence(QLatin1String(keys)), this), &QShortcut::activated, this, act);
+    connect(model_, &SessionTableModel::testTyped, this, [this](qsizetype row, const QString& before, const QString& after) {
+        undo_->push(new Step([this, row, after] { log_.setTest(row, after); }, [this, row, before] { log_.setTest(row, before); }, true));
+    });
     auto* newPatient = new QShortcut(QKeySequence(QStringLiteral("Ctrl+N")), this);
     connect(newPatient, &QShortcut::activated, this, &frmSession::cmdNewPatient_Click);
     connect(txtPatient, &QLineEdit::editingFinished, this, &frmSession::keepPatient);
@@ -344,16 +377,39 @@ void frmSession::cmdDelete_Click() {
     if (rows.isEmpty()) return;
     const int next = static_cast<int>(*std::min_element(rows.begin(), rows.end()));
     for (qsizetype& row : rows) row = model_->logRow(row);
-    log_.remove(rows);
+    std::ranges::sort(rows);
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<SessionRow> deleted;
+    for (const qsizetype row : rows) deleted << log_.rows()[row];
+    // Put back lowest first, each where it stood.
+    undo_->push(new Step([this, rows] { log_.remove(rows); }, [this, rows, deleted] { log_.insert(rows, deleted); }));
     if (model_->rowCount() > 0) tblSession->selectRow(std::min(next, model_->rowCount() - 1));
     tblSession->setFocus();
 }
 
 void frmSession::cmdClear_Click() {
     if (log_.rows().isEmpty()) return;
-    if (platform().confirm(this, tr("Delete all %n results of the session? This cannot be undone.", nullptr,
-                                    static_cast<int>(log_.rows().size()))))
-        log_.clear();
+    if (!platform().confirm(this, tr("Delete all %n results of the session, of every patient? Undo brings them back.", nullptr,
+                                     static_cast<int>(log_.rows().size()))))
+        return;
+    // The session as it was when cleared, each time the clearing is done.
+    auto cleared = std::make_shared<std::pair<QList<SessionRow>, QStringList>>();
+    undo_->push(new Step(
+        [this, cleared] {
+            *cleared = {log_.rows(), log_.patients()};
+            log_.clear();
+        },
+        [this, cleared] { log_.restore(cleared->first, cleared->second); }));
+}
+
+void frmSession::cmdUndo_Click() {
+    keepPatient();
+    undo_->undo();
+}
+
+void frmSession::cmdRedo_Click() {
+    keepPatient();
+    undo_->redo();
 }
 
 void frmSession::keyPressEvent(QKeyEvent* event) {

@@ -12,6 +12,7 @@ class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QTableView;
+class QUndoStack;
 class QTextDocument;
 
 namespace modVelmora {
@@ -36,6 +37,8 @@ public:
     void cmdPdf_Click();
     void cmdDelete_Click();
     void cmdNewPatient_Click();
+    void cmdUndo_Click();
+    void cmdRedo_Click();
     void cmdClear_Click();
 
 protected:
@@ -80,6 +83,10 @@ private:
     QAbstractButton* cmdPdf = nullptr;
     QAbstractButton* cmdDelete = nullptr;
     QAbstractButton* cmdClear = nullptr;
+    QAbstractButton* cmdUndo = nullptr;
+    QAbstractButton* cmdRedo = nullptr;
+    // Delete Rows, Clear Session… and the tests' names typed, undone and done again for the whole run.
+    QUndoStack* undo_ = nullptr;
     QAbstractButton* cmdClose = nullptr;
     bool fitting_ = false;
 };

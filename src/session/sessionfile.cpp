@@ -158,8 +158,8 @@ SessionNotWritten SessionFile::openJournal() {
 
 SessionNotWritten SessionFile::record(const SessionChange& change, const QList<SessionRow>& rows, const QStringList& patients) {
     if (!loaded_) return {path_, QStringLiteral("it was not read, so it is not written over")};
-    if (change.kind == SessionChange::Add)
-        if (const QString problem = SessionRowProblem(change.row); !problem.isEmpty())
+    for (const SessionRow& row : change.kind == SessionChange::Add ? QList<SessionRow>{change.row} : change.rows)
+        if (const QString problem = SessionRowProblem(row); !problem.isEmpty())
             return {path_, QStringLiteral("the row cannot be kept: %1").arg(problem)};
     if (!journalUsable_) return rewrite(rows, patients);
     if (!journal_.isOpen())
@@ -179,7 +179,8 @@ SessionNotWritten SessionFile::record(const SessionChange& change, const QList<S
 SessionNotWritten SessionFile::rewrite(const QList<SessionRow>& rows, const QStringList& patients) {
     if (!loaded_) return {path_, QStringLiteral("it was not read, so it is not written over")};
     for (qsizetype i = 0; i < rows.size(); ++i)
-        if (const QString problem = SessionRowProblem(rows[i]); !problem.isEmpty())
+        if (const QString problem = rows[i].patient < patients.size() ? SessionRowProblem(rows[i]) : QStringLiteral("no such patient");
+            !problem.isEmpty())
             return {path_, QStringLiteral("row %1 cannot be kept: %2").arg(QString::number(i + 1), problem)};
     if (const QString why = MakeFolder(QFileInfo(path_).absolutePath()); !why.isEmpty()) return {path_, why};
     for (const QString& patient : patients)

@@ -113,9 +113,44 @@ void SessionLog::clear() {
     patients_ = {QString()};
     emit reset();
     emit patientsChanged();
+    // An empty session is written whole at once; the journal of the old one goes with it.
+    keepWhole();
+}
+
+void SessionLog::insert(const QList<qsizetype>& indexes, const QList<SessionRow>& rows) {
+    SessionChange change;
+    change.kind = SessionChange::Insert;
+    change.indexes = indexes;
+    change.rows = rows;
+    if (indexes.isEmpty() || !SizeAfter({rows_.size(), patients_.size()}, change)) return;
+    emit aboutToReset();
+    ApplyChange(rows_, patients_, change);
+    emit reset();
+    keep(change);
+}
+
+void SessionLog::restore(const QList<SessionRow>& rows, const QStringList& patients) {
+    QList<SessionRow> before = rows;
+    QStringList patientsBefore = patients;
+    // What came since goes after it, unless that is only the fresh patient the clearing started.
+    if (!rows_.isEmpty() || patients_.size() > 1 || !patients_.last().isEmpty()) {
+        for (SessionRow row : std::as_const(rows_)) {
+            row.patient += int(patients.size());
+            before.append(row);
+        }
+        patientsBefore += patients_;
+    }
+    emit aboutToReset();
+    rows_ = std::move(before);
+    patients_ = std::move(patientsBefore);
+    emit reset();
+    emit patientsChanged();
+    keepWhole();
+}
+
+void SessionLog::keepWhole() {
     emit changed();
     if (!kept_) return;
-    // An empty session is written whole at once; the journal of the old one goes with it.
     const SessionNotWritten failure = file_.rewrite(rows_, patients_);
     unsaved_ = failure ? unsaved_ + 1 : 0;
     told(failure);

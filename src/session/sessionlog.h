@@ -35,7 +35,10 @@ public:
     // The rows at these indexes, in any order.
     void remove(QList<qsizetype> indexes);
     void clear();
-
+    // Undoing: rows deleted put back where they stood (indexes lowest first), and a session cleared
+    // put back before whatever was added since.
+    void insert(const QList<qsizetype>& indexes, const QList<SessionRow>& rows);
+    void restore(const QList<SessionRow>& rows, const QStringList& patients);
     // The file is this run's to write (no other Velmora holds it).
     bool kept() const { return kept_; }
     // Every change is on disk.
@@ -62,6 +65,8 @@ signals:
 
 private:
     void keep(const SessionChange& change);
+    // The session written whole, after a change the journal does not take.
+    void keepWhole();
     void told(const SessionNotWritten& failure);
 
     SessionFile file_;

@@ -583,6 +583,14 @@ std::optional<SessionSize> SizeAfter(SessionSize size, const SessionChange& chan
                 if (change.indexes[i] < 0 || change.indexes[i] >= size.rows || (i > 0 && change.indexes[i] >= change.indexes[i - 1]))
                     return std::nullopt;
             return SessionSize{size.rows - change.indexes.size(), size.patients};
+        case SessionChange::Insert:
+            // Lowest first, each where it will stand, among the rows there are and those put before it.
+            if (change.rows.size() != change.indexes.size()) return std::nullopt;
+            for (qsizetype i = 0; i < change.indexes.size(); ++i)
+                if (change.indexes[i] < 0 || change.indexes[i] > size.rows + i || (i > 0 && change.indexes[i] <= change.indexes[i - 1]) ||
+                    change.rows[i].patient < 0 || change.rows[i].patient >= size.patients)
+                    return std::nullopt;
+            return SessionSize{size.rows + change.indexes.size(), size.patients};
         case SessionChange::NewPatient:
             if (!PatientProblem(change.test).isEmpty() || size.patients >= std::numeric_limits<int>::max()) return std::nullopt;
             return SessionSize{size.rows, size.patients + 1};
@@ -598,6 +606,9 @@ void ApplyChange(QList<SessionRow>& rows, QStringList& patients, const SessionCh
         case SessionChange::SetTest: rows[change.index].test = change.test; break;
         case SessionChange::Remove:
             for (const qsizetype index : change.indexes) rows.removeAt(index);
+            break;
+        case SessionChange::Insert:
+            for (qsizetype i = 0; i < change.indexes.size(); ++i) rows.insert(change.indexes[i], change.rows[i]);
             break;
         case SessionChange::NewPatient: patients.append(change.test); break;
         case SessionChange::SetPatient: patients[change.index] = change.test; break;
@@ -632,6 +643,15 @@ QByteArray JournalLine(const SessionChange& change) {
         case SessionChange::Remove:
             line = "{\"remove\": [";
             for (qsizetype i = 0; i < change.indexes.size(); ++i) line += (i ? ", " : "") + QByteArray::number(change.indexes[i]);
+            line += ']';
+            break;
+        case SessionChange::Insert:
+            line = "{\"insert\": [";
+            for (qsizetype i = 0; i < change.indexes.size(); ++i) {
+                line += (i ? ", [" : "[") + QByteArray::number(change.indexes[i]) + ", ";
+                appendRow(line, change.rows[i]);
+                line += ']';
+            }
             line += ']';
             break;
         case SessionChange::NewPatient:
@@ -707,6 +727,23 @@ JournalText ReadJournal(QByteArrayView text) {
                     const auto index = json.count();
                     if (!index) break;
                     change.indexes.append(*index);
+                } while (json.takeIf(','));
+                read = !json.failed() && json.take(']');
+            }
+            if (read) journal.changes.append(std::move(change));
+        } else if (*key == QLatin1String("insert") && journal.version == 2) {
+            SessionChange change;
+            change.kind = SessionChange::Insert;
+            read = json.take('[');
+            if (read && !json.takeIf(']')) {
+                do {
+                    const auto index = json.take('[') ? json.count() : std::nullopt;
+                    SessionRow row;
+                    QString problem;
+                    if (!index || !json.take(',') || !readRow(json, row, problem, true) || !json.take(']')) break;
+                    if (!problem.isEmpty()) return damaged(problem);
+                    change.indexes.append(*index);
+                    change.rows.append(std::move(row));
                 } while (json.takeIf(','));
                 read = !json.failed() && json.take(']');
             }

@@ -70,12 +70,13 @@ QByteArray WriteSession(const QList<SessionRow>& rows, const QStringList& patien
 
 // A change to the session, as the journal keeps it until the next whole copy.
 struct SessionChange {
-    enum Kind { Add, SetTest, Remove, NewPatient, SetPatient };
+    enum Kind { Add, SetTest, Remove, NewPatient, SetPatient, Insert };
     Kind kind = Add;
     SessionRow row;            // Add: the row put at the end
     qsizetype index = 0;       // SetTest: the row named; SetPatient: the patient named
     QString test;              // SetTest: its test's name; NewPatient and SetPatient: the patient's identifier
-    QList<qsizetype> indexes;  // Remove: the rows as they stood, highest first, each once
+    QList<qsizetype> indexes;  // Remove: the rows as they stood, highest first, each once; Insert: where each row goes, lowest first
+    QList<SessionRow> rows;    // Insert: the rows put back
 };
 struct SessionSize {
     qsizetype rows = 0, patients = 1;
@@ -93,8 +94,9 @@ void ApplyChange(QList<SessionRow>& rows, QStringList& patients, const SessionCh
 //   {"remove": [40, 7]}                           rows deleted, highest first
 //   {"patient": ""}                               the next patient started
 //   {"identifier": [1, "Müller"]}                 a patient's identifier typed
-// A journal of version 1, written before there were patients, holds rows without one and neither
-// of the last two.
+//   {"insert": [[7, {"time": ...}], [40, ...]]}   rows deleted put back (an undo), lowest first
+// A journal of version 1, written before there were patients, holds rows without one and none
+// of the last three.
 //   {"snapshot": "...", "lines": 120}             a whole copy written that holds the first 120 changes
 // A last line without its line end is a change whose write never finished, and counts for nothing.
 QString SnapshotIdentity(QByteArrayView snapshot);

@@ -125,7 +125,10 @@ Qt::ItemFlags SessionTableModel::flags(const QModelIndex& index) const {
 
 bool SessionTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || index.column() != TestColumn || role != Qt::EditRole) return false;
-    log_.setTest(shown_[index.row()], value.toString().simplified());
+    const qsizetype row = shown_[index.row()];
+    const QString before = log_.rows()[row].test, after = value.toString().simplified();
+    log_.setTest(row, after);
+    if (after != before) emit testTyped(row, before, after);
     return true;
 }
 

@@ -33,6 +33,12 @@ public:
     // The patient shown (its place in the log's patients), the newest at first.
     int patient() const { return patient_; }
     void showPatient(int patient);
+
+signals:
+    // A test's name typed in the log's row, with the name before it (for Undo).
+    void testTyped(qsizetype row, const QString& before, const QString& after);
+
+public:
     // The log's row shown at row.
     qsizetype logRow(qsizetype row) const { return shown_[row]; }
     // A row's report line, its numbers with the user's decimal separator.

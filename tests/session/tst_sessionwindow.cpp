@@ -111,18 +111,33 @@ private slots:
         platform.savePath = folder.filePath("session");
         Play("[cmdPdfSession]");
         QVERIFY(FileBytes(folder.filePath("session.pdf")).startsWith("%PDF"));
+        const QList<SessionRow> all = TheProgram().session().rows();
+        const auto rowsAfter = [&](const QString& steps) { return Play(steps), TheProgram().session().rows().size(); };
+        Activate(window);
+        table->setFocus();
+        model->setData(model->index(1, 0), "Vocabulary");
+        QCOMPARE(rowsAfter("{Ctrl+Z}"), 4);
+        QCOMPARE(TheProgram().session().rows(), all);  // the test's name as it was
+        table->clearSelection();
         table->selectRow(0);
-        Play("[cmdDeleteRows]");
-        QCOMPARE(TheProgram().session().rows().size(), 3);
-        Play("[cmdClearSession]");  // No keeps the session
-        QCOMPARE(platform.questions.last(), "confirm: Delete all 3 results of the session? This cannot be undone.");
+        QCOMPARE(rowsAfter("[cmdDeleteRows]"), 3);
+        QCOMPARE(rowsAfter("{Ctrl+Z}"), 4);
+        QCOMPARE(TheProgram().session().rows(), all);
+        QCOMPARE(rowsAfter("{Ctrl+Y}[cmdClearSession]"), 3);  // No keeps the session
+        QCOMPARE(platform.questions.last(), "confirm: Delete all 3 results of the session, of every patient? Undo brings them back.");
         platform.confirmAnswer = true;
-        Play("[cmdClearSession]");
+        QCOMPARE(rowsAfter("[cmdClearSession]"), 0);
         QCOMPARE(model->rowCount(), 0);
+        QCOMPARE(rowsAfter("[cmdUndo]"), 3);
+        QCOMPARE(rowsAfter("{Ctrl+Shift+Z}[cmdUndo][cmdUndo]"), 4);
+        QCOMPARE(rowsAfter("[cmdRedo]"), 3);
         const QSize before = table->size();
         window->resize(window->size() + QSize(300, 200));
         QCoreApplication::processEvents();
         QCOMPARE(table->size(), before + QSize(300, 200));
+        QCOMPARE(rowsAfter("{Ctrl+Z}"), 4);  // the rows put back outlive a restart
+        NewProgram().StartUp();
+        QCOMPARE(TheProgram().session().rows(), all);
         StopProgram();
     }
 
