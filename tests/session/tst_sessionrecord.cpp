@@ -202,6 +202,24 @@ private slots:
         QCOMPARE(names.join(' '), "centre=true t_score=70 true_score=127.0");
     }
 
+    // A session and its journal kept before the patients: one patient's rows, and the next change writes them whole,
+    // so that no line naming a patient follows the old journal's.
+    void anEarlierSessionIsOnePatients() {
+        QTemporaryDir dir;
+        Put(dir.filePath("session.json"), kSession);
+        Put(dir.filePath("session.journal"), JournalHeader(SnapshotIdentity(kSession)).replace("\"journal\": 2", "\"journal\": 1") +
+            R"({"add": {"time": "2026-12-06T14:03:28Z", "module": "age", "test": "", "entry": "", "results": "", "fields": []}})" "\n");
+        auto file = std::make_unique<SessionFile>(dir.filePath("session.json"));
+        SessionLoad load = file->load();
+        QCOMPARE(load.rows.size(), 2);
+        QCOMPARE(load.patients, QStringList{""});
+        QVERIFY(!file->record(Change(SessionChange::NewPatient, {}), load.rows, load.patients << "K-17"));
+        file.reset();
+        load = SessionFile(dir.filePath("session.json")).load();
+        QVERIFY(load.rows.size() == 2 && load.setAside.isEmpty());
+        QCOMPARE(load.patients, QStringList({"", "K-17"}));
+    }
+
     void damage_data() { AddRows(kDamageRows); }
     void damage() {
         QFETCH(DamageRow, row);
