@@ -221,10 +221,10 @@ void writeFile(const std::string& path, const std::string& text) {
 
 // A session of 100,000 raw score rows as the program writes them, and 100,000 norm sets.
 std::string bigSession() {
-    std::string text = "{\"format\": 1, \"rows\": [";
+    std::string text = "{\"format\": 2, \"patients\": [\"\"], \"rows\": [";
     for (int i = 0; i < 100000; ++i) {
         const std::string raw = std::to_string(40 + i % 120);
-        text += std::string(i ? ",\n" : "\n") + "{\"time\": \"2026-12-06T14:03:27+01:00\", \"module\": \"score\", \"test\": \"WAIS-IV Vocabulary " +
+        text += std::string(i ? ",\n" : "\n") + "{\"time\": \"2026-12-06T14:03:27+01:00\", \"patient\": 0, \"module\": \"score\", \"test\": \"WAIS-IV Vocabulary " +
                 std::to_string(i) + "\", \"entry\": \"raw " + raw + ", mean 100, SD 15, n 50\", \"results\": \"z-score 0.67\\npercentile 74.8\\n" +
                 "adjusted percentile 74.4\\nlabel High average score\", \"fields\": [[\"raw\", \"" + raw +
                 "\"], [\"mean\", \"100\"], [\"sd\", \"15\"], [\"n\", \"50\"], [\"z\", \"0.67\"], [\"percentile\", \"74.8\"], " +

@@ -87,7 +87,7 @@ void Program::ExitProgram(ModuleWindow& current) {
     if (!session_->close())
         while (platform().confirm(current.form(), tr("The results of this session (%n) could not be kept on disk, and go when the program "
                                                      "ends. Save them as a CSV file first?", nullptr, int(rows.size()))) &&
-               !SaveSessionCsv(current.form(), rows, cliColumns())) {}
+               !SaveSessionCsv(current.form(), rows, session_->patients(), cliColumns())) {}
     for (auto& [module, slot] : modules_)
         if (slot.window) slot.window->unload(ModuleWindow::Unload::ForExit);
     if (sessionWindow_) sessionWindow_->hide();
@@ -98,7 +98,7 @@ void Program::ExitProgram(ModuleWindow& current) {
 
 void Program::ShowSession() {
     if (!sessionWindow_) {
-        sessionWindow_ = std::make_unique<frmSession>(*session_, cliColumns());
+        sessionWindow_ = std::make_unique<frmSession>(*session_, cli::Commands(), cliColumns());
         // Beside the module window, not over the entries it collects, as far as the screen allows.
         if (ModuleWindow* shown = shownWindow()) {
             QPoint at = shown->form()->frameGeometry().topRight() + QPoint(8, 0);

@@ -931,10 +931,6 @@
         <translation>sie setzt %1 nicht fort</translation>
     </message>
     <message>
-        <source>change %1 names a row there is not</source>
-        <translation>Änderung %1 nennt eine Zeile, die es nicht gibt</translation>
-    </message>
-    <message>
         <source>it was not read, so it is not written over</source>
         <translation>sie wurde nicht gelesen und wird daher nicht überschrieben</translation>
     </message>
@@ -1043,20 +1039,8 @@
         <translation>das Feld „%1“ kommt zweimal vor</translation>
     </message>
     <message>
-        <source>not an object of &quot;format&quot; and &quot;rows&quot;</source>
-        <translation>kein Objekt aus „format“ und „rows“</translation>
-    </message>
-    <message>
-        <source>&quot;rows&quot; is not a list</source>
-        <translation>„rows“ ist keine Liste</translation>
-    </message>
-    <message>
         <source>row %1: %2</source>
         <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>format is not %1</source>
-        <translation>das Format ist nicht %1</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -1073,6 +1057,54 @@
     <message>
         <source>not JSON: </source>
         <translation>kein JSON: </translation>
+    </message>
+    <message>
+        <source>change %1 names a row or patient there is not</source>
+        <translation>Änderung %1 nennt eine Zeile oder einen Patienten, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>no such patient</source>
+        <translation>kein solcher Patient</translation>
+    </message>
+    <message>
+        <source>not an object of entry, fields, module, patient, results, test, time</source>
+        <translation>kein Objekt aus entry, fields, module, patient, results, test, time</translation>
+    </message>
+    <message>
+        <source>&quot;patient&quot; is not a patient&apos;s number</source>
+        <translation>„patient“ ist keine Patientennummer</translation>
+    </message>
+    <message>
+        <source>no patient</source>
+        <translation>kein Patient</translation>
+    </message>
+    <message>
+        <source>not an object of &quot;format&quot;, &quot;patients&quot; (from format 2) and &quot;rows&quot;</source>
+        <translation>kein Objekt aus „format“, „patients“ (ab Format 2) und „rows“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>„%1“ ist keine Liste</translation>
+    </message>
+    <message>
+        <source>a patient that is not a text</source>
+        <translation>ein Patient, der kein Text ist</translation>
+    </message>
+    <message>
+        <source>format is not 1 or %1</source>
+        <translation>Format ist nicht 1 oder %1</translation>
+    </message>
+    <message>
+        <source>row %1: patient %2 is not one of the session&apos;s</source>
+        <translation>Zeile %1: Patient %2 gehört nicht zur Sitzung</translation>
+    </message>
+    <message>
+        <source>a patient&apos;s identifier longer than %1 characters</source>
+        <translation>eine Patientenkennung mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a patient&apos;s identifier that is not Unicode</source>
+        <translation>eine Patientenkennung, die kein Unicode ist</translation>
     </message>
 </context>
 <context>
@@ -2389,40 +2421,12 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <translation>Den Namen eines Tests in die Zelle Test seiner Zeile eingeben (F2). Entf löscht die ausgewählten Zeilen.</translation>
     </message>
     <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Module</source>
-        <translation>Modul</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>Entry</source>
-        <translation>Eingabe</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
-    </message>
-    <message>
         <source>&amp;Copy Table</source>
         <translation>Tabelle &amp;kopieren</translation>
     </message>
     <message>
-        <source>Copy the table to the clipboard, to paste into a report or a spreadsheet</source>
-        <translation>Die Tabelle in die Zwischenablage kopieren, zum Einfügen in einen Bericht oder eine Tabellenkalkulation</translation>
-    </message>
-    <message>
         <source>&amp;Save…</source>
         <translation>&amp;Speichern…</translation>
-    </message>
-    <message>
-        <source>Save the session as a CSV file with velmora-cli&apos;s columns</source>
-        <translation>Die Sitzung als CSV-Datei mit den Spalten von velmora-cli speichern</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
@@ -2477,10 +2481,6 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <translation>sitzung.csv</translation>
     </message>
     <message>
-        <source>CSV file (*.csv)</source>
-        <translation>CSV-Datei (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Als PDF speichern</translation>
     </message>
@@ -2496,13 +2496,6 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
         <source>Velmora session</source>
         <translation>Velmora-Sitzung</translation>
     </message>
-    <message numerus="yes">
-        <source>Delete all %n results of the session? This cannot be undone.</source>
-        <translation>
-            <numerusform>Das eine Ergebnis der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
-            <numerusform>Alle %n Ergebnisse der Sitzung löschen? Das kann nicht rückgängig gemacht werden.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The session could not be saved to %1: %2.</source>
         <translation>Die Sitzung konnte nicht in %1 gespeichert werden: %2.</translation>
@@ -2510,6 +2503,85 @@ Test, Wert, Skala und, für das Intervall, Reliabilität.</translation>
     <message>
         <source>The PDF could not be saved to %1: %2.</source>
         <translation>Das PDF konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a table to paste into a report or a spreadsheet</source>
+        <translation>Die ausgewählten Zeilen, sonst alle, als Tabelle kopieren, zum Einfügen in einen Bericht oder eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Copy Se&amp;ntences</source>
+        <translation>Sä&amp;tze kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a report&apos;s sentences, one a row</source>
+        <translation>Die ausgewählten Zeilen, sonst alle, als Sätze für den Befundbericht kopieren, ein Satz je Zeile</translation>
+    </message>
+    <message>
+        <source>Save the rows selected, or all, as a CSV file for a spreadsheet or for velmora-cli</source>
+        <translation>Die ausgewählten Zeilen, sonst alle, als CSV-Datei für eine Tabellenkalkulation oder für velmora-cli speichern</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV für Tabellenkalkulationen (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV for velmora-cli (*.csv)</source>
+        <translation>CSV für velmora-cli (*.csv)</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>An identifier of the patient of your own choosing, at most %1 characters; it may stay empty</source>
+        <translation>Eine selbst gewählte Kennung des Patienten, höchstens %1 Zeichen; darf leer bleiben</translation>
+    </message>
+    <message>
+        <source>Patients</source>
+        <translation>Patienten</translation>
+    </message>
+    <message>
+        <source>The session&apos;s patients, newest first: choose one to see its results</source>
+        <translation>Die Patienten der Sitzung, der neueste zuerst: einen auswählen, um seine Ergebnisse zu sehen</translation>
+    </message>
+    <message>
+        <source>Start the next patient: the results from now on go to that patient (Ctrl+N)</source>
+        <translation>Den nächsten Patienten beginnen: Die Ergebnisse gehen von nun an zu diesem Patienten (Strg+N)</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>Pa&amp;tient:</source>
+        <translation>Pat&amp;ient:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Patient</source>
+        <translation>&amp;Neuer Patient</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last deletion, clearing or test&apos;s name (Ctrl+Z)</source>
+        <translation>Das letzte Löschen, Leeren oder den letzten Testnamen rückgängig machen (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Das Rückgängiggemachte wiederholen (Strg+Umschalt+Z oder Strg+Y)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n results of the session, of every patient? Undo brings them back.</source>
+        <translation>
+            <numerusform>Das eine Ergebnis der Sitzung löschen, für alle Patienten? „Rückgängig“ bringt es zurück.</numerusform>
+            <numerusform>Alle %n Ergebnisse der Sitzung löschen, für alle Patienten? „Rückgängig“ bringt sie zurück.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

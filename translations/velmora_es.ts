@@ -931,10 +931,6 @@
         <translation>no continúa %1</translation>
     </message>
     <message>
-        <source>change %1 names a row there is not</source>
-        <translation>el cambio %1 nombra una fila que no existe</translation>
-    </message>
-    <message>
         <source>it was not read, so it is not written over</source>
         <translation>no se leyó, así que no se sobrescribe</translation>
     </message>
@@ -1043,20 +1039,8 @@
         <translation>el campo «%1» aparece dos veces</translation>
     </message>
     <message>
-        <source>not an object of &quot;format&quot; and &quot;rows&quot;</source>
-        <translation>no es un objeto de «format» y «rows»</translation>
-    </message>
-    <message>
-        <source>&quot;rows&quot; is not a list</source>
-        <translation>«rows» no es una lista</translation>
-    </message>
-    <message>
         <source>row %1: %2</source>
         <translation>fila %1: %2</translation>
-    </message>
-    <message>
-        <source>format is not %1</source>
-        <translation>el formato no es %1</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -1073,6 +1057,54 @@
     <message>
         <source>not JSON: </source>
         <translation>no es JSON: </translation>
+    </message>
+    <message>
+        <source>change %1 names a row or patient there is not</source>
+        <translation>el cambio %1 nombra una fila o un paciente que no existe</translation>
+    </message>
+    <message>
+        <source>no such patient</source>
+        <translation>no existe ese paciente</translation>
+    </message>
+    <message>
+        <source>not an object of entry, fields, module, patient, results, test, time</source>
+        <translation>no es un objeto de entry, fields, module, patient, results, test, time</translation>
+    </message>
+    <message>
+        <source>&quot;patient&quot; is not a patient&apos;s number</source>
+        <translation>«patient» no es un número de paciente</translation>
+    </message>
+    <message>
+        <source>no patient</source>
+        <translation>ningún paciente</translation>
+    </message>
+    <message>
+        <source>not an object of &quot;format&quot;, &quot;patients&quot; (from format 2) and &quot;rows&quot;</source>
+        <translation>no es un objeto de «format», «patients» (desde el formato 2) y «rows»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>«%1» no es una lista</translation>
+    </message>
+    <message>
+        <source>a patient that is not a text</source>
+        <translation>un paciente que no es un texto</translation>
+    </message>
+    <message>
+        <source>format is not 1 or %1</source>
+        <translation>el formato no es 1 ni %1</translation>
+    </message>
+    <message>
+        <source>row %1: patient %2 is not one of the session&apos;s</source>
+        <translation>fila %1: el paciente %2 no pertenece a la sesión</translation>
+    </message>
+    <message>
+        <source>a patient&apos;s identifier longer than %1 characters</source>
+        <translation>un identificador de paciente de más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a patient&apos;s identifier that is not Unicode</source>
+        <translation>un identificador de paciente que no está en Unicode</translation>
     </message>
 </context>
 <context>
@@ -2389,40 +2421,12 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <translation>Escriba el nombre de un test en la celda Test de su fila (F2). Supr elimina las filas seleccionadas.</translation>
     </message>
     <message>
-        <source>Time</source>
-        <translation>Hora</translation>
-    </message>
-    <message>
-        <source>Module</source>
-        <translation>Módulo</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>Entry</source>
-        <translation>Entrada</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
-    </message>
-    <message>
         <source>&amp;Copy Table</source>
         <translation>&amp;Copiar tabla</translation>
     </message>
     <message>
-        <source>Copy the table to the clipboard, to paste into a report or a spreadsheet</source>
-        <translation>Copiar la tabla al portapapeles, para pegarla en un informe o una hoja de cálculo</translation>
-    </message>
-    <message>
         <source>&amp;Save…</source>
         <translation>&amp;Guardar…</translation>
-    </message>
-    <message>
-        <source>Save the session as a CSV file with velmora-cli&apos;s columns</source>
-        <translation>Guardar la sesión como archivo CSV con las columnas de velmora-cli</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
@@ -2477,10 +2481,6 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <translation>sesion.csv</translation>
     </message>
     <message>
-        <source>CSV file (*.csv)</source>
-        <translation>Archivo CSV (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Guardar como PDF</translation>
     </message>
@@ -2496,13 +2496,6 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
         <source>Velmora session</source>
         <translation>Sesión de Velmora</translation>
     </message>
-    <message numerus="yes">
-        <source>Delete all %n results of the session? This cannot be undone.</source>
-        <translation>
-            <numerusform>¿Eliminar el resultado de la sesión? No se puede deshacer.</numerusform>
-            <numerusform>¿Eliminar los %n resultados de la sesión? No se puede deshacer.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The session could not be saved to %1: %2.</source>
         <translation>No se ha podido guardar la sesión en %1: %2.</translation>
@@ -2510,6 +2503,85 @@ Test, Punt., Escala y, para el intervalo, Fiabilidad.</translation>
     <message>
         <source>The PDF could not be saved to %1: %2.</source>
         <translation>No se ha podido guardar el PDF en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a table to paste into a report or a spreadsheet</source>
+        <translation>Copiar las filas seleccionadas, o todas, como tabla para pegar en un informe o una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Copy Se&amp;ntences</source>
+        <translation>Copiar &amp;frases</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a report&apos;s sentences, one a row</source>
+        <translation>Copiar las filas seleccionadas, o todas, como frases de informe, una por fila</translation>
+    </message>
+    <message>
+        <source>Save the rows selected, or all, as a CSV file for a spreadsheet or for velmora-cli</source>
+        <translation>Guardar las filas seleccionadas, o todas, en un archivo CSV para una hoja de cálculo o para velmora-cli</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV para hojas de cálculo (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV for velmora-cli (*.csv)</source>
+        <translation>CSV para velmora-cli (*.csv)</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Paciente</translation>
+    </message>
+    <message>
+        <source>An identifier of the patient of your own choosing, at most %1 characters; it may stay empty</source>
+        <translation>Un identificador del paciente elegido por usted, de %1 caracteres como máximo; puede quedar vacío</translation>
+    </message>
+    <message>
+        <source>Patients</source>
+        <translation>Pacientes</translation>
+    </message>
+    <message>
+        <source>The session&apos;s patients, newest first: choose one to see its results</source>
+        <translation>Los pacientes de la sesión, el más reciente primero: elija uno para ver sus resultados</translation>
+    </message>
+    <message>
+        <source>Start the next patient: the results from now on go to that patient (Ctrl+N)</source>
+        <translation>Empezar el paciente siguiente: a partir de ahora los resultados van a ese paciente (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Paciente %1</translation>
+    </message>
+    <message>
+        <source>Pa&amp;tient:</source>
+        <translation>&amp;Paciente:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Patient</source>
+        <translation>&amp;Nuevo paciente</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Des&amp;hacer</translation>
+    </message>
+    <message>
+        <source>Undo the last deletion, clearing or test&apos;s name (Ctrl+Z)</source>
+        <translation>Deshacer la última eliminación, el último vaciado o el último nombre de prueba (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Rehacer lo que se deshizo (Ctrl+Mayús+Z o Ctrl+Y)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n results of the session, of every patient? Undo brings them back.</source>
+        <translation>
+            <numerusform>¿Eliminar el resultado de la sesión, de todos los pacientes? «Deshacer» lo recupera.</numerusform>
+            <numerusform>¿Eliminar los %n resultados de la sesión, de todos los pacientes? «Deshacer» los recupera.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

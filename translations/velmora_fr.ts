@@ -931,10 +931,6 @@
         <translation>il ne fait pas suite à %1</translation>
     </message>
     <message>
-        <source>change %1 names a row there is not</source>
-        <translation>la modification %1 désigne une ligne qui n&apos;existe pas</translation>
-    </message>
-    <message>
         <source>it was not read, so it is not written over</source>
         <translation>il n&apos;a pas été lu, il n&apos;est donc pas écrasé</translation>
     </message>
@@ -1043,20 +1039,8 @@
         <translation>le champ «&#xa0;%1&#xa0;» figure deux fois</translation>
     </message>
     <message>
-        <source>not an object of &quot;format&quot; and &quot;rows&quot;</source>
-        <translation>pas un objet de «&#xa0;format&#xa0;» et «&#xa0;rows&#xa0;»</translation>
-    </message>
-    <message>
-        <source>&quot;rows&quot; is not a list</source>
-        <translation>«&#xa0;rows&#xa0;» n&apos;est pas une liste</translation>
-    </message>
-    <message>
         <source>row %1: %2</source>
         <translation>ligne %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>format is not %1</source>
-        <translation>le format n&apos;est pas %1</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -1073,6 +1057,54 @@
     <message>
         <source>not JSON: </source>
         <translation>pas du JSON&#xa0;: </translation>
+    </message>
+    <message>
+        <source>change %1 names a row or patient there is not</source>
+        <translation>la modification %1 désigne une ligne ou un patient inexistant</translation>
+    </message>
+    <message>
+        <source>no such patient</source>
+        <translation>aucun patient de ce numéro</translation>
+    </message>
+    <message>
+        <source>not an object of entry, fields, module, patient, results, test, time</source>
+        <translation>pas un objet de entry, fields, module, patient, results, test, time</translation>
+    </message>
+    <message>
+        <source>&quot;patient&quot; is not a patient&apos;s number</source>
+        <translation>«&#xa0;patient&#xa0;» n&apos;est pas un numéro de patient</translation>
+    </message>
+    <message>
+        <source>no patient</source>
+        <translation>aucun patient</translation>
+    </message>
+    <message>
+        <source>not an object of &quot;format&quot;, &quot;patients&quot; (from format 2) and &quot;rows&quot;</source>
+        <translation>pas un objet de «&#xa0;format&#xa0;», «&#xa0;patients&#xa0;» (à partir du format 2) et «&#xa0;rows&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>a patient that is not a text</source>
+        <translation>un patient qui n&apos;est pas un texte</translation>
+    </message>
+    <message>
+        <source>format is not 1 or %1</source>
+        <translation>le format n&apos;est ni 1 ni %1</translation>
+    </message>
+    <message>
+        <source>row %1: patient %2 is not one of the session&apos;s</source>
+        <translation>ligne %1&#xa0;: le patient %2 n&apos;appartient pas à la session</translation>
+    </message>
+    <message>
+        <source>a patient&apos;s identifier longer than %1 characters</source>
+        <translation>un identifiant de patient de plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>a patient&apos;s identifier that is not Unicode</source>
+        <translation>un identifiant de patient qui n&apos;est pas en Unicode</translation>
     </message>
 </context>
 <context>
@@ -2389,40 +2421,12 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <translation>Saisissez le nom d&apos;un test dans la cellule Test de sa ligne (F2). Suppr supprime les lignes sélectionnées.</translation>
     </message>
     <message>
-        <source>Time</source>
-        <translation>Heure</translation>
-    </message>
-    <message>
-        <source>Module</source>
-        <translation>Module</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>Entry</source>
-        <translation>Saisie</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Résultats</translation>
-    </message>
-    <message>
         <source>&amp;Copy Table</source>
         <translation>&amp;Copier le tableau</translation>
     </message>
     <message>
-        <source>Copy the table to the clipboard, to paste into a report or a spreadsheet</source>
-        <translation>Copier le tableau dans le presse-papiers, pour le coller dans un compte rendu ou un tableur</translation>
-    </message>
-    <message>
         <source>&amp;Save…</source>
         <translation>&amp;Enregistrer…</translation>
-    </message>
-    <message>
-        <source>Save the session as a CSV file with velmora-cli&apos;s columns</source>
-        <translation>Enregistrer la session en fichier CSV avec les colonnes de velmora-cli</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
@@ -2477,10 +2481,6 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <translation>session.csv</translation>
     </message>
     <message>
-        <source>CSV file (*.csv)</source>
-        <translation>Fichier CSV (*.csv)</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
@@ -2496,13 +2496,6 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
         <source>Velmora session</source>
         <translation>Session Velmora</translation>
     </message>
-    <message numerus="yes">
-        <source>Delete all %n results of the session? This cannot be undone.</source>
-        <translation>
-            <numerusform>Supprimer le résultat de la session&#xa0;? Cette action est irréversible.</numerusform>
-            <numerusform>Supprimer les %n résultats de la session&#xa0;? Cette action est irréversible.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The session could not be saved to %1: %2.</source>
         <translation>La session n&apos;a pas pu être enregistrée dans %1&#xa0;: %2.</translation>
@@ -2510,6 +2503,85 @@ Test, Note, Échelle et, pour l&apos;intervalle, Fidélité.</translation>
     <message>
         <source>The PDF could not be saved to %1: %2.</source>
         <translation>Le PDF n&apos;a pas pu être enregistré dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a table to paste into a report or a spreadsheet</source>
+        <translation>Copier les lignes sélectionnées, ou toutes, sous forme de tableau à coller dans un compte rendu ou un tableur</translation>
+    </message>
+    <message>
+        <source>Copy Se&amp;ntences</source>
+        <translation>Copier les &amp;phrases</translation>
+    </message>
+    <message>
+        <source>Copy the rows selected, or all, as a report&apos;s sentences, one a row</source>
+        <translation>Copier les lignes sélectionnées, ou toutes, sous forme de phrases de compte rendu, une par ligne</translation>
+    </message>
+    <message>
+        <source>Save the rows selected, or all, as a CSV file for a spreadsheet or for velmora-cli</source>
+        <translation>Enregistrer les lignes sélectionnées, ou toutes, dans un fichier CSV pour un tableur ou pour velmora-cli</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV pour tableur (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV for velmora-cli (*.csv)</source>
+        <translation>CSV pour velmora-cli (*.csv)</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>An identifier of the patient of your own choosing, at most %1 characters; it may stay empty</source>
+        <translation>Un identifiant du patient de votre choix, %1&#xa0;caractères au plus&#xa0;; il peut rester vide</translation>
+    </message>
+    <message>
+        <source>Patients</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>The session&apos;s patients, newest first: choose one to see its results</source>
+        <translation>Les patients de la session, le plus récent d&apos;abord&#xa0;: choisissez-en un pour voir ses résultats</translation>
+    </message>
+    <message>
+        <source>Start the next patient: the results from now on go to that patient (Ctrl+N)</source>
+        <translation>Commencer le patient suivant&#xa0;: les résultats iront désormais à ce patient (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>Pa&amp;tient:</source>
+        <translation>Pa&amp;tient&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Patient</source>
+        <translation>&amp;Nouveau patient</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Undo the last deletion, clearing or test&apos;s name (Ctrl+Z)</source>
+        <translation>Annuler la dernière suppression, le dernier vidage ou le dernier nom de test (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)</source>
+        <translation>Rétablir ce qui a été annulé (Ctrl+Maj+Z ou Ctrl+Y)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n results of the session, of every patient? Undo brings them back.</source>
+        <translation>
+            <numerusform>Supprimer le résultat de la session, pour tous les patients&#xa0;? «&#xa0;Annuler&#xa0;» le rétablit.</numerusform>
+            <numerusform>Supprimer les %n résultats de la session, pour tous les patients&#xa0;? «&#xa0;Annuler&#xa0;» les rétablit.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

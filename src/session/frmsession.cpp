@@ -1,6 +1,12 @@
 #include "session/frmsession.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QUndoStack>
+#include <functional>
+#include <memory>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +31,7 @@
 #include "shell/controls.h"
 #include "shell/gradient.h"
 #include "shell/moduleframe.h"
+#include "shell/modvelmora.h"
 #include "shell/platform.h"
 
 namespace modVelmora {
@@ -41,6 +48,21 @@ QAbstractButton* button(QWidget* parent, const char* name, const QString& pictur
     return made;
 }
 
+// A change to the session that can be undone: done when pushed unless it was done already (a test's name typed).
+class Step : public QUndoCommand {
+public:
+    Step(std::function<void()> redo, std::function<void()> undo, bool done = false)
+        : redo_(std::move(redo)), undo_(std::move(undo)), done_(done) {}
+    void redo() override {
+        if (!std::exchange(done_, false)) redo_();
+    }
+    void undo() override { undo_(); }
+
+private:
+    std::function<void()> redo_, undo_;
+    bool done_;
+};
+
 // A file name as the user typed it, given the suffix the filter promised when it has none.
 QString withSuffix(QString path, const QString& suffix) {
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
@@ -49,18 +71,20 @@ QString withSuffix(QString path, const QString& suffix) {
 
 }  // namespace
 
-bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QStringList& cliColumns) {
-    QString path = platform().askSavePath(owner, frmSession::tr("Save Session"), frmSession::tr("session.csv"), frmSession::tr("CSV file (*.csv)"));
+bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QStringList& patients, const QStringList& cliColumns) {
+    QString path = platform().askSavePath(owner, frmSession::tr("Save Session"), frmSession::tr("session.csv"),
+                                          frmSession::tr("CSV for velmora-cli (*.csv)"));
     if (path.isEmpty()) return false;
     path = withSuffix(path, QStringLiteral("csv"));
-    const QString why = WriteWholeFile(path, SessionCsv(rows, cliColumns).toUtf8());
+    const QString why = WriteWholeFile(path, SessionCsv(rows, cliColumns, patients).toUtf8());
     if (why.isEmpty()) return true;
     platform().showMessage(owner, frmSession::tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why),
                            MessageIcon::Exclamation);
     return false;
 }
 
-frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cliColumns_(std::move(cliColumns)) {
+frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operations, QStringList cliColumns)
+    : log_(log), cliColumns_(std::move(cliColumns)) {
     setObjectName(QStringLiteral("frmSession"));
     setWindowTitle(tr("Session - Velmora"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -77,7 +101,34 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
 
     layout->addWidget(LayoutBanner(client, tr("Session")));
 
-    model_ = new SessionTableModel(log_, this);
+    // The patient: an identifier of the user's own, the list of the session's patients, and the next one.
+    auto* patientRow = new QHBoxLayout;
+    auto* lblPatient = new QLabel(tr("Pa&tient:"), client);
+    lblPatient->setFont(Arial(9, true));
+    txtPatient = new QLineEdit(client);
+    txtPatient->setObjectName(QStringLiteral("txtPatient"));
+    txtPatient->setAccessibleName(tr("Patient"));
+    txtPatient->setToolTip(tr("An identifier of the patient of your own choosing, at most %1 characters; it may stay empty")
+                               .arg(kLongestPatient));
+    txtPatient->setMaxLength(int(kLongestPatient));
+    txtPatient->setFont(Arial(9));
+    lblPatient->setBuddy(txtPatient);
+    cboPatients = new QComboBox(client);
+    cboPatients->setObjectName(QStringLiteral("cboPatients"));
+    cboPatients->setAccessibleName(tr("Patients"));
+    cboPatients->setToolTip(tr("The session's patients, newest first: choose one to see its results"));
+    cboPatients->setFont(Arial(9));
+    cboPatients->setMinimumContentsLength(24);
+    cmdNewPatient = button(client, "cmdNewPatient", QString(), tr("Ne&w Patient"),
+                           tr("Start the next patient: the results from now on go to that patient (Ctrl+N)"));
+    patientRow->addWidget(lblPatient);
+    patientRow->addWidget(txtPatient, 1);
+    patientRow->addWidget(cboPatients, 1);
+    patientRow->addWidget(cmdNewPatient);
+    layout->addLayout(patientRow);
+
+    model_ = new SessionTableModel(log_, operations, this);
+    txtPatient->setText(log_.patients().value(model_->patient()));
     tblSession = new QTableView(client);
     tblSession->setObjectName(QStringLiteral("tblSession"));
     tblSession->setModel(model_);
@@ -97,39 +148,43 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
                                 QAbstractItemView::AnyKeyPressed);
     QHeaderView* header = tblSession->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    // Time and module as wide as the widest text they can hold, measured once: fitting them to their
-    // cells would lay out every row of a long session.
-    const auto fit = [&](int column, QStringList texts) {
-        int widest = QFontMetrics(header->font()).horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
-        for (const QString& text : texts) widest = std::max(widest, tblSession->fontMetrics().horizontalAdvance(text));
-        header->resizeSection(column, widest + 3 * tblSession->fontMetrics().averageCharWidth());
+    // The percentile and the interval as wide as their captions or their widest text; the score and the label as
+    // wide as their usual texts, measured once: fitting them to their cells would lay out every row of a long session.
+    const auto fit = [&](int column, const QString& text) {
+        const int caption = QFontMetrics(header->font()).horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
+        header->resizeSection(column, std::max(caption, tblSession->fontMetrics().horizontalAdvance(text)) +
+                                          3 * tblSession->fontMetrics().averageCharWidth());
     };
-    fit(SessionTableModel::TimeColumn, {QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat)});
-    QStringList modules;
-    for (const QString& module : SessionModules()) modules << SessionModuleName(module);
-    fit(SessionTableModel::ModuleColumn, modules);
-    header->resizeSection(SessionTableModel::TestColumn, 140);
-    header->resizeSection(SessionTableModel::EntryColumn, 280);
+    fit(SessionTableModel::PercentileColumn, QStringLiteral("99.99"));
+    fit(SessionTableModel::IntervalColumn, QStringLiteral("58.5 to 96.0"));
+    header->resizeSection(SessionTableModel::TestColumn, 150);
+    header->resizeSection(SessionTableModel::ScoreColumn, 200);
+    header->resizeSection(SessionTableModel::LabelColumn, 160);
     header->setStretchLastSection(true);
     layout->addWidget(tblSession, 1);
 
     cmdCopy = button(client, "cmdCopyTable", QStringLiteral("clipboard.svg"), tr("&Copy Table"),
-                     tr("Copy the table to the clipboard, to paste into a report or a spreadsheet"));
+                     tr("Copy the rows selected, or all, as a table to paste into a report or a spreadsheet"));
+    cmdSentences = button(client, "cmdCopySentences", QString(), tr("Copy Se&ntences"),
+                          tr("Copy the rows selected, or all, as a report's sentences, one a row"));
     cmdSave = button(client, "cmdSaveSession", QStringLiteral("save.svg"), tr("&Save…"),
-                     tr("Save the session as a CSV file with velmora-cli's columns"));
+                     tr("Save the rows selected, or all, as a CSV file for a spreadsheet or for velmora-cli"));
     cmdPrint = button(client, "cmdPrintSession", QStringLiteral("print.svg"), tr("&Print…"), tr("Print the table"));
     cmdPdf = button(client, "cmdPdfSession", QStringLiteral("pdf.svg"), tr("P&DF…"), tr("Save the table as a PDF document"));
     cmdDelete = button(client, "cmdDeleteRows", QStringLiteral("clear.svg"), tr("De&lete Rows"), tr("Delete the rows selected (Delete)"));
     cmdClear = button(client, "cmdClearSession", QString(), tr("Cl&ear Session…"), tr("Delete every row of the session"));
+    cmdUndo = button(client, "cmdUndo", QString(), tr("&Undo"), tr("Undo the last deletion, clearing or test's name (Ctrl+Z)"));
+    cmdRedo = button(client, "cmdRedo", QString(), tr("&Redo"), tr("Do again what was undone (Ctrl+Shift+Z or Ctrl+Y)"));
     cmdClose = button(client, "cmdCloseSession", QString(), tr("Close"), tr("Close this window (Esc); the session is kept"));
     auto* buttons = new QHBoxLayout;
-    for (QAbstractButton* each : {cmdCopy, cmdSave, cmdPrint, cmdPdf}) buttons->addWidget(each);
+    for (QAbstractButton* each : {cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf}) buttons->addWidget(each);
     buttons->addStretch(1);
-    for (QAbstractButton* each : {cmdDelete, cmdClear, cmdClose}) buttons->addWidget(each);
+    for (QAbstractButton* each : {cmdUndo, cmdRedo, cmdDelete, cmdClear, cmdClose}) buttons->addWidget(each);
     layout->addLayout(buttons);
-    SetTabOrder({tblSession, cmdCopy, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear, cmdClose});
+    SetTabOrder({txtPatient, cboPatients, cmdNewPatient, tblSession, cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdUndo, cmdRedo, cmdDelete, cmdClear, cmdClose});
 
     connect(cmdCopy, &QAbstractButton::clicked, this, &frmSession::cmdCopy_Click);
+    connect(cmdSentences, &QAbstractButton::clicked, this, &frmSession::cmdSentences_Click);
     connect(cmdSave, &QAbstractButton::clicked, this, &frmSession::cmdSave_Click);
     connect(cmdPrint, &QAbstractButton::clicked, this, &frmSession::cmdPrint_Click);
     connect(cmdPdf, &QAbstractButton::clicked, this, &frmSession::cmdPdf_Click);
@@ -137,6 +192,34 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
     connect(cmdClear, &QAbstractButton::clicked, this, &frmSession::cmdClear_Click);
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
     connect(&log_, &SessionLog::changed, this, &frmSession::showCount);
+    connect(cmdNewPatient, &QAbstractButton::clicked, this, &frmSession::cmdNewPatient_Click);
+    undo_ = new QUndoStack(this);
+    connect(cmdUndo, &QAbstractButton::clicked, this, &frmSession::cmdUndo_Click);
+    connect(cmdRedo, &QAbstractButton::clicked, this, &frmSession::cmdRedo_Click);
+    connect(undo_, &QUndoStack::canUndoChanged, cmdUndo, &QWidget::setEnabled);
+    connect(undo_, &QUndoStack::canRedoChanged, cmdRedo, &QWidget::setEnabled);
+    cmdUndo->setEnabled(false);
+    cmdRedo->setEnabled(false);
+    for (const auto& [keys, act] : {std::pair{"Ctrl+Z", &frmSession::cmdUndo_Click}, {"Ctrl+Shift+Z", &frmSession::cmdRedo_Click},
+                                    {"Ctrl+Y", &frmSession::cmdRedo_Click}})
+        connect(new QShortcut(QKeySequence(QLatin1String(keys)), this), &QShortcut::activated, this, act);
+    connect(model_, &SessionTableModel::testTyped, this, [this](qsizetype row, const QString& before, const QString& after) {
+        undo_->push(new Step([this, row, after] { log_.setTest(row, after); }, [this, row, before] { log_.setTest(row, before); }, true));
+    });
+    auto* newPatient = new QShortcut(QKeySequence(QStringLiteral("Ctrl+N")), this);
+    connect(newPatient, &QShortcut::activated, this, &frmSession::cmdNewPatient_Click);
+    connect(txtPatient, &QLineEdit::editingFinished, this, &frmSession::keepPatient);
+    connect(cboPatients, &QComboBox::activated, this, [this](int item) {
+        keepPatient();
+        showPatient(cboPatients->itemData(item).toInt());
+    });
+    connect(&log_, &SessionLog::patientsChanged, this, &frmSession::listPatients);
+    // A result goes to the newest patient, who is then shown.
+    connect(&log_, &SessionLog::added, this, [this] {
+        if (model_->patient() != log_.patients().size() - 1) showPatient(int(log_.patients().size() - 1));
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, &frmSession::showCount);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &frmSession::showCount);
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(model_, signal, this, &frmSession::fitSoon);
     connect(model_, &QAbstractItemModel::dataChanged, this, &frmSession::fitSoon);
@@ -147,12 +230,45 @@ frmSession::frmSession(SessionLog& log, QStringList cliColumns) : log_(log), cli
     // A long session reads best in a large window: the table takes whatever room it is given.
     setMinimumSize(720, 400);
     resize(1040, 560);
+    listPatients();
     showCount();
     fitSoon();
+    tblSession->setFocus();  // Delete and a test's name typed act on the table at once, as before
+}
+
+QString frmSession::patientName(int patient) const {
+    const QString identifier = log_.patients().value(patient);
+    return identifier.isEmpty() ? tr("Patient %1").arg(patient + 1) : identifier;
+}
+
+void frmSession::listPatients() {
+    // A patient just started is the one shown.
+    if (log_.patients().size() > patientsListed_ && patientsListed_ > 0) showPatient(int(log_.patients().size() - 1));
+    patientsListed_ = log_.patients().size();
+    const QSignalBlocker quiet(cboPatients);
+    cboPatients->clear();
+    for (int patient = int(log_.patients().size() - 1); patient >= 0; --patient) cboPatients->addItem(patientName(patient), patient);
+    cboPatients->setCurrentIndex(int(log_.patients().size() - 1) - model_->patient());
+    if (!txtPatient->hasFocus()) txtPatient->setText(log_.patients().value(model_->patient()));
+}
+
+void frmSession::showPatient(int patient) {
+    model_->showPatient(patient);
+    txtPatient->setText(log_.patients().value(patient));
+    cboPatients->setCurrentIndex(int(log_.patients().size() - 1) - model_->patient());
+}
+
+void frmSession::keepPatient() { log_.setPatient(model_->patient(), txtPatient->text()); }
+
+void frmSession::cmdNewPatient_Click() {
+    keepPatient();
+    if (!log_.newPatient()) showPatient(int(log_.patients().size() - 1));  // the current one has nothing yet: it serves
+    txtPatient->setFocus();
 }
 
 void frmSession::showCount() {
-    for (QAbstractButton* each : {cmdCopy, cmdSave, cmdPrint, cmdPdf, cmdDelete, cmdClear}) each->setEnabled(!log_.rows().isEmpty());
+    for (QAbstractButton* each : {cmdCopy, cmdSentences, cmdSave, cmdPrint, cmdPdf, cmdDelete}) each->setEnabled(model_->rowCount() > 0);
+    cmdClear->setEnabled(!log_.rows().isEmpty());
 }
 
 void frmSession::fitSoon() {
@@ -169,16 +285,28 @@ void frmSession::fitShownRows() {
         tblSession->resizeRowToContents(row);
 }
 
+void frmSession::hideEvent(QHideEvent* event) {
+    keepPatient();
+    QWidget::hideEvent(event);
+}
+
 void frmSession::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     fitSoon();
 }
 
-QList<QStringList> frmSession::shownTable() const {
-    QList<QStringList> table;
-    QStringList& header = table.emplaceBack();
-    for (int column = 0; column < SessionTableModel::kColumns; ++column) header << model_->headerData(column, Qt::Horizontal).toString();
-    for (qsizetype row = 0; row < log_.rows().size(); ++row) {
+QList<qsizetype> frmSession::chosenRows() const {
+    QList<qsizetype> rows;
+    for (const QModelIndex& index : tblSession->selectionModel()->selectedRows()) rows << index.row();
+    std::ranges::sort(rows);
+    if (rows.isEmpty())
+        for (qsizetype row = 0; row < model_->rowCount(); ++row) rows << row;
+    return rows;
+}
+
+QList<QStringList> frmSession::reportTable() const {
+    QList<QStringList> table{ReportHeaders()};
+    for (const qsizetype row : chosenRows()) {
         QStringList& cells = table.emplaceBack();
         for (int column = 0; column < SessionTableModel::kColumns; ++column) cells << model_->text(row, column);
     }
@@ -188,8 +316,9 @@ QList<QStringList> frmSession::shownTable() const {
 void frmSession::fillReport(QTextDocument& report) const {
     const QString heading = tr("Velmora session, %1 (Velmora %2)")
                                 .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat), QLatin1String(kProgramVersion));
-    QString html = HtmlTable(shownTable());
-    html.replace(QStringLiteral("<body>"), QStringLiteral("<body><h3>%1</h3>").arg(heading.toHtmlEscaped()));
+    QString html = HtmlTable(reportTable());
+    html.replace(QStringLiteral("<body>"), QStringLiteral("<body><h2>%1</h2><h3>%2</h3>").arg(patientName(model_->patient()).toHtmlEscaped(),
+                                                                                          heading.toHtmlEscaped()));
     report.setDefaultFont(Arial(9));
     report.setHtml(html);
 }
@@ -197,19 +326,49 @@ void frmSession::fillReport(QTextDocument& report) const {
 void frmSession::tell(const QString& text) { platform().showMessage(this, text, MessageIcon::Exclamation); }
 
 void frmSession::cmdCopy_Click() {
-    const QList<QStringList> table = shownTable();
+    keepPatient();  // a button clicked takes no focus from the box
+    const QList<QStringList> table = reportTable();
     platform().setClipboardTable(TabSeparated(table), HtmlTable(table));
 }
 
-void frmSession::cmdSave_Click() { SaveSessionCsv(this, log_.rows(), cliColumns_); }
+void frmSession::cmdSentences_Click() {
+    keepPatient();  // a button clicked takes no focus from the box
+    QStringList sentences;
+    for (const qsizetype row : chosenRows())
+        sentences << ReportSentence(model_->text(row, SessionTableModel::TestColumn), model_->line(row), QLocale::system().language());
+    platform().setClipboardText(sentences.join(u'\n') + u'\n');
+}
+
+void frmSession::cmdSave_Click() {
+    keepPatient();  // a button clicked takes no focus from the box
+    const QString forSpreadsheets = tr("CSV for spreadsheets (*.csv)");
+    QString chosen;
+    QString path = platform().askSavePath(this, tr("Save Session"), tr("session.csv"),
+                                          forSpreadsheets + QStringLiteral(";;") + tr("CSV for velmora-cli (*.csv)"), &chosen);
+    if (path.isEmpty()) return;
+    path = withSuffix(path, QStringLiteral("csv"));
+    QByteArray bytes;
+    if (chosen == forSpreadsheets) {
+        // A spreadsheet of the user's region splits at ";" where "," is the decimal separator.
+        bytes = SpreadsheetCsv(reportTable(), DecimalSeparator() == QStringLiteral(",") ? u';' : u',');
+    } else {
+        QList<SessionRow> rows;
+        for (const qsizetype row : chosenRows()) rows << log_.rows()[model_->logRow(row)];
+        bytes = SessionCsv(rows, cliColumns_, log_.patients()).toUtf8();
+    }
+    if (const QString why = WriteWholeFile(path, bytes); !why.isEmpty())
+        tell(tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why));
+}
 
 void frmSession::cmdPrint_Click() {
+    keepPatient();  // a button clicked takes no focus from the box
     QTextDocument report;
     fillReport(report);
     if (const QString failure = platform().print(this, report); !failure.isEmpty()) tell(failure);
 }
 
 void frmSession::cmdPdf_Click() {
+    keepPatient();  // a button clicked takes no focus from the box
     QString path = platform().askSavePath(this, tr("Save as PDF"), tr("session.pdf"), tr("PDF document (*.pdf)"));
     if (path.isEmpty()) return;
     path = withSuffix(path, QStringLiteral("pdf"));
@@ -229,16 +388,40 @@ void frmSession::cmdDelete_Click() {
     if (rows.isEmpty() && tblSession->currentIndex().isValid()) rows << tblSession->currentIndex().row();
     if (rows.isEmpty()) return;
     const int next = static_cast<int>(*std::min_element(rows.begin(), rows.end()));
-    log_.remove(rows);
+    for (qsizetype& row : rows) row = model_->logRow(row);
+    std::ranges::sort(rows);
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<SessionRow> deleted;
+    for (const qsizetype row : rows) deleted << log_.rows()[row];
+    // Put back lowest first, each where it stood.
+    undo_->push(new Step([this, rows] { log_.remove(rows); }, [this, rows, deleted] { log_.insert(rows, deleted); }));
     if (model_->rowCount() > 0) tblSession->selectRow(std::min(next, model_->rowCount() - 1));
     tblSession->setFocus();
 }
 
 void frmSession::cmdClear_Click() {
     if (log_.rows().isEmpty()) return;
-    if (platform().confirm(this, tr("Delete all %n results of the session? This cannot be undone.", nullptr,
-                                    static_cast<int>(log_.rows().size()))))
-        log_.clear();
+    if (!platform().confirm(this, tr("Delete all %n results of the session, of every patient? Undo brings them back.", nullptr,
+                                     static_cast<int>(log_.rows().size()))))
+        return;
+    // The session as it was when cleared, each time the clearing is done.
+    auto cleared = std::make_shared<std::pair<QList<SessionRow>, QStringList>>();
+    undo_->push(new Step(
+        [this, cleared] {
+            *cleared = {log_.rows(), log_.patients()};
+            log_.clear();
+        },
+        [this, cleared] { log_.restore(cleared->first, cleared->second); }));
+}
+
+void frmSession::cmdUndo_Click() {
+    keepPatient();
+    undo_->undo();
+}
+
+void frmSession::cmdRedo_Click() {
+    keepPatient();
+    undo_->redo();
 }
 
 void frmSession::keyPressEvent(QKeyEvent* event) {

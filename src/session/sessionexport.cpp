@@ -5,16 +5,17 @@
 #include <QSet>
 #include <algorithm>
 
+#include "common/operation.h"
 #include "common/spreadsheet.h"
 
 namespace modVelmora {
 
 namespace {
 
-const QStringList kLeadingColumns{"time", "module", "test"};
+const QStringList kLeadingColumns{"time", "patient", "module", "test"};
 
-void appendCsvField(QString& out, const QString& field) {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n')) {
+void appendCsvField(QString& out, const QString& field, QChar separator) {
+    if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n')) {
         out += field;
         return;
     }
@@ -23,15 +24,46 @@ void appendCsvField(QString& out, const QString& field) {
     out += u'"';
 }
 
-void appendCsvRow(QString& out, const QStringList& fields) {
+void appendCsvRow(QString& out, const QStringList& fields, QChar separator = u',') {
     for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0) out += u',';
-        appendCsvField(out, SpreadsheetCell(fields[i]));
+        if (i > 0) out += separator;
+        appendCsvField(out, SpreadsheetCell(fields[i]), separator);
     }
     out += u'\n';
 }
 
 }  // namespace
+
+const Operation* RowOperation(std::span<const Operation* const> operations, const SessionRow& row) {
+    const auto field = [&](std::string_view name) -> const QString* {
+        for (const auto& [key, value] : row.fields)
+            if (key == QLatin1String(name.data(), qsizetype(name.size()))) return &value;
+        return nullptr;
+    };
+    for (const Operation* operation : operations) {
+        if (row.module != QLatin1String(operation->command().data(), qsizetype(operation->command().size()))) continue;
+        const std::optional<Choice> choice = operation->choice();
+        const QString* chosen = choice ? field(choice->option) : nullptr;
+        if (!chosen || *chosen == QLatin1String(choice->value.data(), qsizetype(choice->value.size()))) return operation;
+    }
+    return nullptr;
+}
+
+ReportLine RowReportLine(std::span<const Operation* const> operations, const SessionRow& row, const QString& separator) {
+    const Operation* operation = RowOperation(operations, row);
+    if (!operation) {
+        ReportLine line;
+        line.details = row.results;
+        return line;
+    }
+    // The fields' texts in UTF-8, held while the operation reads them.
+    std::vector<std::pair<std::string, std::string>> texts;
+    texts.reserve(row.fields.size());
+    for (const auto& [name, value] : row.fields) texts.emplace_back(name.toStdString(), value.toStdString());
+    Fields fields;
+    for (const auto& [name, value] : texts) fields.byName.emplace_back(name, value);
+    return operation->reportLine(fields, separator);
+}
 
 QString TabSeparated(const QList<QStringList>& table) {
     static const QRegularExpression breaks(QStringLiteral("\r\n|[\t\r\n]"));
@@ -58,7 +90,13 @@ QString HtmlTable(const QList<QStringList>& table) {
     return out + QStringLiteral("</table>\n</body></html>\n");
 }
 
-QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder) {
+QByteArray SpreadsheetCsv(const QList<QStringList>& table, QChar separator) {
+    QString out;
+    for (const QStringList& row : table) appendCsvRow(out, row, separator);
+    return "\xEF\xBB\xBF" + out.toUtf8();
+}
+
+QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder, const QStringList& patients) {
     QSet<QString> plainNames;
     for (const SessionRow& row : rows)
         for (const auto& [name, value] : row.fields)
@@ -93,8 +131,9 @@ QString SessionCsv(const QList<SessionRow>& rows, const QStringList& columnOrder
         // The wall-clock time where and when the row was made, whatever the zone of this export.
         const QDateTime shown = row.time.toOffsetFromUtc(row.time.offsetFromUtc());
         if (shown.isValid()) cells[0] = shown.date().toString(Qt::ISODate) + u'T' + shown.time().toString(Qt::ISODate);
-        cells[1] = row.module;
-        cells[2] = row.test;
+        cells[1] = patients.value(row.patient);
+        cells[2] = row.module;
+        cells[3] = row.test;
         for (const auto& [name, value] : row.fields) cells[kLeadingColumns.size() + columns.indexOf(headerOf(row, name))] = value;
         appendCsvRow(out, cells);
     }

@@ -102,6 +102,7 @@ SessionLoad SessionFile::load(const QDateTime& now) {
             return load;
         }
         load.rows = std::move(text.rows);
+        load.patients = std::move(text.patients);
         snapshot_ = SnapshotIdentity(bytes);
         snapshotSize_ = bytes.size();
     }
@@ -121,17 +122,20 @@ SessionLoad SessionFile::load(const QDateTime& now) {
         else if (damage.isEmpty() && journal.whole > 0 && (from < 0 || from > journal.changes.size()))
             damage = QCoreApplication::translate("modVelmora::SessionFile", "it does not continue %1").arg(QFileInfo(path_).fileName());
         // Every change is tried on the count of rows first, so the rows are changed only by a journal that fits them whole.
-        std::optional<qsizetype> count = load.rows.size();
+        std::optional<SessionSize> size = SessionSize{load.rows.size(), load.patients.size()};
         for (qsizetype i = std::max<qsizetype>(from, 0); damage.isEmpty() && i < journal.changes.size(); ++i)
-            if (!(count = RowsAfter(*count, journal.changes[i]))) damage = QCoreApplication::translate("modVelmora::SessionFile", "change %1 names a row there is not").arg(QString::number(i + 1));
+            if (!(size = SizeAfter(*size, journal.changes[i])))
+                damage = QCoreApplication::translate("modVelmora::SessionFile", "change %1 names a row or patient there is not").arg(QString::number(i + 1));
         if (reading == Reading::TooLarge || !damage.isEmpty()) {
             load.damage = damage;
             load.rowsKept = true;
             if (!setAside(journalFile, now, load).isEmpty()) return load;
         } else {
-            for (qsizetype i = std::max<qsizetype>(from, 0); i < journal.changes.size(); ++i) ApplyChange(load.rows, journal.changes[i]);
+            for (qsizetype i = std::max<qsizetype>(from, 0); i < journal.changes.size(); ++i) ApplyChange(load.rows, load.patients, journal.changes[i]);
             journalChanges_ = journal.changes.size();
             journalWhole_ = journal.whole;
+            // A journal from before the patients takes no line naming one: the next change writes the session whole.
+            journalUsable_ = journal.version == 2 || journal.whole == 0;
         }
     }
     loaded_ = true;
@@ -153,12 +157,12 @@ SessionNotWritten SessionFile::openJournal() {
     return {};
 }
 
-SessionNotWritten SessionFile::record(const SessionChange& change, const QList<SessionRow>& rows) {
+SessionNotWritten SessionFile::record(const SessionChange& change, const QList<SessionRow>& rows, const QStringList& patients) {
     if (!loaded_) return {path_, QCoreApplication::translate("modVelmora::SessionFile", "it was not read, so it is not written over")};
-    if (change.kind == SessionChange::Add)
-        if (const QString problem = SessionRowProblem(change.row); !problem.isEmpty())
+    for (const SessionRow& row : change.kind == SessionChange::Add ? QList<SessionRow>{change.row} : change.rows)
+        if (const QString problem = SessionRowProblem(row); !problem.isEmpty())
             return {path_, QCoreApplication::translate("modVelmora::SessionFile", "the row cannot be kept: %1").arg(problem)};
-    if (!journalUsable_) return rewrite(rows);
+    if (!journalUsable_) return rewrite(rows, patients);
     if (!journal_.isOpen())
         if (SessionNotWritten failed = openJournal()) {
             journalUsable_ = false;
@@ -173,13 +177,16 @@ SessionNotWritten SessionFile::record(const SessionChange& change, const QList<S
     return {};
 }
 
-SessionNotWritten SessionFile::rewrite(const QList<SessionRow>& rows) {
+SessionNotWritten SessionFile::rewrite(const QList<SessionRow>& rows, const QStringList& patients) {
     if (!loaded_) return {path_, QCoreApplication::translate("modVelmora::SessionFile", "it was not read, so it is not written over")};
     for (qsizetype i = 0; i < rows.size(); ++i)
-        if (const QString problem = SessionRowProblem(rows[i]); !problem.isEmpty())
+        if (const QString problem = rows[i].patient < patients.size() ? SessionRowProblem(rows[i]) : QCoreApplication::translate("modVelmora::SessionFile", "no such patient");
+            !problem.isEmpty())
             return {path_, QCoreApplication::translate("modVelmora::SessionFile", "row %1 cannot be kept: %2").arg(QString::number(i + 1), problem)};
     if (const QString why = MakeFolder(QFileInfo(path_).absolutePath()); !why.isEmpty()) return {path_, why};
-    const QByteArray bytes = WriteSession(rows);
+    for (const QString& patient : patients)
+        if (const QString problem = PatientProblem(patient); !problem.isEmpty()) return {path_, problem};
+    const QByteArray bytes = WriteSession(rows, patients);
     const QString identity = SnapshotIdentity(bytes);
     // The journal says first that the copy about to be written holds its changes: a crash between the
     // two writes then leaves every change read once.
@@ -204,10 +211,10 @@ SessionNotWritten SessionFile::rewrite(const QList<SessionRow>& rows) {
     return {};
 }
 
-void SessionFile::compact(const QList<SessionRow>& rows) {
+void SessionFile::compact(const QList<SessionRow>& rows, const QStringList& patients) {
     if (!loaded_ || !journalUsable_ || journalChanges_ == 0) return;
     if (snapshotSize_ >= kFoldedSnapshot && journalWhole_ < snapshotSize_ / 4) return;
-    (void)rewrite(rows);
+    (void)rewrite(rows, patients);
 }
 
 }  // namespace modVelmora

@@ -26,6 +26,7 @@ inline constexpr qint64 kLargestSessionFile = qint64(256) << 20;
 
 struct SessionLoad {
     QList<SessionRow> rows;
+    QStringList patients{QString()};
     QStringList setAside;   // files moved aside (damaged or too large), to tell the user
     QString damage;         // what was wrong with them
     bool tooLarge = false;  // they were set aside unread, being larger than any session
@@ -55,11 +56,11 @@ public:
     // the journal cannot take it (a change that failed before), the whole session written anew. The
     // file and the reason when it was not kept. Refused until a load() has left nothing on disk that
     // it would overwrite unread.
-    [[nodiscard]] SessionNotWritten record(const SessionChange& change, const QList<SessionRow>& rows);
+    [[nodiscard]] SessionNotWritten record(const SessionChange& change, const QList<SessionRow>& rows, const QStringList& patients = {QString()});
     // The whole session written anew and the journal started afresh.
-    [[nodiscard]] SessionNotWritten rewrite(const QList<SessionRow>& rows);
+    [[nodiscard]] SessionNotWritten rewrite(const QList<SessionRow>& rows, const QStringList& patients = {QString()});
     // Folds a long journal into a new whole copy; a failure loses nothing, the journal holding it all.
-    void compact(const QList<SessionRow>& rows);
+    void compact(const QList<SessionRow>& rows, const QStringList& patients);
 
     const QString& path() const { return path_; }
     QString journalPath() const;

@@ -22,13 +22,23 @@ public:
     QString load();
 
     const QList<SessionRow>& rows() const { return rows_; }
-    // A result just calculated; the same result again straight after it adds nothing.
-    void add(const SessionRow& row);
+    // The patients' identifiers, in the order they were started; the last is the current one.
+    const QStringList& patients() const { return patients_; }
+    // A result just calculated, for the current patient; the same result again straight after it adds nothing.
+    void add(SessionRow row);
+    // Starts the next patient, to whom the results from now on go; a current patient with neither
+    // results nor an identifier stays the current one. False when none was started.
+    bool newPatient();
+    // A patient's identifier as typed, blanks around it dropped and cut to kLongestPatient characters.
+    void setPatient(qsizetype patient, const QString& identifier);
     void setTest(qsizetype row, const QString& test);
     // The rows at these indexes, in any order.
     void remove(QList<qsizetype> indexes);
     void clear();
-
+    // Undoing: rows deleted put back where they stood (indexes lowest first), and a session cleared
+    // put back before whatever was added since.
+    void insert(const QList<qsizetype>& indexes, const QList<SessionRow>& rows);
+    void restore(const QList<SessionRow>& rows, const QStringList& patients);
     // The file is this run's to write (no other Velmora holds it).
     bool kept() const { return kept_; }
     // Every change is on disk.
@@ -44,6 +54,8 @@ signals:
     void aboutToRemove(qsizetype first, qsizetype last);
     void removed(qsizetype first, qsizetype last);
     void testChanged(qsizetype row);
+    // A patient started or named.
+    void patientsChanged();
     void aboutToReset();
     void reset();
     // After any change.
@@ -53,10 +65,13 @@ signals:
 
 private:
     void keep(const SessionChange& change);
+    // The session written whole, after a change the journal does not take.
+    void keepWhole();
     void told(const SessionNotWritten& failure);
 
     SessionFile file_;
     QList<SessionRow> rows_;
+    QStringList patients_{QString()};
     bool kept_ = true;        // the file is ours to write
     qsizetype unsaved_ = 0;   // changes not on disk yet: the next one writes them all
 };

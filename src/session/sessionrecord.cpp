@@ -7,15 +7,21 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <limits>
 
 namespace modVelmora {
 
 namespace {
 
-constexpr int kFormat = 1;
-const char* const kRowKeys[] = {"entry", "fields", "module", "results", "test", "time"};  // in their message's order
-// Reasons are shown to the user, so they are translated as they are made.
-QString notRow() { return QCoreApplication::translate("modVelmora::SessionFile", "not an object of entry, fields, module, results, test, time"); }
+// Format 1 held one patient's rows; format 2 names the patients and each row's.
+constexpr int kFormat = 2;
+const char* const kRowKeys[] = {"entry", "fields", "module", "patient", "results", "test", "time"};  // in their message's order
+constexpr unsigned kPatientBit = 1u << 3;
+
+QString notRow(bool withPatient) {
+    return withPatient ? QCoreApplication::translate("modVelmora::SessionFile", "not an object of entry, fields, module, patient, results, test, time")
+                       : QCoreApplication::translate("modVelmora::SessionFile", "not an object of entry, fields, module, results, test, time");
+}
 constexpr int kDeepest = 512;  // nesting past this is not a session, and would take the stack
 
 // Floored, so that a time before 1970 with milliseconds falls in the second its text shows.
@@ -115,6 +121,7 @@ void appendJsonText(QByteArray& out, const QString& text) {
 void appendRow(QByteArray& out, const SessionRow& row) {
     out += "{\"time\": ";
     appendJsonText(out, SessionTimeText(row.time));
+    out += ", \"patient\": " + QByteArray::number(row.patient);
     for (const auto& [key, text] :
          {std::pair{"module", &row.module}, {"test", &row.test}, {"entry", &row.entry}, {"results", &row.results}}) {
         out += ", \"";
@@ -293,8 +300,8 @@ QString notJson(QByteArrayView text) {
 }
 
 // A row object. False when the text stops being JSON; else true, with why the row is not one, or the row.
-bool readRow(Json& json, SessionRow& row, QString& problem) {
-    if (json.peek() != '{') return json.skip() && (problem = notRow(), true);
+bool readRow(Json& json, SessionRow& row, QString& problem, bool withPatient) {
+    if (json.peek() != '{') return json.skip() && (problem = notRow(withPatient), true);
     json.take('{');
     unsigned seen = 0;
     bool others = false;
@@ -307,12 +314,20 @@ bool readRow(Json& json, SessionRow& row, QString& problem) {
             if (!key || !json.take(':')) return false;
             const auto found = std::find_if(std::begin(kRowKeys), std::end(kRowKeys), [&](const char* k) { return *key == QLatin1String(k); });
             const unsigned bit = 1u << (found - std::begin(kRowKeys));
-            if (found == std::end(kRowKeys) || (seen & bit)) {
+            if (found == std::end(kRowKeys) || (seen & bit) || (bit == kPatientBit && !withPatient)) {
                 others = true;
                 if (!json.skip()) return false;
                 continue;
             }
             seen |= bit;
+            if (bit == kPatientBit) {
+                const char first = json.peek();
+                const auto patient = first >= '0' && first <= '9' ? json.count() : std::nullopt;
+                if (!patient && (json.failed() || !json.skip())) return false;
+                if (!patient || *patient > std::numeric_limits<int>::max()) fieldsProblem = QCoreApplication::translate("modVelmora::SessionFile", "\"patient\" is not a patient's number");
+                else row.patient = int(*patient);
+                continue;
+            }
             if (*key == QLatin1String("fields")) {
                 if (json.peek() != '[') {
                     fieldsProblem = QCoreApplication::translate("modVelmora::SessionFile", "\"fields\" is not a list");
@@ -363,7 +378,7 @@ bool readRow(Json& json, SessionRow& row, QString& problem) {
         } while (json.takeIf(','));
     if (!json.take('}')) return false;
 
-    if (others || seen != (1u << std::size(kRowKeys)) - 1) problem = notRow();
+    if (others || seen != (((1u << std::size(kRowKeys)) - 1) & ~(withPatient ? 0u : kPatientBit))) problem = notRow(withPatient);
     else if (notText) problem = QCoreApplication::translate("modVelmora::SessionFile", "\"%1\" is not a text").arg(QLatin1String(notText));
     else if (fieldsProblem == QCoreApplication::translate("modVelmora::SessionFile", "\"fields\" is not a list")) problem = fieldsProblem;
     else if (!(row.time = readTime(texts[0])).isValid()) problem = QCoreApplication::translate("modVelmora::SessionFile", "the time \"%1\" is not one this program writes").arg(texts[0]);
@@ -397,7 +412,7 @@ SessionRow RowOf(const CalculatedResult& result, const QDateTime& time) {
 }
 
 bool operator==(const SessionRow& a, const SessionRow& b) {
-    return sameSecond(a.time, b.time) && a.module == b.module && a.test == b.test && a.entry == b.entry &&
+    return sameSecond(a.time, b.time) && a.patient == b.patient && a.module == b.module && a.test == b.test && a.entry == b.entry &&
            a.results == b.results && a.fields == b.fields;
 }
 
@@ -439,6 +454,7 @@ QString SessionRowProblem(const SessionRow& row) {
     if (!row.time.isValid() || !sameSecond(readTime(SessionTimeText(row.time)), row.time))
         return QCoreApplication::translate("modVelmora::SessionFile", "the time \"%1\" cannot be stored").arg(SessionTimeText(row.time));
     if (!SessionModules().contains(row.module)) return QCoreApplication::translate("modVelmora::SessionFile", "unknown module \"%1\"").arg(row.module);
+    if (row.patient < 0) return QCoreApplication::translate("modVelmora::SessionFile", "no patient");
     if (!row.test.isValidUtf16() || !row.entry.isValidUtf16() || !row.results.isValidUtf16())
         return QCoreApplication::translate("modVelmora::SessionFile", "a text that is not Unicode");
     for (size_t i = 0; i < row.fields.size(); ++i) {
@@ -455,15 +471,26 @@ SessionText ReadSession(QByteArrayView text) {
     const auto damaged = [&](const QString& why) {
         // A text that is not JSON at all says so first, whatever else is wrong with it.
         const QString notJsonAtAll = notJson(text);
-        return SessionText{{}, notJsonAtAll.isEmpty() ? why : notJsonAtAll};
+        return SessionText{{}, {}, notJsonAtAll.isEmpty() ? why : notJsonAtAll};
     };
-    const QString notSession = QCoreApplication::translate("modVelmora::SessionFile", "not an object of \"format\" and \"rows\"");
+    const QString notSession = QCoreApplication::translate("modVelmora::SessionFile", "not an object of \"format\", \"patients\" (from format 2) and \"rows\"");
     if (!text.isValidUtf8()) return damaged({});
     Json json(text);
     SessionText session;
     if (!json.takeIf('{')) return damaged(notSession);
-    bool format = false, rows = false, formatWrong = false, others = false;
+    bool format = false, rows = false, formatWrong = false, others = false, patients = false;
+    int formatRead = 0;
     QString rowsProblem;
+    // 1 where a list with items opens, 0 for an empty list or another value (rowsProblem saying so), -1 where the text is not JSON.
+    const auto opensList = [&](const QString& name) {
+        if (json.peek() != '[') {
+            if (!json.skip()) return -1;
+            rowsProblem = QCoreApplication::translate("modVelmora::SessionFile", "\"%1\" is not a list").arg(name);
+            return 0;
+        }
+        json.take('[');
+        return json.takeIf(']') ? 0 : 1;
+    };
     if (!json.takeIf('}')) do {
             const auto key = json.string();
             if (!key || !json.take(':')) return damaged({});
@@ -472,23 +499,38 @@ SessionText ReadSession(QByteArrayView text) {
                 const char first = json.peek();
                 const auto value = first == '-' || (first >= '0' && first <= '9') ? json.number() : std::nullopt;
                 if (!value && !json.skip()) return damaged({});
-                formatWrong = value != double(kFormat);
+                formatWrong = value != 1.0 && value != double(kFormat);
+                formatRead = formatWrong ? 0 : int(*value);
             } else if (*key == QLatin1String("rows") && !rows) {
                 rows = true;
-                if (json.peek() != '[') {
-                    if (!json.skip()) return damaged({});
-                    rowsProblem = QCoreApplication::translate("modVelmora::SessionFile", "\"rows\" is not a list");
-                    continue;
-                }
-                json.take('[');
-                if (json.takeIf(']')) continue;
+                const int opened = opensList(*key);
+                if (opened < 0) return damaged({});
+                if (opened == 0) continue;
                 do {
                     SessionRow row;
                     QString problem;
-                    if (!readRow(json, row, problem)) return damaged({});
+                    // A row names its patient from format 2, which comes first as this program writes it.
+                    if (!readRow(json, row, problem, formatRead == 2)) return damaged({});
                     if (!problem.isEmpty())
                         return damaged(QCoreApplication::translate("modVelmora::SessionFile", "row %1: %2").arg(QString::number(session.rows.size() + 1), problem));
                     session.rows.append(std::move(row));
+                } while (json.takeIf(','));
+                if (!json.take(']')) return damaged({});
+            } else if (*key == QLatin1String("patients") && !patients) {
+                patients = true;
+                const int opened = opensList(*key);
+                if (opened < 0) return damaged({});
+                if (opened == 0) continue;
+                do {
+                    if (json.peek() != '"') {
+                        if (!json.skip()) return damaged({});
+                        rowsProblem = QCoreApplication::translate("modVelmora::SessionFile", "a patient that is not a text");
+                        continue;
+                    }
+                    const auto identifier = json.string();
+                    if (!identifier) return damaged({});
+                    if (const QString problem = PatientProblem(*identifier); !problem.isEmpty()) rowsProblem = problem;
+                    session.patients.append(*identifier);
                 } while (json.takeIf(','));
                 if (!json.take(']')) return damaged({});
             } else {
@@ -497,14 +539,31 @@ SessionText ReadSession(QByteArrayView text) {
             }
         } while (json.takeIf(','));
     if (!json.take('}') || !json.atEnd()) return damaged({});
-    if (!format || !rows || others) return damaged(notSession);
-    if (formatWrong) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "format is not %1").arg(kFormat));
+    // A file written before the patients holds one patient's rows.
+    if (!format || !rows || others || patients != (formatRead == 2)) return damaged(notSession);
+    if (formatWrong) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "format is not 1 or %1").arg(kFormat));
     if (!rowsProblem.isEmpty()) return damaged(rowsProblem);
+    if (formatRead == 1) session.patients = {QString()};
+    if (session.patients.isEmpty()) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "no patient"));
+    for (qsizetype i = 0; i < session.rows.size(); ++i)
+        if (session.rows[i].patient >= session.patients.size())
+            return damaged(QCoreApplication::translate("modVelmora::SessionFile", "row %1: patient %2 is not one of the session's").arg(QString::number(i + 1), QString::number(session.rows[i].patient)));
     return session;
 }
 
-QByteArray WriteSession(const QList<SessionRow>& rows) {
-    QByteArray out = "{\"format\": " + QByteArray::number(kFormat) + ", \"rows\": [";
+QString PatientProblem(const QString& identifier) {
+    if (identifier.size() > kLongestPatient) return QCoreApplication::translate("modVelmora::SessionFile", "a patient's identifier longer than %1 characters").arg(kLongestPatient);
+    if (!identifier.isValidUtf16()) return QCoreApplication::translate("modVelmora::SessionFile", "a patient's identifier that is not Unicode");
+    return {};
+}
+
+QByteArray WriteSession(const QList<SessionRow>& rows, const QStringList& patients) {
+    QByteArray out = "{\"format\": " + QByteArray::number(kFormat) + ", \"patients\": [";
+    for (qsizetype i = 0; i < patients.size(); ++i) {
+        if (i > 0) out += ", ";
+        appendJsonText(out, patients[i]);
+    }
+    out += "], \"rows\": [";
     out.reserve(rows.size() * 400 + 64);
     for (qsizetype i = 0; i < rows.size(); ++i) {
         out += i == 0 ? "\n" : ",\n";
@@ -513,26 +572,47 @@ QByteArray WriteSession(const QList<SessionRow>& rows) {
     return out + "\n]}\n";
 }
 
-std::optional<qsizetype> RowsAfter(qsizetype rows, const SessionChange& change) {
+std::optional<SessionSize> SizeAfter(SessionSize size, const SessionChange& change) {
     switch (change.kind) {
-        case SessionChange::Add: return rows + 1;
-        case SessionChange::SetTest: return change.index >= 0 && change.index < rows ? std::optional(rows) : std::nullopt;
+        case SessionChange::Add:
+            if (change.row.patient < 0 || change.row.patient >= size.patients) return std::nullopt;
+            return SessionSize{size.rows + 1, size.patients};
+        case SessionChange::SetTest: return change.index >= 0 && change.index < size.rows ? std::optional(size) : std::nullopt;
         case SessionChange::Remove:
             // Highest first, each once, so that every index names the row it named when the change was made.
             for (qsizetype i = 0; i < change.indexes.size(); ++i)
-                if (change.indexes[i] < 0 || change.indexes[i] >= rows || (i > 0 && change.indexes[i] >= change.indexes[i - 1])) return std::nullopt;
-            return rows - change.indexes.size();
+                if (change.indexes[i] < 0 || change.indexes[i] >= size.rows || (i > 0 && change.indexes[i] >= change.indexes[i - 1]))
+                    return std::nullopt;
+            return SessionSize{size.rows - change.indexes.size(), size.patients};
+        case SessionChange::Insert:
+            // Lowest first, each where it will stand, among the rows there are and those put before it.
+            if (change.rows.size() != change.indexes.size()) return std::nullopt;
+            for (qsizetype i = 0; i < change.indexes.size(); ++i)
+                if (change.indexes[i] < 0 || change.indexes[i] > size.rows + i || (i > 0 && change.indexes[i] <= change.indexes[i - 1]) ||
+                    change.rows[i].patient < 0 || change.rows[i].patient >= size.patients)
+                    return std::nullopt;
+            return SessionSize{size.rows + change.indexes.size(), size.patients};
+        case SessionChange::NewPatient:
+            if (!PatientProblem(change.test).isEmpty() || size.patients >= std::numeric_limits<int>::max()) return std::nullopt;
+            return SessionSize{size.rows, size.patients + 1};
+        case SessionChange::SetPatient:
+            return change.index >= 0 && change.index < size.patients && PatientProblem(change.test).isEmpty() ? std::optional(size) : std::nullopt;
     }
     return std::nullopt;
 }
 
-void ApplyChange(QList<SessionRow>& rows, const SessionChange& change) {
+void ApplyChange(QList<SessionRow>& rows, QStringList& patients, const SessionChange& change) {
     switch (change.kind) {
         case SessionChange::Add: rows.append(change.row); break;
         case SessionChange::SetTest: rows[change.index].test = change.test; break;
         case SessionChange::Remove:
             for (const qsizetype index : change.indexes) rows.removeAt(index);
             break;
+        case SessionChange::Insert:
+            for (qsizetype i = 0; i < change.indexes.size(); ++i) rows.insert(change.indexes[i], change.rows[i]);
+            break;
+        case SessionChange::NewPatient: patients.append(change.test); break;
+        case SessionChange::SetPatient: patients[change.index] = change.test; break;
     }
 }
 
@@ -542,7 +622,7 @@ QString SnapshotIdentity(QByteArrayView snapshot) {
 }
 
 QByteArray JournalHeader(const QString& snapshot) {
-    QByteArray line = "{\"journal\": 1, \"snapshot\": ";
+    QByteArray line = "{\"journal\": 2, \"snapshot\": ";
     appendJsonText(line, snapshot);
     return line + "}\n";
 }
@@ -555,7 +635,9 @@ QByteArray JournalLine(const SessionChange& change) {
             appendRow(line, change.row);
             break;
         case SessionChange::SetTest:
-            line = "{\"test\": [" + QByteArray::number(change.index) + ", ";
+        case SessionChange::SetPatient:
+            // A row's test or a patient's identifier: its place, then the text.
+            line = (change.kind == SessionChange::SetTest ? "{\"test\": [" : "{\"identifier\": [") + QByteArray::number(change.index) + ", ";
             appendJsonText(line, change.test);
             line += ']';
             break;
@@ -563,6 +645,19 @@ QByteArray JournalLine(const SessionChange& change) {
             line = "{\"remove\": [";
             for (qsizetype i = 0; i < change.indexes.size(); ++i) line += (i ? ", " : "") + QByteArray::number(change.indexes[i]);
             line += ']';
+            break;
+        case SessionChange::Insert:
+            line = "{\"insert\": [";
+            for (qsizetype i = 0; i < change.indexes.size(); ++i) {
+                line += (i ? ", [" : "[") + QByteArray::number(change.indexes[i]) + ", ";
+                appendRow(line, change.rows[i]);
+                line += ']';
+            }
+            line += ']';
+            break;
+        case SessionChange::NewPatient:
+            line = "{\"patient\": ";
+            appendJsonText(line, change.test);
             break;
     }
     return line + "}\n";
@@ -593,20 +688,29 @@ JournalText ReadJournal(QByteArrayView text) {
         bool read = false;
         if (lineNumber == 0) {
             const auto version = json.count();
-            const auto snapshot = version == 1 && json.take(',') && json.string() == QStringLiteral("snapshot") && json.take(':') ? json.string()
+            const auto snapshot = (version == 1 || version == 2) && json.take(',') && json.string() == QStringLiteral("snapshot") && json.take(':') ? json.string()
                                                                                                                                   : std::nullopt;
             read = *key == QLatin1String("journal") && snapshot;
-            if (read) journal.snapshot = *snapshot;
+            if (read) journal.snapshot = *snapshot, journal.version = int(*version);
         } else if (*key == QLatin1String("add")) {
             SessionChange change;
             QString problem;
-            if (!readRow(json, change.row, problem)) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "not JSON: ") + json.error());
+            if (!readRow(json, change.row, problem, journal.version == 2)) return damaged(QCoreApplication::translate("modVelmora::SessionFile", "not JSON: ") + json.error());
             if (!problem.isEmpty()) return damaged(problem);
             journal.changes.append(std::move(change));
             read = true;
-        } else if (*key == QLatin1String("test")) {
+        } else if (*key == QLatin1String("patient") && journal.version == 2) {
             SessionChange change;
-            change.kind = SessionChange::SetTest;
+            change.kind = SessionChange::NewPatient;
+            const auto identifier = json.string();
+            if (identifier && PatientProblem(*identifier).isEmpty()) {
+                change.test = *identifier;
+                journal.changes.append(std::move(change));
+                read = true;
+            }
+        } else if (*key == QLatin1String("test") || (*key == QLatin1String("identifier") && journal.version == 2)) {
+            SessionChange change;
+            change.kind = *key == QLatin1String("test") ? SessionChange::SetTest : SessionChange::SetPatient;
             const auto index = json.take('[') ? json.count() : std::nullopt;
             const auto test = index && json.take(',') ? json.string() : std::nullopt;
             if (test && json.take(']') && test->isValidUtf16()) {
@@ -624,6 +728,23 @@ JournalText ReadJournal(QByteArrayView text) {
                     const auto index = json.count();
                     if (!index) break;
                     change.indexes.append(*index);
+                } while (json.takeIf(','));
+                read = !json.failed() && json.take(']');
+            }
+            if (read) journal.changes.append(std::move(change));
+        } else if (*key == QLatin1String("insert") && journal.version == 2) {
+            SessionChange change;
+            change.kind = SessionChange::Insert;
+            read = json.take('[');
+            if (read && !json.takeIf(']')) {
+                do {
+                    const auto index = json.take('[') ? json.count() : std::nullopt;
+                    SessionRow row;
+                    QString problem;
+                    if (!index || !json.take(',') || !readRow(json, row, problem, true) || !json.take(']')) break;
+                    if (!problem.isEmpty()) return damaged(problem);
+                    change.indexes.append(*index);
+                    change.rows.append(std::move(row));
                 } while (json.takeIf(','));
                 read = !json.failed() && json.take(']');
             }

@@ -68,8 +68,9 @@ public:
         clipboard->setMimeData(data);
     }
 
-    QString askSavePath(QWidget* owner, const QString& title, const QString& suggested, const QString& filters) override {
-        return QFileDialog::getSaveFileName(owner, title, suggested, filters);
+    QString askSavePath(QWidget* owner, const QString& title, const QString& suggested, const QString& filters,
+                        QString* chosen = nullptr) override {
+        return QFileDialog::getSaveFileName(owner, title, suggested, filters, chosen);
     }
 
     QString askOpenPath(QWidget* owner, const QString& title, const QString& filters) override {

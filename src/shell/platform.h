@@ -32,8 +32,10 @@ public:
     // Puts a picture, or a table as plain and rich text, on the clipboard.
     virtual void setClipboardImage(const QImage& image) = 0;
     virtual void setClipboardTable(const QString& tabSeparated, const QString& html) = 0;
-    // Asks where to save a file (a modal dialog); empty when the user cancels.
-    virtual QString askSavePath(QWidget* owner, const QString& title, const QString& suggested, const QString& filters) = 0;
+    // Asks where to save a file (a modal dialog); empty when the user cancels. Of several filters (";;"
+    // between them), the one the user chose goes in chosen, where one is given.
+    virtual QString askSavePath(QWidget* owner, const QString& title, const QString& suggested, const QString& filters,
+                                QString* chosen = nullptr) = 0;
     // Asks which file to open (a modal dialog); empty when the user cancels.
     virtual QString askOpenPath(QWidget* owner, const QString& title, const QString& filters) = 0;
     // Asks for a line of text, offering initial; none when the user cancels.

@@ -17,21 +17,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const JournalText again = ReadJournal(text);
         if (!again.damage.isEmpty() || again.snapshot != journal.snapshot || again.changes.size() != journal.changes.size()) std::abort();
         QList<SessionRow> rows;
+        QStringList patients{QString()};
         for (qsizetype i = 0; i < journal.changes.size(); ++i) {
             if (JournalLine(again.changes[i]) != JournalLine(journal.changes[i])) std::abort();
-            const auto after = RowsAfter(rows.size(), journal.changes[i]);
+            const auto after = SizeAfter({rows.size(), patients.size()}, journal.changes[i]);
             if (!after) continue;
-            ApplyChange(rows, journal.changes[i]);
-            if (rows.size() != *after) std::abort();
+            ApplyChange(rows, patients, journal.changes[i]);
+            if (rows.size() != after->rows || patients.size() != after->patients) std::abort();
         }
+        // What the changes left is a session that reads back as itself.
+        const SessionText whole = ReadSession(WriteSession(rows, patients));
+        if (!whole.damage.isEmpty() || whole.rows != rows || whole.patients != patients) std::abort();
     }
 
     const SessionText read = ReadSession(bytes);
     if (!read.damage.isEmpty()) return 0;
-    const SessionText again = ReadSession(WriteSession(read.rows));
-    if (!again.damage.isEmpty() || again.rows != read.rows) std::abort();
+    const SessionText again = ReadSession(WriteSession(read.rows, read.patients));
+    if (!again.damage.isEmpty() || again.rows != read.rows || again.patients != read.patients) std::abort();
 
-    if (!SessionCsv(read.rows, {"raw", "z", "test"}).startsWith(QStringLiteral("time,module,test"))) std::abort();
+    if (!SessionCsv(read.rows, {"raw", "z", "test"}, read.patients).startsWith(QStringLiteral("time,patient,module,test"))) std::abort();
     QList<QStringList> table{{"time", "module", "test", "entry", "results"}};
     for (const SessionRow& row : read.rows) table.append({SessionTimeText(row.time), row.module, row.test, row.entry, row.results});
     const QStringList lines = TabSeparated(table).split(u'\n');

@@ -34,15 +34,6 @@ struct Steps { QString json, journal; QByteArray journalBefore, copy, marker, la
 struct JournalRow { const char* name; void (*tamper)(const Steps&); int rows; qsizetype aside; bool tooLarge; const char* damage; };
 Q_DECLARE_METATYPE(EqualRow) Q_DECLARE_METATYPE(DamageRow) Q_DECLARE_METATYPE(CsvRow) Q_DECLARE_METATYPE(TableRow) Q_DECLARE_METATYPE(JournalRow)
 
-// The operation of a command, or of its choice ("difference" against "norms").
-const Operation* OperationFor(const QString& command, const NamedTexts& fields) {
-    for (const Operation* operation : cli::Commands())
-        if (QString::fromLatin1(operation->command().data(), qsizetype(operation->command().size())) == command &&
-            (!operation->choice() || fields[operation->choice()->option] == operation->choice()->value))
-            return operation;
-    return nullptr;
-}
-
 // velmora-cli's columns, in the order a saved session gives them.
 QStringList CliColumnOrder() {
     QStringList order;
@@ -63,7 +54,7 @@ const char* const kSession = R"({"format": 1, "rows": [{"time": "2026-12-06T14:0
 const DamageRow kDamageRows[] = {
     {"the untouched text is a session", "", "", ""}, {"cut short", "]}]}", "]}", "not JSON"}, {"no bytes", kSession, "", "not JSON"},
     {"bytes that are not UTF-8", "\"A\"", "\"\xff\"", "not JSON"}, {"a list, not an object", kSession, "[]", "not an object"},
-    {"format 2", "\"format\": 1", "\"format\": 2", "format"}, {"format as text", "\"format\": 1", "\"format\": \"1\"", "format"},
+    {"format 3", "\"format\": 1", "\"format\": 3", "format"}, {"format as text", "\"format\": 1", "\"format\": \"1\"", "format"},
     {"no format", "\"format\": 1,", "", "not an object"}, {"a key of its own", "\"format\": 1", "\"format\": 1, \"x\": 0", "not an object"},
     {"rows not a list", kSession, "{\"format\": 1, \"rows\": {}}", "\"rows\" is not a list"}, {"a row that is a text", R"("rows": [)", R"("rows": ["r", )", "row 1:"},
     {"a row without fields", R"(, "fields": [["raw", "23"], ["z", "1"]])", "", "row 1: not an object"},
@@ -76,23 +67,28 @@ const DamageRow kDamageRows[] = {
     {"a field name from a digit", "\"raw\"", "\"1raw\"", "lowercase"}, {"an empty field name", "\"raw\"", "\"\"", "lowercase"},
     {"a field named twice", "[\"z\", \"1\"]", "[\"raw\", \"1\"]", "comes twice"}, {"a field of three texts", "[\"z\", \"1\"]", "[\"z\", \"1\", \"\"]", "pair"},
     {"a field's value a number", "[\"z\", \"1\"]", "[\"z\", 1]", "pair"}, {"fields as an object", "\"fields\": [[\"raw\", \"23\"], [\"z\", \"1\"]]", "\"fields\": {}", "\"fields\" is not a list"},
+    {"format 2 without patients", "\"format\": 1", "\"format\": 2", "not an object"},
+    {"a row's patient in format 1", "\"test\": \"A\"", "\"test\": \"A\", \"patient\": 0", "row 1: not an object"},
+    {"a patient the list lacks", "\"format\": 1, \"rows\": [{", "\"format\": 2, \"patients\": [\"\"], \"rows\": [{\"patient\": 1, ", "patient 1 is not one"},
+    {"an identifier over 60 characters", "\"format\": 1, \"rows\": [{", "\"format\": 2, \"patients\": [\"123456789012345678901234567890123456789012345678901234567890X\"], "
+     "\"rows\": [{\"patient\": 0, ", "longer than 60"},
     {"half a surrogate pair in a text", "\"A\"", "\"\\ud800\"", "Unicode"}, {"half a surrogate pair in a value", "\"23\"", "\"\\udfff\"", "Unicode"},
 };
 
 const CsvRow kCsvRows[] = {
     {"fields quoted where they hold a comma, quote, CR or LF", {{At(1), "convert", "a,b", "", "", {{"value", "say \"hi\""}, {"from", "x\ny"}, {"to", "c\rd"}, {"result", "1.5"}}}}, {},
-     "time,module,test,value,from,to,result\n2026-12-06T14:03:01,convert,\"a,b\",\"say \"\"hi\"\"\",\"x\ny\",\"c\rd\",1.5\n"},
+     "time,patient,module,test,value,from,to,result\n2026-12-06T14:03:01,,convert,\"a,b\",\"say \"\"hi\"\"\",\"x\ny\",\"c\rd\",1.5\n"},
     {"velmora-cli's order, other names after as first met, absent fields empty",
      {{At(2), "convert", "", "", "", {{"result", "9"}, {"value", "1"}, {"note", "x"}}}, {At(3), "score", "", "", "", {{"z", "2"}, {"extra", "y"}, {"raw", "4"}}}},
-     CliColumnOrder(), "time,module,test,raw,z,value,result,note,extra\n2026-12-06T14:03:02,convert,,,,1,9,x,\n2026-12-06T14:03:03,score,,4,2,,,,y\n"},
+     CliColumnOrder(), "time,patient,module,test,raw,z,value,result,note,extra\n2026-12-06T14:03:02,,convert,,,,1,9,x,\n2026-12-06T14:03:03,,score,,4,2,,,,y\n"},
     {"formulas kept as text, numbers as they are", {{At(7), "score", "=1+1", "", "", {{"raw", "-12"}, {"label", "-x"}, {"z", "+1.5e3"}, {"n", "@ 2"}}}}, {},
-     "time,module,test,raw,label,z,n\n2026-12-06T14:03:07,score,'=1+1,-12,'-x,+1.5e3,'@ 2\n"},
-    {"age's test date under a name of its own", {Age()}, CliColumnOrder(), "time,module,test,birth,age_test,years\n2026-12-06T14:03:30,age,,2019-02-01,2026-12-06,7\n"},
+     "time,patient,module,test,raw,label,z,n\n2026-12-06T14:03:07,,score,'=1+1,-12,'-x,+1.5e3,'@ 2\n"},
+    {"age's test date under a name of its own", {Age()}, CliColumnOrder(), "time,patient,module,test,birth,age_test,years\n2026-12-06T14:03:30,,age,,2019-02-01,2026-12-06,7\n"},
     {"interval's centre and its true score, each in its place", {{At(6), "interval", "", "", "", {{"score", "130"}, {"centre", "true"}, {"label", "x"}, {"true_score", "127.0"}, {"low", "118"}}}},
-     CliColumnOrder(), "time,module,test,label,score,centre,true_score,low\n2026-12-06T14:03:06,interval,,x,130,true,127.0,118\n"},
+     CliColumnOrder(), "time,patient,module,test,label,score,centre,true_score,low\n2026-12-06T14:03:06,,interval,,x,130,true,127.0,118\n"},
     {"times as the clock showed them where each row was made", {Score(At(4, -300)), Score(At(5, 330))}, {"z"},
-     "time,module,test,z,raw,mean,sd,n,percentile\n2026-12-06T14:03:04,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"
-     "2026-12-06T14:03:05,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"},
+     "time,patient,module,test,z,raw,mean,sd,n,percentile\n2026-12-06T14:03:04,,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"
+     "2026-12-06T14:03:05,,score,WAIS-IV Vocabulary,-1.58,23,31.4,5.2,18,5.7\n"},
 };
 
 // A result computed from its entry's fields, then read as a report: the table's line (with "," for the
@@ -168,7 +164,7 @@ const JournalRow kJournalRows[] = {
     {"a fresh journal not written, the old one going on", [](const Steps& s) { Put(s.journal, s.journalBefore + s.marker + s.lastTwo); }, 2, 0, false, ""},
     {"a damaged change", [](const Steps& s) { Put(s.journal, JournalHeader(SnapshotIdentity(s.copy)) + "{\"tset\": [0, \"\"]}\n"); }, 1, 1, false, "line 2"},
     {"a change naming a row there is not", [](const Steps& s) { Put(s.journal, JournalHeader(SnapshotIdentity(s.copy)) + JournalLine(Change(SessionChange::Remove, {}, 2))); }, 1, 1, false, "change 1"},
-    {"a journal of another whole copy", [](const Steps& s) { Put(s.json, WriteSession(kRead[3])); }, 3, 1, false, "does not continue"},
+    {"a journal of another whole copy", [](const Steps& s) { Put(s.json, WriteSession(kRead[3], {""})); }, 3, 1, false, "does not continue"},
     {"a whole copy over 256 MB", [](const Steps& s) { Grow(s.json); }, 0, 2, true, ""},
     {"a journal over 256 MB", [](const Steps& s) { Grow(s.journal); }, 1, 1, true, ""},
 };
@@ -185,13 +181,15 @@ private slots:
     void equality() { QFETCH(EqualRow, row); QCOMPARE(row.a == row.b, row.equal); }
 
     void roundTrip() {
-        SessionRow odd{At(59, -210, 999), "change", "ü \"q\" \\ \t\n\u2028 ", "", "€", {{"jt_verdict", "down"}, {"x_1", ""}, {"x_2", "two"}}};
+        SessionRow odd{At(59, -210, 999), "change", "ü \"q\" \\ \t\n\u2028 ", "", "€", {{"jt_verdict", "down"}, {"x_1", ""}, {"x_2", "two"}}, 1};
         odd.test.append(QChar(0));
         for (const Rows& rows : {Rows{Score(QDateTime::currentDateTime()), Score(At(0, 0)), Age(), odd, {At(1, 840), "interval", "", "", "", {}}}, Rows()}) {
-            const QByteArray written = WriteSession(rows);
+            const QStringList patients{"", "Müller \"M\"\t"};
+            const QByteArray written = WriteSession(rows, patients);
             const SessionText read = ReadSession(written);
             QCOMPARE(read.damage, QString());
             QCOMPARE(read.rows, rows);
+            QCOMPARE(read.patients, patients);
             // Strict JSON for other readers too: control characters escaped, a line a row.
             QVERIFY(std::none_of(written.begin(), written.end(), [](char c) { return c >= 0 && c < 0x20 && c != '\n'; }));
             QCOMPARE(written.count('\n'), rows.size() + 2);
@@ -207,12 +205,31 @@ private slots:
         QCOMPARE(names.join(' '), "centre=true t_score=70 true_score=127.0");
     }
 
+    // A session and its journal kept before the patients: one patient's rows, and the next change writes them whole,
+    // so that no line naming a patient follows the old journal's.
+    void anEarlierSessionIsOnePatients() {
+        QTemporaryDir dir;
+        Put(dir.filePath("session.json"), kSession);
+        Put(dir.filePath("session.journal"), JournalHeader(SnapshotIdentity(kSession)).replace("\"journal\": 2", "\"journal\": 1") +
+            R"({"add": {"time": "2026-12-06T14:03:28Z", "module": "age", "test": "", "entry": "", "results": "", "fields": []}})" "\n");
+        auto file = std::make_unique<SessionFile>(dir.filePath("session.json"));
+        SessionLoad load = file->load();
+        QCOMPARE(load.rows.size(), 2);
+        QCOMPARE(load.patients, QStringList{""});
+        QVERIFY(!file->record(Change(SessionChange::NewPatient, {}), load.rows, load.patients << "K-17"));
+        file.reset();
+        load = SessionFile(dir.filePath("session.json")).load();
+        QVERIFY(load.rows.size() == 2 && load.setAside.isEmpty());
+        QCOMPARE(load.patients, QStringList({"", "K-17"}));
+    }
+
     void damage_data() { AddRows(kDamageRows); }
     void damage() {
         QFETCH(DamageRow, row);
         const SessionText read = ReadSession(QByteArray(kSession).replace(row.replace, row.with));
         QVERIFY2(read.damage.contains(row.reason) && read.damage.isEmpty() == !*row.reason, qPrintable(read.damage));
         QCOMPARE(read.rows.size(), *row.reason ? 0 : 1);
+        QCOMPARE(read.patients, *row.reason ? QStringList() : QStringList{""});  // a file from before the patients is one patient's
     }
 
     // A damaged session is moved aside, never over an earlier one, and a fresh one starts and is kept.
@@ -288,9 +305,11 @@ private slots:
         const SessionLoad load = file->load();
         QCOMPARE(load.rows, kRead[row.rows]);
         QVERIFY2(load.setAside.size() == row.aside && load.tooLarge == row.tooLarge && load.damage.contains(row.damage), qPrintable(load.damage));
-        QVERIFY(!file->record(Change(SessionChange::Add, Age()), {}));
+        QVERIFY(!file->record(Change(SessionChange::Add, Age()), {}) && !file->record(Change(SessionChange::NewPatient, {}), {}));
+        QVERIFY(!file->record(Change(SessionChange::SetPatient, {}, 1, "Müller"), {}));
         file.reset();
         QCOMPARE(SessionFile(steps.json).load().rows, kRead[row.rows] + Rows{Age()});
+        QCOMPARE(SessionFile(steps.json).load().patients, QStringList({"", "Müller"}));
     }
 
     void csv_data() { AddRows(kCsvRows); }
@@ -301,8 +320,10 @@ private slots:
         QFETCH(ReportRow, row);
         static std::list<std::string> names;  // the fields' names outlive the row, as operations' names do
         NamedTexts fields;
+        SessionRow session{At(1), row.command, row.test, {}, {}, {}};
         for (const QString& word : QString(row.entry).split(' ')) fields.add(names.emplace_back(word.section('=', 0, 0).toStdString()), word.section('=', 1).toStdString());
-        const Operation* operation = OperationFor(row.command, fields);
+        for (const auto& [name, text] : fields.items) session.fields.emplace_back(QString::fromStdString(std::string(name)), QString::fromStdString(text));
+        const Operation* operation = RowOperation(cli::Commands(), session);
         QVERIFY(operation);
         const std::vector<std::string_view> extending = operation->extendingColumns();
         const bool extended = std::any_of(extending.begin(), extending.end(), [&](std::string_view column) { return !fields[column].empty(); });
@@ -310,8 +331,8 @@ private slots:
         const auto iso = [](std::string_view text) { return ParseDate(text, DateConventions::English()); };
         operation->compute(Fields(fields), extended, {iso, {}, LabelSystem::Aacn, false, {}}, outcome);
         QCOMPARE(QString::fromStdString(outcome.error), QString());
-        for (const auto& [name, text] : outcome.results.items) fields.add(name, text);
-        const ReportLine line = operation->reportLine(Fields(fields), ",");
+        for (const auto& [name, text] : outcome.results.items) session.fields.emplace_back(QString::fromStdString(std::string(name)), QString::fromStdString(text));
+        const ReportLine line = RowReportLine(cli::Commands(), session, ",");
         QCOMPARE(QStringList({line.score, line.percentile, line.interval, line.label, line.details}).join(" | "), QString(row.line));
         QCOMPARE(ReportSentence(row.test, line, QLocale::English), QString(row.sentence));
     }

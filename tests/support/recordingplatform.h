@@ -23,7 +23,10 @@ public:
     void setClipboardText(const QString& text) override { clipboard = text; }
     void setClipboardImage(const QImage& image) override { clipboardImage = image; }
     void setClipboardTable(const QString& tabSeparated, const QString& html) override { clipboard = tabSeparated, clipboardHtml = html; }
-    QString askSavePath(QWidget*, const QString&, const QString&, const QString&) override { return savePath; }
+    QString askSavePath(QWidget*, const QString&, const QString&, const QString& filters, QString* chosen = nullptr) override {
+        if (chosen) *chosen = filters.split(";;").value(saveFilter);
+        return savePath;
+    }
     // Each question is recorded as "kind: its texts", then answered from the fields below.
     QString askOpenPath(QWidget*, const QString& title, const QString&) override { return questions << "open: " + title, openPath; }
     std::optional<QString> askText(QWidget*, const QString& title, const QString& label, const QString& initial) override {
@@ -58,6 +61,7 @@ public:
         clipboardHtml.clear();
         clipboardImage = QImage();
         savePath.clear();
+        saveFilter = 0;
         printPath.clear();
         openPath.clear();
         textAnswer.reset();
@@ -74,6 +78,7 @@ public:
     QString clipboardHtml;
     QImage clipboardImage;
     QString savePath;  // where the user chooses to save, empty to cancel
+    int saveFilter = 0;  // the file type chosen, counted from the first offered
     QString openPath;  // the file the user chooses to open, empty to cancel
     QString printPath;  // the PDF file the user prints to, empty for a printer
     std::optional<QString> textAnswer;  // the text the user gives, none to cancel
