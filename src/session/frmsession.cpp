@@ -83,6 +83,10 @@ bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QString
     return false;
 }
 
+frmSession::~frmSession() {
+    for (QObject* sender : findChildren<QObject*>()) sender->disconnect(this);
+}
+
 frmSession::frmSession(SessionLog& log, std::span<const Operation* const> operations, QStringList cliColumns)
     : log_(log), cliColumns_(std::move(cliColumns)) {
     setObjectName(QStringLiteral("frmSession"));

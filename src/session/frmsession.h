@@ -29,6 +29,8 @@ class frmSession : public QWidget {
 public:
     // operations: velmora-cli's, which read each row; cliColumns: their columns, in the order the saved CSV gives them.
     frmSession(SessionLog& log, std::span<const Operation* const> operations, QStringList cliColumns);
+    // Its controls' last signals (the Patient box losing the focus) reach no slot of a window half gone.
+    ~frmSession() override;
 
     void cmdCopy_Click();
     void cmdSentences_Click();

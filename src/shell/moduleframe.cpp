@@ -98,7 +98,14 @@ ModuleWindow::ModuleWindow(Module module, QSize clientSizeTwips, Settings& setti
 
 ModuleWindow::ModuleWindow(Module module, Settings& settings) : module_(module), settings_(settings) {}
 
-ModuleWindow::~ModuleWindow() { delete form_; }
+ModuleWindow::~ModuleWindow() {
+    // The form's controls take their leave as it goes (an open cell's editor commits, the focus moves):
+    // none of their signals may reach a window whose own part is gone already.
+    for (QObject* sender : findChildren<QObject*>()) sender->disconnect(this);
+    if (form_)
+        for (QObject* sender : form_->findChildren<QObject*>()) sender->disconnect(this);
+    delete form_;
+}
 
 void ModuleWindow::show() {
     if (form_) return;
