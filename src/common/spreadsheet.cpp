@@ -27,4 +27,9 @@ QString FromSpreadsheetCell(const QString& cell) {
     return cell.startsWith(u'\'') && runsAsFormula(cell.mid(1)) ? cell.mid(1) : cell;
 }
 
+QString CsvField(const QString& text, QChar separator) {
+    if (!text.contains(separator) && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n')) return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
 }  // namespace modVelmora

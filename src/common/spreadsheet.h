@@ -15,4 +15,7 @@ QString SpreadsheetCell(const QString& text);
 // The text that SpreadsheetCell wrote as cell.
 QString FromSpreadsheetCell(const QString& cell);
 
+// A field of a CSV row (RFC 4180): in quotes, its own doubled, where it holds the separator, a quote or a line end.
+QString CsvField(const QString& text, QChar separator = u',');
+
 }  // namespace modVelmora

@@ -45,19 +45,11 @@ public:
 
     ReportLine reportLine(const Fields& fields, const QString& separator) const override {
         const auto shown = [&](std::string_view column) { return ShownIn(FieldText(fields, column), separator); };
-        const QString level = FieldText(fields, "level").empty() ? QStringLiteral("95") : shown("level");
-        ReportLine line;
-        line.score = ScaleCaptionIn(fields, "scale") + QLatin1Char(' ') + shown("score");
-        line.interval = QCoreApplication::translate("modVelmora::Report", "%1 to %2").arg(shown("low"), shown("high"));
-        line.sentenceScore = QCoreApplication::translate("modVelmora::Report", "%1 %2 (%3% CI %4)")
-                                 .arg(ScaleInSentenceIn(fields, "scale"), shown("score"), level, line.interval);
-        line.percentileValue = FieldText(fields, "percentile");
-        line.percentile = ShownIn(line.percentileValue, separator);
-        line.label = LabelIn(fields);
-        QStringList details{QCoreApplication::translate("modVelmora::Report", "%1% confidence, reliability %2").arg(level, shown("reliability"))};
+        ReportLine line = IntervalReportLine(fields, separator);
+        QStringList details{line.details};
         if (!FieldText(fields, "true_score").empty())
-            details << QCoreApplication::translate("modVelmora::Report", "around the estimated true score %1").arg(shown("true_score"));
-        details << QCoreApplication::translate("modVelmora::Report", "percentiles %1 to %2").arg(shown("percentile_low"), shown("percentile_high"));
+            details << QCoreApplication::translate(kReportContext, "around the estimated true score %1").arg(shown("true_score"));
+        details << QCoreApplication::translate(kReportContext, "percentiles %1 to %2").arg(shown("percentile_low"), shown("percentile_high"));
         line.details = details.join(QStringLiteral("; "));
         return line;
     }
@@ -102,6 +94,26 @@ NamedTexts IntervalFields(const IntervalEntry& entry) {
 
 void NameIntervalResults(const IntervalReport& report, LabelSystem labels, NamedTexts& results) {
     NameResults<IntervalReport>(kResults, report, false, labels, results);
+}
+
+ReportLine IntervalReportLine(const Fields& fields, const QString& separator, bool boundsOnStandardScale) {
+    const auto shown = [&](std::string_view column) { return ShownIn(FieldText(fields, column), separator); };
+    const auto translated = [](const char* text) { return QCoreApplication::translate(kReportContext, text); };
+    ReportLine line;
+    line.score = ScaleCaptionIn(fields, "scale") + QLatin1Char(' ') + shown("score");
+    line.sentenceScore = ScaleInSentenceIn(fields, "scale") + QLatin1Char(' ') + shown("score");
+    line.percentileValue = FieldText(fields, "percentile");
+    line.percentile = ShownIn(line.percentileValue, separator);
+    line.label = LabelIn(fields);
+    if (FieldText(fields, "low").empty()) return line;
+    const QString level = FieldText(fields, "level").empty() ? QStringLiteral("95") : shown("level");
+    line.interval = translated("%1 to %2").arg(shown("low"), shown("high"));
+    line.details = translated("%1% confidence, reliability %2").arg(level, shown("reliability"));
+    if (!boundsOnStandardScale || FieldText(fields, "scale") == ScaleName(ScoreScale::StandardScore))
+        line.sentenceScore = translated("%1 %2 (%3% CI %4)").arg(ScaleInSentenceIn(fields, "scale"), shown("score"), level, line.interval);
+    else
+        line.interval += QStringLiteral(" (%1)").arg(QCoreApplication::translate(kScaleContext, ScaleCaption(ScoreScale::StandardScore)));
+    return line;
 }
 
 const Operation& IntervalOperation() {

@@ -29,27 +29,12 @@ public:
     }
     // The score on its own scale; the interval, as the picture draws it, on the standard scale.
     ReportLine reportLine(const Fields& fields, const QString& separator) const override {
-        const auto shown = [&](std::string_view column) { return ShownIn(FieldText(fields, column), separator); };
-        const auto translated = [](const char* text) { return QCoreApplication::translate(kReportContext, text); };
-        const bool standard = FieldText(fields, "scale") == ScaleName(ScoreScale::StandardScore);
-        const QString standardCaption = QCoreApplication::translate(kScaleContext, ScaleCaption(ScoreScale::StandardScore));
-        ReportLine line;
-        line.score = ScaleCaptionIn(fields, "scale") + QLatin1Char(' ') + shown("score");
-        line.sentenceScore = ScaleInSentenceIn(fields, "scale") + QLatin1Char(' ') + shown("score");
-        line.percentileValue = FieldText(fields, "percentile");
-        line.percentile = ShownIn(line.percentileValue, separator);
-        line.label = LabelIn(fields);
+        ReportLine line = IntervalReportLine(fields, separator, true);
         QStringList details;
-        if (!standard) details << standardCaption + QLatin1Char(' ') + shown("standard");
-        if (!FieldText(fields, "low").empty()) {
-            const QString level = FieldText(fields, "level").empty() ? QStringLiteral("95") : shown("level");
-            line.interval = translated("%1 to %2").arg(shown("low"), shown("high"));
-            if (standard)
-                line.sentenceScore = translated("%1 %2 (%3% CI %4)").arg(ScaleInSentenceIn(fields, "scale"), shown("score"), level, line.interval);
-            else
-                line.interval = QStringLiteral("%1 (%2)").arg(line.interval, standardCaption);
-            details << translated("%1% confidence, reliability %2").arg(level, shown("reliability"));
-        }
+        if (FieldText(fields, "scale") != ScaleName(ScoreScale::StandardScore))
+            details << QCoreApplication::translate(kScaleContext, ScaleCaption(ScoreScale::StandardScore)) + QLatin1Char(' ') +
+                           ShownIn(FieldText(fields, "standard"), separator);
+        if (!line.details.isEmpty()) details << line.details;
         line.details = details.join(QStringLiteral("; "));
         return line;
     }

@@ -163,13 +163,6 @@ void onField(void* text, size_t size, void* reader) {
 }
 void onRowEnd(int, void* reader) { static_cast<Reader*>(reader)->rowEnd(); }
 
-QString fieldText(const QString& field) {
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\r')) &&
-        !field.contains(QLatin1Char('\n')))
-        return field;
-    return QLatin1Char('"') + QString(field).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
-}
-
 enum class FileState { Read, Unreadable, Damaged };
 
 // allowAbsent: a missing or empty file holds no sets, as the program's own file before its first set.
@@ -234,10 +227,10 @@ NormSetsReading ReadNormSetsFile(const QString& path) {
 }
 
 QByteArray WriteNormSets(const NormSetList& sets, bool forSpreadsheet) {
-    const auto words = [forSpreadsheet](const QString& text) { return fieldText(forSpreadsheet ? SpreadsheetCell(text) : text); };
+    const auto words = [forSpreadsheet](const QString& text) { return CsvField(forSpreadsheet ? SpreadsheetCell(text) : text); };
     QString text = QStringLiteral("name,mean,sd,n,reverse,source,ages,notes\n");
     for (const NormSet& set : sets)
-        text += QStringList{words(set.name), fieldText(set.mean), fieldText(set.sd), fieldText(set.n),
+        text += QStringList{words(set.name), CsvField(set.mean), CsvField(set.sd), CsvField(set.n),
                             set.reverse ? QStringLiteral("1") : QStringLiteral("0"), words(set.source), words(set.ages), words(set.notes)}
                     .join(QLatin1Char(',')) +
                 QLatin1Char('\n');

@@ -69,6 +69,15 @@ QString withSuffix(QString path, const QString& suffix) {
     return path;
 }
 
+// Writes the session's file, telling the user why when it could not be; true when written.
+bool savedOrTold(QWidget* owner, const QString& path, QByteArrayView bytes) {
+    const QString why = WriteWholeFile(path, bytes);
+    if (!why.isEmpty())
+        platform().showMessage(owner, frmSession::tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why),
+                               MessageIcon::Exclamation);
+    return why.isEmpty();
+}
+
 }  // namespace
 
 bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QStringList& patients, const QStringList& cliColumns) {
@@ -76,11 +85,7 @@ bool SaveSessionCsv(QWidget* owner, const QList<SessionRow>& rows, const QString
                                           frmSession::tr("CSV for velmora-cli (*.csv)"));
     if (path.isEmpty()) return false;
     path = withSuffix(path, QStringLiteral("csv"));
-    const QString why = WriteWholeFile(path, SessionCsv(rows, cliColumns, patients).toUtf8());
-    if (why.isEmpty()) return true;
-    platform().showMessage(owner, frmSession::tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why),
-                           MessageIcon::Exclamation);
-    return false;
+    return savedOrTold(owner, path, SessionCsv(rows, cliColumns, patients).toUtf8());
 }
 
 frmSession::~frmSession() {
@@ -360,8 +365,7 @@ void frmSession::cmdSave_Click() {
         for (const qsizetype row : chosenRows()) rows << log_.rows()[model_->logRow(row)];
         bytes = SessionCsv(rows, cliColumns_, log_.patients()).toUtf8();
     }
-    if (const QString why = WriteWholeFile(path, bytes); !why.isEmpty())
-        tell(tr("The session could not be saved to %1: %2.").arg(QDir::toNativeSeparators(path), why));
+    savedOrTold(this, path, bytes);
 }
 
 void frmSession::cmdPrint_Click() {

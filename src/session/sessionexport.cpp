@@ -14,20 +14,10 @@ namespace {
 
 const QStringList kLeadingColumns{"time", "patient", "module", "test"};
 
-void appendCsvField(QString& out, const QString& field, QChar separator) {
-    if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n')) {
-        out += field;
-        return;
-    }
-    out += u'"';
-    out += QString(field).replace(u'"', QStringLiteral("\"\""));
-    out += u'"';
-}
-
 void appendCsvRow(QString& out, const QStringList& fields, QChar separator = u',') {
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0) out += separator;
-        appendCsvField(out, SpreadsheetCell(fields[i]), separator);
+        out += CsvField(SpreadsheetCell(fields[i]), separator);
     }
     out += u'\n';
 }

@@ -142,6 +142,8 @@ void Play(const QString& steps) {
             if (auto* action = find<QAction>(name)) {
                 action->trigger();
             } else if (QPointer<QWidget> control = find<QWidget>(name)) {
+                // A click outside an open list closes it, as the window system does, before its window comes forward.
+                if (QWidget* popup = QApplication::activePopupWidget(); popup && popup->window() != control->window()) popup->close();
                 // A click on another window activates it first, as the window system does; a window that
                 // closes for good as it is activated (the calendar, a dialog closed) takes no click.
                 if (!control->isActiveWindow() && (!Activate(control->window()) || !control)) continue;
