@@ -1,11 +1,11 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTableView>
 #include <QtTest>
 
 #include "age/datetext.h"
+#include "agreement.h"
 #include "rawscore/normsets.h"
 #include "rows.h"
 #include "scenario.h"
@@ -42,8 +42,8 @@ const ResultRow kResults[] = {
      "Score Y 94; Reliability of X 0.94; Reliability of Y 0.88; Correlation r 0.45; Standard Score; 95% confidence | Difference X − Y 18; "
      "Critical difference (95%) 12.47; Base rate, same direction 12.6%; Base rate, either direction 25.3%; Verdict Significant difference",
      "Standard score 112 and 94, difference 18, critical difference 12.47: Significant difference; base rate 12.6% (25.3% either direction)."},
-    {"a refused entry adds nothing", Module::RawScore, {}, "23\r31.4\r0\r", ""},
-    {"the calculator adds nothing", Module::Calculator, {}, "2+3=", ""},
+    {"a refused entry adds nothing", Module::RawScore, {}, "23\r31.4\r0\r", "", ""},
+    {"the calculator adds nothing", Module::Calculator, {}, "2+3=", "", ""},
     {"the same result twice is one row", Module::ScoreConverter, {}, "1.5\r[cmdCalculate]", "convert | Z-Score 1.5 | Percentile 93.3; Above average score",
      "Z-score 1.5, {pr:93}, Above average score."},
 };
@@ -159,10 +159,7 @@ private slots:
         QCOMPARE(header.mid(0, 6).join(','), "time,patient,module,test,raw,mean");
         int compared = 0;
         for (const QString command : {"score", "convert", "interval", "change"}) {
-            QProcess cli;
-            cli.start(VELMORA_CLI, {command, "--csv", saved});
-            QVERIFY(cli.waitForFinished());
-            const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+            const QStringList lines = QString::fromUtf8(RunVelmoraCli({command, "--csv", saved}).output).split('\n', Qt::SkipEmptyParts);
             const QStringList out = CsvFields(lines[0]);
             for (const QString& line : lines.mid(1)) {
                 const QStringList fields = CsvFields(line);

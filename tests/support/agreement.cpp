@@ -10,12 +10,9 @@
 namespace {
 
 QList<CliRecord> cliRows(const CliAgreement& agreement, const QString& labels) {
-    QProcess cli;
     QStringList arguments = QStringList{agreement.command, "--csv", VELMORA_TESTS_DIR "/cli/fixtures/" + agreement.fixture} + agreement.options;
     if (agreement.labelled) arguments << "--labels" << labels;
-    cli.start(VELMORA_CLI, arguments);
-    if (!cli.waitForFinished(30000)) qFatal("velmora-cli did not finish");
-    const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(RunVelmoraCli(arguments).output).split('\n', Qt::SkipEmptyParts);
     const QStringList header = CsvFields(lines.value(0));
     QList<CliRecord> rows;
     for (const QString& line : lines.mid(1)) {
@@ -46,6 +43,14 @@ QString windowMessage(const CliRecord& row) {
 }
 
 }  // namespace
+
+CliRun RunVelmoraCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(VELMORA_CLI, arguments);
+    if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit)
+        qFatal("velmora-cli %s did not run: %s", qPrintable(arguments.join(' ')), qPrintable(cli.errorString()));
+    return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
+}
 
 QString Translated(const char* context, const QString& english) {
     return QCoreApplication::translate(context, english.toUtf8().constData());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,15 @@
 
 // A row of velmora-cli's output by its columns' lowercase names.
 using CliRecord = QHash<QString, QString>;
+
+// One run of velmora-cli: its exit code, standard output and standard error. A run that does not start,
+// end or exit normally stops the test. Input goes in a file named in the arguments: under Wine a run now
+// and then missed the end of its standard input.
+struct CliRun {
+    int exitCode = -1;
+    QByteArray output, errors;
+};
+CliRun RunVelmoraCli(const QStringList& arguments);
 
 struct CliAgreement {
     modVelmora::Module module;
