@@ -46,7 +46,12 @@ QString windowMessage(const CliRecord& row) {
 
 CliRun RunVelmoraCli(const QStringList& arguments) {
     QProcess cli;
-    cli.start(VELMORA_CLI, arguments);
+    // Under Wine the start itself now and then fails with an internal error, and the next one succeeds.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        cli.start(VELMORA_CLI, arguments);
+        if (cli.waitForStarted(60000)) break;
+        QTest::qWait(200);
+    }
     if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit)
         qFatal("velmora-cli %s did not run: %s", qPrintable(arguments.join(' ')), qPrintable(cli.errorString()));
     return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};

@@ -16,8 +16,8 @@
 // A row of velmora-cli's output by its columns' lowercase names.
 using CliRecord = QHash<QString, QString>;
 
-// One run of velmora-cli: its exit code, standard output and standard error. A run that does not start,
-// end or exit normally stops the test. Input goes in a file named in the arguments: under Wine a run now
+// One run of velmora-cli: its exit code, standard output and standard error. A run that does not start
+// (after a few tries), end or exit normally stops the test. Input goes in a file named in the arguments: under Wine a run now
 // and then missed the end of its standard input.
 struct CliRun {
     int exitCode = -1;
