@@ -4,6 +4,7 @@
 #include <unistd.h>
 #endif
 
+#include "agreement.h"
 #include "rows.h"
 #include "workedexamples.h"
 
@@ -163,38 +164,16 @@ const StreamRow kStreamRows[] = {
     {"a folder", {"convert", "--csv", "/"}, "", nullptr, "velmora-cli: / is a folder, not a file" + kHelp},
 };
 
-// velmora-cli run with the input on its standard input: its output, errors and exit code. velmora-cli.exe
-// under Wine (a script in velmora-cli's place) now and then did not run, leaving no output, no message
-// and an exit code of Wine's: that run is made again.
-struct CliResult { QByteArray output, errors; int status; };
-CliResult RunCli(const QStringList& arguments, const QByteArray& input, const QString& config = "config") {
-    const bool underWine = QString(VELMORA_CLI).endsWith(".sh");
-    for (int attempt = 1;; ++attempt) {
-        QProcess cli;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", VELMORA_TESTS_DIR "/cli/fixtures/" + config);
-        cli.setProcessEnvironment(environment);
-        cli.start(VELMORA_CLI, arguments);
-        cli.write(input);
-        cli.closeWriteChannel();
-        if (!cli.waitForFinished(30000)) qFatal("velmora-cli %s did not finish", qPrintable(arguments.join(' ')));
-        CliResult result{cli.readAllStandardOutput(), cli.readAllStandardError(), cli.exitCode()};
-        const bool ran = result.status <= 2 || !result.output.isEmpty() || !result.errors.isEmpty();
-        if (ran || !underWine || attempt == 3) return result;
-        qWarning("velmora-cli.exe did not run (exit code %d); once more", result.status);
-    }
-}
-
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
     void runs_data() { AddRows(kRows); }
     void runs() {
         QFETCH(CliRow, row);
-        const CliResult cli = RunCli(row.arguments, row.input, row.config);
+        const CliRun cli = RunCli(VELMORA_CLI, row.arguments, row.input, VELMORA_TESTS_DIR "/cli/fixtures/" + QString(row.config));
         QCOMPARE(cli.output, row.output);
         QCOMPARE(cli.errors, row.errors);
-        QCOMPARE(cli.status, row.status);
+        QCOMPARE(cli.exitCode, row.status);
     }
 
     void failedStreams_data() { AddRows(kStreamRows); }
@@ -255,8 +234,8 @@ private slots:
                 if (field.startsWith("labels=") || field.startsWith("against=")) arguments << "--" + field.section('=', 0, 0) << field.section('=', 1);
                 else names << field.section('=', 0, 0), values << field.section('=', 1);
             }
-            const CliResult cli = RunCli(arguments, (names.join(',') + '\n' + values.join(',') + '\n').toUtf8());
-            QVERIFY2(cli.status == 0, cli.errors.constData());
+            const CliRun cli = RunCli(VELMORA_CLI, arguments, (names.join(',') + '\n' + values.join(',') + '\n').toUtf8());
+            QVERIFY2(cli.exitCode == 0, cli.errors.constData());
             const QStringList lines = QString::fromUtf8(cli.output).split('\n');
             const QStringList header = CsvFields(lines.value(0)), row = CsvFields(lines.value(1));
             QString expected = match.captured(3);

@@ -87,7 +87,7 @@ class TestScoreProfile : public QObject {
     static QList<QHash<QString, QString>> cliRows(const QString& command, const QString& labels, const QString& input) {
         QTemporaryDir dir;
         WriteFile(dir.filePath("in.csv"), input.toUtf8());
-        const CliRun run = RunVelmoraCli({command, "--csv", dir.filePath("in.csv"), "--labels", labels});
+        const CliRun run = RunCli(VELMORA_CLI, {command, "--csv", dir.filePath("in.csv"), "--labels", labels});
         if (run.exitCode != 0) qWarning("velmora-cli %s: %s", qPrintable(command), run.errors.constData());
         WriteFile(dir.filePath("out.csv"), run.output);
         return FixtureRecords(dir.filePath("out.csv"));
@@ -178,7 +178,7 @@ private slots:
         for (const std::string_view column : cli::ColumnOrder()) columns << QString::fromLatin1(column.data(), qsizetype(column.size()));
         QTemporaryDir dir;
         WriteFile(dir.filePath("session.csv"), SessionCsv(rows, columns).toUtf8());
-        const CliRun cli = RunVelmoraCli({"profile", "--csv", dir.filePath("session.csv")});
+        const CliRun cli = RunCli(VELMORA_CLI, {"profile", "--csv", dir.filePath("session.csv")});
         QCOMPARE(cli.exitCode, 0);
         const QStringList lines = QString::fromUtf8(cli.output).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), rows.size() + 1);
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(FileBytes(dir.filePath("profile.svg")).count("<circle"), 8);
         QCOMPARE(platform.clipboardImage.width(), 2 * kProfileChartWidth);
         StopProgram();
-        const CliRun cli = RunVelmoraCli({"profile", "--csv", VELMORA_TESTS_DIR "/cli/fixtures/profiles.csv", "--picture", dir.filePath("cli.svg")});
+        const CliRun cli = RunCli(VELMORA_CLI, {"profile", "--csv", VELMORA_TESTS_DIR "/cli/fixtures/profiles.csv", "--picture", dir.filePath("cli.svg")});
         QCOMPARE(cli.exitCode, 1);  // its refused rows
         QCOMPARE(FileBytes(dir.filePath("cli.svg")).count("<circle"), 21);
     }

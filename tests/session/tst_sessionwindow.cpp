@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(header.mid(0, 6).join(','), "time,patient,module,test,raw,mean");
         int compared = 0;
         for (const QString command : {"score", "convert", "interval", "change"}) {
-            const QStringList lines = QString::fromUtf8(RunVelmoraCli({command, "--csv", saved}).output).split('\n', Qt::SkipEmptyParts);
+            const QStringList lines = QString::fromUtf8(RunCli(VELMORA_CLI, {command, "--csv", saved}).output).split('\n', Qt::SkipEmptyParts);
             const QStringList out = CsvFields(lines[0]);
             for (const QString& line : lines.mid(1)) {
                 const QStringList fields = CsvFields(line);

@@ -12,7 +12,7 @@ namespace {
 QList<CliRecord> cliRows(const CliAgreement& agreement, const QString& labels) {
     QStringList arguments = QStringList{agreement.command, "--csv", VELMORA_TESTS_DIR "/cli/fixtures/" + agreement.fixture} + agreement.options;
     if (agreement.labelled) arguments << "--labels" << labels;
-    const QStringList lines = QString::fromUtf8(RunVelmoraCli(arguments).output).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(RunCli(VELMORA_CLI, arguments).output).split('\n', Qt::SkipEmptyParts);
     const QStringList header = CsvFields(lines.value(0));
     QList<CliRecord> rows;
     for (const QString& line : lines.mid(1)) {
@@ -44,17 +44,27 @@ QString windowMessage(const CliRecord& row) {
 
 }  // namespace
 
-CliRun RunVelmoraCli(const QStringList& arguments) {
-    QProcess cli;
-    // Under Wine the start itself now and then fails with an internal error, and the next one succeeds.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        cli.start(VELMORA_CLI, arguments);
-        if (cli.waitForStarted(60000)) break;
-        QTest::qWait(200);
+CliRun RunCli(const QString& program, const QStringList& arguments, const QByteArray& input, const QString& configHome) {
+    for (int attempt = 1;; ++attempt) {
+        QProcess cli;
+        if (!configHome.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("XDG_CONFIG_HOME", configHome);
+            cli.setProcessEnvironment(environment);
+        }
+        cli.start(program, arguments);
+        if (!cli.waitForStarted(60000) && attempt < 5) {
+            QTest::qWait(200);
+            continue;
+        }
+        cli.write(input);
+        cli.closeWriteChannel();
+        if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit)
+            qFatal("velmora-cli %s did not run: %s", qPrintable(arguments.join(' ')), qPrintable(cli.errorString()));
+        CliRun run{cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
+        if (run.exitCode <= 2 || !run.output.isEmpty() || !run.errors.isEmpty() || attempt >= 3) return run;
+        qWarning("velmora-cli did not run (exit code %d); once more", run.exitCode);
     }
-    if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit)
-        qFatal("velmora-cli %s did not run: %s", qPrintable(arguments.join(' ')), qPrintable(cli.errorString()));
-    return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
 }
 
 QString Translated(const char* context, const QString& english) {

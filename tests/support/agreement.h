@@ -16,14 +16,17 @@
 // A row of velmora-cli's output by its columns' lowercase names.
 using CliRecord = QHash<QString, QString>;
 
-// One run of velmora-cli: its exit code, standard output and standard error. A run that does not start
-// (after a few tries), end or exit normally stops the test. Input goes in a file named in the arguments: under Wine a run now
-// and then missed the end of its standard input.
+// One run of velmora-cli, or of the script that stands in for velmora-cli.exe under Wine: its exit code,
+// standard output and standard error, with the input, if any, on its standard input (a Windows build's
+// checks give it in a file instead: under Wine its end was now and then missed) and XDG_CONFIG_HOME set
+// when a folder is given. Under Wine a start now and then fails, or the program does not run (no output,
+// no message and an exit code that is not velmora-cli's 0, 1 or 2): that run is made again. A run that
+// still does not start, end or exit normally stops the test.
 struct CliRun {
     int exitCode = -1;
     QByteArray output, errors;
 };
-CliRun RunVelmoraCli(const QStringList& arguments);
+CliRun RunCli(const QString& program, const QStringList& arguments, const QByteArray& input = {}, const QString& configHome = {});
 
 struct CliAgreement {
     modVelmora::Module module;
